@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// One verb of duoband-cli. Exit codes are shared by all verbs.
+enum ExitCode { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+
+struct CliStreams {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // arguments, for the help text
+    const char* summary;
+    int (*run)(const QStringList& args, CliStreams& io);
+};
+
+// Reports a usage error of `verb` and returns kExitUsage.
+int usageError(CliStreams& io, const char* verb, const QString& problem);
+
+int runNew(const QStringList& args, CliStreams& io);
+int runInfo(const QStringList& args, CliStreams& io);

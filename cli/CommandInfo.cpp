@@ -1,0 +1,57 @@
+#include "CliFiles.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+#include "OptionTables.h"
+#include "RadioIdentity.h"
+#include "RecordTemplates.h"
+
+namespace {
+
+QString orNone(const QString& text) { return text.isEmpty() ? QStringLiteral("(none)") : text; }
+
+int channelsInUse(const MemoryImage& image, int firstChannel) {
+    int count = 0;
+    for (int n = firstChannel; n < firstChannel + ImageMap::kChannelsPerBank; ++n)
+        count += isEmptyRecord(image.at<32>(ImageMap::channelAddress(n))) ? 0 : 1;
+    return count;
+}
+
+void printBandTable(const MemoryImage& image, QTextStream& out) {
+    out << "Band limits (MHz):\n";
+    out << QStringLiteral("  %1 %2 %3 %4 %5\n")
+               .arg("Band", -5)
+               .arg("Rx lower", 10)
+               .arg("Rx upper", 10)
+               .arg("Tx lower", 10)
+               .arg("Tx upper", 10);
+    const auto& names = options(OptionTable::BandName);
+    for (int b = 0; b < names.size(); ++b) {
+        out << QStringLiteral("  %1").arg(names[b], -5);
+        for (Frequency edge : readBandEdges(image, b))
+            out << " " << QStringLiteral("%1").arg(edge ? FrequencyText::fromValue(edge) : "-", 10);
+        out << "\n";
+    }
+}
+
+} // namespace
+
+int runInfo(const QStringList& args, CliStreams& io) {
+    if (args.size() != 1)
+        return usageError(io, "info", QStringLiteral("give exactly one data file"));
+    MemoryImage image;
+    if (!loadForCommand(args.first(), image, io))
+        return kExitFailure;
+    const RadioIdentity id = RadioIdentity::read(image);
+    auto& out = io.out;
+    out << "File:              " << args.first() << "\n"
+        << "Serial number:     " << orNone(id.serialNumber) << "\n"
+        << "Model name:        " << orNone(id.modelName) << "\n"
+        << "Model code:        " << orNone(id.modelCode) << "\n"
+        << "Firmware version:  " << orNone(id.firmware) << "\n"
+        << "Last program date: " << (id.programDate.isEmpty() ? "(never)" : id.programDate)
+        << "\n";
+    printBandTable(image, out);
+    out << "Channels in use:   " << channelsInUse(image, 1) << " of 800 (bank B: "
+        << channelsInUse(image, ImageMap::kChannelsPerBank + 1) << " of 800)\n";
+    return kExitOk;
+}

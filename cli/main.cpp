@@ -1,0 +1,57 @@
+#include "Command.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+const Command kCommands[] = {
+    {"new", "-o FILE", "write the factory default data file", runNew},
+    {"info", "FILE", "show the radio identity, band limits and channels of a data file", runInfo},
+};
+
+void printHelp(QTextStream& out) {
+    out << "Usage: duoband-cli COMMAND [ARGS]\n\nCommands:\n";
+    for (const auto& c : kCommands)
+        out << QStringLiteral("  %1 %2").arg(QString::fromLatin1(c.name), -5).arg(c.synopsis)
+            << "\n      " << c.summary << "\n";
+    out << "\nOptions:\n  --help     show this text\n  --version  show the version\n"
+        << "\nExit codes: 0 success, 1 failure, 2 usage error.\n";
+}
+
+} // namespace
+
+int usageError(CliStreams& io, const char* verb, const QString& problem) {
+    for (const auto& c : kCommands)
+        if (qstrcmp(c.name, verb) == 0)
+            io.err << "duoband-cli " << verb << ": " << problem << "\nUsage: duoband-cli "
+                   << verb << " " << c.synopsis << "\n";
+    return kExitUsage;
+}
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CliStreams io{out, err};
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        printHelp(err);
+        return kExitUsage;
+    }
+    const QString verb = args.takeFirst();
+    if (verb == "--help" || verb == "-h" || verb == "help") {
+        printHelp(out);
+        return kExitOk;
+    }
+    if (verb == "--version") {
+        out << "duoband-cli " << DUOBAND_VERSION << "\n";
+        return kExitOk;
+    }
+    for (const auto& c : kCommands)
+        if (verb == QLatin1String(c.name))
+            return c.run(args, io);
+    err << "duoband-cli: unknown command \"" << verb << "\" (see duoband-cli --help)\n";
+    return kExitUsage;
+}

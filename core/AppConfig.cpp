@@ -1,0 +1,129 @@
+#include "AppConfig.h"
+
+#include "IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kSetup = QStringLiteral("Setup");
+
+bool isWritableDir(const QString& dir) {
+    const QFileInfo info(dir);
+    return info.isDir() && info.isWritable();
+}
+
+QString withSlash(QString dir) {
+    if (!dir.endsWith(u'/'))
+        dir += u'/';
+    return dir;
+}
+
+} // namespace
+
+AppPaths AppPaths::forProgramDir(const QString& programDir, QString userConfigDir,
+                                 QString userDataDir) {
+    AppPaths p;
+    p.programDir = withSlash(programDir);
+    p.defaultDataFile = p.programDir + QStringLiteral("Default.dat");
+    p.helpFile = p.programDir + QStringLiteral("enHelp.chm");
+    const QString shippedIni = p.programDir + QStringLiteral("Program.ini");
+    if (isWritableDir(p.programDir)) {
+        p.configFile = shippedIni;
+        p.dataFolder = p.programDir + QStringLiteral("DATA");
+        return p;
+    }
+    if (userConfigDir.isEmpty())
+        userConfigDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (userDataDir.isEmpty())
+        userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    p.configFile = withSlash(userConfigDir) + QStringLiteral("Program.ini");
+    p.dataFolder = withSlash(userDataDir) + QStringLiteral("DATA");
+    // The user's own ini starts as a copy of the shipped one, so Model and Company carry over.
+    if (!QFileInfo::exists(p.configFile) && QFileInfo::exists(shippedIni)) {
+        QDir().mkpath(userConfigDir);
+        QFile::copy(shippedIni, p.configFile);
+        QFile(p.configFile).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    return p;
+}
+
+AppConfig AppConfig::startUp(const AppPaths& paths) {
+    AppConfig c;
+    c.paths = paths;
+    const IniFile ini(paths.configFile);
+    c.portName = ini.get(kSetup, QStringLiteral("COM"));
+    c.modelName = ini.get(kSetup, QStringLiteral("Model"));
+    c.companyText = ini.get(kSetup, QStringLiteral("Company"));
+    if (!QFileInfo::exists(paths.dataFolder))
+        QDir().mkpath(paths.dataFolder);
+    return c;
+}
+
+QString AppConfig::modelForTitle() const {
+    return IniFile(paths.configFile).get(kSetup, QStringLiteral("Model"), modelName);
+}
+
+bool AppConfig::saveAtExit() const {
+    if (portName.isEmpty())
+        return false;
+    const QFileInfo dir(QFileInfo(paths.configFile).absolutePath());
+    if (!dir.exists())
+        QDir().mkpath(dir.absoluteFilePath());
+    return IniFile(paths.configFile).put(kSetup, QStringLiteral("COM"), portName);
+}
+
+AppConfig& theConfig() {
+    static AppConfig config;
+    return config;
+}
+
+QString aboutLine(const QString& company, const QString& model) {
+    return QStringLiteral("%1 The software apply for %2 model").arg(company, model);
+}
+
+namespace {
+const QString kRecentGroup = QStringLiteral("Recent File List");
+QString recentKey(int i) { return QStringLiteral("File%1").arg(i + 1); }
+} // namespace
+
+QStringList RecentFiles::list() const {
+    QStringList files;
+    store_.beginGroup(kRecentGroup);
+    for (int i = 0; i < kMaxEntries; ++i) {
+        const QString f = store_.value(recentKey(i)).toString();
+        if (!f.isEmpty())
+            files << f;
+    }
+    store_.endGroup();
+    return files;
+}
+
+void RecentFiles::add(const QString& path) {
+    QStringList files = list();
+    files.removeAll(path);
+    files.prepend(path);
+    write(files.mid(0, kMaxEntries));
+}
+
+void RecentFiles::remove(const QString& path) {
+    QStringList files = list();
+    files.removeAll(path);
+    write(files);
+}
+
+void RecentFiles::write(const QStringList& files) {
+    store_.beginGroup(kRecentGroup);
+    for (int i = 0; i < kMaxEntries; ++i) {
+        if (i < files.size())
+            store_.setValue(recentKey(i), files[i]);
+        else
+            store_.remove(recentKey(i));
+    }
+    store_.endGroup();
+    store_.sync();
+}

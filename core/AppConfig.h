@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+
+// Where the program keeps its files. All of them sit in the program's own folder; when that
+// folder cannot be written (a system-wide install), "Program.ini" and the data folder move to
+// the user's configuration and data locations, the ini seeded from the shipped one.
+struct AppPaths {
+    QString programDir;   // with a trailing "/"
+    QString configFile;   // "Program.ini"
+    QString dataFolder;   // "DATA", without a trailing "/"
+    QString defaultDataFile;  // "Default.dat", always beside the program
+    QString helpFile;     // "enHelp.chm"
+
+    // Paths for a program living in `programDir`. `userConfigDir` and `userDataDir` are used
+    // when `programDir` is not writable (empty: the platform's per-user locations).
+    static AppPaths forProgramDir(const QString& programDir, QString userConfigDir = {},
+                                  QString userDataDir = {});
+};
+
+// The program-wide texts read from "Program.ini" at start.
+struct AppConfig {
+    AppPaths paths;
+    QString portName;       // Setup/COM
+    QString modelName;      // Setup/Model: application name, window title, file name stem
+    QString companyText;    // Setup/Company
+    QString currentDataFile;
+
+    QString suggestedFileName() const { return modelName + QStringLiteral(".dat"); }
+
+    // Start-up: reads the three keys and creates the data folder if it is missing (a failure is
+    // ignored: the file dialogs then open in their own default folder).
+    static AppConfig startUp(const AppPaths& paths);
+
+    // Setup/Model read again (New, Open, Save As), with the current model name as default.
+    QString modelForTitle() const;
+
+    // Exit: Setup/COM gets the current port name; nothing is written when it is empty.
+    bool saveAtExit() const;
+};
+
+// The program's one configuration; set once by start-up.
+AppConfig& theConfig();
+
+// "%s The software apply for %s model" with the company text and the model name.
+QString aboutLine(const QString& company, const QString& model);
+
+// The four most recently used data files, newest first, kept in the platform's settings
+// store under the key "Belmora".
+class RecentFiles {
+public:
+    static constexpr int kMaxEntries = 4;
+    explicit RecentFiles(QSettings& store) : store_(store) {}
+
+    QStringList list() const;
+    void add(const QString& path);     // moves it to the top
+    void remove(const QString& path);  // e.g. when it can no longer be opened
+
+private:
+    void write(const QStringList& files);
+    QSettings& store_;
+};

@@ -1,0 +1,71 @@
+#include "DataFile.h"
+
+#include "FiveToneStandards.h"
+#include "MemoryImage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+FileResult loadDataFile(const QString& path, MemoryImage& image) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(
+            QStringLiteral("Cannot open \"%1\": %2").arg(shown(path), file.errorString()));
+    // One byte more than a data file tells a longer file apart; pipes may deliver in pieces.
+    QByteArray bytes;
+    while (bytes.size() <= MemoryImage::kFileSize) {
+        const QByteArray piece = file.read(MemoryImage::kFileSize + 1 - bytes.size());
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    if (file.error() != QFile::NoError)
+        return FileResult::failure(
+            QStringLiteral("Cannot read \"%1\": %2").arg(shown(path), file.errorString()));
+
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    if (bytes.size() == MemoryImage::kFileSize) {
+        std::copy_n(data, MemoryImage::kPcSize, image.pc().begin());
+        std::copy_n(data + MemoryImage::kPcSize, MemoryImage::kImageSize, image.image().begin());
+    } else if (bytes.size() == MemoryImage::kImageSize) {
+        std::copy_n(data, MemoryImage::kImageSize, image.image().begin());
+    } else {
+        const QString size = bytes.size() > MemoryImage::kFileSize
+                                 ? QStringLiteral("more than %1").arg(MemoryImage::kFileSize)
+                                 : QString::number(bytes.size());
+        return FileResult::failure(
+            QStringLiteral("\"%1\" is not a data file: it holds %2 bytes; a data file holds %3 "
+                           "bytes, a bare memory image %4.")
+                .arg(shown(path), size)
+                .arg(MemoryImage::kFileSize)
+                .arg(MemoryImage::kImageSize));
+    }
+    return {};
+}
+
+FileResult openDataFile(const QString& path, MemoryImage& image) {
+    FileResult result = loadDataFile(path, image);
+    if (result.ok)
+        restoreStandardFiveToneTables(image);
+    return result;
+}
+
+FileResult saveDataFile(const QString& path, const MemoryImage& image) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(
+            QStringLiteral("Cannot create \"%1\": %2").arg(shown(path), file.errorString()));
+    const QByteArray bytes = image.toFileBytes();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return FileResult::failure(
+            QStringLiteral("Cannot write \"%1\": %2").arg(shown(path), file.errorString()));
+    return {};
+}

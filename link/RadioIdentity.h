@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Frequency.h"
+
+#include <QString>
+#include <array>
+
+class MemoryImage;
+
+// The radio's identity block at 0xFF00 and its band-limit table at 0xFF30, decoded.
+struct RadioIdentity {
+    QString serialNumber;  // letters and digits
+    QString modelName;     // letters and digits
+    QString modelCode;     // printable characters
+    QString firmware;      // printable characters
+    QString programDate;   // "YYYY-MM-DD", empty unless a valid calendar date
+
+    static RadioIdentity read(const MemoryImage& image);
+};
+
+// One band's four edges (receive lower/upper, transmit lower/upper); 0 is an empty edge
+// (stored with 0x00 or 0xFF in its most significant byte).
+using BandEdges = std::array<Frequency, 4>;
+BandEdges readBandEdges(const MemoryImage& image, int band);

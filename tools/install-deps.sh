@@ -1,0 +1,14 @@
+#!/bin/sh
+# Installs what building and testing Duoband needs on Debian 12, skipping what is there.
+set -e
+PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev"
+MISSING=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
+done
+[ -z "$MISSING" ] && exit 0
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+echo "Installing:$MISSING"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
