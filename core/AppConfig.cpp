@@ -25,22 +25,24 @@ QString withSlash(QString dir) {
 
 } // namespace
 
-AppPaths AppPaths::forProgramDir(const QString& programDir, QString userConfigDir,
-                                 QString userDataDir) {
+AppPaths AppPaths::forProgramDir(const QString& programDir) {
+    return resolve(programDir, isWritableDir(programDir),
+                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+AppPaths AppPaths::resolve(const QString& programDir, bool programDirWritable,
+                           const QString& userConfigDir, const QString& userDataDir) {
     AppPaths p;
     p.programDir = withSlash(programDir);
     p.defaultDataFile = p.programDir + QStringLiteral("Default.dat");
     p.helpFile = p.programDir + QStringLiteral("enHelp.chm");
     const QString shippedIni = p.programDir + QStringLiteral("Program.ini");
-    if (isWritableDir(p.programDir)) {
+    if (programDirWritable) {
         p.configFile = shippedIni;
         p.dataFolder = p.programDir + QStringLiteral("DATA");
         return p;
     }
-    if (userConfigDir.isEmpty())
-        userConfigDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (userDataDir.isEmpty())
-        userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     p.configFile = withSlash(userConfigDir) + QStringLiteral("Program.ini");
     p.dataFolder = withSlash(userDataDir) + QStringLiteral("DATA");
     // The user's own ini starts as a copy of the shipped one, so Model and Company carry over.

@@ -15,10 +15,12 @@ struct AppPaths {
     QString defaultDataFile;  // "Default.dat", always beside the program
     QString helpFile;     // "enHelp.chm"
 
-    // Paths for a program living in `programDir`. `userConfigDir` and `userDataDir` are used
-    // when `programDir` is not writable (empty: the platform's per-user locations).
-    static AppPaths forProgramDir(const QString& programDir, QString userConfigDir = {},
-                                  QString userDataDir = {});
+    // Paths for a program living in `programDir`, moving to the platform's per-user locations
+    // when that folder cannot be written.
+    static AppPaths forProgramDir(const QString& programDir);
+    // The same with the decision and the per-user folders given.
+    static AppPaths resolve(const QString& programDir, bool programDirWritable,
+                            const QString& userConfigDir, const QString& userDataDir);
 };
 
 // The program-wide texts read from "Program.ini" at start.

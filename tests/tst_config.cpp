@@ -1,0 +1,158 @@
+#include "AppConfig.h"
+#include "IniFile.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeText(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+QByteArray readText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ConfigTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QVERIFY(dir.isValid()); }
+    void getRules();
+    void putKeepsTheRestOfTheFile();
+    void putCreatesFileAndSection();
+    void putRefusesEmptyKeyOrValue();
+    void startUpTexts();
+    void exitWritesOnlyThePort();
+    void readOnlyProgramFolderUsesUserLocations();
+    void recentFiles();
+
+private:
+    QTemporaryDir dir;
+};
+
+void ConfigTests::getRules() {
+    const QString path = dir.filePath("get.ini");
+    writeText(path, "; comment\r\n[Other]\r\nCOM=wrong\r\n[setup]\r\n  com = /dev/ttyUSB0 \r\n"
+                    "Model=\"M 1\"\r\nLong=" + QByteArray(300, 'x') + "\r\n");
+    const IniFile ini(path);
+    QCOMPARE(ini.get("Setup", "COM"), QStringLiteral("/dev/ttyUSB0"));  // names ignore case
+    QCOMPARE(ini.get("Setup", "Model"), QStringLiteral("M 1"));
+    QCOMPARE(ini.get("Setup", "Long").size(), 255);
+    QCOMPARE(ini.get("Setup", "Company", "dflt"), QStringLiteral("dflt"));
+    QCOMPARE(ini.get("Setup", "", "dflt"), QStringLiteral("dflt"));
+    QCOMPARE(IniFile(dir.filePath("absent.ini")).get("Setup", "COM", "x"), QStringLiteral("x"));
+}
+
+void ConfigTests::putKeepsTheRestOfTheFile() {
+    const QString path = dir.filePath("keep.ini");
+    const QByteArray before = "; Duoband settings\r\n[Setup]\r\nZeta=1\r\nCOM=COM1\r\n"
+                              "Path=C:\\radio\\data\r\n\r\n[Later]\r\nA=b\r\n";
+    writeText(path, before);
+    QVERIFY(IniFile(path).put("Setup", "COM", "/dev/ttyACM0"));
+    QCOMPARE(readText(path), QByteArray(before).replace("COM=COM1", "COM=/dev/ttyACM0"));
+    // A new key joins the end of its section, not the end of the file.
+    QVERIFY(IniFile(path).put("Later", "New", "v"));
+    QVERIFY(IniFile(path).put("Setup", "Extra", "e"));
+    QCOMPARE(readText(path), QByteArray("; Duoband settings\r\n[Setup]\r\nZeta=1\r\n"
+                                        "COM=/dev/ttyACM0\r\nPath=C:\\radio\\data\r\nExtra=e\r\n"
+                                        "\r\n[Later]\r\nA=b\r\nNew=v\r\n"));
+}
+
+void ConfigTests::putCreatesFileAndSection() {
+    const QString path = dir.filePath("new.ini");
+    QVERIFY(IniFile(path).put("Setup", "COM", "COM3"));
+    QCOMPARE(readText(path), QByteArray("[Setup]\nCOM=COM3\n"));
+    QCOMPARE(IniFile(path).get("Setup", "COM"), QStringLiteral("COM3"));
+}
+
+void ConfigTests::putRefusesEmptyKeyOrValue() {
+    const QString path = dir.filePath("empty.ini");
+    QVERIFY(!IniFile(path).put("Setup", "COM", ""));
+    QVERIFY(!IniFile(path).put("Setup", "", "x"));
+    QVERIFY(!QFile::exists(path));
+}
+
+void ConfigTests::startUpTexts() {
+    const QString program = dir.filePath("prog");
+    QVERIFY(QDir().mkpath(program));
+    writeText(program + "/Program.ini", "[Setup]\r\nCOM=COM3\r\nModel=M1\r\nCompany=C1\r\n");
+    const AppConfig config = AppConfig::startUp(AppPaths::forProgramDir(program));
+    QCOMPARE(config.portName, QStringLiteral("COM3"));
+    QCOMPARE(config.modelName, QStringLiteral("M1"));
+    QCOMPARE(config.suggestedFileName(), QStringLiteral("M1.dat"));
+    QCOMPARE(aboutLine(config.companyText, config.modelName),
+             QStringLiteral("C1 The software apply for M1 model"));
+    QCOMPARE(config.paths.dataFolder, program + "/DATA");
+    QVERIFY(QFileInfo(program + "/DATA").isDir());
+    QCOMPARE(config.paths.defaultDataFile, program + "/Default.dat");
+
+    // Without an ini everything is empty and the program still starts.
+    const QString bare = dir.filePath("bare");
+    QVERIFY(QDir().mkpath(bare));
+    const AppConfig empty = AppConfig::startUp(AppPaths::forProgramDir(bare));
+    QVERIFY(empty.portName.isEmpty() && empty.modelName.isEmpty());
+    QCOMPARE(empty.suggestedFileName(), QStringLiteral(".dat"));
+    // The title's model is read again, with the current model name as default.
+    AppConfig renamed = empty;
+    renamed.modelName = "Current";
+    QCOMPARE(renamed.modelForTitle(), QStringLiteral("Current"));
+}
+
+void ConfigTests::exitWritesOnlyThePort() {
+    const QString program = dir.filePath("exit");
+    QVERIFY(QDir().mkpath(program));
+    AppConfig config = AppConfig::startUp(AppPaths::forProgramDir(program));
+    QVERIFY(!config.saveAtExit());  // empty port: nothing written
+    QVERIFY(!QFile::exists(program + "/Program.ini"));
+    config.portName = "/dev/ttyUSB1";
+    config.modelName = "NotStored";
+    QVERIFY(config.saveAtExit());
+    QCOMPARE(readText(program + "/Program.ini"), QByteArray("[Setup]\nCOM=/dev/ttyUSB1\n"));
+}
+
+void ConfigTests::readOnlyProgramFolderUsesUserLocations() {
+    const QString program = dir.filePath("ro");
+    QVERIFY(QDir().mkpath(program));
+    writeText(program + "/Program.ini", "[Setup]\nModel=Shipped\n");
+    const AppPaths paths = AppPaths::resolve(program, false, dir.filePath("user/config"),
+                                             dir.filePath("user/data"));
+    QCOMPARE(paths.configFile, dir.filePath("user/config/Program.ini"));
+    QCOMPARE(paths.dataFolder, dir.filePath("user/data/DATA"));
+    QCOMPARE(paths.defaultDataFile, program + "/Default.dat");
+    // The user's ini starts from the shipped one, and the port is saved there at exit.
+    QCOMPARE(IniFile(paths.configFile).get("Setup", "Model"), QStringLiteral("Shipped"));
+    AppConfig config = AppConfig::startUp(paths);
+    QCOMPARE(config.modelName, QStringLiteral("Shipped"));
+    QVERIFY(QFileInfo(dir.filePath("user/data/DATA")).isDir());
+    config.portName = "/dev/ttyUSB0";
+    QVERIFY(config.saveAtExit());
+    QCOMPARE(IniFile(paths.configFile).get("Setup", "COM"), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(readText(program + "/Program.ini"), QByteArray("[Setup]\nModel=Shipped\n"));
+}
+
+void ConfigTests::recentFiles() {
+    QSettings store(dir.filePath("recent.ini"), QSettings::IniFormat);
+    RecentFiles recent(store);
+    QVERIFY(recent.list().isEmpty());
+    for (const char* f : {"/a.dat", "/b.dat", "/c.dat", "/d.dat", "/e.dat"})
+        recent.add(f);
+    QCOMPARE(recent.list(), (QStringList{"/e.dat", "/d.dat", "/c.dat", "/b.dat"}));
+    recent.add("/c.dat");  // reopening moves it to the top without a duplicate
+    QCOMPARE(recent.list(), (QStringList{"/c.dat", "/e.dat", "/d.dat", "/b.dat"}));
+    recent.remove("/e.dat");
+    QCOMPARE(recent.list(), (QStringList{"/c.dat", "/d.dat", "/b.dat"}));
+    // It survives a restart.
+    QSettings reopened(dir.filePath("recent.ini"), QSettings::IniFormat);
+    QCOMPARE(RecentFiles(reopened).list(), (QStringList{"/c.dat", "/d.dat", "/b.dat"}));
+}
+
+QTEST_APPLESS_MAIN(ConfigTests)
+#include "tst_config.moc"
