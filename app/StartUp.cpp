@@ -14,4 +14,6 @@ StartUpResult startUpProgram(const QString& programDir) {
     return {source == DefaultSource::Factory};
 }
 
-void shutDownProgram() { theConfig().saveAtExit(); }
+void shutDownProgram() {
+    theConfig().saveAtExit();
+}

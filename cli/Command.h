@@ -13,7 +13,7 @@ struct CliStreams {
 
 struct Command {
     const char* name;
-    const char* synopsis;  // arguments, for the help text
+    const char* synopsis; // arguments, for the help text
     const char* summary;
     int (*run)(const QStringList& args, CliStreams& io);
 };

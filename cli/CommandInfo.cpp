@@ -7,7 +7,9 @@
 
 namespace {
 
-QString orNone(const QString& text) { return text.isEmpty() ? QStringLiteral("(none)") : text; }
+QString orNone(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("(none)") : text;
+}
 
 int channelsInUse(const MemoryImage& image, int firstChannel) {
     int count = 0;
@@ -48,10 +50,10 @@ int runInfo(const QStringList& args, CliStreams& io) {
         << "Model name:        " << orNone(id.modelName) << "\n"
         << "Model code:        " << orNone(id.modelCode) << "\n"
         << "Firmware version:  " << orNone(id.firmware) << "\n"
-        << "Last program date: " << (id.programDate.isEmpty() ? "(never)" : id.programDate)
-        << "\n";
+        << "Last program date: " << (id.programDate.isEmpty() ? "(never)" : id.programDate) << "\n";
     printBandTable(image, out);
-    out << "Channels in use:   " << channelsInUse(image, 1) << " of 800 (bank B: "
-        << channelsInUse(image, ImageMap::kChannelsPerBank + 1) << " of 800)\n";
+    out << "Channels in use:   " << channelsInUse(image, 1)
+        << " of 800 (bank B: " << channelsInUse(image, ImageMap::kChannelsPerBank + 1)
+        << " of 800)\n";
     return kExitOk;
 }

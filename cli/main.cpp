@@ -25,8 +25,8 @@ void printHelp(QTextStream& out) {
 int usageError(CliStreams& io, const char* verb, const QString& problem) {
     for (const auto& c : kCommands)
         if (qstrcmp(c.name, verb) == 0)
-            io.err << "duoband-cli " << verb << ": " << problem << "\nUsage: duoband-cli "
-                   << verb << " " << c.synopsis << "\n";
+            io.err << "duoband-cli " << verb << ": " << problem << "\nUsage: duoband-cli " << verb
+                   << " " << c.synopsis << "\n";
     return kExitUsage;
 }
 

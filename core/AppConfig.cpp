@@ -90,7 +90,9 @@ QString aboutLine(const QString& company, const QString& model) {
 
 namespace {
 const QString kRecentGroup = QStringLiteral("Recent File List");
-QString recentKey(int i) { return QStringLiteral("File%1").arg(i + 1); }
+QString recentKey(int i) {
+    return QStringLiteral("File%1").arg(i + 1);
+}
 } // namespace
 
 QStringList RecentFiles::list() const {

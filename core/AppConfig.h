@@ -9,11 +9,11 @@ class QSettings;
 // folder cannot be written (a system-wide install), "Program.ini" and the data folder move to
 // the user's configuration and data locations, the ini seeded from the shipped one.
 struct AppPaths {
-    QString programDir;   // with a trailing "/"
-    QString configFile;   // "Program.ini"
-    QString dataFolder;   // "DATA", without a trailing "/"
-    QString defaultDataFile;  // "Default.dat", always beside the program
-    QString helpFile;     // "enHelp.chm"
+    QString programDir;      // with a trailing "/"
+    QString configFile;      // "Program.ini"
+    QString dataFolder;      // "DATA", without a trailing "/"
+    QString defaultDataFile; // "Default.dat", always beside the program
+    QString helpFile;        // "enHelp.chm"
 
     // Paths for a program living in `programDir`, moving to the platform's per-user locations
     // when that folder cannot be written.
@@ -26,9 +26,9 @@ struct AppPaths {
 // The program-wide texts read from "Program.ini" at start.
 struct AppConfig {
     AppPaths paths;
-    QString portName;       // Setup/COM
-    QString modelName;      // Setup/Model: application name, window title, file name stem
-    QString companyText;    // Setup/Company
+    QString portName;    // Setup/COM
+    QString modelName;   // Setup/Model: application name, window title, file name stem
+    QString companyText; // Setup/Company
     QString currentDataFile;
 
     QString suggestedFileName() const { return modelName + QStringLiteral(".dat"); }
@@ -58,8 +58,8 @@ public:
     explicit RecentFiles(QSettings& store) : store_(store) {}
 
     QStringList list() const;
-    void add(const QString& path);     // moves it to the top
-    void remove(const QString& path);  // e.g. when it can no longer be opened
+    void add(const QString& path);    // moves it to the top
+    void remove(const QString& path); // e.g. when it can no longer be opened
 
 private:
     void write(const QStringList& files);

@@ -11,7 +11,9 @@ std::uint8_t toByte(int value) {
     return std::uint8_t((value / 10) * 16 + value % 10);
 }
 
-int fromByte(std::uint8_t b) { return (b / 16) * 10 + b % 16; }
+int fromByte(std::uint8_t b) {
+    return (b / 16) * 10 + b % 16;
+}
 
 void write32(std::span<std::uint8_t, 4> out, std::uint32_t value) {
     value = std::min<std::uint32_t>(value, 99'999'999);
@@ -34,6 +36,8 @@ void write16(std::span<std::uint8_t, 2> out, int value) {
     out[1] = toByte(value / 100);
 }
 
-int read16(std::span<const std::uint8_t, 2> in) { return fromByte(in[1]) * 100 + fromByte(in[0]); }
+int read16(std::span<const std::uint8_t, 2> in) {
+    return fromByte(in[1]) * 100 + fromByte(in[0]);
+}
 
 } // namespace Bcd

@@ -7,8 +7,8 @@
 // first. Reading makes no validity check: a nibble above 9 simply counts with its value.
 namespace Bcd {
 
-std::uint8_t toByte(int value);         // 0..99 -> packed byte (value is taken modulo 100)
-int fromByte(std::uint8_t b);           // packed byte -> number (0xFF reads as 165)
+std::uint8_t toByte(int value); // 0..99 -> packed byte (value is taken modulo 100)
+int fromByte(std::uint8_t b);   // packed byte -> number (0xFF reads as 165)
 
 // Four bytes: frequencies (10 Hz units), offsets and band edges, up to 99,999,999.
 // Larger values are clamped to the largest storable number.

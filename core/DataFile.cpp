@@ -10,7 +10,9 @@
 
 namespace {
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 } // namespace
 

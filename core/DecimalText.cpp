@@ -64,8 +64,8 @@ int leadingInt(const QString& text) {
     const bool negative = readSign(c);
     std::int64_t value = 0;
     for (; c.atDigit(); ++c.pos)
-        value = std::min<std::int64_t>(appendDigit(value, c.digit()),
-                                       std::numeric_limits<int>::max());
+        value =
+            std::min<std::int64_t>(appendDigit(value, c.digit()), std::numeric_limits<int>::max());
     return static_cast<int>(negative ? -value : value);
 }
 
@@ -81,7 +81,8 @@ QString format(std::int64_t value, int decimals) {
         divisor *= 10;
     const bool negative = value < 0;
     // Work on the magnitude as unsigned so that INT64_MIN prints too.
-    const auto magnitude = negative ? std::uint64_t(0) - std::uint64_t(value) : std::uint64_t(value);
+    const auto magnitude =
+        negative ? std::uint64_t(0) - std::uint64_t(value) : std::uint64_t(value);
     QString out = QString::number(magnitude / std::uint64_t(divisor));
     if (decimals > 0)
         out += u'.' +

@@ -22,7 +22,8 @@ void writeBandSettingsRecord(MemoryImage& image, int b, const NineBands& bands) 
     const auto settings = image.at(kSettings, 64);
     std::copy(settings.begin(), settings.end(), image.at(r, 64).begin());
     for (int second = 0; second < 2; ++second) {
-        const std::uint32_t vfo = kBandVfoPairs + 64 * std::uint32_t(b) + 32 * std::uint32_t(second);
+        const std::uint32_t vfo =
+            kBandVfoPairs + 64 * std::uint32_t(b) + 32 * std::uint32_t(second);
         const int band = bandOf(bands, Bcd::read32(image.at<4>(vfo)));
         image.setByte(r + 2 + 4 * std::uint32_t(second), band < 0 ? 0xFF : std::uint8_t(band));
     }

@@ -49,7 +49,8 @@ void writeCode(std::span<std::uint8_t> field, const QString& text, Code code) {
     std::fill(field.begin(), field.end(), 0xFF);
     const auto n = std::min<std::size_t>(field.size(), std::size_t(text.size()));
     for (std::size_t i = 0; i < n; ++i)
-        field[i] = code == Code::Dtmf ? dtmfValue(text[qsizetype(i)]) : hexValue(text[qsizetype(i)]);
+        field[i] =
+            code == Code::Dtmf ? dtmfValue(text[qsizetype(i)]) : hexValue(text[qsizetype(i)]);
 }
 
 } // namespace Digits

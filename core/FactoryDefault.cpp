@@ -21,10 +21,14 @@ struct BandEdges {
     Frequency rxLower, rxUpper, txLower, txUpper;
 };
 constexpr BandEdges kFactoryBandLimits[kBandCount] = {
-    {}, {}, {}, {},
-    {13400000, 18000000, 13600000, 17400000},  // 150M: receive 134-180, transmit 136-174
-    {}, {},
-    {40000000, 51200000, 40000000, 48000000},  // 450M: receive 400-512, transmit 400-480
+    {},
+    {},
+    {},
+    {},
+    {13400000, 18000000, 13600000, 17400000}, // 150M: receive 134-180, transmit 136-174
+    {},
+    {},
+    {40000000, 51200000, 40000000, 48000000}, // 450M: receive 400-512, transmit 400-480
     {},
 };
 constexpr int kVhf = 4;
@@ -37,33 +41,34 @@ struct ByteDefault {
     std::uint8_t value;
 };
 constexpr ByteDefault kSettingsDefaults[] = {
-    {0xCC00, 1},    {0xCC02, kVhf}, {0xCC04, 1},    {0xCC06, kUhf}, {0xCC08, 0xFF},
-    {0xCC0B, 2},                                     // band VFO pair of 150M
-    {0xCC20, 2},                                     // SQL(Left) "5"
-    {0xCC22, 3},                                     // backlight brightness 3
-    {0xCC23, 1},                                     // backlight colour Blue
-    {0xCC24, 0x80},                                  // beep on
-    {0xCC25, 0x80},                                  // TBST 1750 Hz
-    {0xCC28, 3300 & 0xFF}, {0xCC29, 3300 >> 8},      // scrambler 3300 Hz
-    {0xCC2E, 2},                                     // SQL(Right) "5"
-    {0xCC2F, 8},                                     // volume 8
-    {0xCC30, 3},                                     // TOT 3 minutes
-    {0xCC38, 11}, {0xCC39, 12}, {0xCC3A, 7}, {0xCC3B, 6},  // P1..P4: BAND, VFO/MR, TONE, LOW
-    {0xCC71, 5}, {0xCC72, 5}, {0xCC73, 8},           // alarm: 5 cycles, Tx 5 s, Rx 8 s
+    {0xCC00, 1},           {0xCC02, kVhf},      {0xCC04, 1}, {0xCC06, kUhf}, {0xCC08, 0xFF},
+    {0xCC0B, 2},                                                          // band VFO pair of 150M
+    {0xCC20, 2},                                                          // SQL(Left) "5"
+    {0xCC22, 3},                                                          // backlight brightness 3
+    {0xCC23, 1},                                                          // backlight colour Blue
+    {0xCC24, 0x80},                                                       // beep on
+    {0xCC25, 0x80},                                                       // TBST 1750 Hz
+    {0xCC28, 3300 & 0xFF}, {0xCC29, 3300 >> 8},                           // scrambler 3300 Hz
+    {0xCC2E, 2},                                                          // SQL(Right) "5"
+    {0xCC2F, 8},                                                          // volume 8
+    {0xCC30, 3},                                                          // TOT 3 minutes
+    {0xCC38, 11},          {0xCC39, 12},        {0xCC3A, 7}, {0xCC3B, 6}, // P1..P4: BAND, VFO/MR,
+                                                                          // TONE, LOW
+    {0xCC71, 5},           {0xCC72, 5},         {0xCC73, 8}, // alarm: 5 cycles, Tx 5 s, Rx 8 s
 };
 
 constexpr ByteDefault kDtmfDefaults[] = {
-    {0xD6B0, 100},  // speed 100 ms
-    {0xD6B1, 9},    // first digit delay 450 ms
-    {0xD6B2, 2},    // first digit 100 ms
-    {0xD6B3, 3},    // hold time 3 s
-    {0xD6B4, 14},   // group code "*"
-    {0xD6B5, 13},   // delimiter "D"
-    {0xD6B6, 0},    // PTT ID types "Up"
-    {0xD6B7, 0},    // side tone off
-    {0xD6D8, 2},    // decode response "Reply"
-    {0xD6DA, 0},    // stun type "Tx Inhibit"
-    {0xD6DB, 10},   // auto reset 10 s
+    {0xD6B0, 100}, // speed 100 ms
+    {0xD6B1, 9},   // first digit delay 450 ms
+    {0xD6B2, 2},   // first digit 100 ms
+    {0xD6B3, 3},   // hold time 3 s
+    {0xD6B4, 14},  // group code "*"
+    {0xD6B5, 13},  // delimiter "D"
+    {0xD6B6, 0},   // PTT ID types "Up"
+    {0xD6B7, 0},   // side tone off
+    {0xD6D8, 2},   // decode response "Reply"
+    {0xD6DA, 0},   // stun type "Tx Inhibit"
+    {0xD6DB, 10},  // auto reset 10 s
 };
 
 void writeBytes(MemoryImage& image, std::span<const ByteDefault> defaults) {
@@ -130,22 +135,21 @@ void writeTwoTone(MemoryImage& image) {
     for (std::uint32_t s = 0; s < 16; ++s) {
         const std::uint32_t r = kTwoToneSystems + 32 * s;
         image.fill(r, 32, 0xFF);
-        writeText(image.at(r, 6), QStringLiteral("2T-S%1").arg(s + 1, 2, 10, QChar(u'0'))
-                                      .toLatin1()
-                                      .constData());
-        const std::uint8_t times[5] = {5, 10, 30, 50, 10};  // pre-carrier, 1st, 2nd, long, gap
+        writeText(image.at(r, 6),
+                  QStringLiteral("2T-S%1").arg(s + 1, 2, 10, QChar(u'0')).toLatin1().constData());
+        const std::uint8_t times[5] = {5, 10, 30, 50, 10}; // pre-carrier, 1st, 2nd, long, gap
         for (std::uint32_t i = 0; i < 5; ++i)
             image.setByte(r + 8 + i, times[i]);
         image.setByte(r + 13, 0x00);
-        const std::uint16_t tones[4] = {3217, 9281, 6265, 20438};  // A-D
+        const std::uint16_t tones[4] = {3217, 9281, 6265, 20438}; // A-D
         for (std::uint32_t i = 0; i < 4; ++i)
             image.setWord(r + 16 + 2 * i, tones[i]);
-        const std::uint8_t formats[4] = {0x12, 0x00, 0x00, 0x00};  // Decode 1 "A-B"
+        const std::uint8_t formats[4] = {0x12, 0x00, 0x00, 0x00}; // Decode 1 "A-B"
         for (std::uint32_t i = 0; i < 4; ++i)
             image.setByte(r + 24 + i, formats[i]);
-        image.setByte(r + 28, 0x01);  // Decode 1 response "Remind"
-        image.setByte(r + 30, 0);     // reply wait Off
-        image.setByte(r + 31, 10);    // auto reset 10 s
+        image.setByte(r + 28, 0x01); // Decode 1 response "Remind"
+        image.setByte(r + 30, 0);    // reply wait Off
+        image.setByte(r + 31, 10);   // auto reset 10 s
     }
     for (std::uint32_t n = 0; n < 16; ++n) {
         const std::uint32_t r = kTwoToneContacts + 16 * n;
@@ -163,10 +167,14 @@ void writeFiveTone(MemoryImage& image) {
         const auto& standard = fiveToneStandard(k);
         const auto& tones = fiveToneStandard(k == kUserFiveToneStandard ? 0 : k).tones;
         const std::uint32_t e = pcFiveToneSystem(k);
-        const std::uint8_t header[8] = {std::uint8_t(k), std::uint8_t(standard.nominalWidthMs),
-                                        0x0A, 0x0E,
+        const std::uint8_t header[8] = {std::uint8_t(k),
+                                        std::uint8_t(standard.nominalWidthMs),
+                                        0x0A,
+                                        0x0E,
                                         std::uint8_t(standard.hasDelimiter ? 0x0F : 0x00),
-                                        0xFF, 0xFF, 0xFF};
+                                        0xFF,
+                                        0xFF,
+                                        0xFF};
         std::copy(std::begin(header), std::end(header), pc.begin() + e);
         for (std::uint32_t i = 0; i < 16; ++i) {
             pc[e + 8 + 2 * i] = std::uint8_t(tones[i] & 0xFF);
@@ -177,22 +185,21 @@ void writeFiveTone(MemoryImage& image) {
     std::copy_n(pc.begin() + pcFiveToneSystem(0), kFiveToneRecordSize,
                 image.at(kFiveToneSystem, kFiveToneRecordSize).begin());
     for (std::uint32_t i = 0; i < 4; ++i)
-        image.setByte(0xD2A8 + i, 10);  // pre-carrier, first expand, end delay, reply: 100 ms
+        image.setByte(0xD2A8 + i, 10); // pre-carrier, first expand, end delay, reply: 100 ms
     image.setByte(0xD2AF, 0x00);
-    image.setByte(0xD2C8, 0);   // decode response Off
-    image.setByte(0xD2C9, 10);  // auto reset 10 s
+    image.setByte(0xD2C8, 0);  // decode response Off
+    image.setByte(0xD2C9, 10); // auto reset 10 s
     for (std::uint32_t n = 0; n < 16; ++n) {
         const std::uint32_t r = 0xD2D0 + 32 * n;
         if (n == 0)
             Digits::writeCode(image.at(r, 8), QStringLiteral("12345"), Digits::Code::Hex);
-        writeText(image.at(r + 8, 6), QStringLiteral("2T-S%1").arg(n + 1, 2, 10, QChar(u'0'))
-                                          .toLatin1()
-                                          .constData());
-        image.setByte(r + 15, 0);  // code type Off
+        writeText(image.at(r + 8, 6),
+                  QStringLiteral("2T-S%1").arg(n + 1, 2, 10, QChar(u'0')).toLatin1().constData());
+        image.setByte(r + 15, 0); // code type Off
     }
     for (std::uint32_t m = 0; m < 8; ++m) {
-        image.setByte(0xD4D0 + 16 * m + 14, 0);  // response Off
-        image.setByte(0xD4D0 + 16 * m + 15, 0);  // type Select
+        image.setByte(0xD4D0 + 16 * m + 14, 0); // response Off
+        image.setByte(0xD4D0 + 16 * m + 15, 0); // type Select
     }
 }
 

@@ -29,7 +29,9 @@ int stepped(int value, int delta, const SpinRange& range) {
 
 } // namespace
 
-int intFieldValue(const QString& text) { return DecimalText::leadingInt(text); }
+int intFieldValue(const QString& text) {
+    return DecimalText::leadingInt(text);
+}
 
 int tenthsFieldValue(const QString& text) {
     return int(std::clamp<std::int64_t>(DecimalText::scaled(text, 1), INT32_MIN, INT32_MAX));

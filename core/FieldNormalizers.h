@@ -9,9 +9,9 @@
 struct IntFieldSpec {
     int minimum = 0;
     int maximum = 0;
-    int fallback = 0;  // taken for an empty or out-of-range text
-    int step = 1;      // values are cut down to a multiple of it
-    std::optional<QString> zeroText = std::nullopt;  // shown for 0 ("Off", "Continuous")
+    int fallback = 0;                               // taken for an empty or out-of-range text
+    int step = 1;                                   // values are cut down to a multiple of it
+    std::optional<QString> zeroText = std::nullopt; // shown for 0 ("Off", "Continuous")
 };
 
 // Same fields in tenths (minimum, maximum and fallback are tenths); no step.
@@ -25,7 +25,7 @@ struct TenthsFieldSpec {
 struct SpinRange {
     int low = 0;
     int high = 0;
-    std::optional<QString> lowText = std::nullopt;  // shown when the value equals `low`
+    std::optional<QString> lowText = std::nullopt; // shown when the value equals `low`
 };
 
 QString normalizeIntField(const QString& text, const IntFieldSpec& spec);

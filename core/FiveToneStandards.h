@@ -10,8 +10,8 @@ class MemoryImage;
 struct FiveToneStandard {
     const char* name;
     int nominalWidthMs;
-    bool hasDelimiter;                      // built-in delimiter tone "F", or none
-    std::array<std::uint16_t, 16> tones;    // tenths of a hertz, digits 0-9 then A-F; 0 = none
+    bool hasDelimiter;                   // built-in delimiter tone "F", or none
+    std::array<std::uint16_t, 16> tones; // tenths of a hertz, digits 0-9 then A-F; 0 = none
 };
 
 constexpr int kBuiltInFiveToneStandards = 15;

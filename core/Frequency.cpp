@@ -6,7 +6,9 @@
 
 namespace FrequencyText {
 
-QString fromValue(Frequency f) { return DecimalText::format(f, 5); }
+QString fromValue(Frequency f) {
+    return DecimalText::format(f, 5);
+}
 
 Frequency toValue(const QString& text) {
     const auto v = DecimalText::scaled(text, 5);

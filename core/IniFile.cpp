@@ -10,8 +10,8 @@ constexpr int kMaxValueLength = 255;
 
 struct Line {
     enum Kind { Other, Section, Entry } kind = Other;
-    QString name;   // section or key name
-    QString value;  // entry value
+    QString name;  // section or key name
+    QString value; // entry value
 };
 
 Line parse(const QString& raw) {
@@ -33,7 +33,9 @@ Line parse(const QString& raw) {
     return {Line::Entry, line.left(eq).trimmed(), value};
 }
 
-bool same(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // The file's lines and its line ending; an absent file has none.
 QStringList readLines(const QString& path, QString* ending = nullptr) {
@@ -42,11 +44,11 @@ QStringList readLines(const QString& path, QString* ending = nullptr) {
         return {};
     const QString text = QString::fromUtf8(file.readAll());
     if (ending)
-        *ending = text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n")
-                                                         : QStringLiteral("\n");
+        *ending =
+            text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();  // the final line ending
+        lines.removeLast(); // the final line ending
     for (auto& l : lines)
         if (l.endsWith(u'\r'))
             l.chop(1);
@@ -76,14 +78,14 @@ bool IniFile::put(const QString& section, const QString& key, const QString& val
     QStringList lines = readLines(path_, &ending);
     const QString entry = key + u'=' + value;
 
-    qsizetype sectionAt = -1;  // line of the section header
-    qsizetype insertAt = -1;   // after the section's last entry
+    qsizetype sectionAt = -1; // line of the section header
+    qsizetype insertAt = -1;  // after the section's last entry
     bool written = false;
     for (qsizetype i = 0; i < lines.size() && !written; ++i) {
         const Line line = parse(lines[i]);
         if (line.kind == Line::Section) {
             if (sectionAt >= 0)
-                break;  // the section ended without the key
+                break; // the section ended without the key
             if (same(line.name, section))
                 sectionAt = insertAt = i;
         } else if (sectionAt >= 0 && line.kind == Line::Entry) {

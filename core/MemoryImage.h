@@ -12,7 +12,7 @@ class MemoryImage {
 public:
     static constexpr int kImageSize = 0x10000;
     static constexpr int kPcSize = 0x1000;
-    static constexpr int kFileSize = kPcSize + kImageSize;  // a data file: PC block, then image
+    static constexpr int kFileSize = kPcSize + kImageSize; // a data file: PC block, then image
 
     MemoryImage() = default;
 
@@ -33,7 +33,7 @@ public:
 
     std::uint8_t byte(std::uint32_t address) const { return at(address, 1)[0]; }
     void setByte(std::uint32_t address, std::uint8_t value) { at(address, 1)[0] = value; }
-    std::uint16_t word(std::uint32_t address) const;  // little-endian
+    std::uint16_t word(std::uint32_t address) const; // little-endian
     void setWord(std::uint32_t address, std::uint16_t value);
     void fill(std::uint32_t address, std::size_t length, std::uint8_t value);
 

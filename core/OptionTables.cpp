@@ -55,10 +55,18 @@ const QStringList& options(OptionTable table) {
     Q_UNREACHABLE();
 }
 
-int frequencyStepCode(const QString& text) { return codeOf(OptionTable::FrequencyStep, text); }
-QString frequencyStepText(int code) { return textOf(OptionTable::FrequencyStep, code, "12.5"); }
-int sqlModeCode(const QString& text) { return codeOf(OptionTable::SqlMode, text); }
-QString sqlModeText(int code) { return textOf(OptionTable::SqlMode, code, "Carrier"); }
+int frequencyStepCode(const QString& text) {
+    return codeOf(OptionTable::FrequencyStep, text);
+}
+QString frequencyStepText(int code) {
+    return textOf(OptionTable::FrequencyStep, code, "12.5");
+}
+int sqlModeCode(const QString& text) {
+    return codeOf(OptionTable::SqlMode, text);
+}
+QString sqlModeText(int code) {
+    return textOf(OptionTable::SqlMode, code, "Carrier");
+}
 
 bool accepts(CharSet set, QChar c) {
     const char16_t u = c.toUpper().unicode();

@@ -66,7 +66,9 @@ QString fromBytes(std::span<const std::uint8_t, 2> in) {
     return QString::number(Bcd::read16(in)).rightJustified(3, u'0');
 }
 
-int fromText(const QString& text) { return DecimalText::leadingInt(text); }
+int fromText(const QString& text) {
+    return DecimalText::leadingInt(text);
+}
 
 void toBytes(std::span<std::uint8_t, 2> out, const QString& text) {
     Bcd::write16(out, fromText(text));

@@ -9,10 +9,10 @@
 // image as 2-byte BCD numbers, and the coefficient the radio's tone decoder needs per tone.
 namespace Ctcss {
 
-const QStringList& toneList();  // the 51 standard tones, "63.0" .. "254.1"
+const QStringList& toneList(); // the 51 standard tones, "63.0" .. "254.1"
 
-QString fromBytes(std::span<const std::uint8_t, 2> in);  // "%.1f" of the stored tenths
-int fromText(const QString& text);                       // tenths, truncated
+QString fromBytes(std::span<const std::uint8_t, 2> in); // "%.1f" of the stored tenths
+int fromText(const QString& text);                      // tenths, truncated
 void toBytes(std::span<std::uint8_t, 2> out, const QString& text);
 
 // What a tone box shows when it loses the focus: the typed tone when it is within 60.0 to
@@ -23,10 +23,10 @@ QString normalize(const QString& text);
 
 namespace Dcs {
 
-const QStringList& codeList();  // the 106 standard codes, "017" .. "754"
+const QStringList& codeList(); // the 106 standard codes, "017" .. "754"
 
-QString fromBytes(std::span<const std::uint8_t, 2> in);  // "%03d"
-int fromText(const QString& text);                       // leading integer
+QString fromBytes(std::span<const std::uint8_t, 2> in); // "%03d"
+int fromText(const QString& text);                      // leading integer
 void toBytes(std::span<std::uint8_t, 2> out, const QString& text);
 
 // What a code box shows when it loses the focus: a leading integer 0..777 as "%03d",

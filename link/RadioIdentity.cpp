@@ -11,7 +11,9 @@ namespace {
 bool isAlnum(std::uint8_t c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-bool isPrintable(std::uint8_t c) { return c >= 0x20 && c <= 0x7E; }
+bool isPrintable(std::uint8_t c) {
+    return c >= 0x20 && c <= 0x7E;
+}
 
 // The characters of a text field up to the first one the field does not allow.
 QString readField(const MemoryImage& image, std::uint32_t address, int length,

@@ -9,11 +9,11 @@ class MemoryImage;
 
 // The radio's identity block at 0xFF00 and its band-limit table at 0xFF30, decoded.
 struct RadioIdentity {
-    QString serialNumber;  // letters and digits
-    QString modelName;     // letters and digits
-    QString modelCode;     // printable characters
-    QString firmware;      // printable characters
-    QString programDate;   // "YYYY-MM-DD", empty unless a valid calendar date
+    QString serialNumber; // letters and digits
+    QString modelName;    // letters and digits
+    QString modelCode;    // printable characters
+    QString firmware;     // printable characters
+    QString programDate;  // "YYYY-MM-DD", empty unless a valid calendar date
 
     static RadioIdentity read(const MemoryImage& image);
 };

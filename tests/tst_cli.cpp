@@ -32,9 +32,9 @@ void CliTests::newWritesTheFactoryDefault() {
 void CliTests::infoShowsTheRadio() {
     const QString path = dir.filePath("info.dat");
     MemoryImage image = buildFactoryDefault();
-    const char serial[] = "AB12\x01zz";  // a control character ends the serial number
+    const char serial[] = "AB12\x01zz"; // a control character ends the serial number
     std::copy_n(serial, 7, image.at(0xFF00, 7).begin());
-    image.setByte(0xFF28, 0x14);  // 2014-03-05
+    image.setByte(0xFF28, 0x14); // 2014-03-05
     image.setByte(0xFF29, 0x20);
     image.setByte(0xFF2A, 0x03);
     image.setByte(0xFF2B, 0x05);
@@ -46,14 +46,15 @@ void CliTests::infoShowsTheRadio() {
     QVERIFY(run.out.contains(QRegularExpression("Model name: +DUOBAND\n")));
     QVERIFY(run.out.contains(QRegularExpression("Model code: +\\(none\\)\n")));
     QVERIFY(run.out.contains(QRegularExpression("Last program date: +2014-03-05\n")));
-    QVERIFY(run.out.contains(
-        QRegularExpression("150M +134.00000 +180.00000 +136.00000 +174.00000\n")));
+    QVERIFY(
+        run.out.contains(QRegularExpression("150M +134.00000 +180.00000 +136.00000 +174.00000\n")));
     QVERIFY(run.out.contains(QRegularExpression("108M +- +- +- +-\n")));
     QVERIFY(run.out.contains(QRegularExpression("Channels in use: +1 of 800")));
 
     image.fill(0xFF28, 4, 0xFF);
     QVERIFY(saveDataFile(path, image).ok);
-    QVERIFY(runCli({"info", path}).out.contains(QRegularExpression("Last program date: +\\(never\\)")));
+    QVERIFY(
+        runCli({"info", path}).out.contains(QRegularExpression("Last program date: +\\(never\\)")));
 }
 
 void CliTests::usageAndFailureExitCodes() {

@@ -154,7 +154,7 @@ void CodecTests::coefficients_data() {
     QTest::newRow("1000 Hz") << 10000 << 23170;
     QTest::newRow("2000 Hz") << 20000 << 0;
     QTest::newRow("2400 Hz") << 24000 << -10125;
-    QTest::newRow("no tone") << 0 << -32768;  // 32768 stored as 0x8000
+    QTest::newRow("no tone") << 0 << -32768; // 32768 stored as 0x8000
 }
 
 void CodecTests::coefficients() {
@@ -172,7 +172,7 @@ void CodecTests::digitCodes() {
     QCOMPARE(Digits::dtmfValue(u'*'), 14);
     QCOMPARE(Digits::dtmfValue(u'#'), 15);
     QCOMPARE(Digits::dtmfValue(u'd'), 13);
-    QCOMPARE(Digits::dtmfValue(u'E'), 14);  // not typeable, but read as a hex digit
+    QCOMPARE(Digits::dtmfValue(u'E'), 14); // not typeable, but read as a hex digit
     QCOMPARE(Digits::dtmfValue(u'x'), 0xFF);
     QCOMPARE(Digits::dtmfChar(14), QChar(u'*'));
     QCOMPARE(Digits::dtmfChar(15), QChar(u'#'));
@@ -201,7 +201,7 @@ void CodecTests::optionLookups() {
     QCOMPARE(options(OptionTable::BandName).size(), 9);
     QCOMPARE(frequencyStepCode("12.5"), 6);
     QCOMPARE(frequencyStepCode("5.0"), 1);
-    QCOMPARE(frequencyStepCode("5"), 0);  // exact text only: no prefix match here
+    QCOMPARE(frequencyStepCode("5"), 0); // exact text only: no prefix match here
     QCOMPARE(frequencyStepText(13), QStringLiteral("12.5"));
     QCOMPARE(frequencyStepText(-1), QStringLiteral("12.5"));
     QCOMPARE(sqlModeCode("signaling & tone"), 3);
@@ -216,7 +216,7 @@ void CodecTests::characterSets() {
     QCOMPARE(filtered(CharSet::Name, "ab C+-*/#!@"), QStringLiteral("ab C+-*/#"));
     QCOMPARE(filtered(CharSet::Dtmf, "12abcdef*#"), QStringLiteral("12abcd*#"));
     QCOMPARE(filtered(CharSet::Hex, "0aFgZ9"), QStringLiteral("0aF9"));
-    QVERIFY(!accepts(CharSet::Name, QChar(0xE9)));  // the radio has no accented letters
+    QVERIFY(!accepts(CharSet::Name, QChar(0xE9))); // the radio has no accented letters
 }
 
 void CodecTests::intField() {
@@ -254,14 +254,14 @@ void CodecTests::spinSteps() {
     QCOMPARE(spinIntStep("7", -5, tot), QStringLiteral("5"));
     QCOMPARE(spinIntStep("3", -5, tot), QStringLiteral("Off"));
     QCOMPARE(spinIntStep("28", 5, tot), QStringLiteral("30"));
-    QCOMPARE(spinIntStep("30", 5, tot), QStringLiteral("Off"));  // past the top wraps
+    QCOMPARE(spinIntStep("30", 5, tot), QStringLiteral("Off")); // past the top wraps
     const SpinRange ms{0, 2550};
     QCOMPARE(spinIntStep("2550", 10, ms), QStringLiteral("0"));
     QCOMPARE(spinIntStep("0", -10, ms), QStringLiteral("2550"));
     const SpinRange volume{1, 15};
     QCOMPARE(spinIntStep("15", 1, volume), QStringLiteral("1"));
     QCOMPARE(spinIntStep("1", -1, volume), QStringLiteral("15"));
-    QCOMPARE(spinIntStep("40", -1, volume), QStringLiteral("15"));  // from above the top
+    QCOMPARE(spinIntStep("40", -1, volume), QStringLiteral("15")); // from above the top
     const SpinRange tone{2880, 31160};
     QCOMPARE(spinTenthsStep("3116.0", 1, tone), QStringLiteral("288.0"));
     QCOMPARE(spinTenthsStep("288.0", -1, tone), QStringLiteral("3116.0"));

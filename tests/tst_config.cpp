@@ -41,9 +41,10 @@ private:
 void ConfigTests::getRules() {
     const QString path = dir.filePath("get.ini");
     writeText(path, "; comment\r\n[Other]\r\nCOM=wrong\r\n[setup]\r\n  com = /dev/ttyUSB0 \r\n"
-                    "Model=\"M 1\"\r\nLong=" + QByteArray(300, 'x') + "\r\n");
+                    "Model=\"M 1\"\r\nLong=" +
+                        QByteArray(300, 'x') + "\r\n");
     const IniFile ini(path);
-    QCOMPARE(ini.get("Setup", "COM"), QStringLiteral("/dev/ttyUSB0"));  // names ignore case
+    QCOMPARE(ini.get("Setup", "COM"), QStringLiteral("/dev/ttyUSB0")); // names ignore case
     QCOMPARE(ini.get("Setup", "Model"), QStringLiteral("M 1"));
     QCOMPARE(ini.get("Setup", "Long").size(), 255);
     QCOMPARE(ini.get("Setup", "Company", "dflt"), QStringLiteral("dflt"));
@@ -110,7 +111,7 @@ void ConfigTests::exitWritesOnlyThePort() {
     const QString program = dir.filePath("exit");
     QVERIFY(QDir().mkpath(program));
     AppConfig config = AppConfig::startUp(AppPaths::forProgramDir(program));
-    QVERIFY(!config.saveAtExit());  // empty port: nothing written
+    QVERIFY(!config.saveAtExit()); // empty port: nothing written
     QVERIFY(!QFile::exists(program + "/Program.ini"));
     config.portName = "/dev/ttyUSB1";
     config.modelName = "NotStored";
@@ -122,8 +123,8 @@ void ConfigTests::readOnlyProgramFolderUsesUserLocations() {
     const QString program = dir.filePath("ro");
     QVERIFY(QDir().mkpath(program));
     writeText(program + "/Program.ini", "[Setup]\nModel=Shipped\n");
-    const AppPaths paths = AppPaths::resolve(program, false, dir.filePath("user/config"),
-                                             dir.filePath("user/data"));
+    const AppPaths paths =
+        AppPaths::resolve(program, false, dir.filePath("user/config"), dir.filePath("user/data"));
     QCOMPARE(paths.configFile, dir.filePath("user/config/Program.ini"));
     QCOMPARE(paths.dataFolder, dir.filePath("user/data/DATA"));
     QCOMPARE(paths.defaultDataFile, program + "/Default.dat");
@@ -145,7 +146,7 @@ void ConfigTests::recentFiles() {
     for (const char* f : {"/a.dat", "/b.dat", "/c.dat", "/d.dat", "/e.dat"})
         recent.add(f);
     QCOMPARE(recent.list(), (QStringList{"/e.dat", "/d.dat", "/c.dat", "/b.dat"}));
-    recent.add("/c.dat");  // reopening moves it to the top without a duplicate
+    recent.add("/c.dat"); // reopening moves it to the top without a duplicate
     QCOMPARE(recent.list(), (QStringList{"/c.dat", "/e.dat", "/d.dat", "/b.dat"}));
     recent.remove("/e.dat");
     QCOMPARE(recent.list(), (QStringList{"/c.dat", "/d.dat", "/b.dat"}));

@@ -67,7 +67,7 @@ void DataFileTests::imageAccess() {
     image.setBits(0xCC24, 4, 2, 0b01);
     QCOMPARE(image.byte(0xCC24), 0b1001'1101);
     QCOMPARE(image.bits(0xCC24, 4, 2), 0b01);
-    image.setBits(0xCC24, 0, 1, 7);  // only the field's width is written
+    image.setBits(0xCC24, 0, 1, 7); // only the field's width is written
     QCOMPARE(image.byte(0xCC24), 0b1001'1101);
     image.fill(0xFFF0, 16, 0xAB);
     QCOMPARE(image.byte(0xFFFF), 0xAB);
@@ -106,17 +106,18 @@ void DataFileTests::openRestoresStandardToneTables() {
             QCOMPARE(opened.pc()[entry + i], image.pc()[entry + i]);
         for (std::uint32_t d = 0; d < 16; ++d) {
             const int tone = opened.pc()[entry + 8 + 2 * d] | (opened.pc()[entry + 9 + 2 * d] << 8);
-            const int fileTone = image.pc()[entry + 8 + 2 * d] | (image.pc()[entry + 9 + 2 * d] << 8);
+            const int fileTone =
+                image.pc()[entry + 8 + 2 * d] | (image.pc()[entry + 9 + 2 * d] << 8);
             if (k < 15)
                 QCOMPARE(tone, int(fiveToneStandard(k).tones[d]));
             else
-                QCOMPARE(tone, fileTone);  // the user standard keeps the file's tones
+                QCOMPARE(tone, fileTone); // the user standard keeps the file's tones
         }
     }
     // Spot checks against the published tables.
-    QCOMPARE(fiveToneStandard(0).tones[10], 28000);    // ZVEI1 "A" 2800 Hz
-    QCOMPARE(fiveToneStandard(10).tones[0], 9798);     // Euro SIGNAL "0" 979.8 Hz
-    QCOMPARE(fiveToneStandard(14).tones[14], 4875);    // MODAT "E" 487.5 Hz
+    QCOMPARE(fiveToneStandard(0).tones[10], 28000); // ZVEI1 "A" 2800 Hz
+    QCOMPARE(fiveToneStandard(10).tones[0], 9798);  // Euro SIGNAL "0" 979.8 Hz
+    QCOMPARE(fiveToneStandard(14).tones[14], 4875); // MODAT "E" 487.5 Hz
 }
 
 void DataFileTests::bareImageKeepsPcBlock() {
@@ -152,7 +153,7 @@ void DataFileTests::wrongSizesAreRefused() {
     QVERIFY2(result.message.contains(size > 69632 ? QStringLiteral("more than 69632")
                                                   : QString::number(size)),
              qPrintable(result.message));
-    QVERIFY(image == before);  // nothing changed
+    QVERIFY(image == before); // nothing changed
 }
 
 void DataFileTests::missingFileReportsSystemText() {
@@ -203,7 +204,7 @@ void DataFileTests::failedSaveKeepsOldFile() {
     QVERIFY(!result.ok);
     QVERIFY(result.message.contains("keep.dat"));
     QCOMPARE(readAll(path), oldBytes);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("keep").size(), 1);  // no leftovers
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("keep").size(), 1); // no leftovers
 
     // A folder that does not exist is reported with the file's name.
     const FileResult missing = saveDataFile(dir.filePath("no/such/dir/x.dat"), old);

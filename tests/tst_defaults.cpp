@@ -31,7 +31,7 @@ struct Field {
     const char* name;
     std::uint32_t address;
     int shift;
-    int width;  // bits; 8 for a whole byte, 16 for a little-endian word
+    int width; // bits; 8 for a whole byte, 16 for a little-endian word
     std::set<int> offered;
 };
 
@@ -175,14 +175,15 @@ void DefaultTests::missingDefaultFileStillClears_data() {
 void DefaultTests::missingDefaultFileStillClears() {
     QFETCH(QByteArray, content);
     QFETCH(bool, present);
-    const QString path = dir.filePath(QStringLiteral("Default-%1.dat").arg(QTest::currentDataTag()));
+    const QString path =
+        dir.filePath(QStringLiteral("Default-%1.dat").arg(QTest::currentDataTag()));
     if (present) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
     }
     MemoryImage image;
-    image.fill(0, MemoryImage::kImageSize, 0x42);  // the user's old data
+    image.fill(0, MemoryImage::kImageSize, 0x42); // the user's old data
     QCOMPARE(loadDefaultData(image, path, kAbsoluteBands), DefaultSource::Factory);
 
     MemoryImage expected = buildFactoryDefault();
@@ -194,8 +195,8 @@ void DefaultTests::missingDefaultFileStillClears() {
 void DefaultTests::defaultFileContentIsUsed() {
     const QString path = dir.filePath("Default.dat");
     MemoryImage custom = buildFactoryDefault();
-    custom.setByte(kSettings + 0x2F, 12);  // volume 12
-    custom.pc()[0x10] = 0x99;              // reserved PC bytes travel with the file
+    custom.setByte(kSettings + 0x2F, 12); // volume 12
+    custom.pc()[0x10] = 0x99;             // reserved PC bytes travel with the file
     QVERIFY(saveDataFile(path, custom).ok);
     MemoryImage image;
     QCOMPARE(loadDefaultData(image, path, kAbsoluteBands), DefaultSource::File);
@@ -217,7 +218,7 @@ void DefaultTests::factorySettingsAreOffered() {
     QCOMPARE(Digits::readCode(image.at(0xD6B8, 8), Digits::Code::Dtmf), QString());
     QCOMPARE(image.byte(0xD6D7), 0xFF);
     for (std::uint32_t i = 0; i < 16 * 24; ++i)
-        QCOMPARE(image.byte(kDtmfCodeTable + i), 0xFF);  // code table entries not in use
+        QCOMPARE(image.byte(kDtmfCodeTable + i), 0xFF); // code table entries not in use
 }
 
 void DefaultTests::factoryChannelsAndRecords() {
@@ -311,18 +312,18 @@ void DefaultTests::factoryToneSystems() {
             QVERIFY(image.byte(r + 8 + i) >= limits[i][0] && image.byte(r + 8 + i) <= limits[i][1]);
         for (std::uint32_t t = 0; t < 4; ++t)
             QVERIFY(image.word(r + 16 + 2 * t) >= 2880 && image.word(r + 16 + 2 * t) <= 31160);
-        QVERIFY(image.byte(r + 24) != 0x00);  // Decode 1 is never "Off"
+        QVERIFY(image.byte(r + 24) != 0x00); // Decode 1 is never "Off"
         std::set<int> used;
         for (std::uint32_t d = 0; d < 4; ++d) {
             const int code = image.byte(r + 24 + d);
             QVERIFY(formats.count(code));
-            QVERIFY(code == 0 || used.insert(code).second);  // no format twice
+            QVERIFY(code == 0 || used.insert(code).second); // no format twice
         }
         QVERIFY(image.byte(r + 30) <= 50);
     }
     for (std::uint32_t n = 0; n < 16; ++n) {
         const std::uint32_t r = kTwoToneContacts + 16 * n;
-        QCOMPARE(image.word(r + 8), 0xFFFF);  // empty contact
+        QCOMPARE(image.word(r + 8), 0xFFFF); // empty contact
         QCOMPARE(image.byte(r + 12), 0);
         QCOMPARE(image.byte(r + 13), 1);
     }
@@ -359,7 +360,7 @@ void DefaultTests::factoryDerivedRegionsAreConsistent() {
     // Bit of channel 800 is bit 7 of byte 99.
     MemoryImage last = image;
     writeInitialRecord(last.at<32>(channelAddress(800)), 14500000, kAbsoluteBands);
-    last.setBits(channelAddress(800) + 12, 0, 2, 2);  // priority
+    last.setBits(channelAddress(800) + 12, 0, 2, 2); // priority
     rebuildChannelBitmaps(last, kAbsoluteBands);
     for (std::uint32_t map : {0xCC80u, 0xCD00u, 0xCD80u})
         QCOMPARE(last.byte(map + 99), 0x80);
