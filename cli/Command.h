@@ -23,3 +23,7 @@ int usageError(CliStreams& io, const char* verb, const QString& problem);
 
 int runNew(const QStringList& args, CliStreams& io);
 int runInfo(const QStringList& args, CliStreams& io);
+int runRead(const QStringList& args, CliStreams& io);
+int runWrite(const QStringList& args, CliStreams& io);
+int runPorts(const QStringList& args, CliStreams& io);
+int runSim(const QStringList& args, CliStreams& io);

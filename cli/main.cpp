@@ -9,6 +9,13 @@ namespace {
 const Command kCommands[] = {
     {"new", "-o FILE", "write the factory default data file", runNew},
     {"info", "FILE", "show the radio identity, band limits and channels of a data file", runInfo},
+    {"read", "--port PORT -o FILE [--code CODE]",
+     "read the radio into a new data file (written only after a complete read)", runRead},
+    {"write", "--port PORT FILE", "write a data file into the radio (the file is not changed)",
+     runWrite},
+    {"ports", "", "list the serial ports", runPorts},
+    {"sim", "[--image FILE] [--protect] [--pace] [--silent]",
+     "play a radio on a pseudo-terminal; prints its device path, serves until interrupted", runSim},
 };
 
 void printHelp(QTextStream& out) {

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <optional>
+
+class MemoryImage;
+class SerialLink;
+
+enum class CloneDirection { Read, Write };
+
+// The busy flag and the cancel request shared between a transfer and the dialog that shows it.
+struct CloneFlags {
+    std::atomic<bool> busy{false};
+    std::atomic<bool> cancel{false};
+};
+CloneFlags& theCloneFlags();
+
+struct CloneReport {
+    enum Outcome { Success, OpenFailed, CommunicationError, AccessDenied, Cancelled };
+    Outcome outcome = Success;
+    QString message; // what the user must see: "Open port fail", "Communication error" or empty
+    QString detail;  // what happened, naming the port or the block
+
+    bool ok() const { return outcome == Success; }
+};
+
+// The clone protocol: wakes the radio, identifies it, checks its read protection, then reads
+// 510 blocks (0x0100-0xFFFF) or writes 490 (0x0060-0xF3FF, 0xFF00-0xFFFF, dated today).
+// A read fills `image` only when every block arrived; a write stamps the date into `image`.
+class CloneEngine {
+public:
+    static constexpr int kReadBlocks = 510;
+    static constexpr int kWriteBlocks = 490;
+    static constexpr int kMaxWakeAttempts = 9;
+    static inline const char* kAccessCode = "5172KB";
+
+    struct Hooks {
+        std::function<void(int done, int total)> progress;
+        // Asked when the radio is read protected; nullopt when the prompt was cancelled.
+        std::function<std::optional<QString>()> askAccessCode;
+        std::function<QDate()> today = [] { return QDate::currentDate(); };
+    };
+
+    CloneEngine(SerialLink& link, CloneFlags& flags, Hooks hooks);
+
+    CloneReport run(CloneDirection direction, const QString& portName, MemoryImage& image);
+
+private:
+    struct Abort {
+        CloneReport report;
+    };
+
+    void handshake();
+    void identify();
+    bool protectionCheckPasses();
+    void readLoop(MemoryImage& image);
+    void writeLoop(MemoryImage& image);
+    bool acknowledge();
+    void send(const QByteArray& bytes);
+    void reportProgress(int done, int total);
+    [[noreturn]] void fail(const QString& detail);
+
+    SerialLink& link_;
+    CloneFlags& flags_;
+    Hooks hooks_;
+    QString port_;
+    int attempts_ = 0;
+};
+
+// Packed BCD date bytes as the write stamps them at 0xFF28: year mod 100, century, month, day.
+void stampProgrammingDate(MemoryImage& image, const QDate& date);
