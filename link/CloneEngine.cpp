@@ -177,7 +177,7 @@ void CloneEngine::writeLoop(MemoryImage& image) {
     for (std::uint32_t a = kFirstWriteBlock; a < 0x10000;) {
         if (a == kWriteGapStart) {
             a = kWriteGapEnd;
-            stampProgrammingDate(image, hooks_.today());
+            stampProgrammingDate(image, hooks_.today ? hooks_.today() : QDate::currentDate());
         }
         const std::uint32_t length = std::min<std::uint32_t>(kBlock - a % kBlock, 0x10000 - a);
         link_.purge();

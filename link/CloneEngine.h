@@ -41,7 +41,7 @@ public:
         std::function<void(int done, int total)> progress;
         // Asked when the radio is read protected; nullopt when the prompt was cancelled.
         std::function<std::optional<QString>()> askAccessCode;
-        std::function<QDate()> today = [] { return QDate::currentDate(); };
+        std::function<QDate()> today; // the local date when not set
     };
 
     CloneEngine(SerialLink& link, CloneFlags& flags, Hooks hooks);

@@ -82,9 +82,12 @@ bool QtSerialLink::healthy() {
     return true;
 }
 
+// Only what came in is discarded: every write has already waited for its bytes to leave, and
+// flushing the output queue as well would drop bytes a slow far end (a pseudo-terminal whose
+// reader is still asleep) has not taken yet.
 void QtSerialLink::purge() {
     if (healthy())
-        port_->clear(QSerialPort::AllDirections);
+        port_->clear(QSerialPort::Input);
 }
 
 QByteArray QtSerialLink::read(int n) {

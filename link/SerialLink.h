@@ -13,7 +13,7 @@ public:
     // `permissionDenied` tells a lack of access apart from a missing or busy port.
     virtual bool open(const QString& name, QString* error, bool* permissionDenied) = 0;
     virtual void close() = 0;
-    // Discards what waits in both directions.
+    // Discards whatever has come in and not been read.
     virtual void purge() = 0;
     // Reads up to n bytes within 50 ms per byte plus 100 ms in all, giving up when 50 ms pass
     // between two bytes.

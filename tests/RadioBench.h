@@ -1,0 +1,41 @@
+#pragma once
+
+#include "CloneEngine.h"
+#include "FactoryDefault.h"
+#include "MemoryImage.h"
+#include "QtSerialLink.h"
+#include "VirtualRadio.h"
+
+#include <QTest>
+
+// A virtual radio on a pseudo-terminal, filled with a recognisable memory, for clone tests.
+struct RadioBench {
+    explicit RadioBench(VirtualRadioOptions options = {}) : radio(options) {
+        QString error;
+        started = radio.start(&error);
+        if (!started)
+            qWarning("virtual radio: %s", qPrintable(error));
+        radio.setMemory(radioMemory());
+    }
+
+    // Every block differs from its neighbours, so that a misplaced block shows.
+    static QByteArray radioMemory() {
+        QByteArray m(0x10000, '\0');
+        for (int i = 0; i < m.size(); ++i)
+            m[i] = char((i * 31 + (i >> 7)) & 0xFF);
+        m[0xCC08] = 0; // not read protected unless the option says so
+        return m;
+    }
+
+    CloneReport run(CloneDirection direction, MemoryImage& image, CloneEngine::Hooks hooks = {}) {
+        if (!hooks.today)
+            hooks.today = [] { return QDate(2014, 3, 5); };
+        QtSerialLink link;
+        CloneEngine engine(link, flags, std::move(hooks));
+        return engine.run(direction, radio.devicePath(), image);
+    }
+
+    VirtualRadio radio;
+    CloneFlags flags;
+    bool started = false;
+};
