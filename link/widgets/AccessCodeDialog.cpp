@@ -1,0 +1,22 @@
+#include "AccessCodeDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+AccessCodeDialog::AccessCodeDialog(QWidget* parent) : QDialog(parent), edit_(new QLineEdit) {
+    setWindowTitle(QStringLiteral("Password"));
+    edit_->setMaxLength(8);
+    edit_->setEchoMode(QLineEdit::Password);
+    edit_->setAccessibleName(QStringLiteral("Password"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("Password"), edit_);
+    layout->addRow(buttons);
+}
+
+QString AccessCodeDialog::code() const {
+    return edit_->text();
+}

@@ -1,0 +1,115 @@
+#include "CloneProgressDialog.h"
+
+#include "AccessCodeDialog.h"
+#include "CloneWorker.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+CloneProgressDialog::CloneProgressDialog(CloneDirection direction, QString port, MemoryImage& image,
+                                         CloneFlags& flags, QWidget* parent)
+    : QDialog(parent), direction_(direction), port_(std::move(port)), image_(image), flags_(flags),
+      bar_(new QProgressBar), percent_(new QLabel(QStringLiteral("0%"))),
+      startButton_(new QPushButton(QStringLiteral("Start"))),
+      exitButton_(new QPushButton(QStringLiteral("Exit"))) {
+    const bool reading = direction == CloneDirection::Read;
+    setWindowTitle(reading ? QStringLiteral("Read") : QStringLiteral("Write"));
+    setModal(true);
+    bar_->setRange(0, reading ? CloneEngine::kReadBlocks : CloneEngine::kWriteBlocks);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    bar_->setAccessibleName(QStringLiteral("Progress"));
+    percent_->setAccessibleName(QStringLiteral("Percent"));
+    percent_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("100%")));
+    startButton_->setAccessibleName(startButton_->text());
+    exitButton_->setAccessibleName(exitButton_->text());
+    startButton_->setDefault(true);
+
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(bar_, 1);
+    progressRow->addWidget(percent_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(startButton_);
+    buttons->addWidget(exitButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(progressRow);
+    layout->addLayout(buttons);
+    setMinimumWidth(360);
+
+    connect(startButton_, &QPushButton::clicked, this, &CloneProgressDialog::start);
+    connect(exitButton_, &QPushButton::clicked, this, &CloneProgressDialog::requestExit);
+}
+
+CloneProgressDialog::~CloneProgressDialog() {
+    if (thread_) {
+        flags_.cancel = true;
+        thread_->quit();
+        thread_->wait();
+    }
+}
+
+void CloneProgressDialog::start() {
+    if (flags_.busy || thread_)
+        return; // one transfer at a time: a second "Start" does nothing
+    startButton_->setEnabled(false);
+    flags_.busy = true; // set at once so that a quick second click finds it
+    thread_ = new QThread(this);
+    auto* worker = new CloneWorker(direction_, port_, image_, flags_, this);
+    worker->moveToThread(thread_);
+    connect(thread_, &QThread::started, worker, &CloneWorker::run);
+    connect(thread_, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &CloneWorker::progressed, this, &CloneProgressDialog::showProgress);
+    connect(worker, &CloneWorker::finished, this, &CloneProgressDialog::transferFinished);
+    thread_->start();
+}
+
+void CloneProgressDialog::showProgress(int done, int total) {
+    bar_->setValue(done);
+    percent_->setText(QStringLiteral("%1%").arg(bar_->value() * 100 / total));
+}
+
+void CloneProgressDialog::transferFinished(int outcome, const QString& message,
+                                           const QString& detail) {
+    thread_->quit();
+    thread_->wait();
+    thread_->deleteLater();
+    thread_ = nullptr;
+    succeeded_ = outcome == CloneReport::Success;
+    if (!message.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), message,
+                        QMessageBox::Ok, this);
+        box.setInformativeText(detail);
+        box.exec();
+    }
+    succeeded_ ? accept() : QDialog::reject();
+}
+
+void CloneProgressDialog::requestExit() {
+    flags_.cancel = true;
+    if (!flags_.busy && !thread_)
+        QDialog::reject();
+}
+
+void CloneProgressDialog::reject() {
+    requestExit();
+}
+
+void CloneProgressDialog::closeEvent(QCloseEvent* event) {
+    requestExit();
+    event->ignore(); // requestExit closes the dialog itself when nothing runs
+}
+
+QVariant CloneProgressDialog::askAccessCode() {
+    AccessCodeDialog prompt(this);
+    if (prompt.exec() != QDialog::Accepted)
+        return {};
+    return prompt.code();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CloneEngine.h"
+
+#include <QDialog>
+#include <QVariant>
+
+class MemoryImage;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QThread;
+
+// The modal "Read" / "Write" dialog: "Start" runs one transfer on a worker thread, the bar
+// counts blocks, "Exit" asks the transfer to stop at the next block and closes the dialog once
+// nothing runs. Failures are reported in a message box before it closes.
+class CloneProgressDialog : public QDialog {
+    Q_OBJECT
+public:
+    CloneProgressDialog(CloneDirection direction, QString port, MemoryImage& image,
+                        CloneFlags& flags, QWidget* parent = nullptr);
+    ~CloneProgressDialog() override;
+
+    bool succeeded() const { return succeeded_; }
+
+public Q_SLOTS:
+    void start();
+    void requestExit();
+    // Asked by the worker; null when the user cancelled the prompt.
+    QVariant askAccessCode();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void showProgress(int done, int total);
+    void transferFinished(int outcome, const QString& message, const QString& detail);
+
+    CloneDirection direction_;
+    QString port_;
+    MemoryImage& image_;
+    CloneFlags& flags_;
+    QProgressBar* bar_;
+    QLabel* percent_;
+    QPushButton* startButton_;
+    QPushButton* exitButton_;
+    QThread* thread_ = nullptr;
+    bool succeeded_ = false;
+};

@@ -1,0 +1,96 @@
+#include "PortDialog.h"
+
+#include "QtSerialLink.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSerialPortInfo>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The names stored in "Program.ini": on Windows "COM1".."COM9" and "\\.\COM10" upwards.
+QString storedName(const QSerialPortInfo& info) {
+#ifdef Q_OS_WIN
+    bool ok = false;
+    const int number = info.portName().mid(info.portName().indexOf(u'M') + 1).toInt(&ok);
+    if (ok && number >= 10)
+        return QStringLiteral("\\\\.\\COM%1").arg(number);
+    return info.portName();
+#else
+    return info.systemLocation();
+#endif
+}
+
+} // namespace
+
+QList<PortEntry> scanPorts() {
+    QList<PortEntry> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        PortEntry e;
+        e.name = storedName(info);
+        e.description = info.description();
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+            e.usbIds = QStringLiteral("%1:%2")
+                           .arg(info.vendorIdentifier(), 4, 16, QChar(u'0'))
+                           .arg(info.productIdentifier(), 4, 16, QChar(u'0'));
+        e.available = canOpenPort(info.systemLocation());
+        ports << e;
+    }
+    return ports;
+}
+
+PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort, QWidget* parent)
+    : QDialog(parent), list_(new QTreeWidget), path_(new QLineEdit), current_(currentPort) {
+    setWindowTitle(QStringLiteral("Port"));
+    list_->setAccessibleName(QStringLiteral("Port"));
+    list_->setHeaderLabels(
+        {QStringLiteral("Port"), QStringLiteral("Description"), QStringLiteral("USB id")});
+    list_->setRootIsDecorated(false);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    bool currentListed = false;
+    for (const PortEntry& p : ports) {
+        auto* item = new QTreeWidgetItem(list_, {p.name, p.description, p.usbIds});
+        if (!p.available) {
+            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+            item->setToolTip(0, QStringLiteral("In use or not accessible"));
+        } else if (p.name == currentPort) {
+            list_->setCurrentItem(item);
+            currentListed = true;
+        }
+    }
+    // A current port that is not listed (typed by hand) shows in the path field.
+    if (!currentListed)
+        path_->setText(currentPort);
+    path_->setAccessibleName(QStringLiteral("Device path"));
+    path_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/... or a pseudo-terminal"));
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item)
+            path_->clear();
+    });
+    connect(path_, &QLineEdit::textEdited, this, [this] { list_->setCurrentItem(nullptr); });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    if (ports.isEmpty())
+        layout->addWidget(new QLabel(QStringLiteral("No serial ports were found.")));
+    layout->addWidget(list_);
+    auto* pathLabel = new QLabel(QStringLiteral("Device path"));
+    pathLabel->setBuddy(path_);
+    layout->addWidget(pathLabel);
+    layout->addWidget(path_);
+    layout->addWidget(buttons);
+    resize(520, 320);
+}
+
+QString PortDialog::chosenPort() const {
+    if (auto* item = list_->currentItem(); item && (item->flags() & Qt::ItemIsEnabled))
+        return item->text(0);
+    const QString typed = path_->text().trimmed();
+    return typed.isEmpty() ? current_ : typed;
+}

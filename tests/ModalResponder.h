@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+// Answers a modal window that the code under test opens with exec() (a message box, a
+// prompt): the test cannot act while that nested loop runs, so a timer looks for the window
+// and hands it to `answer`, once.
+class ModalResponder : public QObject {
+public:
+    template <typename Window>
+    static ModalResponder* answer(std::function<void(Window*)> answer, QObject* parent) {
+        auto* r = new ModalResponder(parent);
+        connect(&r->timer_, &QTimer::timeout, r, [r, answer] {
+            if (auto* w = qobject_cast<Window*>(QApplication::activeModalWidget())) {
+                r->timer_.stop();
+                r->answered = true;
+                answer(w);
+            }
+        });
+        r->timer_.start(20);
+        return r;
+    }
+    bool answered = false;
+
+private:
+    explicit ModalResponder(QObject* parent) : QObject(parent) {}
+    QTimer timer_;
+};
