@@ -1,9 +1,48 @@
 #include "AppConfig.h"
+#include "RadioCommands.h"
 #include "StartUp.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+// A plain window until the main frame with its forms exists: it shows where the data came
+// from and offers the port and the two transfers.
+void buildWindow(QMainWindow& window, const StartUpResult& started) {
+    const AppConfig& config = theConfig();
+    window.setWindowTitle(config.modelName);
+    auto* label = new QLabel(QStringLiteral("<p>%1</p><p>Default data loaded from %2.</p>")
+                                 .arg(aboutLine(config.companyText, config.modelName),
+                                      started.usedFactoryDefault
+                                          ? QStringLiteral("the built-in factory default")
+                                          : config.paths.defaultDataFile));
+    label->setAlignment(Qt::AlignCenter);
+    window.setCentralWidget(label);
+    auto* portPane = new QLabel(config.portName);
+    portPane->setAccessibleName(QStringLiteral("COM"));
+    window.statusBar()->addPermanentWidget(portPane);
+
+    QToolBar* tools = window.addToolBar(QStringLiteral("Radio"));
+    tools->addAction(QStringLiteral("Port"), &window, [&window, portPane] {
+        RadioCommands::choosePort(&window);
+        portPane->setText(theConfig().portName);
+    });
+    tools->addAction(QStringLiteral("Read"), &window, [&window] {
+        if (RadioCommands::transfer(CloneDirection::Read, &window))
+            window.statusBar()->showMessage(QStringLiteral("Read complete"), 5000);
+    });
+    tools->addAction(QStringLiteral("Write"), &window, [&window] {
+        if (RadioCommands::transfer(CloneDirection::Write, &window))
+            window.statusBar()->showMessage(QStringLiteral("Write complete"), 5000);
+    });
+    window.resize(640, 400);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -12,20 +51,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(DUOBAND_VERSION));
 
     const StartUpResult started = startUpProgram(QCoreApplication::applicationDirPath());
-    const AppConfig& config = theConfig();
-    QApplication::setApplicationDisplayName(config.modelName);
+    QApplication::setApplicationDisplayName(theConfig().modelName);
 
     QMainWindow window;
-    window.setWindowTitle(config.modelName);
-    auto* label = new QLabel(
-        QStringLiteral("<p>%1</p><p>Default data loaded from %2.</p><p>Port: %3</p>")
-            .arg(aboutLine(config.companyText, config.modelName),
-                 started.usedFactoryDefault ? QStringLiteral("the built-in factory default")
-                                            : config.paths.defaultDataFile,
-                 config.portName.isEmpty() ? QStringLiteral("(none)") : config.portName));
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(640, 400);
+    buildWindow(window, started);
     window.show();
 
     const int rc = app.exec();
