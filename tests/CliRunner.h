@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <unistd.h>
 
 // Runs duoband-cli from the build's program folder and collects what it printed.
 struct CliRun {
@@ -12,8 +13,15 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun runCli(const QStringList& args, int timeoutMs = 30000) {
+inline QString cliPath() {
+    return qEnvironmentVariable("DUOBAND_BIN") + QStringLiteral("/duoband-cli");
+}
+
+// `detached` runs it without a controlling terminal, as under CI or a service.
+inline CliRun runCli(const QStringList& args, int timeoutMs = 30000, bool detached = false) {
     QProcess p;
+    if (detached)
+        p.setChildProcessModifier([] { setsid(); });
     p.start(qEnvironmentVariable("DUOBAND_BIN") + QStringLiteral("/duoband-cli"), args);
     CliRun run;
     if (!p.waitForFinished(timeoutMs)) {

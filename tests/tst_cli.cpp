@@ -3,6 +3,7 @@
 #include "FactoryDefault.h"
 #include "MemoryImage.h"
 
+#include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,9 @@ private Q_SLOTS:
     void infoShowsTheRadio();
     void usageAndFailureExitCodes();
     void shippedDefaultIsTheFactoryDefault();
+    void readAndWriteThroughTheVirtualRadio();
+    void protectedRadioNeedsTheCode();
+    void failedReadKeepsTheOutputFile();
 
 private:
     QTemporaryDir dir;
@@ -89,6 +93,94 @@ void CliTests::shippedDefaultIsTheFactoryDefault() {
     QFile shipped(qEnvironmentVariable("DUOBAND_BIN") + "/Default.dat");
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     QCOMPARE(shipped.readAll(), buildFactoryDefault().toFileBytes());
+}
+
+namespace {
+
+// `duoband-cli sim` in the background; its first line is the device path.
+struct SimProcess {
+    explicit SimProcess(const QStringList& args) {
+        process.start(cliPath(), QStringList{"sim"} + args);
+        if (process.waitForStarted(5000))
+            for (int i = 0; i < 100 && !process.canReadLine(); ++i)
+                process.waitForReadyRead(100);
+        path = QString::fromUtf8(process.readLine()).trimmed();
+    }
+    ~SimProcess() { stop(); }
+    int stop() {
+        if (process.state() == QProcess::NotRunning)
+            return process.exitCode();
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill();
+        return process.exitCode();
+    }
+    QProcess process;
+    QString path;
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+void CliTests::readAndWriteThroughTheVirtualRadio() {
+    SimProcess sim({});
+    QVERIFY2(sim.path.startsWith("/dev/"), qPrintable(sim.path));
+    const QString readFile = dir.filePath("r.dat");
+    const CliRun read = runCli({"read", "--port", sim.path, "-o", readFile});
+    QVERIFY2(read.exitCode == 0, qPrintable(read.err));
+    // The virtual radio serves the factory default, and a read starts from it.
+    QCOMPARE(fileBytes(readFile), buildFactoryDefault().toFileBytes());
+    QVERIFY(!read.err.contains("%")); // no progress bar when stderr is no terminal
+
+    const QByteArray before = fileBytes(readFile);
+    const CliRun write = runCli({"write", "--port", sim.path, readFile});
+    QVERIFY2(write.exitCode == 0, qPrintable(write.err));
+    QCOMPARE(fileBytes(readFile), before); // the date stamp does not touch the file
+
+    // Reading back shows today's date stamped by the write.
+    const QString again = dir.filePath("again.dat");
+    QCOMPARE(runCli({"read", "--port", sim.path, "-o", again}).exitCode, 0);
+    const CliRun info = runCli({"info", again});
+    QVERIFY2(info.out.contains(QDate::currentDate().toString("yyyy-MM-dd")), qPrintable(info.out));
+    QCOMPARE(sim.stop(), 0);
+    QVERIFY(sim.process.readAllStandardError().contains("3 session"));
+}
+
+void CliTests::protectedRadioNeedsTheCode() {
+    SimProcess sim({"--protect"});
+    QVERIFY(sim.path.startsWith("/dev/"));
+    const QString out = dir.filePath("p.dat");
+    const CliRun noCode = runCli({"read", "--port", sim.path, "-o", out}, 30000, true);
+    QCOMPARE(noCode.exitCode, 1);
+    QVERIFY2(noCode.err.contains("--code"), qPrintable(noCode.err));
+    QVERIFY(!QFile::exists(out));
+    const CliRun wrong = runCli({"read", "--port", sim.path, "-o", out, "--code", "0000"});
+    QCOMPARE(wrong.exitCode, 1);
+    QVERIFY(wrong.err.contains("wrong access code"));
+    const CliRun right = runCli({"read", "--port", sim.path, "-o", out, "--code", "5172kb"});
+    QVERIFY2(right.exitCode == 0, qPrintable(right.err));
+    QVERIFY(QFile::exists(out));
+}
+
+void CliTests::failedReadKeepsTheOutputFile() {
+    const QString out = dir.filePath("precious.dat");
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("old contents");
+    f.close();
+    const CliRun run = runCli({"read", "--port", dir.filePath("no-such-port"), "-o", out});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains("Open port fail"));
+    QCOMPARE(fileBytes(out), QByteArray("old contents"));
+    QCOMPARE(runCli({"read", "-o", out}).exitCode, 2);              // no port
+    QCOMPARE(runCli({"write", "--port", "/dev/null"}).exitCode, 2); // no file
+    const CliRun missing = runCli({"write", "--port", "/dev/null", dir.filePath("none.dat")});
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY(missing.err.contains("none.dat"));
 }
 
 QTEST_GUILESS_MAIN(CliTests)
