@@ -1,3 +1,4 @@
+#include "BandState.h"
 #include "CliFiles.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
@@ -18,21 +19,38 @@ int channelsInUse(const MemoryImage& image, int firstChannel) {
     return count;
 }
 
+QString range(const BandRange& r) {
+    if (r.lower == 0 && r.upper == 0)
+        return QStringLiteral("(none)");
+    return FrequencyText::fromValue(r.lower) + " - " + FrequencyText::fromValue(r.upper);
+}
+
+// The stored table and what the program makes of it: a band is in the radio when its receive
+// lower edge lies in the band's range; the working edges are the receive edges.
 void printBandTable(const MemoryImage& image, QTextStream& out) {
+    BandState bands;
+    bands.loadLimitsFromImage(image);
+    bands.deriveEnabledFlags(image);
     out << "Band limits (MHz):\n";
-    out << QStringLiteral("  %1 %2 %3 %4 %5\n")
+    out << QStringLiteral("  %1 %2 %3 %4 %5 %6\n")
                .arg("Band", -5)
+               .arg("In radio", -8)
                .arg("Rx lower", 10)
                .arg("Rx upper", 10)
                .arg("Tx lower", 10)
                .arg("Tx upper", 10);
     const auto& names = options(OptionTable::BandName);
     for (int b = 0; b < names.size(); ++b) {
-        out << QStringLiteral("  %1").arg(names[b], -5);
+        out << QStringLiteral("  %1 %2").arg(names[b], -5).arg(bands.enabled[b] ? "yes" : "no", -8);
         for (Frequency edge : readBandEdges(image, b))
             out << " " << QStringLiteral("%1").arg(edge ? FrequencyText::fromValue(edge) : "-", 10);
         out << "\n";
     }
+    out << "Main bands:        " << (bands.firstMainPresent ? range(bands.mainBands[0]) : "(none)")
+        << " and " << (bands.secondMainPresent ? range(bands.mainBands[1]) : "(none)") << "\n";
+    const int fallback = bands.defaultBand();
+    out << "Default band:      " << (fallback < 0 ? QStringLiteral("(none)") : names[fallback])
+        << "\n";
 }
 
 } // namespace

@@ -51,6 +51,27 @@ RadioIdentity RadioIdentity::read(const MemoryImage& image) {
             readDate(image)};
 }
 
+bool RadioIdentity::serialCharacter(QChar c) {
+    return c.unicode() < 0x80 && isAlnum(std::uint8_t(c.unicode()));
+}
+bool RadioIdentity::codeCharacter(QChar c) {
+    return c.unicode() < 0x80 && isPrintable(std::uint8_t(c.unicode()));
+}
+
+void RadioIdentity::writeEditable(MemoryImage& image, const QString& serialNumber,
+                                  const QString& modelName, const QString& modelCode) {
+    const std::uint32_t id = ImageMap::kIdentity;
+    image.fill(id, 0x20, 0xFF);
+    auto store = [&](std::uint32_t address, int length, const QString& text,
+                     bool (*allowed)(QChar)) {
+        for (int i = 0; i < std::min<int>(length, int(text.size())) && allowed(text[i]); ++i)
+            image.setByte(address + std::uint32_t(i), std::uint8_t(text[i].unicode()));
+    };
+    store(id, 8, serialNumber, serialCharacter);
+    store(id + 8, 8, modelName, serialCharacter);
+    store(id + 16, 16, modelCode, codeCharacter);
+}
+
 BandEdges readBandEdges(const MemoryImage& image, int band) {
     BandEdges edges{};
     for (std::uint32_t i = 0; i < 4; ++i) {

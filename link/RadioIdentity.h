@@ -16,6 +16,15 @@ struct RadioIdentity {
     QString programDate;  // "YYYY-MM-DD", empty unless a valid calendar date
 
     static RadioIdentity read(const MemoryImage& image);
+
+    // Stores the three editable texts: 0xFF00-0xFF1F filled with 0xFF, then each text up to its
+    // field's length or its first character the field does not allow.
+    static void writeEditable(MemoryImage& image, const QString& serialNumber,
+                              const QString& modelName, const QString& modelCode);
+
+    // The characters each field allows.
+    static bool serialCharacter(QChar c); // letters and digits (serial number, model name)
+    static bool codeCharacter(QChar c);   // printable (model code, firmware)
 };
 
 // One band's four edges (receive lower/upper, transmit lower/upper); 0 is an empty edge
