@@ -1,6 +1,7 @@
 #include "RadioCommands.h"
 
 #include "AppConfig.h"
+#include "BandState.h"
 #include "CloneProgressDialog.h"
 #include "MemoryImage.h"
 #include "PortDialog.h"
@@ -21,6 +22,8 @@ bool transfer(CloneDirection direction, QWidget* parent) {
     CloneProgressDialog dialog(direction, theConfig().portName, theImage(), theCloneFlags(),
                                parent);
     dialog.exec();
+    if (dialog.succeeded() && direction == CloneDirection::Read)
+        theBandState().loadLimitsFromImage(theImage());
     return dialog.succeeded();
 }
 

@@ -1,12 +1,18 @@
 #include "AppConfig.h"
+#include "BandState.h"
+#include "CModelView.h"
+#include "FrequencyRangeDialog.h"
+#include "MemoryImage.h"
 #include "RadioCommands.h"
 #include "StartUp.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -38,6 +44,22 @@ void buildWindow(QMainWindow& window, const StartUpResult& started) {
     tools->addAction(QStringLiteral("Write"), &window, [&window] {
         if (RadioCommands::transfer(CloneDirection::Write, &window))
             window.statusBar()->showMessage(QStringLiteral("Write complete"), 5000);
+    });
+    tools->addSeparator();
+    tools->addAction(QStringLiteral("Model"), &window, [&window] {
+        // Until forms have child windows of their own, the form sits in a dialog and stores
+        // when it closes.
+        QDialog dialog(&window);
+        dialog.setWindowTitle(QStringLiteral("Modle"));
+        auto* form = new CModelView(theImage(), &dialog);
+        (new QVBoxLayout(&dialog))->addWidget(form);
+        dialog.resize(360, 240);
+        dialog.exec();
+        form->SaveToImage();
+    });
+    tools->addAction(QStringLiteral("Frequency range"), &window, [&window] {
+        FrequencyRangeDialog dialog(theImage(), theBandState(), &window);
+        dialog.exec();
     });
     window.resize(640, 400);
 }

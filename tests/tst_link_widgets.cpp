@@ -3,6 +3,7 @@
 #include "ModalResponder.h"
 #include "PortDialog.h"
 #include "RadioBench.h"
+#include "WidgetLookup.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,13 +14,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-template <typename T> T* byName(QWidget& parent, const QString& name) {
-    for (T* w : parent.findChildren<T*>())
-        if (w->accessibleName() == name)
-            return w;
-    return nullptr;
-}
 
 QByteArray imageBytes(const MemoryImage& image) {
     return QByteArray(reinterpret_cast<const char*>(image.image().data()), 0x10000);

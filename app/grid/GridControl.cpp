@@ -1,0 +1,165 @@
+#include "GridControl.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+GridControl::GridControl(QWidget* parent) : QTableWidget(parent), corner_(new QLabel(this)) {
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setCornerButtonEnabled(false);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    corner_->setAlignment(Qt::AlignCenter);
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (row >= 0 && column >= 0)
+            Q_EMIT cellEntered(row + 1, column + 1);
+    });
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this,
+            [this](int section) { Q_EMIT mousePressed(Qt::LeftButton, section + 1, 0); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
+}
+
+void GridControl::setGridSize(int rows, int columns) {
+    setRowCount(std::max(0, rows - 1));
+    setColumnCount(std::max(0, columns - 1));
+}
+
+QTableWidgetItem* GridControl::itemFor(int row, int column) {
+    if (row == 0 && column == 0)
+        return nullptr;
+    if (row == 0) {
+        if (!horizontalHeaderItem(column - 1))
+            setHorizontalHeaderItem(column - 1, new QTableWidgetItem);
+        return horizontalHeaderItem(column - 1);
+    }
+    if (column == 0) {
+        if (!verticalHeaderItem(row - 1))
+            setVerticalHeaderItem(row - 1, new QTableWidgetItem);
+        return verticalHeaderItem(row - 1);
+    }
+    QTableWidgetItem* it = item(row - 1, column - 1);
+    if (!it) {
+        it = new QTableWidgetItem;
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        it->setTextAlignment(alignmentOf(column));
+        setItem(row - 1, column - 1, it);
+    }
+    return it;
+}
+
+Qt::Alignment GridControl::alignmentOf(int column) const {
+    return centered_.count(column) ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void GridControl::setText(int row, int column, const QString& text) {
+    if (row == 0 && column == 0) {
+        corner_->setText(text);
+        return;
+    }
+    if (row < 0 || column < 0 || row >= gridRows() || column >= gridColumns())
+        return;
+    itemFor(row, column)->setText(text);
+}
+
+QString GridControl::text(int row, int column) const {
+    if (row == 0 && column == 0)
+        return corner_->text();
+    const QTableWidgetItem* it = row == 0      ? horizontalHeaderItem(column - 1)
+                                 : column == 0 ? verticalHeaderItem(row - 1)
+                                               : item(row - 1, column - 1);
+    return it ? it->text() : QString();
+}
+
+GridControl::Cell GridControl::currentGridCell() const {
+    return {currentRow() + 1, currentColumn() + 1};
+}
+
+void GridControl::setCurrentGridCell(int row, int column) {
+    setCurrentCell(row - 1, column - 1);
+}
+
+int GridControl::twipsToPixels(int twips, const QWidget* widget) {
+    return (twips * widget->logicalDpiY() + 720) / 1440;
+}
+
+void GridControl::setColumnWidthTwips(int column, int twips) {
+    const int px = twipsToPixels(twips, this);
+    if (column == 0)
+        verticalHeader()->setFixedWidth(px);
+    else
+        setColumnWidth(column - 1, px);
+}
+
+void GridControl::setRowHeightTwips(int row, int twips) {
+    const int px = twipsToPixels(twips, this);
+    if (row == 0)
+        horizontalHeader()->setFixedHeight(px);
+    else
+        verticalHeader()->setDefaultSectionSize(px);
+}
+
+void GridControl::setColumnCentered(int column, bool centered) {
+    if (centered)
+        centered_.insert(column);
+    else
+        centered_.erase(column);
+    if (column == 0)
+        return;
+    for (int r = 0; r < rowCount(); ++r)
+        if (QTableWidgetItem* it = item(r, column - 1))
+            it->setTextAlignment(alignmentOf(column));
+}
+
+void GridControl::setRowHighlighting(bool on) {
+    setSelectionBehavior(on ? SelectRows : SelectItems);
+    const auto cell = currentIndex();
+    clearSelection();
+    if (cell.isValid())
+        selectionModel()->select(cell, on ? QItemSelectionModel::Select | QItemSelectionModel::Rows
+                                          : QItemSelectionModel::Select);
+}
+
+void GridControl::setDrawingSuspended(bool suspended) {
+    setUpdatesEnabled(!suspended);
+    if (!suspended)
+        viewport()->update();
+}
+
+void GridControl::setCellBackground(int row, int column, const QColor& color) {
+    if (row < 1 || column < 1)
+        return;
+    itemFor(row, column)->setBackground(color.isValid() ? QBrush(color) : QBrush());
+}
+
+QRect GridControl::cellRect(int row, int column) const {
+    return visualRect(model()->index(row - 1, column - 1));
+}
+
+void GridControl::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    QTableWidget::mousePressEvent(event);
+    if (index.isValid())
+        Q_EMIT mousePressed(event->button(), index.row() + 1, index.column() + 1);
+}
+
+void GridControl::keyPressEvent(QKeyEvent* event) {
+    if (keyHandler_ && keyHandler_(event->key())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void GridControl::updateGeometries() {
+    QTableWidget::updateGeometries();
+    // The top-left cell (row 0, column 0) sits where the two headers meet.
+    const int f = frameWidth();
+    corner_->setGeometry(f, f, verticalHeader()->width(), horizontalHeader()->height());
+}

@@ -1,0 +1,188 @@
+#include "FrequencyRangeDialog.h"
+
+#include "BandState.h"
+#include "GridControl.h"
+#include "InPlaceEditor.h"
+#include "OptionTables.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kFirstColumn = 1;
+constexpr int kLastColumn = 4;
+const char* const kHeaders[] = {"No.", "Rx Lower", "Rx Upper", "Tx Lower", "Tx Upper"};
+} // namespace
+
+FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands, QWidget* parent)
+    : QDialog(parent), image_(image), bands_(bands), table_(BandLimitTable::fromImage(image)),
+      grid_(new GridControl), passwordLabel_(new QLabel(QStringLiteral("Input password"))),
+      password_(new QLineEdit), editButton_(new QPushButton(QStringLiteral("Edit"))) {
+    setWindowTitle(QStringLiteral("Frequency range"));
+    grid_->setAccessibleName(QStringLiteral("Frequency range"));
+    grid_->setGridSize(kBandCount + 1, 5);
+    grid_->setDrawingSuspended(true);
+    for (int c = 0; c < 5; ++c) {
+        grid_->setText(0, c, QString::fromLatin1(kHeaders[c]));
+        grid_->setColumnCentered(c);
+        grid_->setColumnWidthTwips(c, c == 0 ? 800 : 1300);
+    }
+    grid_->setRowHeightTwips(0, 300);
+    grid_->setRowHeightTwips(1, 300);
+    const QStringList& names = options(OptionTable::BandName);
+    for (int b = 0; b < kBandCount; ++b) {
+        grid_->setText(b + 1, 0, names[b]);
+        fillRow(b);
+    }
+    grid_->setDrawingSuspended(false);
+    grid_->setEnabled(bands_.unlocked);
+    grid_->setKeyHandler([this](int key) { return gridKey(key); });
+    connect(grid_, &GridControl::mousePressed, this,
+            [this](Qt::MouseButton button, int row, int column) {
+                if (button == Qt::LeftButton)
+                    beginEdit(row, column);
+            });
+
+    editor_ = new InPlaceEditor(grid_, InPlaceEditor::Kind::Line, QStringLiteral("Cell editor"));
+    editor_->setMaxLength(9);
+    editor_->setFilter({[](QChar c) { return accepts(CharSet::Frequency, c); }, false});
+    connect(editor_, &InPlaceEditor::committed, this, &FrequencyRangeDialog::cellCommitted);
+    connect(editor_, &InPlaceEditor::enterPressed, this,
+            [this](int row, int column) { editorEnter(row, column); });
+
+    password_->setAccessibleName(QStringLiteral("Input password"));
+    password_->setMaxLength(8);
+    password_->setEchoMode(QLineEdit::Password);
+    passwordLabel_->setBuddy(password_);
+    editButton_->setAccessibleName(QStringLiteral("Edit"));
+    editButton_->setAutoDefault(false);
+    connect(password_, &QLineEdit::returnPressed, this, &FrequencyRangeDialog::tryUnlock);
+    connect(editButton_, &QPushButton::clicked, this, &FrequencyRangeDialog::tryUnlock);
+    for (QWidget* w : {static_cast<QWidget*>(passwordLabel_), static_cast<QWidget*>(password_),
+                       static_cast<QWidget*>(editButton_)})
+        w->hide();
+
+    auto* passwordRow = new QHBoxLayout;
+    passwordRow->addWidget(passwordLabel_);
+    passwordRow->addWidget(password_);
+    passwordRow->addWidget(editButton_);
+    passwordRow->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(passwordRow);
+    // The grid shows all of its cells without scrolling.
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setFixedSize(GridControl::twipsToPixels(800 + 4 * 1300, this) + frame,
+                        GridControl::twipsToPixels(300 * 10, this) + frame);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FrequencyRangeDialog::fillRow(int band) {
+    for (int c = 0; c < 4; ++c)
+        grid_->setText(band + 1, c + kFirstColumn, table_.cellText(band, c));
+}
+
+void FrequencyRangeDialog::showPasswordField() {
+    passwordLabel_->show();
+    password_->show();
+    editButton_->show();
+    password_->setFocus();
+}
+
+void FrequencyRangeDialog::tryUnlock() {
+    if (password_->text() == QLatin1String(BandState::kAccessCode)) {
+        bands_.unlocked = true;
+        grid_->setEnabled(true);
+        passwordLabel_->hide();
+        password_->hide();
+        editButton_->hide();
+        grid_->setFocus();
+        return;
+    }
+    QMessageBox::warning(this, QApplication::applicationDisplayName(),
+                         QStringLiteral("Password error!"));
+    password_->setFocus();
+}
+
+void FrequencyRangeDialog::beginEdit(int row, int column) {
+    if (!bands_.unlocked || row < 1 || row > kBandCount || column < kFirstColumn ||
+        column > kLastColumn || !BandLimitTable::editable(row - 1, column - kFirstColumn))
+        return;
+    grid_->setCurrentGridCell(row, column);
+    editor_->begin(row, column, grid_->text(row, column));
+}
+
+void FrequencyRangeDialog::cellCommitted(int row, int column, const QString& text) {
+    table_.commit(row - 1, column - kFirstColumn, text);
+    fillRow(row - 1);
+}
+
+// Enter ends the edit; from "Rx Lower" it goes on to "Rx Upper", from there to the next row.
+void FrequencyRangeDialog::editorEnter(int row, int column) {
+    if (column == 1)
+        grid_->setCurrentGridCell(row, 2);
+    else if (column == 2 && row < kBandCount)
+        grid_->setCurrentGridCell(row + 1, kFirstColumn);
+}
+
+bool FrequencyRangeDialog::gridKey(int key) {
+    const auto cell = grid_->currentGridCell();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        beginEdit(cell.row, cell.column);
+        return true;
+    case Qt::Key_Right:
+        if (cell.column == kLastColumn && cell.row < kBandCount) {
+            grid_->setCurrentGridCell(cell.row + 1, kFirstColumn);
+            return true;
+        }
+        return false;
+    case Qt::Key_Left:
+        if (cell.column == kFirstColumn && cell.row > 1) {
+            grid_->setCurrentGridCell(cell.row - 1, kLastColumn);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void FrequencyRangeDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F11:
+        showPasswordField();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return; // neither closes the dialog
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void FrequencyRangeDialog::reject() {}
+
+void FrequencyRangeDialog::closeEvent(QCloseEvent* event) {
+    editor_->finish(); // a cell being edited is committed first
+    if (!table_.closeAllowed()) {
+        QMessageBox::warning(this, QApplication::applicationDisplayName(),
+                             QStringLiteral("Frequency band is invalid!"));
+        event->ignore();
+        return;
+    }
+    table_.writeBack(image_, bands_);
+    event->accept();
+    QDialog::done(QDialog::Accepted);
+}

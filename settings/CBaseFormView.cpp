@@ -1,0 +1,1 @@
+#include "CBaseFormView.h"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class MemoryImage;
+
+// Base of every form shown in a child window: it fills its controls from the memory image
+// (LoadFromImage, when its window is created or activated) and writes them back
+// (SaveToImage, when its window is left, and before any command that uses the image).
+class CBaseFormView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CBaseFormView(MemoryImage& image, QWidget* parent = nullptr)
+        : QWidget(parent), image_(image) {}
+
+    virtual void LoadFromImage() {}
+    virtual void SaveToImage() {}
+
+protected:
+    MemoryImage& image() const { return image_; }
+
+private:
+    MemoryImage& image_;
+};
