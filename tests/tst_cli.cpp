@@ -50,9 +50,12 @@ void CliTests::infoShowsTheRadio() {
     QVERIFY(run.out.contains(QRegularExpression("Model name: +DUOBAND\n")));
     QVERIFY(run.out.contains(QRegularExpression("Model code: +\\(none\\)\n")));
     QVERIFY(run.out.contains(QRegularExpression("Last program date: +2014-03-05\n")));
-    QVERIFY(
-        run.out.contains(QRegularExpression("150M +134.00000 +180.00000 +136.00000 +174.00000\n")));
-    QVERIFY(run.out.contains(QRegularExpression("108M +- +- +- +-\n")));
+    QVERIFY(run.out.contains(
+        QRegularExpression("150M +yes +134.00000 +180.00000 +136.00000 +174.00000\n")));
+    QVERIFY(run.out.contains(QRegularExpression("108M +no +- +- +- +-\n")));
+    QVERIFY(run.out.contains(
+        QRegularExpression("Main bands: +134.00000 - 180.00000 and 400.00000 - 512.00000\n")));
+    QVERIFY(run.out.contains(QRegularExpression("Default band: +150M\n")));
     QVERIFY(run.out.contains(QRegularExpression("Channels in use: +1 of 800")));
 
     image.fill(0xFF28, 4, 0xFF);
