@@ -27,3 +27,5 @@ int runRead(const QStringList& args, CliStreams& io);
 int runWrite(const QStringList& args, CliStreams& io);
 int runPorts(const QStringList& args, CliStreams& io);
 int runSim(const QStringList& args, CliStreams& io);
+int runExport(const QStringList& args, CliStreams& io);
+int runImport(const QStringList& args, CliStreams& io);

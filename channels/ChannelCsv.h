@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class BandState;
+class MemoryImage;
+
+// Bank A channels as CSV, in two dialects told apart by the header line: this program's own
+// table columns, and the channel-list columns that multi-radio programmers exchange
+// (Location, Name, Frequency, Duplex, Offset, Tone, ...).
+enum class CsvDialect { Native, Interchange };
+
+// The channels in use, one line each after the header.
+QByteArray exportChannels(const MemoryImage& image, const BandState& bands, CsvDialect dialect);
+
+struct ImportResult {
+    bool ok = false;
+    QString error;        // why nothing was imported
+    QStringList warnings; // "line N: ..." for each row that was skipped
+    int imported = 0;
+};
+
+// Applies the CSV's channels to the image as typed cells would be, then stores the table once.
+// Channels the file does not name stay as they are. On failure the image and the band state
+// are untouched; skipped rows never leave part of themselves behind.
+ImportResult importChannels(MemoryImage& image, BandState& bands, const QByteArray& csv);

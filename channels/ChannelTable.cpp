@@ -1,0 +1,203 @@
+#include "ChannelTable.h"
+
+#include "BandState.h"
+#include "ChannelRecord.h"
+#include "ChannelRules.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+#include "Normalization.h"
+#include "Tones.h"
+
+namespace {
+
+struct ListColumn {
+    int column;
+    OptionTable table;
+    ChannelField field;
+};
+
+// The option columns: which list they show and which record field they store.
+constexpr ListColumn kListColumns[] = {
+    {ChannelTable::DecodeType, OptionTable::DecodeType, ChannelField::TableDecodeType},
+    {ChannelTable::DcsPolarity, OptionTable::DcsPolarity, ChannelField::DcsPolarity},
+    {ChannelTable::Power, OptionTable::TxPower, ChannelField::TxPower},
+    {ChannelTable::Scan, OptionTable::Scan, ChannelField::Scan},
+    {ChannelTable::Bandwidth, OptionTable::Bandwidth, ChannelField::Bandwidth},
+    {ChannelTable::Signaling, OptionTable::OptionSignaling, ChannelField::OptionSignaling},
+};
+
+constexpr int kWidths[ChannelTable::kColumns] = {500,  1100, 1100, 1200, 900,  1000,
+                                                 1400, 1000, 900,  1000, 1000, 1100};
+
+QString listText(OptionTable table, int code) {
+    const QStringList& list = options(table);
+    return code >= 0 && code < list.size() ? list[code] : QString();
+}
+
+Record recordOf(MemoryImage& image, int row) {
+    return image.at<32>(ImageMap::channelAddress(row));
+}
+
+} // namespace
+
+const QStringList& ChannelTable::headers() {
+    static const QStringList h = {"CH",    "Rx Freq",   "Tx Freq",      "Decode Type",
+                                  "CTCSS", "DCS",       "DCS Polarity", "Power",
+                                  "Scan",  "Bandwidth", "Signaling",    "Name"};
+    return h;
+}
+
+int ChannelTable::widthTwips(int column) {
+    return kWidths[column];
+}
+
+std::optional<OptionTable> ChannelTable::listOf(int column) {
+    for (const ListColumn& l : kListColumns)
+        if (l.column == column)
+            return l.table;
+    return std::nullopt;
+}
+
+ChannelTable::ChannelTable(MemoryImage& image, BandState& bands)
+    : image_(image), bands_(bands), rows_(kRows) {
+    for (int r = 1; r <= kRows; ++r)
+        cell(r, Channel) = QString::number(r);
+}
+
+void ChannelTable::clearRow(int row) {
+    for (int c = Rx; c < kColumns; ++c)
+        cell(row, c).clear();
+}
+
+void ChannelTable::fillRow(int row) {
+    const Record r = recordOf(image_, row);
+    if (isEmptyRecord(r)) {
+        if (row != 1) {
+            clearRow(row);
+            return;
+        }
+        const int fallback = bands_.defaultBand();
+        ChannelRules::initializeChannel(
+            image_, 1, fallback < 0 ? 40000000 : bands_.nine[std::size_t(fallback)].lower, bands_);
+    }
+    using namespace ChannelRecord;
+    cell(row, Rx) = FrequencyText::fromValue(rxFrequency(r));
+    cell(row, Tx) = FrequencyText::fromValue(txFrequency(r));
+    cell(row, Ctcss) = ctcssText(r);
+    cell(row, Dcs) = dcsText(r);
+    for (const ListColumn& l : kListColumns)
+        cell(row, l.column) = listText(l.table, code(r, l.field));
+    cell(row, Name) = name(r);
+}
+
+void ChannelTable::fill() {
+    for (int r = 1; r <= kRows; ++r)
+        fillRow(r);
+    bands_.deriveEnabledFlags(image_);
+}
+
+// Row 1 must stay in a main band: an entry outside band 4 and band 7 falls back to what the
+// cell held, or to the default band's lower edge.
+QString ChannelTable::firstChannelText(const QString& candidate, const QString& previous) const {
+    if (bands_.mainBandCheck(FrequencyText::toValue(candidate)) >= 0)
+        return candidate;
+    if (!previous.isEmpty() && bands_.mainBandCheck(FrequencyText::toValue(previous)) >= 0)
+        return previous;
+    const int fallback = bands_.defaultBand();
+    return fallback < 0 ? QString()
+                        : FrequencyText::fromValue(bands_.nine[std::size_t(fallback)].lower);
+}
+
+bool ChannelTable::commitFrequency(int row, int column, const QString& editorText) {
+    Frequency f = FrequencyText::toValue(editorText);
+    QString newText;
+    if (f != 0) {
+        if (bands_.bandOf(f) < 0) {
+            const int first = bands_.firstDefinedBand();
+            if (first >= 0)
+                f = bands_.nine[std::size_t(first)].lower;
+        }
+        f = ChannelRules::snapFrequency(f, bands_.bandOf(f));
+        newText = FrequencyText::fromValue(f);
+    }
+    const bool rowWasEmpty = rowEmpty(row);
+    if (column == Rx) {
+        if (!newText.isEmpty()) {
+            if (rowWasEmpty) {
+                // A new channel is written at once and shown from its record.
+                ChannelRules::initializeChannel(image_, row, f, bands_);
+                fillRow(row);
+            } else {
+                cell(row, Rx) = row == 1 ? firstChannelText(newText, text(row, Rx)) : newText;
+            }
+            return true;
+        }
+        if (row == 1)
+            return false; // channel 1 can never be emptied
+        clearRow(row);
+        if (!rowWasEmpty)
+            ChannelRules::initializeChannel(image_, row, 0, bands_);
+        return true;
+    }
+    if (rowWasEmpty) {
+        cell(row, Tx).clear();
+        return true;
+    }
+    if (!newText.isEmpty())
+        cell(row, Tx) = row == 1 ? firstChannelText(newText, text(row, Tx)) : newText;
+    return true;
+}
+
+bool ChannelTable::commit(int row, int column, const QString& editorText) {
+    if (row < 1 || row > kRows)
+        return false;
+    switch (column) {
+    case Rx:
+    case Tx:
+        return commitFrequency(row, column, editorText);
+    case Ctcss:
+        cell(row, Ctcss) = Ctcss::normalize(editorText);
+        return true;
+    case Dcs:
+        cell(row, Dcs) = Dcs::normalize(editorText);
+        return true;
+    case Name:
+        cell(row, Name) =
+            rowEmpty(row) ? QString() : filtered(CharSet::Name, editorText.toUpper()).left(6);
+        return true;
+    default:
+        if (!listOf(column))
+            return false;
+        cell(row, column) = rowEmpty(row) ? QString() : editorText;
+        return true;
+    }
+}
+
+void ChannelTable::storeRow(int row) {
+    const Record r = recordOf(image_, row);
+    if (rowEmpty(row)) {
+        writeEmptyRowRecord(r);
+        return;
+    }
+    using namespace ChannelRecord;
+    const Frequency rx = FrequencyText::toValue(text(row, Rx));
+    const Frequency tx = FrequencyText::toValue(text(row, Tx));
+    setRxFrequency(r, rx);
+    setTxFrequency(r, tx);
+    setCode(
+        r, ChannelField::OffsetDirection,
+        ChannelRules::offsetDirection(rx, tx, code(r, ChannelField::OffsetDirection), offset(r)));
+    setCtcss(r, text(row, Ctcss));
+    setDcs(r, text(row, Dcs));
+    for (const ListColumn& l : kListColumns)
+        setCode(r, l.field, std::max<int>(0, options(l.table).indexOf(text(row, l.column))));
+    setName(r, text(row, Name));
+    setCode(r, ChannelField::TxStop, 0);
+    ChannelRules::applySqlModeRule(r);
+}
+
+void ChannelTable::store() {
+    for (int r = 1; r <= kRows; ++r)
+        storeRow(r);
+    normalizeAfterTableStore(image_, bands_);
+}
