@@ -1,6 +1,8 @@
 #include "AppConfig.h"
 #include "BandState.h"
 #include "CModelView.h"
+#include "CProgramView.h"
+#include "ChannelRules.h"
 #include "FrequencyRangeDialog.h"
 #include "MemoryImage.h"
 #include "RadioCommands.h"
@@ -21,13 +23,13 @@ namespace {
 void buildWindow(QMainWindow& window, const StartUpResult& started) {
     const AppConfig& config = theConfig();
     window.setWindowTitle(config.modelName);
-    auto* label = new QLabel(QStringLiteral("<p>%1</p><p>Default data loaded from %2.</p>")
-                                 .arg(aboutLine(config.companyText, config.modelName),
-                                      started.usedFactoryDefault
-                                          ? QStringLiteral("the built-in factory default")
-                                          : config.paths.defaultDataFile));
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
+    auto* channels = new CProgramView(theImage(), theBandState());
+    window.setCentralWidget(channels);
+    window.statusBar()->showMessage(QStringLiteral("Default data loaded from %1")
+                                        .arg(started.usedFactoryDefault
+                                                 ? QStringLiteral("the built-in factory default")
+                                                 : config.paths.defaultDataFile),
+                                    10000);
     auto* portPane = new QLabel(config.portName);
     portPane->setAccessibleName(QStringLiteral("COM"));
     window.statusBar()->addPermanentWidget(portPane);
@@ -37,12 +39,13 @@ void buildWindow(QMainWindow& window, const StartUpResult& started) {
         RadioCommands::choosePort(&window);
         portPane->setText(theConfig().portName);
     });
-    tools->addAction(QStringLiteral("Read"), &window, [&window] {
-        if (RadioCommands::transfer(CloneDirection::Read, &window))
+    // While the channel table is the view, it runs Read and Write itself.
+    tools->addAction(QStringLiteral("Read"), &window, [&window, channels] {
+        if (channels->readFromRadio(theConfig().portName))
             window.statusBar()->showMessage(QStringLiteral("Read complete"), 5000);
     });
-    tools->addAction(QStringLiteral("Write"), &window, [&window] {
-        if (RadioCommands::transfer(CloneDirection::Write, &window))
+    tools->addAction(QStringLiteral("Write"), &window, [&window, channels] {
+        if (channels->writeToRadio(theConfig().portName))
             window.statusBar()->showMessage(QStringLiteral("Write complete"), 5000);
     });
     tools->addSeparator();
@@ -57,11 +60,14 @@ void buildWindow(QMainWindow& window, const StartUpResult& started) {
         dialog.exec();
         form->SaveToImage();
     });
-    tools->addAction(QStringLiteral("Frequency range"), &window, [&window] {
+    tools->addAction(QStringLiteral("Frequency range"), &window, [&window, channels] {
+        channels->SaveToImage();
         FrequencyRangeDialog dialog(theImage(), theBandState(), &window);
         dialog.exec();
+        ChannelRules::clearChannelsOutsideBands(theImage(), theBandState());
+        channels->LoadFromImage();
     });
-    window.resize(640, 400);
+    window.resize(1100, 700);
 }
 
 } // namespace

@@ -17,6 +17,9 @@ InPlaceEditor::InPlaceEditor(GridControl* grid, Kind kind, const QString& access
         widget_ = combo_ = new QComboBox(grid->editorParent());
         combo_->setEditable(kind == Kind::EditableList);
         combo_->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed stays as typed: no completion from the list ("7" must not turn into 703).
+        if (kind == Kind::EditableList)
+            combo_->setCompleter(nullptr);
         line_ = combo_->lineEdit();
     }
     widget_->setAccessibleName(accessibleName);

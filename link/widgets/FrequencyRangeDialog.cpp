@@ -86,6 +86,11 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+FrequencyRangeDialog::~FrequencyRangeDialog() {
+    // Closing hides an open editor, and the table it would commit to goes first.
+    disconnect(editor_, nullptr, this, nullptr);
+}
+
 void FrequencyRangeDialog::fillRow(int band) {
     for (int c = 0; c < 4; ++c)
         grid_->setText(band + 1, c + kFirstColumn, table_.cellText(band, c));

@@ -20,6 +20,7 @@ class FrequencyRangeDialog : public QDialog {
     Q_OBJECT
 public:
     FrequencyRangeDialog(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
+    ~FrequencyRangeDialog() override;
 
     GridControl* grid() const { return grid_; }
 

@@ -1,0 +1,207 @@
+#include "CProgramView.h"
+
+#include "BandState.h"
+#include "ChannelRules.h"
+#include "CloneEngine.h"
+#include "CloneProgressDialog.h"
+#include "GridControl.h"
+#include "InPlaceEditor.h"
+#include "OptionTables.h"
+#include "Tones.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFirstData = ChannelTable::Rx;
+constexpr int kLastData = ChannelTable::Name;
+
+InPlaceEditor::Filter filterFor(CharSet set, bool upperCase = false) {
+    return {[set](QChar c) { return accepts(set, c); }, upperCase};
+}
+
+} // namespace
+
+CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent)
+    : CBaseFormView(image, parent), bands_(bands),
+      table_(std::make_unique<ChannelTable>(image, bands)), grid_(new GridControl),
+      editButton_(new QPushButton(QStringLiteral("Channel edit"))) {
+    setWindowTitle(QStringLiteral("Channel setting"));
+    grid_->setAccessibleName(QStringLiteral("Channels"));
+    grid_->setDrawingSuspended(true);
+    grid_->setGridSize(ChannelTable::kRows + 1, ChannelTable::kColumns);
+    for (int c = 0; c < ChannelTable::kColumns; ++c) {
+        grid_->setText(0, c, ChannelTable::headers()[c]);
+        grid_->setColumnWidthTwips(c, ChannelTable::widthTwips(c));
+        grid_->setColumnCentered(c);
+    }
+    grid_->setRowHeightTwips(0, 300);
+    grid_->setRowHeightTwips(1, 300);
+    for (int r = 1; r <= ChannelTable::kRows; ++r)
+        grid_->setText(r, 0, QString::number(r));
+    grid_->setDrawingSuspended(false);
+
+    auto make = [this](InPlaceEditor::Kind kind, const char* name, int maxLength,
+                       std::optional<InPlaceEditor::Filter> filter) {
+        auto* e = new InPlaceEditor(grid_, kind, QString::fromLatin1(name));
+        if (maxLength > 0)
+            e->setMaxLength(maxLength);
+        if (filter)
+            e->setFilter(*filter);
+        connect(e, &InPlaceEditor::committed, this, &CProgramView::editEnded);
+        connect(e, &InPlaceEditor::enterPressed, this, &CProgramView::editorEnter);
+        return e;
+    };
+    frequencyEditor_ =
+        make(InPlaceEditor::Kind::Line, "Frequency editor", 9, filterFor(CharSet::Frequency));
+    nameEditor_ = make(InPlaceEditor::Kind::Line, "Name editor", 6, filterFor(CharSet::Name, true));
+    listEditor_ = make(InPlaceEditor::Kind::List, "List editor", 0, std::nullopt);
+    ctcssEditor_ =
+        make(InPlaceEditor::Kind::EditableList, "CTCSS editor", 5, filterFor(CharSet::Tone));
+    dcsEditor_ = make(InPlaceEditor::Kind::EditableList, "DCS editor", 3, filterFor(CharSet::Dcs));
+    ctcssEditor_->setItems(Ctcss::toneList());
+    dcsEditor_->setItems(Dcs::codeList());
+
+    grid_->setKeyHandler([this](int key) { return gridKey(key); });
+    connect(grid_, &GridControl::mousePressed, this,
+            [this](Qt::MouseButton button, int row, int column) {
+                if (button != Qt::LeftButton)
+                    return;
+                grid_->setRowHighlighting(column == 0);
+                if (column > 0)
+                    beginEdit(row, column);
+            });
+
+    editButton_->setAccessibleName(editButton_->text());
+    connect(editButton_, &QPushButton::clicked, this, [this] {
+        SaveToImage();
+        Q_EMIT channelEditRequested(std::max(1, grid_->currentGridCell().row));
+        grid_->setFocus();
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(editButton_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(buttons);
+
+    LoadFromImage();
+    grid_->setCurrentGridCell(1, kFirstData);
+}
+
+CProgramView::~CProgramView() {
+    // Closing hides an open editor, and the table it would commit to goes first.
+    for (InPlaceEditor* e : {frequencyEditor_, nameEditor_, listEditor_, ctcssEditor_, dcsEditor_})
+        disconnect(e, nullptr, this, nullptr);
+}
+
+void CProgramView::showRow(int row) {
+    for (int c = kFirstData; c <= kLastData; ++c)
+        grid_->setText(row, c, table_->text(row, c));
+}
+
+void CProgramView::LoadFromImage() {
+    table_->fill();
+    grid_->setDrawingSuspended(true);
+    for (int r = 1; r <= ChannelTable::kRows; ++r)
+        showRow(r);
+    grid_->setDrawingSuspended(false);
+}
+
+void CProgramView::SaveToImage() {
+    // An edit under way belongs to the table being stored.
+    for (InPlaceEditor* e : {frequencyEditor_, nameEditor_, listEditor_, ctcssEditor_, dcsEditor_})
+        e->finish();
+    table_->store();
+}
+
+InPlaceEditor* CProgramView::editorFor(int column) const {
+    switch (column) {
+    case ChannelTable::Rx:
+    case ChannelTable::Tx:
+        return frequencyEditor_;
+    case ChannelTable::Ctcss:
+        return ctcssEditor_;
+    case ChannelTable::Dcs:
+        return dcsEditor_;
+    case ChannelTable::Name:
+        return nameEditor_;
+    default:
+        return listEditor_;
+    }
+}
+
+void CProgramView::beginEdit(int row, int column) {
+    if (row < 1 || row > ChannelTable::kRows || column < kFirstData || column > kLastData)
+        return;
+    // An empty channel can only be given an Rx frequency first.
+    if (table_->rowEmpty(row))
+        column = ChannelTable::Rx;
+    grid_->setCurrentGridCell(row, column);
+    InPlaceEditor* editor = editorFor(column);
+    if (editor == listEditor_)
+        listEditor_->setItems(options(*ChannelTable::listOf(column)));
+    editor->begin(row, column, grid_->text(row, column));
+}
+
+void CProgramView::editEnded(int row, int column, const QString& text) {
+    if (table_->commit(row, column, text))
+        showRow(row);
+}
+
+// Enter moves on: one column right, or one row down after an emptied frequency.
+void CProgramView::editorEnter(int row, int column, const QString& text) {
+    if ((column == ChannelTable::Rx || column == ChannelTable::Tx) && text.isEmpty())
+        moveTo(std::min(row + 1, int(ChannelTable::kRows)), column);
+    else
+        moveTo(row, std::min(column + 1, kLastData));
+}
+
+void CProgramView::moveTo(int row, int column) {
+    grid_->setCurrentGridCell(row, column);
+}
+
+bool CProgramView::gridKey(int key) {
+    const auto cell = grid_->currentGridCell();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        beginEdit(cell.row, cell.column);
+        return true;
+    case Qt::Key_Right:
+        if (cell.column == kLastData) {
+            if (cell.row < ChannelTable::kRows)
+                moveTo(cell.row + 1, kFirstData);
+            return true;
+        }
+        return false;
+    case Qt::Key_Left:
+        if (cell.column == kFirstData) {
+            if (cell.row > 1)
+                moveTo(cell.row - 1, kLastData);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool CProgramView::readFromRadio(const QString& port) {
+    CloneProgressDialog dialog(CloneDirection::Read, port, image(), theCloneFlags(), this);
+    dialog.exec();
+    if (!dialog.succeeded())
+        return false;
+    LoadFromImage();
+    ChannelRules::ensureFirstChannels(image(), bands_);
+    return true;
+}
+
+bool CProgramView::writeToRadio(const QString& port) {
+    SaveToImage();
+    CloneProgressDialog dialog(CloneDirection::Write, port, image(), theCloneFlags(), this);
+    dialog.exec();
+    return dialog.succeeded();
+}

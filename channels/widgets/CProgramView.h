@@ -1,0 +1,56 @@
+#pragma once
+
+#include "CBaseFormView.h"
+#include "ChannelTable.h"
+
+#include <array>
+#include <memory>
+
+class BandState;
+class GridControl;
+class InPlaceEditor;
+class QPushButton;
+
+// The channel table: the 800 bank A channels in a grid, edited through editors placed over
+// the cells. The grid holds the edits until the table is stored (SaveToImage), except a new
+// or a cleared channel, which is written at once.
+class CProgramView : public CBaseFormView {
+    Q_OBJECT
+public:
+    CProgramView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    void LoadFromImage() override; // fill table
+    void SaveToImage() override;   // store table
+
+    GridControl* grid() const { return grid_; }
+    const ChannelTable& table() const { return *table_; }
+
+    // Read and Write as this form handles them: a read refills the table and makes sure
+    // channels 1 and 801 are in use; a write stores the table first.
+    bool readFromRadio(const QString& port);
+    bool writeToRadio(const QString& port);
+
+Q_SIGNALS:
+    // "Channel edit" pressed: the table is stored; the channel of the current row is asked for.
+    void channelEditRequested(int channel);
+
+private:
+    InPlaceEditor* editorFor(int column) const;
+    void showRow(int row);
+    void beginEdit(int row, int column);
+    void editEnded(int row, int column, const QString& text);
+    void editorEnter(int row, int column, const QString& text);
+    bool gridKey(int key);
+    void moveTo(int row, int column);
+
+    BandState& bands_;
+    std::unique_ptr<ChannelTable> table_;
+    GridControl* grid_;
+    QPushButton* editButton_;
+    InPlaceEditor* frequencyEditor_;
+    InPlaceEditor* nameEditor_;
+    InPlaceEditor* listEditor_;
+    InPlaceEditor* ctcssEditor_;
+    InPlaceEditor* dcsEditor_;
+};

@@ -1,0 +1,215 @@
+#include "BandState.h"
+#include "ChannelCsv.h"
+#include "ChannelRecord.h"
+#include "ChannelTable.h"
+#include "CliRunner.h"
+#include "DataFile.h"
+#include "FactoryDefault.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+BandState bandsOf(const MemoryImage& image) {
+    BandState s;
+    s.loadLimitsFromImage(image);
+    s.deriveEnabledFlags(image);
+    return s;
+}
+
+// A data file with a varied set of channels, stored through the table as the program would.
+MemoryImage sample() {
+    MemoryImage image = buildFactoryDefault();
+    BandState bands = bandsOf(image);
+    ChannelTable table(image, bands);
+    table.fill();
+    using T = ChannelTable;
+    struct Row {
+        int ch;
+        const char *rx, *tx, *decode, *ctcss, *dcs, *polarity, *power, *scan, *bw, *sig, *name;
+    } rows[] = {
+        {1, "145.5", "145.5", "Off", "100.0", "023", "Positive", "High", "Allow", "Wide", "Off",
+         "CALL"},
+        {2, "145.6", "145", "Ctcss Encode", "88.5", "023", "Positive", "Low", "Skip", "Narrow",
+         "Off", "RPT-1"},
+        {3, "438.5", "431.1", "Ctcss Codec", "123.0", "023", "Positive", "Middle 1", "Priority",
+         "Wide", "2 Tone", "UHF"},
+        {17, "446.00625", "446.00625", "Dcs Codec", "100.0", "754", "Invert", "Middle 2", "Allow",
+         "Middle", "DTMF", "PMR #1"},
+        {800, "174", "146", "Dcs Codec", "67.0", "023", "Decode Invert", "High", "Allow", "Wide",
+         "5 Tone", ""},
+    };
+    for (const Row& r : rows) {
+        const char* cells[] = {r.rx,    r.tx,   r.decode, r.ctcss, r.dcs, r.polarity,
+                               r.power, r.scan, r.bw,     r.sig,   r.name};
+        for (int c = T::Rx; c < T::kColumns; ++c)
+            table.commit(r.ch, c, QString::fromLatin1(cells[c - 1]));
+    }
+    table.store();
+    return image;
+}
+
+ImportResult importInto(MemoryImage& image, const QByteArray& csv) {
+    BandState bands = bandsOf(image);
+    return importChannels(image, bands, csv);
+}
+
+} // namespace
+
+class CsvTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void nativeRoundTrip();
+    void interchangeRoundTrip();
+    void interchangeMapping();
+    void badInputIsSkippedByLine();
+    void unusableFilesChangeNothing_data();
+    void unusableFilesChangeNothing();
+    void cliRoundTrip();
+};
+
+void CsvTests::nativeRoundTrip() {
+    const MemoryImage source = sample();
+    const QByteArray csv = exportChannels(source, bandsOf(source), CsvDialect::Native);
+    QCOMPARE(csv.count('\n'), 6); // header and five channels
+    QVERIFY(csv.contains(
+        "17,446.00625,446.00625,Dcs Codec,100.0,754,Invert,Middle 2,Allow,Middle,DTMF,PMR #1"));
+    MemoryImage target = buildFactoryDefault();
+    const ImportResult result = importInto(target, csv);
+    QVERIFY(result.ok);
+    QVERIFY2(result.warnings.isEmpty(), qPrintable(result.warnings.join('\n')));
+    QCOMPARE(result.imported, 5);
+    QVERIFY(target == source);
+}
+
+void CsvTests::interchangeRoundTrip() {
+    const MemoryImage source = sample();
+    const QByteArray csv = exportChannels(source, bandsOf(source), CsvDialect::Interchange);
+    QVERIFY(csv.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                           "DtcsCode,DtcsPolarity,Mode,TStep,Skip,Power,Comment"));
+    QVERIFY(csv.contains("2,RPT-1,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,NFM,12.50,S,Low,"));
+    QVERIFY(
+        csv.contains("3,UHF,438.500000,-,7.400000,TSQL,123.0,123.0,023,NN,FM,12.50,P,Middle 1,"));
+    MemoryImage target = buildFactoryDefault();
+    const ImportResult result = importInto(target, csv);
+    QVERIFY(result.ok);
+    QVERIFY2(result.warnings.isEmpty(), qPrintable(result.warnings.join('\n')));
+    // Everything the table shows comes back; the records match but for fields the interchange
+    // columns do not carry (option signaling).
+    const auto a = exportChannels(source, bandsOf(source), CsvDialect::Interchange);
+    const auto b = exportChannels(target, bandsOf(target), CsvDialect::Interchange);
+    QCOMPARE(b, a);
+}
+
+void CsvTests::interchangeMapping() {
+    MemoryImage image = buildFactoryDefault();
+    const QByteArray csv =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "Mode,TStep,Skip,Power,Comment,Unknown\n"
+        "4,rep,146.940000,-,0.600000,Tone,100.0,88.5,023,NN,FM,5.00,,High,a comment,x\n"
+        "5,tsql,146.520000,,0.000000,TSQL,67.0,107.2,023,NN,NFM,6.25,S,Low,,\n"
+        "6,dcs,440.000000,+,5.000000,DTCS,88.5,88.5,411,RN,FM,12.50,P,5W,,\n"
+        "7,split,145.000000,split,435.000000,,88.5,88.5,023,NN,FM,12.50,,High,,\n"
+        "8,air,120.000000,,0.000000,,88.5,88.5,023,NN,AM,8.33,,High,,\n";
+    const ImportResult result = importInto(image, csv);
+    QVERIFY(result.ok);
+    // 120 MHz lies in no band of the factory radio (no 108M band): that row is skipped.
+    QCOMPARE(result.warnings.size(), 1);
+    QVERIFY(result.warnings[0].startsWith("line 6:"));
+    auto record = [&](int n) { return ConstRecord(image.at<32>(ImageMap::channelAddress(n))); };
+    QCOMPARE(ChannelRecord::txFrequency(record(4)), 14634000u);
+    QCOMPARE(ChannelRecord::ctcssText(record(4)), QStringLiteral("100.0"));
+    QCOMPARE(ChannelRecord::code(record(4), ChannelField::DecodeType), 1);
+    QCOMPARE(ChannelRecord::code(record(4), ChannelField::FrequencyStep), 1); // 5.0 kHz
+    QCOMPARE(ChannelRecord::name(record(4)), QStringLiteral("REP"));
+    QCOMPARE(ChannelRecord::ctcssText(record(5)), QStringLiteral("107.2")); // TSQL: cToneFreq
+    QCOMPARE(ChannelRecord::code(record(5), ChannelField::Bandwidth), 2);
+    QCOMPARE(ChannelRecord::code(record(5), ChannelField::Scan), 1);
+    QCOMPARE(ChannelRecord::dcsText(record(6)), QStringLiteral("411"));
+    QCOMPARE(ChannelRecord::code(record(6), ChannelField::DcsPolarity), 2); // Encode Invert
+    QCOMPARE(ChannelRecord::code(record(6), ChannelField::TxPower), 3);     // unknown: High
+    QCOMPARE(ChannelRecord::code(record(6), ChannelField::Scan), 2);
+    QCOMPARE(ChannelRecord::txFrequency(record(6)), 44500000u);
+    QCOMPARE(ChannelRecord::txFrequency(record(7)), 43500000u);
+    QVERIFY(isEmptyRecord(record(8)));
+}
+
+void CsvTests::badInputIsSkippedByLine() {
+    MemoryImage image = buildFactoryDefault();
+    QByteArray csv = "CH,Rx Freq,Tx Freq,Decode Type,CTCSS,DCS,DCS Polarity,Power,Scan,"
+                     "Bandwidth,Signaling,Name\n"
+                     "2,145.5,145.5,Off,100.0,023,Positive,High,Allow,Wide,Off,OK\n"
+                     "3,14x5.5,145.5,Off,100.0,023,Positive,High,Allow,Wide,Off,BADNUM\n"
+                     "4,300,300,Off,100.0,023,Positive,High,Allow,Wide,Off,NOBAND\n"
+                     "5,145.5,145.5,Sometimes,100.0,023,Positive,High,Allow,Wide,Off,BADLIST\n"
+                     "abc,145.5,145.5,Off,100.0,023,Positive,High,Allow,Wide,Off,BADCH\n"
+                     "\"6\",\"146,0\",146,Off,100.0,023,Positive,High,Allow,Wide,Off,QUOTED\n";
+    for (int ch = 801; ch <= 900; ++ch)
+        csv +=
+            QByteArray::number(ch) + ",145.5,145.5,Off,100.0,023,Positive,High,Allow,Wide,Off,\n";
+    const ImportResult result = importInto(image, csv);
+    QVERIFY(result.ok);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.warnings.size(), 105);
+    QVERIFY(result.warnings[0].startsWith("line 3:"));
+    QVERIFY(result.warnings[1].startsWith("line 4:"));
+    QVERIFY(result.warnings[1].contains("no band"));
+    QVERIFY(result.warnings[4].startsWith("line 7:"));
+    QVERIFY(result.warnings[5].contains("outside 1-800"));
+    auto record = [&](int n) { return ConstRecord(image.at<32>(ImageMap::channelAddress(n))); };
+    QCOMPARE(ChannelRecord::name(record(2)), QStringLiteral("OK"));
+    for (int n = 3; n <= 6; ++n)
+        QVERIFY(isEmptyRecord(record(n))); // nothing of a skipped row is applied
+}
+
+void CsvTests::unusableFilesChangeNothing_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("blank lines") << QByteArray("\n\n\r\n");
+    QTest::newRow("wrong columns") << QByteArray("Channel,Freq\n1,145.5\n");
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xFF", 4);
+}
+
+void CsvTests::unusableFilesChangeNothing() {
+    QFETCH(QByteArray, csv);
+    MemoryImage image = sample();
+    const MemoryImage before = image;
+    BandState bands = bandsOf(image);
+    const ImportResult result = importChannels(image, bands, csv);
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QVERIFY(image == before);
+}
+
+void CsvTests::cliRoundTrip() {
+    QTemporaryDir dir;
+    const QString x = dir.filePath("x.dat");
+    QVERIFY(saveDataFile(x, sample()).ok);
+    const CliRun exported = runCli({"export", x});
+    QCOMPARE(exported.exitCode, 0);
+    QFile csv(dir.filePath("x.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(exported.out.toUtf8());
+    csv.close();
+    const QString y = dir.filePath("y.dat");
+    const CliRun imported = runCli({"import", x, csv.fileName(), "-o", y});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    QFile a(x), b(y);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), a.readAll());
+
+    QCOMPARE(runCli({"export", x, "--format", "other"}).exitCode, 2);
+    const CliRun interchange =
+        runCli({"export", x, "--format", "interchange", "-o", dir.filePath("i.csv")});
+    QCOMPARE(interchange.exitCode, 0);
+    QVERIFY(QFileInfo(dir.filePath("i.csv")).size() > 100);
+    const CliRun bad = runCli({"import", x, x, "-o", dir.filePath("z.dat")});
+    QCOMPARE(bad.exitCode, 1);
+    QVERIFY(!QFile::exists(dir.filePath("z.dat")));
+}
+
+QTEST_GUILESS_MAIN(CsvTests)
+#include "tst_csv.moc"

@@ -1,0 +1,174 @@
+#include "BandState.h"
+#include "CProgramView.h"
+#include "ChannelRecord.h"
+#include "FactoryDefault.h"
+#include "GridControl.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+#include "WidgetLookup.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using T = ChannelTable;
+
+class ProgramViewTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup() { delete view; }
+    void emptyRowEditsRxFirst();
+    void newChannelFromTheTemplate();
+    void channelOneCannotBeEmptied();
+    void clearingAChannel();
+    void optionAndToneCells();
+    void keyboardMovement();
+    void storeAndChannelEditButton();
+
+private:
+    void click(int row, int column);
+    QLineEdit* frequencyEditor() const { return byName<QLineEdit>(*view, "Frequency editor"); }
+    void typeFrequency(int row, const QString& text);
+
+    MemoryImage image;
+    BandState bands; // the built-in band state of a program that has not opened a file
+    CProgramView* view = nullptr;
+};
+
+void ProgramViewTests::init() {
+    image = buildFactoryDefault();
+    bands = BandState();
+    view = new CProgramView(image, bands);
+    view->resize(1100, 600);
+    view->show();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view));
+}
+
+void ProgramViewTests::click(int row, int column) {
+    GridControl* grid = view->grid();
+    grid->scrollTo(grid->model()->index(row - 1, column - 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(row, column).center());
+}
+
+void ProgramViewTests::typeFrequency(int row, const QString& text) {
+    click(row, T::Rx);
+    QTRY_VERIFY(frequencyEditor()->hasFocus());
+    QTest::keyClick(frequencyEditor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(frequencyEditor(), Qt::Key_Backspace);
+    QTest::keyClicks(frequencyEditor(), text);
+    QTest::keyClick(frequencyEditor(), Qt::Key_Return);
+}
+
+void ProgramViewTests::emptyRowEditsRxFirst() {
+    click(3, T::Name);
+    QVERIFY(frequencyEditor()->isVisible());
+    QCOMPARE(view->grid()->currentGridCell(), (GridControl::Cell{3, T::Rx}));
+    QVERIFY(!byName<QLineEdit>(*view, "Name editor")->isVisible());
+}
+
+void ProgramViewTests::newChannelFromTheTemplate() {
+    typeFrequency(5, "3a0"); // letters are dropped: 30 MHz, band 0 of the built-in limits
+    const QStringList expected = {"5",        "30.00000", "30.00000", "Off",  "100.0", "023",
+                                  "Positive", "High",     "Allow",    "Wide", "Off",   ""};
+    for (int c = 0; c < T::kColumns; ++c)
+        QCOMPARE(view->grid()->text(5, c), expected[c]);
+    QCOMPARE(ChannelRecord::rxFrequency(image.at<32>(ImageMap::channelAddress(5))), 3000000u);
+    QCOMPARE(view->grid()->currentGridCell(), (GridControl::Cell{5, T::Tx})); // Enter moved on
+    typeFrequency(6, "5"); // in no band: the first defined band's lower edge
+    QCOMPARE(view->grid()->text(6, T::Rx), QStringLiteral("26.00000"));
+}
+
+void ProgramViewTests::channelOneCannotBeEmptied() {
+    typeFrequency(1, "");
+    QCOMPARE(view->grid()->text(1, T::Rx), QStringLiteral("134.00000"));
+    QCOMPARE(view->grid()->currentGridCell(), (GridControl::Cell{2, T::Rx})); // empty: down
+}
+
+void ProgramViewTests::clearingAChannel() {
+    typeFrequency(5, "145");
+    typeFrequency(5, "");
+    for (int c = T::Rx; c < T::kColumns; ++c)
+        QVERIFY(view->grid()->text(5, c).isEmpty());
+    const ConstRecord r = image.at<32>(ImageMap::channelAddress(5));
+    QVERIFY(isEmptyRecord(r));
+    QCOMPARE(ChannelRecord::offset(r), 60000u); // cleared at once by the initializer
+}
+
+void ProgramViewTests::optionAndToneCells() {
+    typeFrequency(2, "145");
+    click(2, T::Power);
+    auto* list = byName<QComboBox>(*view, "List editor");
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->count(), 4);
+    QCOMPARE(list->currentText(), QStringLiteral("High"));
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(view->grid()->text(2, T::Power), QStringLiteral("Middle 1"));
+    QCOMPARE(view->grid()->currentGridCell(), (GridControl::Cell{2, T::Scan}));
+
+    click(2, T::Ctcss);
+    auto* ctcss = byName<QComboBox>(*view, "CTCSS editor");
+    QVERIFY(ctcss->isVisible());
+    QCOMPARE(ctcss->count(), 51);
+    QTest::keyClicks(ctcss->lineEdit(), "300");
+    click(2, T::Dcs); // leaving the box ends the edit
+    QCOMPARE(view->grid()->text(2, T::Ctcss), QStringLiteral("100.0"));
+    auto* dcs = byName<QComboBox>(*view, "DCS editor");
+    QTEST_ASSERT(dcs);
+    QCOMPARE(dcs->count(), 106);
+    QTest::keyClicks(dcs->lineEdit(), "7");
+    QTest::keyClick(dcs->lineEdit(), Qt::Key_Return);
+    QCOMPARE(view->grid()->text(2, T::Dcs), QStringLiteral("007"));
+
+    click(2, T::Name);
+    auto* name = byName<QLineEdit>(*view, "Name editor");
+    QTest::keyClicks(name, "rpt!1234");
+    QCOMPARE(name->text(), QStringLiteral("RPT123"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(view->grid()->text(2, T::Name), QStringLiteral("RPT123"));
+}
+
+void ProgramViewTests::keyboardMovement() {
+    GridControl* grid = view->grid();
+    grid->setFocus();
+    grid->setCurrentGridCell(10, T::Name);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{11, T::Rx}));
+    QTest::keyClick(grid, Qt::Key_Left);
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{10, T::Name}));
+    grid->setCurrentGridCell(1, T::Rx);
+    QTest::keyClick(grid, Qt::Key_Left); // not from row 1
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{1, T::Rx}));
+    grid->setCurrentGridCell(800, T::Name);
+    QTest::keyClick(grid, Qt::Key_Right); // not from row 800
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{800, T::Name}));
+    grid->setCurrentGridCell(1, T::Tx);
+    QTest::keyClick(grid, Qt::Key_Return); // Enter edits the current cell
+    QVERIFY(frequencyEditor()->isVisible());
+    QCOMPARE(frequencyEditor()->text(), QStringLiteral("134.00000"));
+}
+
+void ProgramViewTests::storeAndChannelEditButton() {
+    typeFrequency(7, "440");
+    click(7, T::Name);
+    QTest::keyClicks(byName<QLineEdit>(*view, "Name editor"), "UHF");
+    // The button stores the table (taking the open edit along) and asks for the row's channel.
+    QSignalSpy requested(view, &CProgramView::channelEditRequested);
+    QTest::mouseClick(byName<QPushButton>(*view, "Channel edit"), Qt::LeftButton);
+    QCOMPARE(requested.size(), 1);
+    QCOMPARE(requested[0][0].toInt(), 7);
+    const ConstRecord r = image.at<32>(ImageMap::channelAddress(7));
+    QCOMPARE(ChannelRecord::name(r), QStringLiteral("UHF"));
+    QCOMPARE(image.byte(0xCC80), 0x41); // channels 1 and 7 in use
+    // What the image holds shows again after a reload.
+    ChannelRecord::setName(image.at<32>(ImageMap::channelAddress(7)), "NEW");
+    view->LoadFromImage();
+    QCOMPARE(view->grid()->text(7, T::Name), QStringLiteral("NEW"));
+}
+
+QTEST_MAIN(ProgramViewTests)
+#include "tst_program_view.moc"
