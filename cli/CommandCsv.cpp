@@ -6,19 +6,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
-
-// The band limits a data file's channels are checked against, as opening it in the program
-// sets them up.
-BandState bandsOf(const MemoryImage& image) {
-    BandState bands;
-    bands.loadLimitsFromImage(image);
-    bands.deriveEnabledFlags(image);
-    return bands;
-}
-
-} // namespace
-
 int runExport(const QStringList& arguments, CliStreams& io) {
     QStringList args = arguments;
     QString output;
@@ -37,7 +24,7 @@ int runExport(const QStringList& arguments, CliStreams& io) {
     MemoryImage image;
     if (!loadForCommand(args.first(), image, io))
         return kExitFailure;
-    const QByteArray csv = exportChannels(image, bandsOf(image), dialect);
+    const QByteArray csv = exportChannels(image, BandState::fromImage(image), dialect);
     if (output.isEmpty()) {
         io.out.flush();
         QFile out;
@@ -71,7 +58,7 @@ int runImport(const QStringList& arguments, CliStreams& io) {
                << "\n";
         return kExitFailure;
     }
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     const ImportResult result = importChannels(image, bands, csvFile.readAll());
     for (const QString& w : result.warnings)
         io.err << args[1] << ": " << w << "\n";

@@ -10,6 +10,13 @@ BandState::BandState()
     enabled[0] = true;
 }
 
+BandState BandState::fromImage(const MemoryImage& image) {
+    BandState s;
+    s.loadLimitsFromImage(image);
+    s.deriveEnabledFlags(image);
+    return s;
+}
+
 void BandState::loadLimitsFromImage(const MemoryImage& image) {
     for (int b = 0; b < kBandCount; ++b) {
         const BandEdges edges = readBandEdges(image, b);

@@ -18,6 +18,8 @@ public:
 
     // Built-in: the absolute ranges, 134-180 and 400-512 MHz main bands, only band 0 enabled.
     BandState();
+    // As the program has it after opening a data file and loading its channel table.
+    static BandState fromImage(const MemoryImage& image);
 
     NineBands nine;
     std::array<BandRange, 2> mainBands;

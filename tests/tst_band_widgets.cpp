@@ -19,13 +19,6 @@ namespace {
 constexpr int kVhfRow = 5; // "150M"
 constexpr int kUhfRow = 8; // "450M"
 
-BandState loadedBands(const MemoryImage& image) {
-    BandState s;
-    s.loadLimitsFromImage(image);
-    s.deriveEnabledFlags(image);
-    return s;
-}
-
 // Clicks a cell, types into the editor that opens there and presses Enter.
 void editCell(FrequencyRangeDialog& dialog, int row, int column, const QString& text) {
     GridControl* grid = dialog.grid();
@@ -86,7 +79,7 @@ void BandWidgetTests::modelForm() {
 
 void BandWidgetTests::lockedUntilTheAccessCode() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = loadedBands(image);
+    BandState bands = BandState::fromImage(image);
     FrequencyRangeDialog dialog(image, bands);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -126,7 +119,7 @@ void BandWidgetTests::lockedUntilTheAccessCode() {
 
 void BandWidgetTests::editingCells() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = loadedBands(image);
+    BandState bands = BandState::fromImage(image);
     bands.unlocked = true;
     FrequencyRangeDialog dialog(image, bands);
     dialog.show();
@@ -153,7 +146,7 @@ void BandWidgetTests::editingCells() {
 
 void BandWidgetTests::clearingRules() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = loadedBands(image);
+    BandState bands = BandState::fromImage(image);
     bands.unlocked = true;
     FrequencyRangeDialog dialog(image, bands);
     dialog.show();
@@ -175,7 +168,7 @@ void BandWidgetTests::clearingRules() {
 
 void BandWidgetTests::arrowsWrapRows() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = loadedBands(image);
+    BandState bands = BandState::fromImage(image);
     bands.unlocked = true;
     FrequencyRangeDialog dialog(image, bands);
     dialog.show();
@@ -197,7 +190,7 @@ void BandWidgetTests::arrowsWrapRows() {
 
 void BandWidgetTests::closingChecksAndWritesBack() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = loadedBands(image);
+    BandState bands = BandState::fromImage(image);
     bands.unlocked = true;
     FrequencyRangeDialog dialog(image, bands);
     dialog.show();

@@ -26,13 +26,6 @@ MemoryImage withBands(std::initializer_list<std::tuple<int, Frequency, Frequency
     return image;
 }
 
-BandState loaded(const MemoryImage& image) {
-    BandState s;
-    s.loadLimitsFromImage(image);
-    s.deriveEnabledFlags(image);
-    return s;
-}
-
 } // namespace
 
 class BandTests : public QObject {
@@ -68,7 +61,7 @@ void BandTests::builtInState() {
 }
 
 void BandTests::loadedState() {
-    const BandState s = loaded(buildFactoryDefault());
+    const BandState s = BandState::fromImage(buildFactoryDefault());
     QVERIFY(s.enabled[4] && s.enabled[7]);
     QVERIFY(!s.enabled[0] && !s.enabled[3]);
     QVERIFY(s.firstMainPresent && s.secondMainPresent);
@@ -82,7 +75,7 @@ void BandTests::loadedState() {
 void BandTests::emptyEdgesAndTheSecondMainBand() {
     // 0xFF FF FF FF edges read as empty: the band is absent.
     const MemoryImage ffEmpty = withBands({{5, MHz(220), MHz(260)}}, 0xFF);
-    const BandState s = loaded(ffEmpty);
+    const BandState s = BandState::fromImage(ffEmpty);
     QCOMPARE(s.nine[7].lower, 0u);
     QVERIFY(!s.enabled[7]);
     QVERIFY(s.enabled[5]);
@@ -97,17 +90,17 @@ void BandTests::emptyEdgesAndTheSecondMainBand() {
     // Both 250M and 450M: the 250M band wins the second main band; the editor refuses to close.
     const MemoryImage both =
         withBands({{4, MHz(136), MHz(174)}, {5, MHz(220), MHz(260)}, {7, MHz(400), MHz(470)}});
-    QCOMPARE(loaded(both).mainBands[1].lower, MHz(220));
+    QCOMPARE(BandState::fromImage(both).mainBands[1].lower, MHz(220));
     QVERIFY(!BandLimitTable::fromImage(both).closeAllowed());
 
     // An edge outside its band's range does not enable the band, even though it loads.
-    const BandState odd = loaded(withBands({{4, MHz(100), MHz(174)}}));
+    const BandState odd = BandState::fromImage(withBands({{4, MHz(100), MHz(174)}}));
     QVERIFY(!odd.enabled[4]);
     QCOMPARE(odd.nine[4].lower, MHz(100));
 }
 
 void BandTests::lookups() {
-    const BandState s = loaded(buildFactoryDefault());
+    const BandState s = BandState::fromImage(buildFactoryDefault());
     QCOMPARE(s.mainBandCheck(MHz(145)), 4);
     QCOMPARE(s.mainBandCheck(MHz(440)), 7);
     QCOMPARE(s.mainBandCheck(MHz(120)), -1);
@@ -181,7 +174,7 @@ void BandTests::consistencyAndClosing() {
 
 void BandTests::writeBack() {
     MemoryImage image = buildFactoryDefault();
-    BandState state = loaded(image);
+    BandState state = BandState::fromImage(image);
     BandLimitTable t = BandLimitTable::fromImage(image);
     QVERIFY(t.commit(7, BandLimitTable::RxLower, ""));    // drop 450M
     QVERIFY(t.commit(5, BandLimitTable::RxLower, "225")); // an empty band first takes 220-260
@@ -196,7 +189,7 @@ void BandTests::writeBack() {
     QCOMPARE(Bcd::read32(image.at<4>(ImageMap::kBandLimits + 16 * 5)), MHz(225));
     QCOMPARE(image.byte(ImageMap::kBandLimits + 16 * 7 + 3), 0x00);
     // Reloading gives the same state.
-    const BandState again = loaded(image);
+    const BandState again = BandState::fromImage(image);
     QCOMPARE(again.enabled, state.enabled);
     QCOMPARE(again.mainBands[1].lower, state.mainBands[1].lower);
 }

@@ -19,13 +19,6 @@ constexpr Frequency MHz(double mhz) {
     return Frequency(mhz * 100000 + 0.5);
 }
 
-BandState bandsOf(const MemoryImage& image) {
-    BandState s;
-    s.loadLimitsFromImage(image);
-    s.deriveEnabledFlags(image);
-    return s;
-}
-
 Record channel(MemoryImage& image, int n) {
     return image.at<32>(channelAddress(n));
 }
@@ -158,7 +151,7 @@ void ChannelTests::sqlModeRule() {
 
 void ChannelTests::firstChannelsAndBandChange() {
     MemoryImage image = buildFactoryDefault();
-    const BandState bands = bandsOf(image);
+    const BandState bands = BandState::fromImage(image);
     channel(image, 1)[3] = 0xFF;
     channel(image, 801)[3] = 0xFF;
     ChannelRules::ensureFirstChannels(image, bands);
@@ -184,7 +177,7 @@ void ChannelTests::firstChannelsAndBandChange() {
 void ChannelTests::factoryDefaultIsAFixedPoint() {
     const MemoryImage factory = buildFactoryDefault();
     MemoryImage image = factory;
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     ChannelTable table(image, bands);
     table.fill();
     table.store();
@@ -193,7 +186,7 @@ void ChannelTests::factoryDefaultIsAFixedPoint() {
 
 void ChannelTests::normalizationSteps() {
     MemoryImage image = buildFactoryDefault();
-    const BandState bands = bandsOf(image);
+    const BandState bands = BandState::fromImage(image);
     // 5-Tone codes: letters without a tone in the standard and the repeat letter go.
     image.setByte(0xD283, 0x0C);       // repeat "C"
     image.setWord(0xD288 + 2 * 11, 0); // no tone for "B"
@@ -263,7 +256,7 @@ void ChannelTests::tableNewAndClearedChannels() {
 
 void ChannelTests::tableFirstRowRules() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     ChannelTable table(image, bands);
     table.fill();
     QVERIFY(!table.commit(1, T::Rx, "")); // channel 1 cannot be emptied
@@ -280,7 +273,7 @@ void ChannelTests::tableFirstRowRules() {
 
 void ChannelTests::tableToneAndCodeCells() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     ChannelTable table(image, bands);
     table.fill();
     const std::pair<const char*, const char*> ctcss[] = {
@@ -301,7 +294,7 @@ void ChannelTests::tableToneAndCodeCells() {
 
 void ChannelTests::tableStore() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     ChannelTable table(image, bands);
     table.fill();
     QVERIFY(table.commit(2, T::Rx, "145"));

@@ -13,17 +13,10 @@
 
 namespace {
 
-BandState bandsOf(const MemoryImage& image) {
-    BandState s;
-    s.loadLimitsFromImage(image);
-    s.deriveEnabledFlags(image);
-    return s;
-}
-
 // A data file with a varied set of channels, stored through the table as the program would.
 MemoryImage sample() {
     MemoryImage image = buildFactoryDefault();
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     ChannelTable table(image, bands);
     table.fill();
     using T = ChannelTable;
@@ -53,7 +46,7 @@ MemoryImage sample() {
 }
 
 ImportResult importInto(MemoryImage& image, const QByteArray& csv) {
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     return importChannels(image, bands, csv);
 }
 
@@ -73,7 +66,7 @@ private Q_SLOTS:
 
 void CsvTests::nativeRoundTrip() {
     const MemoryImage source = sample();
-    const QByteArray csv = exportChannels(source, bandsOf(source), CsvDialect::Native);
+    const QByteArray csv = exportChannels(source, BandState::fromImage(source), CsvDialect::Native);
     QCOMPARE(csv.count('\n'), 6); // header and five channels
     QVERIFY(csv.contains(
         "17,446.00625,446.00625,Dcs Codec,100.0,754,Invert,Middle 2,Allow,Middle,DTMF,PMR #1"));
@@ -87,7 +80,8 @@ void CsvTests::nativeRoundTrip() {
 
 void CsvTests::interchangeRoundTrip() {
     const MemoryImage source = sample();
-    const QByteArray csv = exportChannels(source, bandsOf(source), CsvDialect::Interchange);
+    const QByteArray csv =
+        exportChannels(source, BandState::fromImage(source), CsvDialect::Interchange);
     QVERIFY(csv.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
                            "DtcsCode,DtcsPolarity,Mode,TStep,Skip,Power,Comment"));
     QVERIFY(csv.contains("2,RPT-1,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,NFM,12.50,S,Low,"));
@@ -99,8 +93,8 @@ void CsvTests::interchangeRoundTrip() {
     QVERIFY2(result.warnings.isEmpty(), qPrintable(result.warnings.join('\n')));
     // Everything the table shows comes back; the records match but for fields the interchange
     // columns do not carry (option signaling).
-    const auto a = exportChannels(source, bandsOf(source), CsvDialect::Interchange);
-    const auto b = exportChannels(target, bandsOf(target), CsvDialect::Interchange);
+    const auto a = exportChannels(source, BandState::fromImage(source), CsvDialect::Interchange);
+    const auto b = exportChannels(target, BandState::fromImage(target), CsvDialect::Interchange);
     QCOMPARE(b, a);
 }
 
@@ -177,7 +171,7 @@ void CsvTests::unusableFilesChangeNothing() {
     QFETCH(QByteArray, csv);
     MemoryImage image = sample();
     const MemoryImage before = image;
-    BandState bands = bandsOf(image);
+    BandState bands = BandState::fromImage(image);
     const ImportResult result = importChannels(image, bands, csv);
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());

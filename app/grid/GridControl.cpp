@@ -142,6 +142,21 @@ QRect GridControl::cellRect(int row, int column) const {
     return visualRect(model()->index(row - 1, column - 1));
 }
 
+bool GridControl::wrapAcrossRows(int key, int firstColumn, int lastColumn) {
+    const Cell cell = currentGridCell();
+    if (key == Qt::Key_Right && cell.column == lastColumn) {
+        if (cell.row < gridRows() - 1)
+            setCurrentGridCell(cell.row + 1, firstColumn);
+        return true;
+    }
+    if (key == Qt::Key_Left && cell.column == firstColumn) {
+        if (cell.row > 1)
+            setCurrentGridCell(cell.row - 1, lastColumn);
+        return true;
+    }
+    return false;
+}
+
 void GridControl::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     QTableWidget::mousePressEvent(event);

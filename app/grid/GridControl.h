@@ -43,6 +43,10 @@ public:
     QRect cellRect(int row, int column) const;
     QWidget* editorParent() const { return viewport(); }
 
+    // Right on the last data column goes to the first of the next row, Left on the first to the
+    // last of the previous row (not past the first or last row). True when it handled the key.
+    bool wrapAcrossRows(int key, int firstColumn, int lastColumn);
+
     // Keys pressed while the grid has the focus go here first; true means handled.
     void setKeyHandler(std::function<bool(int key)> handler) { keyHandler_ = std::move(handler); }
 

@@ -170,22 +170,8 @@ bool CProgramView::gridKey(int key) {
     case Qt::Key_Enter:
         beginEdit(cell.row, cell.column);
         return true;
-    case Qt::Key_Right:
-        if (cell.column == kLastData) {
-            if (cell.row < ChannelTable::kRows)
-                moveTo(cell.row + 1, kFirstData);
-            return true;
-        }
-        return false;
-    case Qt::Key_Left:
-        if (cell.column == kFirstData) {
-            if (cell.row > 1)
-                moveTo(cell.row - 1, kLastData);
-            return true;
-        }
-        return false;
     default:
-        return false;
+        return grid_->wrapAcrossRows(key, kFirstData, kLastData);
     }
 }
 

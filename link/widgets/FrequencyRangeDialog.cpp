@@ -146,20 +146,8 @@ bool FrequencyRangeDialog::gridKey(int key) {
     case Qt::Key_Enter:
         beginEdit(cell.row, cell.column);
         return true;
-    case Qt::Key_Right:
-        if (cell.column == kLastColumn && cell.row < kBandCount) {
-            grid_->setCurrentGridCell(cell.row + 1, kFirstColumn);
-            return true;
-        }
-        return false;
-    case Qt::Key_Left:
-        if (cell.column == kFirstColumn && cell.row > 1) {
-            grid_->setCurrentGridCell(cell.row - 1, kLastColumn);
-            return true;
-        }
-        return false;
     default:
-        return false;
+        return grid_->wrapAcrossRows(key, kFirstColumn, kLastColumn);
     }
 }
 
