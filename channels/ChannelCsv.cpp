@@ -110,6 +110,8 @@ int listIndex(OptionTable table, const QString& text) {
 struct ChannelRow {
     int channel = 0;
     QString cells[ChannelTable::kColumns];
+    bool given[ChannelTable::kColumns] = {true, true, true, true, true, true,
+                                          true, true, true, true, true, true};
     std::optional<bool> am;      // interchange "Mode" AM
     std::optional<int> stepCode; // interchange "TStep"
 };
@@ -158,8 +160,10 @@ bool parseChannel(const QString& text, int& channel) {
 QString nativeRow(const CsvRecord& record, const Columns& columns, ChannelRow& row) {
     if (!parseChannel(field(record, columns, "CH"), row.channel))
         return QStringLiteral("\"%1\" is not a channel number").arg(field(record, columns, "CH"));
-    for (int c = ChannelTable::Rx; c < ChannelTable::kColumns; ++c)
+    for (int c = ChannelTable::Rx; c < ChannelTable::kColumns; ++c) {
         row.cells[c] = field(record, columns, ChannelTable::headers()[c]);
+        row.given[c] = columns.contains(ChannelTable::headers()[c]);
+    }
     return {};
 }
 
@@ -240,8 +244,10 @@ void applyRow(ChannelTable& table, MemoryImage& image, const ChannelRow& row) {
     table.commit(r, ChannelTable::Rx, row.cells[ChannelTable::Rx]);
     if (table.rowEmpty(r))
         return;
+    // A column the file does not have leaves that cell as it is.
     for (int c = ChannelTable::Tx; c < ChannelTable::kColumns; ++c)
-        table.commit(r, c, row.cells[c]);
+        if (row.given[c])
+            table.commit(r, c, row.cells[c]);
     const Record record = image.at<32>(ImageMap::channelAddress(r));
     if (row.am)
         ChannelRecord::setCode(record, ChannelField::Am, *row.am ? 1 : 0);

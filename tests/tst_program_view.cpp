@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using T = ChannelTable;
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void optionAndToneCells();
     void keyboardMovement();
     void storeAndChannelEditButton();
+    void csvThroughTheForm();
 
 private:
     void click(int row, int column);
@@ -168,6 +170,30 @@ void ProgramViewTests::storeAndChannelEditButton() {
     ChannelRecord::setName(image.at<32>(ImageMap::channelAddress(7)), "NEW");
     view->LoadFromImage();
     QCOMPARE(view->grid()->text(7, T::Name), QStringLiteral("NEW"));
+}
+
+void ProgramViewTests::csvThroughTheForm() {
+    QTemporaryDir dir;
+    typeFrequency(3, "145.5");
+    const QString path = dir.filePath("channels.csv");
+    QVERIFY(view->exportChannelsTo(path, false).isEmpty()); // stores the edit first
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll().contains("3,145.50000,145.50000"));
+    f.close();
+
+    QFile csv(dir.filePath("in.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("CH,Rx Freq,Name\n9,146.5,NINE\n10,9999,BAD\n");
+    csv.close();
+    const QString message = view->importChannelsFrom(csv.fileName());
+    QVERIFY(message.contains("line 3"));
+    QCOMPARE(view->grid()->text(9, T::Rx), QStringLiteral("146.50000"));
+    QCOMPARE(view->grid()->text(9, T::Name), QStringLiteral("NINE"));
+    QCOMPARE(view->grid()->text(9, T::Ctcss), QStringLiteral("100.0")); // absent: as created
+    QCOMPARE(view->grid()->text(9, T::Power), QStringLiteral("High"));
+    QCOMPARE(view->grid()->text(3, T::Rx), QStringLiteral("145.50000")); // untouched
+    QVERIFY(view->importChannelsFrom(dir.filePath("missing.csv")).contains("missing.csv"));
 }
 
 QTEST_MAIN(ProgramViewTests)

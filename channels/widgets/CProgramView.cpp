@@ -9,8 +9,17 @@
 #include "OptionTables.h"
 #include "Tones.h"
 
+#include "ChannelCsv.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,6 +82,16 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
                 if (column > 0)
                     beginEdit(row, column);
             });
+
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Import channels..."), this,
+                       &CProgramView::importChannelsCommand);
+        menu.addAction(QStringLiteral("Export channels..."), this,
+                       &CProgramView::exportChannelsCommand);
+        menu.exec(grid_->mapToGlobal(at));
+    });
 
     editButton_->setAccessibleName(editButton_->text());
     connect(editButton_, &QPushButton::clicked, this, [this] {
@@ -173,6 +192,57 @@ bool CProgramView::gridKey(int key) {
     default:
         return grid_->wrapAcrossRows(key, kFirstData, kLastData);
     }
+}
+
+QString CProgramView::exportChannelsTo(const QString& path, bool interchange) {
+    SaveToImage();
+    const QByteArray csv =
+        exportChannels(image(), bands_, interchange ? CsvDialect::Interchange : CsvDialect::Native);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    return {};
+}
+
+QString CProgramView::importChannelsFrom(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
+    SaveToImage();
+    const ImportResult result = importChannels(image(), bands_, file.readAll());
+    if (!result.ok)
+        return result.error;
+    LoadFromImage();
+    if (result.warnings.isEmpty())
+        return {};
+    return QStringLiteral("%1 channel(s) imported; these lines were skipped:\n%2")
+        .arg(result.imported)
+        .arg(result.warnings.join(u'\n'));
+}
+
+void CProgramView::exportChannelsCommand() {
+    const QString native = QStringLiteral("Channel table (*.csv)");
+    const QString interchange = QStringLiteral("Channel list for other programmers (*.csv)");
+    QString filter;
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export channels"), {},
+                                     native + QStringLiteral(";;") + interchange, &filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    if (const QString problem = exportChannelsTo(path, filter == interchange); !problem.isEmpty())
+        QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
+}
+
+void CProgramView::importChannelsCommand() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import channels"), {},
+                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (const QString problem = importChannelsFrom(path); !problem.isEmpty())
+        QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
 }
 
 bool CProgramView::readFromRadio(const QString& port) {

@@ -31,6 +31,16 @@ public:
     bool readFromRadio(const QString& port);
     bool writeToRadio(const QString& port);
 
+    // CSV of the channels: export stores the table first; import applies the file's channels
+    // to the image (nothing on failure) and refills the table. Both return a message to show
+    // when something went wrong or rows were skipped (empty otherwise).
+    QString exportChannelsTo(const QString& path, bool interchange);
+    QString importChannelsFrom(const QString& path);
+
+    // The "Import channels..." and "Export channels..." commands with their file dialogs.
+    void importChannelsCommand();
+    void exportChannelsCommand();
+
 Q_SIGNALS:
     // "Channel edit" pressed: the table is stored; the channel of the current row is asked for.
     void channelEditRequested(int channel);
