@@ -1,0 +1,94 @@
+#pragma once
+
+#include "CloneEngine.h"
+#include "MemoryImage.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class AppConfig;
+class BandState;
+class CBaseFormView;
+class CMyChildFrame;
+class CProgramView;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct FormEntry;
+
+// The main window: menus, toolbar, status bar, the "Tree Bar" with the navigation tree, and one
+// child window per form. It owns no radio data; it decides when the forms load from and store
+// into the image, and it runs the file, radio, port and help commands.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(MemoryImage& image, BandState& bands, AppConfig& config, QWidget* parent = nullptr);
+
+    // Opens the form's window, or activates it when it exists. Null for a form not built yet.
+    QMdiSubWindow* openForm(const QString& name);
+    QMdiSubWindow* formWindow(const QString& name) const;
+    QList<CMyChildFrame*> childFrames() const;
+    QMdiArea* mdiArea() const { return mdi_; }
+    QTreeWidget* tree() const { return tree_; }
+    QAction* action(const QString& text) const;
+
+    void storeAllForms();
+    void reloadAllForms();
+
+    // The file and radio commands; the *Path variants skip the file dialogs.
+    void newData();
+    void openData();
+    bool openPath(const QString& path);
+    bool save();
+    bool saveAs();
+    bool saveToPath(const QString& path);
+    bool readRadio();
+    bool writeRadio();
+    void choosePort();
+    void frequencyRange();
+    void about();
+    void help(int context);
+
+    // The data differs from what was last opened, saved, read or made new.
+    bool isModified();
+    // The window's own title (the platform may add the caption of a maximized form).
+    const QString& documentTitle() const { return documentTitle_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenusAndToolbar();
+    void buildStatusBar();
+    void buildTreeBar();
+    void treeClicked(QTreeWidgetItem* item);
+    void childActivated(QMdiSubWindow* window);
+    void runCommand(const QString& name);
+    CProgramView* activeChannelTable() const;
+    bool maybeSave();
+    void markClean();
+    void updateTitle();
+    void updateRecentMenu();
+    void rememberFile(const QString& path);
+    void showFileError(const QString& message);
+    QString documentName() const;
+
+    MemoryImage& image_;
+    BandState& bands_;
+    AppConfig& config_;
+    MemoryImage baseline_;
+    QMdiArea* mdi_;
+    QDockWidget* treeBar_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QLabel* comPane_ = nullptr;
+    QLabel* freqPane_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QPointer<QMdiSubWindow> activeChild_;
+    QString documentTitle_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class CBaseFormView;
+
+// The inside of a form window: the form, and a bottom bar with "Help" and "Close" placed
+// around its middle.
+class CMyChildFrame : public QWidget {
+    Q_OBJECT
+public:
+    CMyChildFrame(CBaseFormView* view, int helpContext, QWidget* parent = nullptr);
+
+    CBaseFormView* view() const { return view_; }
+    int helpContext() const { return helpContext_; }
+
+Q_SIGNALS:
+    void helpRequested(int context);
+    void closeRequested();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    CBaseFormView* view_;
+    int helpContext_;
+};

@@ -1,0 +1,299 @@
+#include "AppConfig.h"
+#include "BandState.h"
+#include "CMainFrame.h"
+#include "CModelView.h"
+#include "CMyChildFrame.h"
+#include "CProgramView.h"
+#include "ChannelRecord.h"
+#include "CloneProgressDialog.h"
+#include "DataFile.h"
+#include "FactoryDefault.h"
+#include "FrequencyRangeDialog.h"
+#include "GridControl.h"
+#include "ImageMap.h"
+#include "ModalResponder.h"
+#include "RadioBench.h"
+#include "RadioIdentity.h"
+#include "WidgetLookup.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+// Answers the next message box with `button`, noting its caption and text.
+struct BoxAnswer {
+    QString title;
+    QString text;
+};
+ModalResponder* answerBox(QMessageBox::StandardButton button, BoxAnswer* seen, QObject* parent) {
+    return ModalResponder::answer<QMessageBox>(
+        [button, seen](QMessageBox* box) {
+            if (seen)
+                *seen = {box->windowTitle(), box->text()};
+            box->button(button)->click();
+        },
+        parent);
+}
+
+CProgramView* channelView(CMainFrame& frame) {
+    QMdiSubWindow* w = frame.formWindow("Channel setting");
+    return w ? qobject_cast<CProgramView*>(qobject_cast<CMyChildFrame*>(w->widget())->view())
+             : nullptr;
+}
+
+} // namespace
+
+class MainFrameTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsOnTheChannelWindow();
+    void oneWindowPerForm();
+    void activationHandsValuesOn();
+    void saveStoresTheFormsFirst();
+    void openReloadsAndRemembers();
+    void newAsksFirst();
+    void unsavedChangesAreNeverLostSilently();
+    void treeDispatch();
+    void frequencyRangeClearsChannelsOutsideTheBands();
+    void readAndWriteThroughTheMainWindow();
+
+private:
+    QTemporaryDir dir;
+    MemoryImage image;
+    BandState bands;
+    AppConfig config;
+    CMainFrame* frame = nullptr;
+};
+
+void MainFrameTests::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("Belmora");
+    QCoreApplication::setApplicationName("DuobandTest");
+    QSettings().clear();
+    QVERIFY(dir.isValid());
+    QVERIFY(saveDataFile(dir.filePath("Default.dat"), buildFactoryDefault()).ok);
+    QFile ini(dir.filePath("Program.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Setup]\nCOM=COM3\nModel=M1\nCompany=C1\n");
+}
+
+void MainFrameTests::init() {
+    image = MemoryImage();
+    bands = BandState();
+    config = AppConfig::startUp(AppPaths::resolve(dir.path(), true, {}, {}));
+    frame = new CMainFrame(image, bands, config);
+    frame->show();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+}
+
+void MainFrameTests::cleanup() {
+    // Nothing is saved on the way out of a test.
+    auto* responder = answerBox(QMessageBox::Discard, nullptr, this);
+    frame->close();
+    delete frame;
+    delete responder;
+}
+
+void MainFrameTests::startsOnTheChannelWindow() {
+    QMdiSubWindow* channels = frame->formWindow("Channel setting");
+    QVERIFY(channels);
+    QVERIFY(channels->isMaximized());
+    QCOMPARE(frame->documentTitle(), QStringLiteral("M1"));
+    QCOMPARE(byName<QLabel>(*frame, "COM")->text(), QStringLiteral("COM3"));
+    QTreeWidgetItem* root = frame->tree()->topLevelItem(0);
+    QCOMPARE(root->text(0), QStringLiteral("M1"));
+    QVERIFY(root->isExpanded());
+    QStringList children;
+    for (int i = 0; i < root->childCount(); ++i)
+        children << root->child(i)->text(0);
+    QCOMPARE(children, (QStringList{"Channel setting", "VFO", "Scan channel", "Basic setting",
+                                    "DTMF", "2Tone", "5Tone", "Model", "Frequency range"}));
+    QVERIFY(!frame->isModified());
+    // The child window's bottom bar.
+    auto* child = qobject_cast<CMyChildFrame*>(channels->widget());
+    QVERIFY(byName<QPushButton>(*child, "Help") && byName<QPushButton>(*child, "Close"));
+}
+
+void MainFrameTests::oneWindowPerForm() {
+    QMdiSubWindow* model = frame->openForm("Model");
+    QVERIFY(model);
+    QCOMPARE(model->windowTitle(), QStringLiteral("Modle"));
+    QCOMPARE(model->size(), QSize(360, 360));
+    QCOMPARE(frame->openForm("Model"), model); // the second request only activates it
+    QCOMPARE(frame->mdiArea()->subWindowList().size(), 2);
+    model->close();
+    QTRY_VERIFY(!frame->formWindow("Model"));
+    // A new window loads from the image.
+    RadioIdentity::writeEditable(image, "NEW1", "DUOBAND", "");
+    QMdiSubWindow* again = frame->openForm("Model");
+    QVERIFY(again && again != model);
+    QCOMPARE(byName<QLineEdit>(*again, "Serial number")->text(), QStringLiteral("NEW1"));
+    QVERIFY(!frame->openForm("DTMF")); // a form that is not built yet opens nothing
+}
+
+void MainFrameTests::activationHandsValuesOn() {
+    QMdiSubWindow* model = frame->openForm("Model");
+    auto* serial = byName<QLineEdit>(*model, "Serial number");
+    serial->setFocus();
+    QTest::keyClicks(serial, "ABC123");
+    QCOMPARE(image.byte(0xFF00), 0xFF); // still only in the form
+    frame->openForm("Channel setting"); // leaving the Model window stores it
+    QCOMPARE(RadioIdentity::read(image).serialNumber, QStringLiteral("ABC123"));
+    RadioIdentity::writeEditable(image, "XYZ", "DUOBAND", "");
+    frame->openForm("Model"); // coming back loads it
+    QCOMPARE(serial->text(), QStringLiteral("XYZ"));
+}
+
+void MainFrameTests::saveStoresTheFormsFirst() {
+    CProgramView* view = channelView(*frame);
+    QVERIFY(view);
+    // A name typed into the table stays in its grid until the table is stored.
+    const_cast<ChannelTable&>(view->table()).commit(1, ChannelTable::Name, "SAVED");
+    const QString path = dir.filePath("saved.dat");
+    QVERIFY(frame->saveToPath(path));
+    MemoryImage saved;
+    QVERIFY(loadDataFile(path, saved).ok);
+    QCOMPARE(ChannelRecord::name(saved.at<32>(ImageMap::channelAddress(1))),
+             QStringLiteral("SAVED"));
+    QCOMPARE(saved.bits(ImageMap::kStorageFlags, 0, 2), 0);
+    QCOMPARE(frame->documentTitle(),
+             QStringLiteral("M1 [ %1 ]").arg(QFileInfo(path).absoluteFilePath()));
+    QVERIFY(!frame->isModified());
+}
+
+void MainFrameTests::openReloadsAndRemembers() {
+    MemoryImage other = buildFactoryDefault();
+    writeInitialRecord(other.at<32>(ImageMap::channelAddress(9)), 14550000, kAbsoluteBands);
+    const QString path = dir.filePath("other.dat");
+    QVERIFY(saveDataFile(path, other).ok);
+    QVERIFY(frame->openPath(path));
+    QCOMPARE(channelView(*frame)->grid()->text(9, ChannelTable::Rx), QStringLiteral("145.50000"));
+    QVERIFY(frame->documentTitle().endsWith(QStringLiteral("other.dat ]")));
+    QSettings settings;
+    QCOMPARE(RecentFiles(settings).list().first(), QFileInfo(path).absoluteFilePath());
+    // A file that cannot be opened is reported with its name and changes nothing.
+    BoxAnswer seen;
+    auto* responder = answerBox(QMessageBox::Ok, &seen, this);
+    QVERIFY(!frame->openPath(dir.filePath("absent.dat")));
+    QVERIFY(responder->answered);
+    QVERIFY(seen.text.contains("absent.dat"));
+    QCOMPARE(channelView(*frame)->grid()->text(9, ChannelTable::Rx), QStringLiteral("145.50000"));
+}
+
+void MainFrameTests::newAsksFirst() {
+    const QString path = dir.filePath("before-new.dat");
+    QVERIFY(frame->saveToPath(path));
+    BoxAnswer seen;
+    answerBox(QMessageBox::No, &seen, this);
+    frame->newData();
+    QCOMPARE(seen.title, QStringLiteral("Warnning"));
+    QCOMPARE(seen.text, QStringLiteral("Clear all data! \ncontinue?"));
+    QVERIFY(frame->documentTitle().contains("before-new.dat")); // No: nothing changed
+    answerBox(QMessageBox::Yes, nullptr, this);
+    frame->newData();
+    QCOMPARE(frame->documentTitle(), QStringLiteral("M1"));
+    QCOMPARE(config.currentDataFile, QString());
+}
+
+void MainFrameTests::unsavedChangesAreNeverLostSilently() {
+    const QString path = dir.filePath("edited.dat");
+    QVERIFY(frame->saveToPath(path));
+    CProgramView* view = channelView(*frame);
+    const_cast<ChannelTable&>(view->table()).commit(4, ChannelTable::Rx, "146"); // written at once
+    QVERIFY(frame->isModified());
+    QTRY_VERIFY(frame->documentTitle().endsWith(" *"));
+    BoxAnswer seen;
+    answerBox(QMessageBox::Cancel, &seen, this);
+    frame->newData();
+    QCOMPARE(seen.text, QStringLiteral("Save changes to edited.dat?"));
+    QVERIFY(frame->isModified()); // cancelled: still there
+    // Save, then New goes on to its own question.
+    answerBox(QMessageBox::Save, nullptr, this);
+    ModalResponder* warn = nullptr;
+    QTimer::singleShot(0, this, [&] { warn = answerBox(QMessageBox::No, &seen, this); });
+    frame->newData();
+    QTRY_VERIFY(warn && warn->answered);
+    QCOMPARE(seen.title, QStringLiteral("Warnning"));
+    MemoryImage saved;
+    QVERIFY(loadDataFile(path, saved).ok);
+    QVERIFY(!isEmptyRecord(saved.at<32>(ImageMap::channelAddress(4))));
+    QVERIFY(!frame->isModified());
+    // Closing with changes asks too; Cancel keeps the window.
+    const_cast<ChannelTable&>(view->table()).commit(5, ChannelTable::Rx, "147");
+    answerBox(QMessageBox::Cancel, &seen, this);
+    frame->close();
+    QVERIFY(frame->isVisible());
+}
+
+void MainFrameTests::treeDispatch() {
+    QTreeWidget* tree = frame->tree();
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(root).center());
+    QCOMPARE(frame->mdiArea()->subWindowList().size(), 1); // the root does nothing
+    QTreeWidgetItem* model = root->child(7);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(model).center());
+    QVERIFY(frame->formWindow("Model"));
+    QCOMPARE(frame->mdiArea()->activeSubWindow(), frame->formWindow("Model"));
+}
+
+void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
+    // With the built-in band limits 30 MHz is a band; the radio's own table has no such band.
+    CProgramView* view = channelView(*frame);
+    const_cast<ChannelTable&>(view->table()).commit(5, ChannelTable::Rx, "30");
+    view->LoadFromImage();
+    QCOMPARE(view->grid()->text(5, ChannelTable::Rx), QStringLiteral("30.00000"));
+    auto* responder = ModalResponder::answer<FrequencyRangeDialog>(
+        [](FrequencyRangeDialog* dialog) { dialog->close(); }, this);
+    frame->frequencyRange();
+    QVERIFY(responder->answered);
+    QVERIFY(isEmptyRecord(image.at<32>(ImageMap::channelAddress(5))));
+    QCOMPARE(view->grid()->text(5, ChannelTable::Rx), QString());
+    QVERIFY(bands.enabled[4] && bands.enabled[7]);
+}
+
+void MainFrameTests::readAndWriteThroughTheMainWindow() {
+    RadioBench bench;
+    QVERIFY(bench.started);
+    config.portName = bench.radio.devicePath();
+    frame->openForm("Model"); // the main window's own handlers run while a form is active
+    auto start = [this] {
+        return ModalResponder::answer<CloneProgressDialog>(
+            [](CloneProgressDialog* dialog) { dialog->start(); }, this);
+    };
+    ModalResponder* reading = start();
+    QVERIFY(frame->readRadio());
+    QVERIFY(reading->answered);
+    // The regions no form rewrites came in unchanged (the forms have stored since).
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0xDD00, 0x2200),
+             bench.radio.memory().mid(0xDD00, 0x2200));
+    QVERIFY(!frame->isModified());
+    // The radio's band table now gives the working limits.
+    const BandState fromRadio = BandState::fromImage(image);
+    for (int b = 0; b < kBandCount; ++b)
+        QCOMPARE(bands.nine[std::size_t(b)].lower, fromRadio.nine[std::size_t(b)].lower);
+
+    frame->openForm("Model");
+    ModalResponder* writing = start();
+    QVERIFY(frame->writeRadio());
+    QVERIFY(writing->answered);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 2, 5000);
+    QCOMPARE(bench.radio.memory().mid(0x100, 0xF300),
+             QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0xF300));
+}
+
+QTEST_MAIN(MainFrameTests)
+#include "tst_main_frame.moc"
