@@ -522,7 +522,10 @@ void CMainFrame::frequencyRange() {
 void CMainFrame::about() {
     QMessageBox box(this);
     box.setWindowTitle(QStringLiteral("About"));
-    box.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
+    const QIcon icon = QApplication::windowIcon().isNull()
+                           ? style()->standardIcon(QStyle::SP_DriveNetIcon)
+                           : QApplication::windowIcon();
+    box.setIconPixmap(icon.pixmap(48, 48));
     box.setText(config_.companyText + u'\n' + aboutLine(config_.companyText, config_.modelName));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
+#include <QStyle>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,6 +15,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Belmora"));
     QCoreApplication::setApplicationName(QStringLiteral("Duoband"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DUOBAND_VERSION));
+
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("network-wireless"),
+                         QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon)));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Programming software for a dual-band radio"));
