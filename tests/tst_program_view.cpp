@@ -1,10 +1,12 @@
 #include "BandState.h"
+#include "CChannelEditDialog.h"
 #include "CProgramView.h"
 #include "ChannelRecord.h"
 #include "FactoryDefault.h"
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "ModalResponder.h"
 #include "WidgetLookup.h"
 
 #include <QComboBox>
@@ -160,7 +162,10 @@ void ProgramViewTests::storeAndChannelEditButton() {
     QTest::keyClicks(byName<QLineEdit>(*view, "Name editor"), "UHF");
     // The button stores the table (taking the open edit along) and asks for the row's channel.
     QSignalSpy requested(view, &CProgramView::channelEditRequested);
+    auto* responder = ModalResponder::answer<CChannelEditDialog>(
+        [](CChannelEditDialog* dialog) { dialog->close(); }, this);
     QTest::mouseClick(byName<QPushButton>(*view, "Channel edit"), Qt::LeftButton);
+    QVERIFY(responder->answered);
     QCOMPARE(requested.size(), 1);
     QCOMPARE(requested[0][0].toInt(), 7);
     const ConstRecord r = image.at<32>(ImageMap::channelAddress(7));

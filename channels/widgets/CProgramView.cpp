@@ -9,6 +9,7 @@
 #include "OptionTables.h"
 #include "Tones.h"
 
+#include "CChannelEditDialog.h"
 #include "ChannelCsv.h"
 
 #include <QApplication>
@@ -94,11 +95,8 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
     });
 
     editButton_->setAccessibleName(editButton_->text());
-    connect(editButton_, &QPushButton::clicked, this, [this] {
-        SaveToImage();
-        Q_EMIT channelEditRequested(std::max(1, grid_->currentGridCell().row));
-        grid_->setFocus();
-    });
+    connect(editButton_, &QPushButton::clicked, this,
+            [this] { openChannelEdit(std::max(1, grid_->currentGridCell().row)); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(editButton_);
     buttons->addStretch();
@@ -192,6 +190,15 @@ bool CProgramView::gridKey(int key) {
     default:
         return grid_->wrapAcrossRows(key, kFirstData, kLastData);
     }
+}
+
+void CProgramView::openChannelEdit(int channel) {
+    SaveToImage();
+    Q_EMIT channelEditRequested(channel);
+    CChannelEditDialog dialog(image(), bands_, channel, this);
+    dialog.exec();
+    LoadFromImage();
+    grid_->setFocus();
 }
 
 QString CProgramView::exportChannelsTo(const QString& path, bool interchange) {

@@ -28,6 +28,9 @@ public:
 
     // Read and Write as this form handles them: a read refills the table and makes sure
     // channels 1 and 801 are in use; a write stores the table first.
+    // The "Channel edit" button: stores the table, edits the channel in the dialog, refills.
+    void openChannelEdit(int channel);
+
     bool readFromRadio(const QString& port);
     bool writeToRadio(const QString& port);
 

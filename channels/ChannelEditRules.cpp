@@ -1,0 +1,90 @@
+#include "ChannelEditRules.h"
+
+#include "BandState.h"
+#include "ChannelRules.h"
+#include "DecimalText.h"
+#include "OptionTables.h"
+
+namespace ChannelEditRules {
+
+QStringList sqlModes(int decodeType, int optionSignaling) {
+    const QStringList& all = options(OptionTable::SqlMode);
+    const bool tone = decodeType >= 2;
+    const bool signaling = optionSignaling > 0;
+    if (tone && signaling)
+        return all;
+    QStringList list = {all[0]};
+    if (tone)
+        list << all[1];
+    if (signaling)
+        list << all[2];
+    return list;
+}
+
+QStringList stepsFor(Frequency rx, const BandState& bands) {
+    const QStringList& all = options(OptionTable::FrequencyStep);
+    if (bands.bandOf(rx) != 8)
+        return all;
+    return {"5.0", "10", "12.5", "15", "20", "25", "30", "50", "100"};
+}
+
+QString normalizeOffset(const QString& text) {
+    std::int64_t o = DecimalText::scaled(text, 5);
+    if (o < 0 || o > 5'000'000)
+        o = 760'000;
+    else
+        o = gridCheck(Frequency(o));
+    return FrequencyText::fromValue(Frequency(o));
+}
+
+namespace {
+
+bool inBand(const QString& text, const BandState& bands) {
+    return !text.isEmpty() && bands.bandOf(FrequencyText::toValue(text)) >= 0;
+}
+
+// Channel 1 keeps to the main bands and only gets the grid check.
+Entry enterFirstChannel(const QString& text, const QString& previous, const BandState& bands) {
+    const Frequency f = FrequencyText::toValue(text);
+    if (bands.mainBandCheck(f) >= 0)
+        return {FrequencyText::fromValue(gridCheck(f))};
+    if (!previous.isEmpty() && bands.mainBandCheck(FrequencyText::toValue(previous)) >= 0)
+        return {previous};
+    const int fallback = bands.defaultBand();
+    if (fallback >= 0)
+        return {FrequencyText::fromValue(bands.nine[std::size_t(fallback)].lower)};
+    return {text, false};
+}
+
+// Other channels: out-of-band entries fall back, then the raster.
+QString snapped(const QString& text, const QString& previous, const BandState& bands) {
+    Frequency f = FrequencyText::toValue(text);
+    if (bands.bandOf(f) < 0) {
+        const int first = bands.firstDefinedBand();
+        if (inBand(previous, bands))
+            f = FrequencyText::toValue(previous);
+        else if (first >= 0)
+            f = bands.nine[std::size_t(first)].lower;
+    }
+    return FrequencyText::fromValue(ChannelRules::snapFrequency(f, bands.bandOf(f)));
+}
+
+} // namespace
+
+Entry enterRx(int channel, const QString& text, const QString& previous, const BandState& bands) {
+    if (channel == 1)
+        return enterFirstChannel(text, previous, bands);
+    if (text.isEmpty())
+        return {QString()};
+    return {snapped(text, previous, bands)};
+}
+
+Entry enterTx(int channel, const QString& text, const QString& previous, const BandState& bands) {
+    if (channel == 1)
+        return enterFirstChannel(text, previous, bands);
+    if (text.isEmpty())
+        return {previous};
+    return {snapped(text, previous, bands)};
+}
+
+} // namespace ChannelEditRules

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Frequency.h"
+
+#include <QString>
+#include <QStringList>
+
+class BandState;
+
+// The rules of the channel edit dialog that decide what a field shows, kept free of widgets.
+namespace ChannelEditRules {
+
+// The SQL modes a channel can use: tone modes need decode type 2 or 3 ("Ctcss Codec", "Dcs
+// Codec"), signaling modes need option signaling other than "Off". -1 stands for no choice.
+QStringList sqlModes(int decodeType, int optionSignaling);
+
+// The frequency steps offered for a receive frequency: fewer in the 850M band.
+QStringList stepsFor(Frequency rx, const BandState& bands);
+
+// An offset as the field shows it: 0 to 50 MHz on the frequency grid, anything else 7.6 MHz.
+QString normalizeOffset(const QString& text);
+
+// What a frequency field shows after an entry. `previous` is the field's text before it;
+// `changed` tells whether the text changes at all (channel 1 may keep what was typed).
+struct Entry {
+    QString text;
+    bool changed = true;
+};
+
+// Receive frequency of channel n. Channel 1 must stay in a main band (band 4 or 7) and is only
+// put on the frequency grid; other channels are snapped to their raster, and an entry in no
+// band falls back to the previous frequency or the first defined band. An empty entry on a
+// channel other than 1 stays empty (the channel is cleared).
+Entry enterRx(int channel, const QString& text, const QString& previous, const BandState& bands);
+
+// Transmit frequency of channel n: as Rx, but an empty entry takes the previous text back.
+Entry enterTx(int channel, const QString& text, const QString& previous, const BandState& bands);
+
+} // namespace ChannelEditRules
