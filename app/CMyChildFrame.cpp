@@ -7,8 +7,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-CMyChildFrame::CMyChildFrame(CBaseFormView* view, int helpContext, QWidget* parent)
-    : QWidget(parent), view_(view), helpContext_(helpContext) {
+CMyChildFrame::CMyChildFrame(CBaseFormView* view, int windowHelpContext, QWidget* parent)
+    : QWidget(parent), view_(view), helpContext_(windowHelpContext) {
     auto* help = new QPushButton(QStringLiteral("Help"));
     auto* close = new QPushButton(QStringLiteral("Close"));
     help->setAccessibleName(help->text());
@@ -27,11 +27,16 @@ CMyChildFrame::CMyChildFrame(CBaseFormView* view, int helpContext, QWidget* pare
     layout->addWidget(view, 1);
     layout->addLayout(bar);
     setFocusProxy(view);
-    connect(help, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(helpContext_); });
+    connect(help, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(helpContext()); });
     connect(close, &QPushButton::clicked, this, &CMyChildFrame::closeRequested);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr,
                              Qt::WidgetWithChildrenShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { Q_EMIT helpRequested(helpContext_); });
+    connect(f1, &QShortcut::activated, this, [this] { Q_EMIT helpRequested(helpContext()); });
+}
+
+int CMyChildFrame::helpContext() const {
+    const int own = view_->helpContext();
+    return own != 0 ? own : helpContext_;
 }
 
 void CMyChildFrame::focusInEvent(QFocusEvent* event) {

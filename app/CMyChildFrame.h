@@ -12,7 +12,8 @@ public:
     CMyChildFrame(CBaseFormView* view, int helpContext, QWidget* parent = nullptr);
 
     CBaseFormView* view() const { return view_; }
-    int helpContext() const { return helpContext_; }
+    // The form's own context (a tabbed form's depends on its tab), else the window's.
+    int helpContext() const;
 
 Q_SIGNALS:
     void helpRequested(int context);

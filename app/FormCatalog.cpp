@@ -1,5 +1,6 @@
 #include "FormCatalog.h"
 
+#include "CBasicSettingView.h"
 #include "CModelView.h"
 #include "CProgramView.h"
 
@@ -13,7 +14,13 @@ const std::vector<FormEntry>& formCatalog() {
              return new CProgramView(image, bands);
          }},
         {"Scan channel", "Scan channel", {720, 580}, 194, nullptr},
-        {"Basic setting", "Basic setting", {620, 580}, 201, nullptr},
+        {"Basic setting",
+         "Basic setting",
+         {620, 580},
+         201,
+         [](MemoryImage& image, BandState&) -> CBaseFormView* {
+             return new CBasicSettingView(image);
+         }},
         {"DTMF", "DTMF", {730, 550}, 205, nullptr},
         {"2Tone", "2Tone", {670, 630}, 157, nullptr},
         {"5Tone", "5Tone", {830, 650}, 190, nullptr},

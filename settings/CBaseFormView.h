@@ -15,6 +15,8 @@ public:
 
     virtual void LoadFromImage() {}
     virtual void SaveToImage() {}
+    // The help context F1 asks for; 0 leaves it to the window.
+    virtual int helpContext() const { return 0; }
 
 protected:
     MemoryImage& image() const { return image_; }

@@ -16,6 +16,7 @@
 #include "RadioIdentity.h"
 #include "WidgetLookup.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void newAsksFirst();
     void unsavedChangesAreNeverLostSilently();
     void treeDispatch();
+    void basicSettingsStoreBeforeAnotherFormLoads();
     void frequencyRangeClearsChannelsOutsideTheBands();
     void readAndWriteThroughTheMainWindow();
 
@@ -293,6 +295,20 @@ void MainFrameTests::readAndWriteThroughTheMainWindow() {
     QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 2, 5000);
     QCOMPARE(bench.radio.memory().mid(0x100, 0xF300),
              QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0xF300));
+}
+
+void MainFrameTests::basicSettingsStoreBeforeAnotherFormLoads() {
+    QTreeWidgetItem* basic = frame->tree()->topLevelItem(0)->child(3);
+    QTest::mouseClick(frame->tree()->viewport(), Qt::LeftButton, {},
+                      frame->tree()->visualItemRect(basic).center());
+    QMdiSubWindow* window = frame->formWindow("Basic setting");
+    QVERIFY(window);
+    QCOMPARE(window->size(), QSize(620, 580));
+    byName<QComboBox>(*window, "SQL(Left)")->setCurrentText("Full");
+    frame->openForm("Model");
+    QCOMPARE(image.byte(0xCC20), 4);
+    // F1 asks for the selected tab's context.
+    QCOMPARE(qobject_cast<CMyChildFrame*>(window->widget())->helpContext(), 151);
 }
 
 QTEST_MAIN(MainFrameTests)

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class MemoryImage;
+
+// A page of a tabbed form: like a form it fills its controls from the image and writes them
+// back, but its tab control decides when. Enter and Escape do nothing on a page.
+class CSettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CSettingsPage(MemoryImage& image, QWidget* parent = nullptr)
+        : QWidget(parent), image_(image) {}
+
+    virtual void LoadFromImage() {}
+    virtual void SaveToImage() {}
+
+protected:
+    MemoryImage& image() const { return image_; }
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    MemoryImage& image_;
+};

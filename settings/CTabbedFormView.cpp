@@ -1,0 +1,58 @@
+#include "CTabbedFormView.h"
+
+#include "CSettingsPage.h"
+
+#include <QKeyEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CTabbedFormView::CTabbedFormView(MemoryImage& image, QWidget* parent)
+    : CBaseFormView(image, parent), tabs_(new QTabWidget) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs_);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CTabbedFormView::tabChanged);
+}
+
+CTabbedFormView::~CTabbedFormView() {
+    // Closing: the view stores, then each page stores as it is destroyed.
+    SaveToImage();
+    disconnect(tabs_, nullptr, this, nullptr);
+    for (CSettingsPage* p : pages_)
+        p->SaveToImage();
+}
+
+void CTabbedFormView::addPage(CSettingsPage* page, const QString& title, int helpContext) {
+    pages_.push_back(page);
+    helpContexts_.push_back(helpContext);
+    tabs_->addTab(page, title);
+}
+
+void CTabbedFormView::LoadFromImage() {
+    if (current_ >= 0)
+        pages_[std::size_t(current_)]->LoadFromImage();
+}
+
+void CTabbedFormView::SaveToImage() {
+    if (current_ >= 0)
+        pages_[std::size_t(current_)]->SaveToImage();
+}
+
+void CTabbedFormView::tabChanged(int index) {
+    SaveToImage(); // the page being left
+    current_ = index;
+    LoadFromImage(); // the page entered
+}
+
+int CTabbedFormView::helpContext() const {
+    return current_ >= 0 ? helpContexts_[std::size_t(current_)] : noTabHelp_;
+}
+
+void CTabbedFormView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    CBaseFormView::keyPressEvent(event);
+}

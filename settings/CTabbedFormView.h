@@ -1,0 +1,45 @@
+#pragma once
+
+#include "CBaseFormView.h"
+
+#include <QStringList>
+#include <vector>
+
+class CSettingsPage;
+class QTabWidget;
+
+// A form made of pages in a tab control that fills it. Only the selected page is shown; the
+// page being left stores into the image before the page entered loads from it. The view loads
+// and stores the selected page; when it closes it stores, then every page stores once more as
+// it goes.
+class CTabbedFormView : public CBaseFormView {
+    Q_OBJECT
+public:
+    explicit CTabbedFormView(MemoryImage& image, QWidget* parent = nullptr);
+    ~CTabbedFormView() override;
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+    QTabWidget* tabs() const { return tabs_; }
+    CSettingsPage* page(int index) const { return pages_[std::size_t(index)]; }
+    int pageCount() const { return int(pages_.size()); }
+    // The help context of the selected tab (a fallback when none is selected).
+    int helpContext() const override;
+
+protected:
+    // Adds a page (it has already filled its lists and loaded itself) with its tab text and the
+    // help context of its tab.
+    void addPage(CSettingsPage* page, const QString& title, int helpContext);
+    void setNoTabHelpContext(int context) { noTabHelp_ = context; }
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void tabChanged(int index);
+
+    QTabWidget* tabs_;
+    std::vector<CSettingsPage*> pages_;
+    std::vector<int> helpContexts_;
+    int current_ = -1;
+    int noTabHelp_ = 0;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+
+// Choosing list entries the way every settings form does.
+namespace ListHelpers {
+
+// The first entry whose text begins with `text`, ignoring case ("1" chooses "1.0"); with no
+// such entry the list is left without a choice.
+void selectByText(QComboBox* list, const QString& text);
+
+// The entry at `code`, or no choice when the list has no such entry.
+void selectCode(QComboBox* list, int code);
+
+// A list without a choice gets the entry at `fallback`, or with `byText` the entry that
+// selectByText chooses for the fallback printed with "%d". A list with a choice stays.
+void ensureSelection(QComboBox* list, int fallback, bool byText = false);
+
+// The number at the start of the chosen text ("Off" and no choice give 0).
+int chosenNumber(const QComboBox* list);
+
+} // namespace ListHelpers
