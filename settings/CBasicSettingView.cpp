@@ -200,6 +200,7 @@ constexpr TotSpec kTotFields[] = {{"TOT (min)", 0xCC30, 30},
 
 CTotPage::CTotPage(MemoryImage& image, QWidget* parent) : CSettingsPage(image, parent) {
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     for (const TotSpec& t : kTotFields) {
         auto* field =
             new NumberField(QString::fromLatin1(t.label), {.minimum = 0,
@@ -249,6 +250,7 @@ const QStringList& CKeyPage::functions() {
 
 CKeyPage::CKeyPage(MemoryImage& image, QWidget* parent) : CSettingsPage(image, parent) {
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     for (const KeySpec& k : kKeys) {
         auto* list = new QComboBox;
         list->setAccessibleName(QString::fromLatin1(k.label));
