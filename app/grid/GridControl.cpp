@@ -157,6 +157,16 @@ bool GridControl::wrapAcrossRows(int key, int firstColumn, int lastColumn) {
     return false;
 }
 
+bool GridControl::tableKey(int key, int firstColumn, int lastColumn,
+                           const std::function<void(int, int)>& edit) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const Cell cell = currentGridCell();
+        edit(cell.row, cell.column);
+        return true;
+    }
+    return wrapAcrossRows(key, firstColumn, lastColumn);
+}
+
 void GridControl::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     QTableWidget::mousePressEvent(event);

@@ -46,6 +46,10 @@ public:
     // Right on the last data column goes to the first of the next row, Left on the first to the
     // last of the previous row (not past the first or last row). True when it handled the key.
     bool wrapAcrossRows(int key, int firstColumn, int lastColumn);
+    // The keys of the table forms: Enter edits the current cell through `edit`, Left and Right
+    // wrap across rows. True when the key was one of them.
+    bool tableKey(int key, int firstColumn, int lastColumn,
+                  const std::function<void(int row, int column)>& edit);
 
     // Keys pressed while the grid has the focus go here first; true means handled.
     void setKeyHandler(std::function<bool(int key)> handler) { keyHandler_ = std::move(handler); }

@@ -181,15 +181,8 @@ void CProgramView::moveTo(int row, int column) {
 }
 
 bool CProgramView::gridKey(int key) {
-    const auto cell = grid_->currentGridCell();
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        beginEdit(cell.row, cell.column);
-        return true;
-    default:
-        return grid_->wrapAcrossRows(key, kFirstData, kLastData);
-    }
+    return grid_->tableKey(key, kFirstData, kLastData,
+                           [this](int row, int column) { beginEdit(row, column); });
 }
 
 void CProgramView::openChannelEdit(int channel) {

@@ -140,15 +140,8 @@ void FrequencyRangeDialog::editorEnter(int row, int column) {
 }
 
 bool FrequencyRangeDialog::gridKey(int key) {
-    const auto cell = grid_->currentGridCell();
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        beginEdit(cell.row, cell.column);
-        return true;
-    default:
-        return grid_->wrapAcrossRows(key, kFirstColumn, kLastColumn);
-    }
+    return grid_->tableKey(key, kFirstColumn, kLastColumn,
+                           [this](int row, int column) { beginEdit(row, column); });
 }
 
 void FrequencyRangeDialog::keyPressEvent(QKeyEvent* event) {
