@@ -160,6 +160,12 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
     load();
 }
 
+CChannelEditDialog::~CChannelEditDialog() {
+    // Fields losing the focus while the dialog goes away must not reach a half-destroyed form.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
 // --- Building -------------------------------------------------------------------------------
 
 namespace {

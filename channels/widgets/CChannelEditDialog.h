@@ -21,6 +21,7 @@ class CChannelEditDialog : public QDialog {
 public:
     CChannelEditDialog(MemoryImage& image, BandState& bands, int channel,
                        QWidget* parent = nullptr);
+    ~CChannelEditDialog() override;
 
     int channel() const { return channel_; }
     void showChannel(int channel); // stores the current one, clamps, loads
