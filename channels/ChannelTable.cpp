@@ -180,8 +180,9 @@ void ChannelTable::storeRow(int row) {
         return;
     }
     using namespace ChannelRecord;
-    const Frequency rx = FrequencyText::toValue(text(row, Rx));
-    const Frequency tx = FrequencyText::toValue(text(row, Tx));
+    // Compared as they will be stored, so that the next store finds the same direction.
+    const Frequency rx = std::min(FrequencyText::toValue(text(row, Rx)), kMaxStorableFrequency);
+    const Frequency tx = std::min(FrequencyText::toValue(text(row, Tx)), kMaxStorableFrequency);
     setRxFrequency(r, rx);
     setTxFrequency(r, tx);
     setCode(

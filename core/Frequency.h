@@ -6,6 +6,9 @@
 // Frequencies, offsets and band edges in units of 10 Hz (145.12500 MHz is 14512500).
 using Frequency = std::uint32_t;
 
+// The largest frequency four BCD bytes hold: 999.99999 MHz.
+constexpr Frequency kMaxStorableFrequency = 99'999'999;
+
 namespace FrequencyText {
 
 // "%3.5f" of the value in MHz, computed exactly: 14512500 gives "145.12500".

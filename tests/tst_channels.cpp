@@ -8,6 +8,7 @@
 #include "MemoryImage.h"
 #include "Normalization.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace ImageMap;
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void tableFirstRowRules();
     void tableToneAndCodeCells();
     void tableStore();
+    void randomImagesSettleAfterOneStore();
 };
 
 void ChannelTests::snapping_data() {
@@ -323,6 +325,36 @@ void ChannelTests::tableStore() {
     QCOMPARE(ChannelRecord::code(r, ChannelField::SqlMode), 0); // no tone decoding any more
     // Every empty bank A channel is stored as the empty-row template.
     QCOMPARE(ChannelRecord::offset(channel(image, 3)), 760000u);
+}
+
+void ChannelTests::randomImagesSettleAfterOneStore() {
+    // Whatever a file or a radio holds, one table store brings it into line: a second store
+    // changes nothing, and nothing reads or writes out of bounds on the way.
+    QRandomGenerator rng(20261208);
+    for (int round = 0; round < 20; ++round) {
+        MemoryImage image;
+        for (auto& b : image.image())
+            b = std::uint8_t(rng.bounded(256));
+        if (round % 2 == 0) // half of them with a sane band table
+            std::ranges::copy(buildFactoryDefault().at(kBandLimits, 144),
+                              image.at(kBandLimits, 144).begin());
+        BandState bands = BandState::fromImage(image);
+        ChannelTable table(image, bands);
+        table.fill();
+        table.store();
+        const MemoryImage once = image;
+        table.fill();
+        table.store();
+        QString differences;
+        for (std::uint32_t a = 0; a < 0x10000 && differences.size() < 200; ++a)
+            if (image.byte(a) != once.byte(a))
+                differences += QStringLiteral(" %1:%2>%3")
+                                   .arg(a, 4, 16)
+                                   .arg(once.byte(a), 2, 16)
+                                   .arg(image.byte(a), 2, 16);
+        QVERIFY2(image == once,
+                 qPrintable(QStringLiteral("round %1:%2").arg(round).arg(differences)));
+    }
 }
 
 QTEST_APPLESS_MAIN(ChannelTests)
