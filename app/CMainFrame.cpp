@@ -207,8 +207,8 @@ void CMainFrame::buildTreeBar() {
             [this](QTreeWidgetItem* item) { treeClicked(item); });
     treeBar_->setWidget(tree_);
     treeBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    treeBar_->setMinimumWidth(150);
     addDockWidget(Qt::LeftDockWidgetArea, treeBar_);
+    resizeDocks({treeBar_}, {170}, Qt::Horizontal);
 }
 
 QAction* CMainFrame::action(const QString& text) const {
