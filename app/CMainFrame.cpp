@@ -335,6 +335,9 @@ QString CMainFrame::documentName() const {
 }
 
 void CMainFrame::updateTitle() {
+    // While a transfer runs its worker owns the image; the title waits until it is done.
+    if (theCloneFlags().busy)
+        return;
     QString title = config_.modelForTitle();
     if (!config_.currentDataFile.isEmpty())
         title += QStringLiteral(" [ ") + config_.currentDataFile + QStringLiteral(" ]");
