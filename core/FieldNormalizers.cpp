@@ -37,26 +37,26 @@ int tenthsFieldValue(const QString& text) {
     return int(std::clamp<std::int64_t>(DecimalText::scaled(text, 1), INT32_MIN, INT32_MAX));
 }
 
-QString normalizeIntField(const QString& text, const IntFieldSpec& spec) {
-    int value = spec.fallback;
+QString normalizeIntField(const QString& text, const IntFieldRule& rule) {
+    int value = rule.fallback;
     if (!text.isEmpty()) {
         value = intFieldValue(text);
-        if (spec.step > 1)
-            value -= value % spec.step;
-        if (value < spec.minimum || value > spec.maximum)
-            value = spec.fallback;
+        if (rule.step > 1)
+            value -= value % rule.step;
+        if (value < rule.minimum || value > rule.maximum)
+            value = rule.fallback;
     }
-    return show(value, 0, spec.zeroText, 0);
+    return show(value, 0, rule.zeroText, 0);
 }
 
-QString normalizeTenthsField(const QString& text, const TenthsFieldSpec& spec) {
-    int value = spec.fallback;
+QString normalizeTenthsField(const QString& text, const TenthsFieldRule& rule) {
+    int value = rule.fallback;
     if (!text.isEmpty()) {
         value = tenthsFieldValue(text);
-        if (value < spec.minimum || value > spec.maximum)
-            value = spec.fallback;
+        if (value < rule.minimum || value > rule.maximum)
+            value = rule.fallback;
     }
-    return show(value, 1, spec.zeroText, 0);
+    return show(value, 1, rule.zeroText, 0);
 }
 
 QString spinIntStep(const QString& text, int delta, const SpinRange& range) {

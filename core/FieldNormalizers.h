@@ -6,7 +6,7 @@
 // The corrections applied to a numeric edit field when it loses the focus or a spin arrow is
 // pressed. Typed values are never refused with a message: they become a default or a limit.
 
-struct IntFieldSpec {
+struct IntFieldRule {
     int minimum = 0;
     int maximum = 0;
     int fallback = 0;                               // taken for an empty or out-of-range text
@@ -15,7 +15,7 @@ struct IntFieldSpec {
 };
 
 // Same fields in tenths (minimum, maximum and fallback are tenths); no step.
-struct TenthsFieldSpec {
+struct TenthsFieldRule {
     int minimum = 0;
     int maximum = 0;
     int fallback = 0;
@@ -28,8 +28,8 @@ struct SpinRange {
     std::optional<QString> lowText = std::nullopt; // shown when the value equals `low`
 };
 
-QString normalizeIntField(const QString& text, const IntFieldSpec& spec);
-QString normalizeTenthsField(const QString& text, const TenthsFieldSpec& spec);
+QString normalizeIntField(const QString& text, const IntFieldRule& rule);
+QString normalizeTenthsField(const QString& text, const TenthsFieldRule& rule);
 
 // One spin press of `delta` units (negative steps down; |delta| > 1 while an arrow is held
 // aligns to multiples of |delta|). Values that leave the range wrap to the other end.

@@ -47,10 +47,10 @@ void addRow(QGridLayout* grid, const QString& label, QWidget* control) {
 
 // --- Option page ----------------------------------------------------------------------------
 
-const std::vector<COptionPage::ListSpec>& COptionPage::fields() {
+const std::vector<COptionPage::ListField>& COptionPage::fields() {
     using E = Encoding;
     static const QStringList offOn = {"Off", "On"}, sql = {"Off", "2", "5", "9", "Full"};
-    static const std::vector<ListSpec> table = {
+    static const std::vector<ListField> table = {
         {"Left Priority Ch", 0xCC18, 0, 16, E::PriorityChannel, {}, 0, true},
         {"Right Priority Ch", 0xCC1A, 0, 16, E::PriorityChannel, {}, 0, true},
         {"SQL(Left)", 0xCC20, 0, 8, E::CodeOrFirst, sql, 0},
@@ -81,20 +81,20 @@ const std::vector<COptionPage::ListSpec>& COptionPage::fields() {
 
 COptionPage::COptionPage(MemoryImage& image, QWidget* parent) : CSettingsPage(image, parent) {
     auto* grid = new QGridLayout;
-    for (const ListSpec& spec : fields()) {
+    for (const ListField& rule : fields()) {
         auto* list = new QComboBox;
-        list->setAccessibleName(QString::fromLatin1(spec.label));
-        QStringList items = spec.items;
-        if (spec.encoding == Encoding::PriorityChannel)
-            items = channelsInUse(image, spec.address == ImageMap::kLeftPriorityChannel
+        list->setAccessibleName(QString::fromLatin1(rule.label));
+        QStringList items = rule.items;
+        if (rule.encoding == Encoding::PriorityChannel)
+            items = channelsInUse(image, rule.address == ImageMap::kLeftPriorityChannel
                                              ? ImageMap::kBankA
                                              : ImageMap::kBankB);
         list->addItems(items);
-        if (spec.hidden) {
+        if (rule.hidden) {
             list->setParent(this);
             list->hide();
         } else {
-            addRow(grid, QString::fromLatin1(spec.label), list);
+            addRow(grid, QString::fromLatin1(rule.label), list);
         }
         lists_.push_back(list);
     }
@@ -122,11 +122,11 @@ void COptionPage::fallbackStep() {
 void COptionPage::LoadFromImage() {
     const MemoryImage& img = image();
     for (std::size_t i = 0; i < lists_.size(); ++i) {
-        const ListSpec& spec = fields()[i];
+        const ListField& rule = fields()[i];
         QComboBox* list = lists_[i];
-        const int stored = spec.width == 16 ? img.word(spec.address)
-                                            : img.bits(spec.address, spec.shift, spec.width);
-        switch (spec.encoding) {
+        const int stored = rule.width == 16 ? img.word(rule.address)
+                                            : img.bits(rule.address, rule.shift, rule.width);
+        switch (rule.encoding) {
         case Encoding::PriorityChannel:
             selectCode(list, 0);
             selectByText(list, QString::number(stored));
@@ -156,11 +156,11 @@ void COptionPage::SaveToImage() {
     fallbackStep();
     MemoryImage& img = image();
     for (std::size_t i = 0; i < lists_.size(); ++i) {
-        const ListSpec& spec = fields()[i];
+        const ListField& rule = fields()[i];
         const QComboBox* list = lists_[i];
         const int position = std::max(0, list->currentIndex());
         int value = position;
-        switch (spec.encoding) {
+        switch (rule.encoding) {
         case Encoding::PriorityChannel:
         case Encoding::Level:
             value = chosenNumber(list);
@@ -175,10 +175,10 @@ void COptionPage::SaveToImage() {
         case Encoding::CodeOrFirst:
             break;
         }
-        if (spec.width == 16)
-            img.setWord(spec.address, std::uint16_t(value));
+        if (rule.width == 16)
+            img.setWord(rule.address, std::uint16_t(value));
         else
-            img.setBits(spec.address, spec.shift, spec.width, value);
+            img.setBits(rule.address, rule.shift, rule.width, value);
     }
     img.setWord(ImageMap::kScramblerFrequency, std::uint16_t(scrambler_->number()));
     img.setByte(0xCC2F, std::uint8_t(volume_->number()));
@@ -187,21 +187,21 @@ void COptionPage::SaveToImage() {
 // --- TOT page -------------------------------------------------------------------------------
 
 namespace {
-struct TotSpec {
+struct TotField {
     const char* label;
     std::uint32_t address;
     int maximum;
 };
-constexpr TotSpec kTotFields[] = {{"TOT (min)", 0xCC30, 30},
-                                  {"TOT pre-alert (s)", 0xCC31, 15},
-                                  {"TOT rekey (s)", 0xCC32, 30},
-                                  {"TOT reset (s)", 0xCC33, 30}};
+constexpr TotField kTotFields[] = {{"TOT (min)", 0xCC30, 30},
+                                   {"TOT pre-alert (s)", 0xCC31, 15},
+                                   {"TOT rekey (s)", 0xCC32, 30},
+                                   {"TOT reset (s)", 0xCC33, 30}};
 } // namespace
 
 CTotPage::CTotPage(MemoryImage& image, QWidget* parent) : CSettingsPage(image, parent) {
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    for (const TotSpec& t : kTotFields) {
+    for (const TotField& t : kTotFields) {
         auto* field =
             new NumberField(QString::fromLatin1(t.label), {.minimum = 0,
                                                            .maximum = t.maximum,
@@ -233,12 +233,12 @@ void CTotPage::SaveToImage() {
 // --- Key page -------------------------------------------------------------------------------
 
 namespace {
-struct KeySpec {
+struct KeyField {
     const char* label;
     std::uint32_t address;
     int defaultCode;
 };
-constexpr KeySpec kKeys[] = {
+constexpr KeyField kKeys[] = {
     {"P1", 0xCC38, 11}, {"P2", 0xCC39, 12}, {"P3", 0xCC3A, 7}, {"P4", 0xCC3B, 6}};
 } // namespace
 
@@ -251,7 +251,7 @@ const QStringList& CKeyPage::functions() {
 CKeyPage::CKeyPage(MemoryImage& image, QWidget* parent) : CSettingsPage(image, parent) {
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    for (const KeySpec& k : kKeys) {
+    for (const KeyField& k : kKeys) {
         auto* list = new QComboBox;
         list->setAccessibleName(QString::fromLatin1(k.label));
         list->addItems(functions());

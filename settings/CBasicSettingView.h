@@ -25,7 +25,7 @@ public:
         Hours,           // hours x 10, chosen by text ("%G")
         Level,           // "Off" or the number, chosen by text
     };
-    struct ListSpec {
+    struct ListField {
         const char* label;
         std::uint32_t address;
         int shift;
@@ -35,7 +35,7 @@ public:
         int fallback; // entry given to a list left without a choice; -1 for none
         bool hidden = false;
     };
-    static const std::vector<ListSpec>& fields();
+    static const std::vector<ListField>& fields();
 
 private:
     void fallbackStep();

@@ -13,7 +13,7 @@
 class NumberField : public QAbstractSpinBox {
     Q_OBJECT
 public:
-    struct Spec {
+    struct Rule {
         bool tenths = false;
         int minimum = 0;
         int maximum = 0;
@@ -27,7 +27,7 @@ public:
         int maxLength = 3;
     };
 
-    NumberField(const QString& accessibleName, const Spec& spec, QWidget* parent = nullptr);
+    NumberField(const QString& accessibleName, const Rule& rule, QWidget* parent = nullptr);
 
     // The stored number printed into the field ("%d", or tenths with "%.1f"), then corrected.
     void setNumber(int value);
@@ -46,5 +46,5 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    Spec spec_;
+    Rule rule_;
 };

@@ -220,11 +220,11 @@ void CodecTests::characterSets() {
 }
 
 void CodecTests::intField() {
-    const IntFieldSpec reply{0, 2550, 100, 10};
+    const IntFieldRule reply{0, 2550, 100, 10};
     QCOMPARE(normalizeIntField("1234", reply), QStringLiteral("1230"));
     QCOMPARE(normalizeIntField("", reply), QStringLiteral("100"));
     QCOMPARE(normalizeIntField("3000", reply), QStringLiteral("100"));
-    const IntFieldSpec autoReset{0, 255, 10, 1, QStringLiteral("Off")};
+    const IntFieldRule autoReset{0, 255, 10, 1, QStringLiteral("Off")};
     QCOMPARE(normalizeIntField("300", autoReset), QStringLiteral("10"));
     QCOMPARE(normalizeIntField("0", autoReset), QStringLiteral("Off"));
     QCOMPARE(normalizeIntField("Off", autoReset), QStringLiteral("Off"));
@@ -233,14 +233,14 @@ void CodecTests::intField() {
 }
 
 void CodecTests::tenthsField() {
-    const TenthsFieldSpec tone{2880, 31160, 3217};
+    const TenthsFieldRule tone{2880, 31160, 3217};
     QCOMPARE(normalizeTenthsField("6553.5", tone), QStringLiteral("321.7"));
     QCOMPARE(normalizeTenthsField("1000.09", tone), QStringLiteral("1000.0"));
     QCOMPARE(normalizeTenthsField("", tone), QStringLiteral("321.7"));
-    const TenthsFieldSpec replyWait{0, 50, 0, QStringLiteral("Off")};
+    const TenthsFieldRule replyWait{0, 50, 0, QStringLiteral("Off")};
     QCOMPARE(normalizeTenthsField("0", replyWait), QStringLiteral("Off"));
     QCOMPARE(normalizeTenthsField("2.5", replyWait), QStringLiteral("2.5"));
-    const TenthsFieldSpec fiveToneTone{2880, 31160, 0, QString()};
+    const TenthsFieldRule fiveToneTone{2880, 31160, 0, QString()};
     QCOMPARE(normalizeTenthsField("100", fiveToneTone), QString());
 }
 
