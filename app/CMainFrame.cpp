@@ -243,6 +243,10 @@ QMdiSubWindow* CMainFrame::openForm(const QString& name) {
     const FormEntry* entry = findForm(name);
     if (!entry || !entry->make)
         return nullptr;
+    // The window being left stores before the new form loads itself as it is made.
+    if (activeChild_)
+        if (auto* frame = qobject_cast<CMyChildFrame*>(activeChild_->widget()))
+            frame->view()->SaveToImage();
     CBaseFormView* view = entry->make(image_, bands_);
     auto* frame = new CMyChildFrame(view, entry->helpContext);
     QMdiSubWindow* window = mdi_->addSubWindow(frame);
@@ -253,12 +257,12 @@ QMdiSubWindow* CMainFrame::openForm(const QString& name) {
     connect(frame, &CMyChildFrame::closeRequested, window, &QWidget::close);
     connect(frame, &CMyChildFrame::helpRequested, this, &CMainFrame::help);
     window->installEventFilter(this); // a closing window stores first
+    activeChild_ = window;              // already loaded: its activation needs no reload
     if (name == "Channel setting")
         window->showMaximized();
     else
         window->show();
     mdi_->setActiveSubWindow(window);
-    childActivated(window);
     return window;
 }
 

@@ -19,6 +19,18 @@ namespace {
 constexpr int kVhfRow = 5; // "150M"
 constexpr int kUhfRow = 8; // "450M"
 
+// The band-limit dialog on the factory default, already unlocked, shown.
+struct UnlockedDialog {
+    UnlockedDialog() { dialog.show(); }
+    MemoryImage image = buildFactoryDefault();
+    BandState bands = [this] {
+        BandState b = BandState::fromImage(image);
+        b.unlocked = true;
+        return b;
+    }();
+    FrequencyRangeDialog dialog{image, bands};
+};
+
 // Clicks a cell, types into the editor that opens there and presses Enter.
 void editCell(FrequencyRangeDialog& dialog, int row, int column, const QString& text) {
     GridControl* grid = dialog.grid();
@@ -118,12 +130,9 @@ void BandWidgetTests::lockedUntilTheAccessCode() {
 }
 
 void BandWidgetTests::editingCells() {
-    MemoryImage image = buildFactoryDefault();
-    BandState bands = BandState::fromImage(image);
-    bands.unlocked = true;
-    FrequencyRangeDialog dialog(image, bands);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    UnlockedDialog open;
+    QVERIFY(QTest::qWaitForWindowActive(&open.dialog));
+    auto& [image, bands, dialog] = open;
     GridControl* grid = dialog.grid();
     editCell(dialog, kVhfRow, 1, "140");
     QCOMPARE(grid->text(kVhfRow, 1), QStringLiteral("140.00000"));
@@ -145,12 +154,9 @@ void BandWidgetTests::editingCells() {
 }
 
 void BandWidgetTests::clearingRules() {
-    MemoryImage image = buildFactoryDefault();
-    BandState bands = BandState::fromImage(image);
-    bands.unlocked = true;
-    FrequencyRangeDialog dialog(image, bands);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    UnlockedDialog open;
+    QVERIFY(QTest::qWaitForWindowActive(&open.dialog));
+    auto& [image, bands, dialog] = open;
     GridControl* grid = dialog.grid();
     editCell(dialog, kUhfRow, 3, ""); // an empty transmit cell clears both
     QCOMPARE(grid->text(kUhfRow, 3), QString());
@@ -167,12 +173,9 @@ void BandWidgetTests::clearingRules() {
 }
 
 void BandWidgetTests::arrowsWrapRows() {
-    MemoryImage image = buildFactoryDefault();
-    BandState bands = BandState::fromImage(image);
-    bands.unlocked = true;
-    FrequencyRangeDialog dialog(image, bands);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    UnlockedDialog open;
+    QVERIFY(QTest::qWaitForWindowActive(&open.dialog));
+    auto& [image, bands, dialog] = open;
     GridControl* grid = dialog.grid();
     grid->setFocus();
     grid->setCurrentGridCell(3, 4);
@@ -189,12 +192,9 @@ void BandWidgetTests::arrowsWrapRows() {
 }
 
 void BandWidgetTests::closingChecksAndWritesBack() {
-    MemoryImage image = buildFactoryDefault();
-    BandState bands = BandState::fromImage(image);
-    bands.unlocked = true;
-    FrequencyRangeDialog dialog(image, bands);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    UnlockedDialog open;
+    QVERIFY(QTest::qWaitForWindowActive(&open.dialog));
+    auto& [image, bands, dialog] = open;
     editCell(dialog, 2, 1, "50"); // 50M
     editCell(dialog, 3, 1, "70"); // and 60M together are not allowed
     QString shown;

@@ -2,6 +2,7 @@
 #include "DataFile.h"
 #include "FactoryDefault.h"
 #include "MemoryImage.h"
+#include "TestFiles.h"
 
 #include <QDate>
 #include <QFile>
@@ -121,11 +122,6 @@ struct SimProcess {
     QProcess process;
     QString path;
 };
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 

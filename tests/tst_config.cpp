@@ -1,25 +1,13 @@
 #include "AppConfig.h"
 #include "IniFile.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-void writeText(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
-QByteArray readText(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+namespace {} // namespace
 
 class ConfigTests : public QObject {
     Q_OBJECT
@@ -40,7 +28,7 @@ private:
 
 void ConfigTests::getRules() {
     const QString path = dir.filePath("get.ini");
-    writeText(path, "; comment\r\n[Other]\r\nCOM=wrong\r\n[setup]\r\n  com = /dev/ttyUSB0 \r\n"
+    writeFile(path, "; comment\r\n[Other]\r\nCOM=wrong\r\n[setup]\r\n  com = /dev/ttyUSB0 \r\n"
                     "Model=\"M 1\"\r\nLong=" +
                         QByteArray(300, 'x') + "\r\n");
     const IniFile ini(path);
@@ -56,21 +44,21 @@ void ConfigTests::putKeepsTheRestOfTheFile() {
     const QString path = dir.filePath("keep.ini");
     const QByteArray before = "; Duoband settings\r\n[Setup]\r\nZeta=1\r\nCOM=COM1\r\n"
                               "Path=C:\\radio\\data\r\n\r\n[Later]\r\nA=b\r\n";
-    writeText(path, before);
+    writeFile(path, before);
     QVERIFY(IniFile(path).put("Setup", "COM", "/dev/ttyACM0"));
-    QCOMPARE(readText(path), QByteArray(before).replace("COM=COM1", "COM=/dev/ttyACM0"));
+    QCOMPARE(fileBytes(path), QByteArray(before).replace("COM=COM1", "COM=/dev/ttyACM0"));
     // A new key joins the end of its section, not the end of the file.
     QVERIFY(IniFile(path).put("Later", "New", "v"));
     QVERIFY(IniFile(path).put("Setup", "Extra", "e"));
-    QCOMPARE(readText(path), QByteArray("; Duoband settings\r\n[Setup]\r\nZeta=1\r\n"
-                                        "COM=/dev/ttyACM0\r\nPath=C:\\radio\\data\r\nExtra=e\r\n"
-                                        "\r\n[Later]\r\nA=b\r\nNew=v\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("; Duoband settings\r\n[Setup]\r\nZeta=1\r\n"
+                                         "COM=/dev/ttyACM0\r\nPath=C:\\radio\\data\r\nExtra=e\r\n"
+                                         "\r\n[Later]\r\nA=b\r\nNew=v\r\n"));
 }
 
 void ConfigTests::putCreatesFileAndSection() {
     const QString path = dir.filePath("new.ini");
     QVERIFY(IniFile(path).put("Setup", "COM", "COM3"));
-    QCOMPARE(readText(path), QByteArray("[Setup]\nCOM=COM3\n"));
+    QCOMPARE(fileBytes(path), QByteArray("[Setup]\nCOM=COM3\n"));
     QCOMPARE(IniFile(path).get("Setup", "COM"), QStringLiteral("COM3"));
 }
 
@@ -84,7 +72,7 @@ void ConfigTests::putRefusesEmptyKeyOrValue() {
 void ConfigTests::startUpTexts() {
     const QString program = dir.filePath("prog");
     QVERIFY(QDir().mkpath(program));
-    writeText(program + "/Program.ini", "[Setup]\r\nCOM=COM3\r\nModel=M1\r\nCompany=C1\r\n");
+    writeFile(program + "/Program.ini", "[Setup]\r\nCOM=COM3\r\nModel=M1\r\nCompany=C1\r\n");
     const AppConfig config = AppConfig::startUp(AppPaths::forProgramDir(program));
     QCOMPARE(config.portName, QStringLiteral("COM3"));
     QCOMPARE(config.modelName, QStringLiteral("M1"));
@@ -116,13 +104,13 @@ void ConfigTests::exitWritesOnlyThePort() {
     config.portName = "/dev/ttyUSB1";
     config.modelName = "NotStored";
     QVERIFY(config.saveAtExit());
-    QCOMPARE(readText(program + "/Program.ini"), QByteArray("[Setup]\nCOM=/dev/ttyUSB1\n"));
+    QCOMPARE(fileBytes(program + "/Program.ini"), QByteArray("[Setup]\nCOM=/dev/ttyUSB1\n"));
 }
 
 void ConfigTests::readOnlyProgramFolderUsesUserLocations() {
     const QString program = dir.filePath("ro");
     QVERIFY(QDir().mkpath(program));
-    writeText(program + "/Program.ini", "[Setup]\nModel=Shipped\n");
+    writeFile(program + "/Program.ini", "[Setup]\nModel=Shipped\n");
     const AppPaths paths =
         AppPaths::resolve(program, false, dir.filePath("user/config"), dir.filePath("user/data"));
     QCOMPARE(paths.configFile, dir.filePath("user/config/Program.ini"));
@@ -136,7 +124,7 @@ void ConfigTests::readOnlyProgramFolderUsesUserLocations() {
     config.portName = "/dev/ttyUSB0";
     QVERIFY(config.saveAtExit());
     QCOMPARE(IniFile(paths.configFile).get("Setup", "COM"), QStringLiteral("/dev/ttyUSB0"));
-    QCOMPARE(readText(program + "/Program.ini"), QByteArray("[Setup]\nModel=Shipped\n"));
+    QCOMPARE(fileBytes(program + "/Program.ini"), QByteArray("[Setup]\nModel=Shipped\n"));
 }
 
 void ConfigTests::recentFiles() {

@@ -3,6 +3,7 @@
 #include "FiveToneStandards.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -12,17 +13,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // An image whose every byte differs from its neighbours, so that shifted copies show.
 MemoryImage patterned() {
@@ -88,7 +78,7 @@ void DataFileTests::saveAndReopenRoundTrip() {
     // Opening and saving again gives the same bytes.
     const QString again = dir.filePath("again.dat");
     QVERIFY(saveDataFile(again, reopened).ok);
-    QCOMPARE(readAll(again), readAll(path));
+    QCOMPARE(fileBytes(again), fileBytes(path));
 }
 
 void DataFileTests::openRestoresStandardToneTables() {
@@ -123,7 +113,7 @@ void DataFileTests::openRestoresStandardToneTables() {
 void DataFileTests::bareImageKeepsPcBlock() {
     const QString path = dir.filePath("bare.img");
     const MemoryImage source = patterned();
-    writeAll(path, QByteArray(reinterpret_cast<const char*>(source.image().data()), 65536));
+    writeFile(path, QByteArray(reinterpret_cast<const char*>(source.image().data()), 65536));
 
     MemoryImage target = buildFactoryDefault();
     const MemoryImage before = target;
@@ -144,7 +134,7 @@ void DataFileTests::wrongSizesAreRefused_data() {
 void DataFileTests::wrongSizesAreRefused() {
     QFETCH(int, size);
     const QString path = dir.filePath(QStringLiteral("size%1.dat").arg(size));
-    writeAll(path, QByteArray(size, '\x5A'));
+    writeFile(path, QByteArray(size, '\x5A'));
     MemoryImage image = buildFactoryDefault();
     const MemoryImage before = image;
     const FileResult result = openDataFile(path, image);
@@ -178,7 +168,7 @@ void DataFileTests::randomAndTruncatedFiles() {
             for (auto& b : bytes)
                 b = char(rng->bounded(256));
         }
-        writeAll(path, bytes);
+        writeFile(path, bytes);
         MemoryImage image;
         const FileResult result = openDataFile(path, image);
         QCOMPARE(result.ok, bytes.size() == 69632 || bytes.size() == 65536);
@@ -189,7 +179,7 @@ void DataFileTests::failedSaveKeepsOldFile() {
     const QString path = dir.filePath("keep.dat");
     const MemoryImage old = patterned();
     QVERIFY(saveDataFile(path, old).ok);
-    const QByteArray oldBytes = readAll(path);
+    const QByteArray oldBytes = fileBytes(path);
 
     // A file size limit makes the write fail part-way, as a full disk would.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -203,7 +193,7 @@ void DataFileTests::failedSaveKeepsOldFile() {
 
     QVERIFY(!result.ok);
     QVERIFY(result.message.contains("keep.dat"));
-    QCOMPARE(readAll(path), oldBytes);
+    QCOMPARE(fileBytes(path), oldBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("keep").size(), 1); // no leftovers
 
     // A folder that does not exist is reported with the file's name.

@@ -5,6 +5,7 @@
 #include "ChannelEditRules.h"
 #include "ChannelRules.h"
 #include "CharFilterValidator.h"
+#include "FormTeardown.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "Tones.h"
@@ -143,7 +144,7 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
     for (QComboBox* box : {decodeType_, signaling_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (!loading_)
-                rebuildSqlModes();
+                rebuildSqlModes(sqlMode_->currentText());
         });
     connect(signaling_, &QComboBox::currentIndexChanged, this, &CChannelEditDialog::updateEnabling);
     connect(offsetDirection_, &QComboBox::currentIndexChanged, this,
@@ -161,9 +162,7 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
 }
 
 CChannelEditDialog::~CChannelEditDialog() {
-    // Fields losing the focus while the dialog goes away must not reach a half-destroyed form.
-    for (QObject* child : findChildren<QObject*>())
-        disconnect(child, nullptr, this, nullptr);
+    disconnectChildrenFrom(this);
 }
 
 // --- Building -------------------------------------------------------------------------------
@@ -233,8 +232,6 @@ void CChannelEditDialog::clearControls() {
     for (QLineEdit* e : {tx_, name_, offset_})
         e->clear();
     rx_->clear();
-    ctcss_->setEditText({});
-    dcs_->setEditText({});
     for (QCheckBox* c : form_->findChildren<QCheckBox*>())
         c->setChecked(false);
     for (QComboBox* b : form_->findChildren<QComboBox*>())
@@ -251,12 +248,12 @@ void CChannelEditDialog::rebuildSteps() {
     step_->setCurrentIndex(at >= 0 ? at : step_->findText(QStringLiteral("12.5")));
 }
 
-void CChannelEditDialog::rebuildSqlModes() {
-    const QString previous = sqlMode_->currentText();
+// The modes decode type and option signaling allow; `wanted` stays chosen when allowed.
+void CChannelEditDialog::rebuildSqlModes(const QString& wanted) {
     sqlMode_->clear();
     sqlMode_->addItems(
         ChannelEditRules::sqlModes(decodeType_->currentIndex(), signaling_->currentIndex()));
-    const int at = sqlMode_->findText(previous);
+    const int at = sqlMode_->findText(wanted);
     sqlMode_->setCurrentIndex(at >= 0 ? at : 0);
 }
 
@@ -298,12 +295,7 @@ void CChannelEditDialog::loadFields(ConstRecord r) {
     for (const CheckField& c : checks_)
         c.box->setChecked(code(r, c.field) == 1);
     name_->setText(name(r));
-    const QString storedMode = sqlModeText(code(r, ChannelField::SqlMode));
-    sqlMode_->clear();
-    sqlMode_->addItems(
-        ChannelEditRules::sqlModes(decodeType_->currentIndex(), signaling_->currentIndex()));
-    const int at = sqlMode_->findText(storedMode);
-    sqlMode_->setCurrentIndex(at >= 0 ? at : 0);
+    rebuildSqlModes(sqlModeText(code(r, ChannelField::SqlMode)));
     loading_ = false;
     fillDefaults();
     if (reverse_->isChecked())

@@ -53,7 +53,7 @@ private:
     void fillDefaults();
     void setEditable(bool on);
     void clearControls();
-    void rebuildSqlModes();
+    void rebuildSqlModes(const QString& wanted);
     void rebuildSteps();
     void updateEnabling();
     void rxEntered();

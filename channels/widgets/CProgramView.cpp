@@ -4,6 +4,7 @@
 #include "ChannelRules.h"
 #include "CloneEngine.h"
 #include "CloneProgressDialog.h"
+#include "FormTeardown.h"
 #include "GridControl.h"
 #include "InPlaceEditor.h"
 #include "OptionTables.h"
@@ -109,9 +110,7 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
 }
 
 CProgramView::~CProgramView() {
-    // Closing hides an open editor, and the table it would commit to goes first.
-    for (InPlaceEditor* e : {frequencyEditor_, nameEditor_, listEditor_, ctcssEditor_, dcsEditor_})
-        disconnect(e, nullptr, this, nullptr);
+    disconnectChildrenFrom(this);
 }
 
 void CProgramView::showRow(int row) {

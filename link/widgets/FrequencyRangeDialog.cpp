@@ -1,6 +1,7 @@
 #include "FrequencyRangeDialog.h"
 
 #include "BandState.h"
+#include "FormTeardown.h"
 #include "GridControl.h"
 #include "InPlaceEditor.h"
 #include "OptionTables.h"
@@ -87,8 +88,7 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
 }
 
 FrequencyRangeDialog::~FrequencyRangeDialog() {
-    // Closing hides an open editor, and the table it would commit to goes first.
-    disconnect(editor_, nullptr, this, nullptr);
+    disconnectChildrenFrom(this);
 }
 
 void FrequencyRangeDialog::fillRow(int band) {
