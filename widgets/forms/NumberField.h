@@ -20,8 +20,8 @@ public:
         int fallback = 0;
         int step = 1;                       // values are cut down to multiples (integers)
         bool clamp = false;                 // out of range: the nearest limit, not the fallback
-        std::optional<QString> zeroText;    // the leave-field text for 0
-        std::optional<QString> spinLowText; // the arrows' text for the minimum
+        std::optional<QString> zeroText = std::nullopt;    // the leave-field text for 0
+        std::optional<QString> spinLowText = std::nullopt; // the arrows' text for the minimum
         int spinUnit = 1;                   // one arrow press, in the field's units
         bool arrows = true;
         int maxLength = 3;
