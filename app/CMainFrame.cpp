@@ -427,7 +427,7 @@ void CMainFrame::openData() {
 }
 
 bool CMainFrame::openPath(const QString& path) {
-    const FileResult result = openDataFile(path, image_);
+    const Result result = openDataFile(path, image_);
     if (!result.ok) {
         showFileError(result.message);
         return false;
@@ -461,7 +461,7 @@ bool CMainFrame::saveAs() {
 
 bool CMainFrame::saveToPath(const QString& path) {
     storeAllForms();
-    const FileResult result = saveDataFile(path, image_);
+    const Result result = saveDataFile(path, image_);
     if (!result.ok) {
         showFileError(result.message);
         return false;

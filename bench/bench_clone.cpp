@@ -67,7 +67,7 @@ void run(const char* name, CloneDirection direction, bool paced, int rounds) {
         timer.start();
         const CloneReport report = engine.run(direction, radio.devicePath(), image);
         const double seconds = timer.nsecsElapsed() / 1e9;
-        if (!report.ok()) {
+        if (!report.ok) {
             std::printf("%s: failed: %s\n", name, qPrintable(report.detail));
             return;
         }

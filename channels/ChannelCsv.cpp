@@ -334,12 +334,13 @@ QByteArray exportChannels(const MemoryImage& source, const BandState& sourceBand
 
 ImportResult importChannels(MemoryImage& target, BandState& targetBands, const QByteArray& csv) {
     ImportResult result;
+    result.ok = false;
     QString text = QString::fromUtf8(csv);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     const QList<CsvRecord> records = parseCsv(text);
     if (records.isEmpty()) {
-        result.error = QStringLiteral("The file holds no channel list.");
+        result.message = QStringLiteral("The file holds no channel list.");
         return result;
     }
     Columns columns;
@@ -351,7 +352,7 @@ ImportResult importChannels(MemoryImage& target, BandState& targetBands, const Q
     else if (columns.contains("Location") && columns.contains("Frequency"))
         dialect = CsvDialect::Interchange;
     else {
-        result.error = QStringLiteral("Line 1 is not a channel list header: it needs the columns "
+        result.message = QStringLiteral("Line 1 is not a channel list header: it needs the columns "
                                       "\"CH\" and \"Rx Freq\", or \"Location\" and \"Frequency\".");
         return result;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,9 +17,8 @@ enum class CsvDialect { Native, Interchange };
 // The channels in use, one line each after the header.
 QByteArray exportChannels(const MemoryImage& image, const BandState& bands, CsvDialect dialect);
 
-struct ImportResult {
-    bool ok = false;
-    QString error;        // why nothing was imported
+// On failure `message` says why nothing was imported.
+struct ImportResult : Result {
     QStringList warnings; // "line N: ..." for each row that was skipped
     int imported = 0;
 };

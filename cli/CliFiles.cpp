@@ -4,14 +4,14 @@
 #include "MemoryImage.h"
 
 bool loadForCommand(const QString& path, MemoryImage& image, CliStreams& io) {
-    const FileResult result = openDataFile(path, image);
+    const Result result = openDataFile(path, image);
     if (!result.ok)
         io.err << "duoband-cli: " << result.message << "\n";
     return result.ok;
 }
 
 bool saveForCommand(const QString& path, const MemoryImage& image, CliStreams& io) {
-    const FileResult result = saveDataFile(path, image);
+    const Result result = saveDataFile(path, image);
     if (!result.ok)
         io.err << "duoband-cli: " << result.message << "\n";
     return result.ok;

@@ -49,7 +49,7 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
     QtSerialLink link;
     CloneEngine engine(link, theCloneFlags(), hooks);
     CloneReport report = engine.run(direction, args.port, image);
-    if (!report.ok()) {
+    if (!report.ok) {
         if (Terminal::stderrIsTerminal())
             io.err << "\n";
         if (report.outcome == CloneReport::AccessDenied)
@@ -80,7 +80,7 @@ int runRead(const QStringList& arguments, CliStreams& io) {
     // The radio's memory lands in the factory default; the file is written only after the
     // whole read, so a failed read never touches an existing file.
     MemoryImage image = buildFactoryDefault();
-    if (!runClone(CloneDirection::Read, args, image, io).ok())
+    if (!runClone(CloneDirection::Read, args, image, io).ok)
         return kExitFailure;
     return saveForCommand(output, image, io) ? kExitOk : kExitFailure;
 }
@@ -92,11 +92,11 @@ int runWrite(const QStringList& arguments, CliStreams& io) {
     if (args.port.isEmpty() || args.rest.size() != 1)
         return usageError(io, "write", QStringLiteral("give --port and one data file"));
     MemoryImage image;
-    const FileResult loaded = loadDataFile(args.rest.first(), image);
+    const Result loaded = loadDataFile(args.rest.first(), image);
     if (!loaded.ok) {
         io.err << "duoband-cli: " << loaded.message << "\n";
         return kExitFailure;
     }
     // The date stamp goes into this copy only: the file stays as it is.
-    return runClone(CloneDirection::Write, args, image, io).ok() ? kExitOk : kExitFailure;
+    return runClone(CloneDirection::Write, args, image, io).ok ? kExitOk : kExitFailure;
 }

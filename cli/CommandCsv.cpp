@@ -63,7 +63,7 @@ int runImport(const QStringList& arguments, CliStreams& io) {
     for (const QString& w : result.warnings)
         io.err << args[1] << ": " << w << "\n";
     if (!result.ok) {
-        io.err << "duoband-cli: " << args[1] << ": " << result.error << "\n";
+        io.err << "duoband-cli: " << args[1] << ": " << result.message << "\n";
         return kExitFailure;
     }
     io.err << result.imported << " channel(s) imported\n";

@@ -26,7 +26,7 @@ int runSim(const QStringList& arguments, CliStreams& io) {
     }
     MemoryImage image = buildFactoryDefault();
     if (!imageFile.isEmpty()) {
-        const FileResult loaded = loadDataFile(imageFile, image);
+        const Result loaded = loadDataFile(imageFile, image);
         if (!loaded.ok) {
             io.err << "duoband-cli: " << loaded.message << "\n";
             return kExitFailure;

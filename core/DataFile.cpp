@@ -16,10 +16,10 @@ QString shown(const QString& path) {
 
 } // namespace
 
-FileResult loadDataFile(const QString& path, MemoryImage& image) {
+Result loadDataFile(const QString& path, MemoryImage& image) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(
+        return Result::failure(
             QStringLiteral("Cannot open \"%1\": %2").arg(shown(path), file.errorString()));
     // One byte more than a data file tells a longer file apart; pipes may deliver in pieces.
     QByteArray bytes;
@@ -30,7 +30,7 @@ FileResult loadDataFile(const QString& path, MemoryImage& image) {
         bytes += piece;
     }
     if (file.error() != QFile::NoError)
-        return FileResult::failure(
+        return Result::failure(
             QStringLiteral("Cannot read \"%1\": %2").arg(shown(path), file.errorString()));
 
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
@@ -43,7 +43,7 @@ FileResult loadDataFile(const QString& path, MemoryImage& image) {
         const QString size = bytes.size() > MemoryImage::kFileSize
                                  ? QStringLiteral("more than %1").arg(MemoryImage::kFileSize)
                                  : QString::number(bytes.size());
-        return FileResult::failure(
+        return Result::failure(
             QStringLiteral("\"%1\" is not a data file: it holds %2 bytes; a data file holds %3 "
                            "bytes, a bare memory image %4.")
                 .arg(shown(path), size)
@@ -53,21 +53,21 @@ FileResult loadDataFile(const QString& path, MemoryImage& image) {
     return {};
 }
 
-FileResult openDataFile(const QString& path, MemoryImage& image) {
-    FileResult result = loadDataFile(path, image);
+Result openDataFile(const QString& path, MemoryImage& image) {
+    Result result = loadDataFile(path, image);
     if (result.ok)
         restoreStandardFiveToneTables(image);
     return result;
 }
 
-FileResult saveDataFile(const QString& path, const MemoryImage& image) {
+Result saveDataFile(const QString& path, const MemoryImage& image) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(
+        return Result::failure(
             QStringLiteral("Cannot create \"%1\": %2").arg(shown(path), file.errorString()));
     const QByteArray bytes = image.toFileBytes();
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return FileResult::failure(
+        return Result::failure(
             QStringLiteral("Cannot write \"%1\": %2").arg(shown(path), file.errorString()));
     return {};
 }

@@ -1,23 +1,20 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 class MemoryImage;
 
-// The outcome of a file operation: on failure `message` names the file and the cause.
-struct FileResult {
-    bool ok = true;
-    QString message;
-    static FileResult failure(QString message) { return {false, std::move(message)}; }
-};
+// On failure the results' messages name the file and the cause.
 
 // Reads a data file into `image`. 69,632 bytes are the PC block and the image; 65,536 bytes are
 // a bare memory image, loaded at 0x0000 with the PC block kept. Any other size is refused and
 // nothing changes.
-FileResult loadDataFile(const QString& path, MemoryImage& image);
+Result loadDataFile(const QString& path, MemoryImage& image);
 
 // Open: loadDataFile, then the standard 5-Tone tone tables are written back into the PC block.
-FileResult openDataFile(const QString& path, MemoryImage& image);
+Result openDataFile(const QString& path, MemoryImage& image);
 
 // Writes the PC block and the image, atomically: on any failure the old file stays as it was.
-FileResult saveDataFile(const QString& path, const MemoryImage& image);
+Result saveDataFile(const QString& path, const MemoryImage& image);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QDate>
 #include <QString>
 #include <atomic>
@@ -18,13 +20,15 @@ struct CloneFlags {
 };
 CloneFlags& theCloneFlags();
 
-struct CloneReport {
+// The message is what the user must see ("Open port fail", "Communication error" or empty);
+// the detail names the port or the block.
+struct CloneReport : Result {
     enum Outcome { Success, OpenFailed, CommunicationError, AccessDenied, Cancelled };
     Outcome outcome = Success;
-    QString message; // what the user must see: "Open port fail", "Communication error" or empty
-    QString detail;  // what happened, naming the port or the block
 
-    bool ok() const { return outcome == Success; }
+    CloneReport() = default;
+    CloneReport(Outcome o, QString message, QString detail)
+        : Result{o == Success, std::move(message), std::move(detail)}, outcome(o) {}
 };
 
 // The clone protocol: wakes the radio, identifies it, checks its read protection, then reads

@@ -66,7 +66,7 @@ void CloneTests::fullReadSequence() {
         progress << done;
     };
     const CloneReport report = bench.run(CloneDirection::Read, image, hooks);
-    QVERIFY2(report.ok(), qPrintable(report.detail));
+    QVERIFY2(report.ok, qPrintable(report.detail));
     QVERIFY(!bench.flags.busy);
     // The end command may still be on its way through the pseudo-terminal.
     QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 1, 2000);
@@ -97,7 +97,7 @@ void CloneTests::fullWriteSequence() {
         progress << done;
     };
     const CloneReport report = bench.run(CloneDirection::Write, image, hooks);
-    QVERIFY2(report.ok(), qPrintable(report.detail));
+    QVERIFY2(report.ok, qPrintable(report.detail));
     QCOMPARE(progress.size(), 490);
     QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 1, 2000);
 
@@ -165,7 +165,7 @@ void CloneTests::noiseBeforeTheAcknowledge() {
     QVERIFY(bench.started);
     MemoryImage image = startImage();
     const CloneReport report = bench.run(CloneDirection::Read, image);
-    QVERIFY2(report.ok(), qPrintable(report.detail));
+    QVERIFY2(report.ok, qPrintable(report.detail));
     QCOMPARE(bytesOf(image, 0x0100, 0xFF00), bench.radio.memory().mid(0x0100));
 }
 
@@ -208,7 +208,7 @@ void CloneTests::accessCode() {
     const CloneReport report = bench.run(CloneDirection::Read, image, hooks);
     QCOMPARE(asked, 1);
     if (accepted) {
-        QVERIFY2(report.ok(), qPrintable(report.detail));
+        QVERIFY2(report.ok, qPrintable(report.detail));
         QCOMPARE(image.byte(0xCC08), 3);
     } else {
         QCOMPARE(report.outcome, CloneReport::AccessDenied);

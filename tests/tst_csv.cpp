@@ -176,7 +176,7 @@ void CsvTests::unusableFilesChangeNothing() {
     BandState bands = BandState::fromImage(image);
     const ImportResult result = importChannels(image, bands, csv);
     QVERIFY(!result.ok);
-    QVERIFY(!result.error.isEmpty());
+    QVERIFY(!result.message.isEmpty());
     QVERIFY(image == before);
 }
 

@@ -137,7 +137,7 @@ void DataFileTests::wrongSizesAreRefused() {
     writeFile(path, QByteArray(size, '\x5A'));
     MemoryImage image = buildFactoryDefault();
     const MemoryImage before = image;
-    const FileResult result = openDataFile(path, image);
+    const Result result = openDataFile(path, image);
     QVERIFY(!result.ok);
     QVERIFY(result.message.contains(QFileInfo(path).fileName()));
     QVERIFY2(result.message.contains(size > 69632 ? QStringLiteral("more than 69632")
@@ -148,7 +148,7 @@ void DataFileTests::wrongSizesAreRefused() {
 
 void DataFileTests::missingFileReportsSystemText() {
     MemoryImage image;
-    const FileResult result = openDataFile(dir.filePath("absent.dat"), image);
+    const Result result = openDataFile(dir.filePath("absent.dat"), image);
     QVERIFY(!result.ok);
     QVERIFY(result.message.contains("absent.dat"));
     QVERIFY(result.message.contains("No such file", Qt::CaseInsensitive));
@@ -170,7 +170,7 @@ void DataFileTests::randomAndTruncatedFiles() {
         }
         writeFile(path, bytes);
         MemoryImage image;
-        const FileResult result = openDataFile(path, image);
+        const Result result = openDataFile(path, image);
         QCOMPARE(result.ok, bytes.size() == 69632 || bytes.size() == 65536);
     }
 }
@@ -188,7 +188,7 @@ void DataFileTests::failedSaveKeepsOldFile() {
     rlimit limited = saved;
     limited.rlim_cur = 10000;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const FileResult result = saveDataFile(path, buildFactoryDefault());
+    const Result result = saveDataFile(path, buildFactoryDefault());
     setrlimit(RLIMIT_FSIZE, &saved);
 
     QVERIFY(!result.ok);
@@ -197,7 +197,7 @@ void DataFileTests::failedSaveKeepsOldFile() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("keep").size(), 1); // no leftovers
 
     // A folder that does not exist is reported with the file's name.
-    const FileResult missing = saveDataFile(dir.filePath("no/such/dir/x.dat"), old);
+    const Result missing = saveDataFile(dir.filePath("no/such/dir/x.dat"), old);
     QVERIFY(!missing.ok);
     QVERIFY(missing.message.contains("x.dat"));
 }

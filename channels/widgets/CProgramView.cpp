@@ -210,7 +210,7 @@ QString CProgramView::importChannelsFrom(const QString& path) {
     SaveToImage();
     const ImportResult result = importChannels(image(), bands_, file.readAll());
     if (!result.ok)
-        return result.error;
+        return result.message;
     LoadFromImage();
     if (result.warnings.isEmpty())
         return {};
