@@ -42,12 +42,12 @@ void cleanFiveToneCodes(MemoryImage& image) {
     if (repeat < 16)
         forbidden[repeat] = true;
 
-    std::vector<std::uint32_t> fields = {0xD2B0, 0xD2B8};
-    for (std::uint32_t n = 0; n < 16; ++n)
-        fields.push_back(0xD2D0 + 32 * n);
-    fields.push_back(0xD2C0);
-    for (std::uint32_t m = 0; m < 8; ++m)
-        fields.push_back(0xD4D0 + 16 * m);
+    std::vector<std::uint32_t> fields = {kFiveTonePttIds, kFiveTonePttIds + 8};
+    for (int n = 0; n < kFiveToneContactRecords.count; ++n)
+        fields.push_back(kFiveToneContactRecords.at(n));
+    fields.push_back(kFiveToneSelfId);
+    for (int m = 0; m < kFiveToneInfoRecords.count; ++m)
+        fields.push_back(kFiveToneInfoRecords.at(m));
     for (std::uint32_t address : fields) {
         const auto field = image.at(address, 8);
         std::array<std::uint8_t, 8> kept;
@@ -62,13 +62,13 @@ void cleanFiveToneCodes(MemoryImage& image) {
 
 void checkEmiCode(MemoryImage& image) {
     const int c = image.byte(kEmiCode);
-    if (c >= 1 && c <= 16 && image.byte(kDtmfCodeTable + 24 * std::uint32_t(c - 1)) == 0xFF)
+    if (c >= 1 && c <= 16 && image.byte(kDtmfCodeRecords.number(c)) == 0xFF)
         image.setByte(kEmiCode, 0);
 }
 
 void checkVfoRecords(MemoryImage& image, const BandState& bands) {
     for (int k = 0; k < kVfoCount; ++k) {
-        const std::uint32_t address = kVfoRecords + kRecordSize * std::uint32_t(k);
+        const std::uint32_t address = kVfoRecordArray.at(k);
         bool enabled;
         BandRange limits;
         Frequency builtIn;
@@ -119,13 +119,13 @@ void setBandVfoPairFrequencies(MemoryImage& image, const BandState& bands) {
         return -1;
     };
     const int secondBand = pick({7, 5, -1}, bands.defaultBand());
-    for (std::uint32_t p = 0; p < kBandPairCount; ++p) {
+    for (int p = 0; p < kBandPairCount; ++p) {
         const int firstBand = pick(firstChoices[p], bands.firstDefinedBand());
         // With no band to name the record keeps its frequency.
         if (firstBand >= 0)
-            setRxTx(image, kBandVfoPairs + 64 * p, bands.nine[std::size_t(firstBand)].lower);
+            setRxTx(image, kBandVfoPairRecords.at(p), bands.nine[std::size_t(firstBand)].lower);
         if (secondBand >= 0)
-            setRxTx(image, kBandVfoPairs + 64 * p + 32, bands.nine[std::size_t(secondBand)].lower);
+            setRxTx(image, kBandVfoPairRecords.at(p) + kRecordSize, bands.nine[std::size_t(secondBand)].lower);
     }
 }
 
@@ -133,7 +133,7 @@ void checkBandSettingsRecords(MemoryImage& image, const BandState& bands) {
     int firstUsable = 0xFF;
     bool usable[kBandPairCount];
     for (int p = kBandPairCount - 1; p >= 0; --p) {
-        usable[p] = inSomeBand(image, kBandVfoPairs + 64 * std::uint32_t(p), bands);
+        usable[p] = inSomeBand(image, kBandVfoPairRecords.at(p), bands);
         if (usable[p])
             firstUsable = p;
     }
@@ -147,14 +147,14 @@ void checkBandSettingsRecords(MemoryImage& image, const BandState& bands) {
             return inSomeBand(image, channelAddress(v), bands);
         if (v == 0 || (v >= 257 && v <= 810)) {
             const int slot = ((v - 257) % 256 + 256) % 256;
-            return inSomeBand(image, kScanEdges + kRecordSize * std::uint32_t(slot), bands);
+            return inSomeBand(image, kScanEdgeRecords.at(slot), bands);
         }
         return false;
     };
 
     std::vector<std::uint32_t> records = {kSettings};
-    for (std::uint32_t b = 0; b < kBandPairCount; ++b)
-        records.push_back(kBandSettings + 64 * b);
+    for (int b = 0; b < kBandPairCount; ++b)
+        records.push_back(kBandSettingsRecords.at(b));
     for (std::uint32_t r : records) {
         for (std::uint32_t at : {r, r + 4})
             if (!validReference(image.word(at)))

@@ -18,21 +18,21 @@ constexpr Frequency kBandVfoDefaults[12] = {3000000,  45000000, 5000000,  450000
 
 void writeBandSettingsRecord(MemoryImage& image, int b, const NineBands& bands) {
     using namespace ImageMap;
-    const std::uint32_t r = kBandSettings + 64 * std::uint32_t(b);
+    const std::uint32_t r = kBandSettingsRecords.at(b);
     const auto settings = image.at(kSettings, 64);
     std::copy(settings.begin(), settings.end(), image.at(r, 64).begin());
     for (int second = 0; second < 2; ++second) {
-        const std::uint32_t vfo =
-            kBandVfoPairs + 64 * std::uint32_t(b) + 32 * std::uint32_t(second);
+        const std::uint32_t vfo = kBandVfoPairRecords.at(b) + kRecordSize * std::uint32_t(second);
         const int band = bandOf(bands, Bcd::read32(image.at<4>(vfo)));
         image.setByte(r + 2 + 4 * std::uint32_t(second), band < 0 ? 0xFF : std::uint8_t(band));
     }
 }
 
 void applyBandDefaults(MemoryImage& image, const NineBands& bands) {
-    for (std::uint32_t i = 0; i < 12; ++i)
-        writeInitialRecord(image.at<32>(ImageMap::kBandVfoPairs + 32 * i), kBandVfoDefaults[i],
-                           bands);
+    // The pairs' records lie one after another, so the twelve are one array of channel records.
+    constexpr ImageMap::RecordArray records{ImageMap::kBandVfoPairs, ImageMap::kRecordSize, 12};
+    for (int i = 0; i < records.count; ++i)
+        writeInitialRecord(image.at<32>(records.at(i)), kBandVfoDefaults[i], bands);
     for (int b = 0; b < ImageMap::kBandPairCount; ++b)
         writeBandSettingsRecord(image, b, bands);
 }

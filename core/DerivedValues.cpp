@@ -10,10 +10,11 @@ void recomputeToneDecoderCoefficients(MemoryImage& image) {
     for (std::uint32_t i = 0; i < 16; ++i)
         image.setWord(kFiveToneCoefficients + 2 * i,
                       toneDecoderCoefficient(image.word(kFiveToneTones + 2 * i)));
-    for (std::uint32_t system = 0; system < 16; ++system)
+    for (int system = 0; system < kTwoToneSystemRecords.count; ++system)
         for (std::uint32_t j = 0; j < 4; ++j)
-            image.setWord(kTwoToneCoefficients + 8 * system + 2 * j,
-                          toneDecoderCoefficient(image.word(0xCF90 + 32 * system + 2 * j)));
+            image.setWord(kTwoToneCoefficientRecords.at(system) + 2 * j,
+                          toneDecoderCoefficient(image.word(kTwoToneSystemRecords.at(system) +
+                                                            kTwoToneSystemTones + 2 * j)));
 }
 
 void recomputeScramblerCoefficient(MemoryImage& image) {

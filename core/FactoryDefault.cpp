@@ -86,7 +86,7 @@ void writeBandLimits(MemoryImage& image) {
         const auto& e = kFactoryBandLimits[b];
         const Frequency edges[4] = {e.rxLower, e.rxUpper, e.txLower, e.txUpper};
         for (std::uint32_t i = 0; i < 4; ++i)
-            Bcd::write32(image.at<4>(kBandLimits + 16 * b + 4 * i), edges[i]);
+            Bcd::write32(image.at<4>(kBandLimitRecords.at(int(b)) + 4 * i), edges[i]);
     }
 }
 
@@ -97,8 +97,8 @@ void writeChannels(MemoryImage& image, const NineBands& bands) {
         writeEmptyRowRecord(image.at<32>(channelAddress(n)));
     for (int n : {1, kChannelsPerBank + 1})
         writeInitialRecord(image.at<32>(channelAddress(n)), bands[kVhf].lower, bands);
-    for (std::uint32_t k = 0; k < kScanEdgeCount; ++k)
-        writeInitialRecord(image.at<32>(kScanEdges + kRecordSize * k), 0, bands);
+    for (int k = 0; k < kScanEdgeCount; ++k)
+        writeInitialRecord(image.at<32>(kScanEdgeRecords.at(k)), 0, bands);
 }
 
 // VFO record k rests on its band's lower limit; a disabled band's record on the built-in one.
@@ -109,7 +109,7 @@ void writeVfoRecords(MemoryImage& image, const NineBands& bands) {
             f = (k == kVhf || k == kUhf) ? bands[k].lower : kAbsoluteBands[k].lower;
         else
             f = k == 9 ? bands[kVhf].lower : bands[kUhf].lower;
-        writeInitialRecord(image.at<32>(kVfoRecords + kRecordSize * k), f, bands);
+        writeInitialRecord(image.at<32>(kVfoRecordArray.at(int(k))), f, bands);
     }
     const auto vfos = image.at(kVfoRecords, 9 * kRecordSize);
     std::copy(vfos.begin(), vfos.end(), image.at(kVfoCopy, 9 * kRecordSize).begin());
@@ -122,9 +122,10 @@ void writeBandVfoPairs(MemoryImage& image, const NineBands& bands) {
     const Frequency first[kBandPairCount] = {bands[kVhf].lower, bands[kVhf].lower,
                                              bands[kVhf].lower, bands[kVhf].lower,
                                              bands[kUhf].lower, bands[kVhf].lower};
-    for (std::uint32_t b = 0; b < kBandPairCount; ++b) {
-        writeInitialRecord(image.at<32>(kBandVfoPairs + 64 * b), first[b], bands);
-        writeInitialRecord(image.at<32>(kBandVfoPairs + 64 * b + 32), bands[kUhf].lower, bands);
+    for (int b = 0; b < kBandPairCount; ++b) {
+        const std::uint32_t pair = kBandVfoPairRecords.at(b);
+        writeInitialRecord(image.at<32>(pair), first[b], bands);
+        writeInitialRecord(image.at<32>(pair + kRecordSize), bands[kUhf].lower, bands);
     }
     for (int b = 0; b < kBandPairCount; ++b)
         writeBandSettingsRecord(image, b, bands);
@@ -132,8 +133,8 @@ void writeBandVfoPairs(MemoryImage& image, const NineBands& bands) {
 
 // Sixteen 2-Tone systems as the 2-Tone form shows a fresh one, and sixteen empty contacts.
 void writeTwoTone(MemoryImage& image) {
-    for (std::uint32_t s = 0; s < 16; ++s) {
-        const std::uint32_t r = kTwoToneSystems + 32 * s;
+    for (int s = 0; s < kTwoToneSystemRecords.count; ++s) {
+        const std::uint32_t r = kTwoToneSystemRecords.at(s);
         image.fill(r, 32, 0xFF);
         writeText(image.at(r, 6),
                   QStringLiteral("2T-S%1").arg(s + 1, 2, 10, QChar(u'0')).toLatin1().constData());
@@ -151,8 +152,8 @@ void writeTwoTone(MemoryImage& image) {
         image.setByte(r + 30, 0);    // reply wait Off
         image.setByte(r + 31, 10);   // auto reset 10 s
     }
-    for (std::uint32_t n = 0; n < 16; ++n) {
-        const std::uint32_t r = kTwoToneContacts + 16 * n;
+    for (int n = 0; n < kTwoToneContactRecords.count; ++n) {
+        const std::uint32_t r = kTwoToneContactRecords.at(n);
         image.fill(r, 16, 0xFF);
         image.setByte(r + 12, 0x00);
         image.setByte(r + 13, 0x01);
@@ -189,17 +190,17 @@ void writeFiveTone(MemoryImage& image) {
     image.setByte(0xD2AF, 0x00);
     image.setByte(0xD2C8, 0);  // decode response Off
     image.setByte(0xD2C9, 10); // auto reset 10 s
-    for (std::uint32_t n = 0; n < 16; ++n) {
-        const std::uint32_t r = 0xD2D0 + 32 * n;
+    for (int n = 0; n < kFiveToneContactRecords.count; ++n) {
+        const std::uint32_t r = kFiveToneContactRecords.at(n);
         if (n == 0)
             Digits::writeCode(image.at(r, 8), QStringLiteral("12345"), Digits::Code::Hex);
         writeText(image.at(r + 8, 6),
                   QStringLiteral("2T-S%1").arg(n + 1, 2, 10, QChar(u'0')).toLatin1().constData());
         image.setByte(r + 15, 0); // code type Off
     }
-    for (std::uint32_t m = 0; m < 8; ++m) {
-        image.setByte(0xD4D0 + 16 * m + 14, 0); // response Off
-        image.setByte(0xD4D0 + 16 * m + 15, 0); // type Select
+    for (int m = 0; m < kFiveToneInfoRecords.count; ++m) {
+        image.setByte(kFiveToneInfoRecords.at(m) + 14, 0); // response Off
+        image.setByte(kFiveToneInfoRecords.at(m) + 15, 0); // type Select
     }
 }
 

@@ -5,17 +5,32 @@
 // Addresses of the memory map that more than one part of the program needs.
 namespace ImageMap {
 
+// Equal records one after another: record i, counted from 0, at base + stride * i.
+struct RecordArray {
+    std::uint32_t base;
+    std::uint32_t stride;
+    int count;
+
+    constexpr std::uint32_t at(int index) const { return base + stride * std::uint32_t(index); }
+    // Record n counted from 1, as the forms number channels, contacts and entries.
+    constexpr std::uint32_t number(int n) const { return at(n - 1); }
+};
+
 constexpr std::uint32_t kRecordSize = 32;
 
 constexpr std::uint32_t kFiveToneCoefficients = 0x0060; // 16 x u16, from the 5-Tone tones
 constexpr std::uint32_t kTwoToneCoefficients = 0x0080;  // 64 x u16, from the 2-Tone tones
-constexpr std::uint32_t kBankA = 0x0100;                // channels 1..800
-constexpr std::uint32_t kBankB = 0x6500;                // channels 801..1600
+constexpr RecordArray kTwoToneCoefficientRecords{kTwoToneCoefficients, 8, 16};
+constexpr std::uint32_t kBankA = 0x0100; // channels 1..800
+constexpr std::uint32_t kBankB = 0x6500; // channels 801..1600
 constexpr int kChannelsPerBank = 800;
+constexpr RecordArray kChannels{kBankA, kRecordSize, 2 * kChannelsPerBank};
 constexpr std::uint32_t kScanEdges = 0xC900; // 10 records, L1 U1 .. L5 U5
-constexpr int kScanEdgeCount = 10;
+constexpr RecordArray kScanEdgeRecords{kScanEdges, kRecordSize, 10};
+constexpr int kScanEdgeCount = kScanEdgeRecords.count;
 constexpr std::uint32_t kVfoRecords = 0xCA40; // 11 records
-constexpr int kVfoCount = 11;
+constexpr RecordArray kVfoRecordArray{kVfoRecords, kRecordSize, 11};
+constexpr int kVfoCount = kVfoRecordArray.count;
 constexpr std::uint32_t kSettings = 0xCC00; // 64-byte settings record
 constexpr std::uint32_t kLeftPriorityChannel = 0xCC18;
 constexpr std::uint32_t kRightPriorityChannel = 0xCC1A;
@@ -26,30 +41,43 @@ constexpr std::uint32_t kAlarm = 0xCC70;
 constexpr std::uint32_t kEmiCode = 0xCC76;
 constexpr std::uint32_t kChannelBitmaps[6] = {0xCC80, 0xCD00, 0xCD80, 0xCE00, 0xCE80, 0xCF00};
 constexpr std::uint32_t kBitmapBytes = 100;
-constexpr std::uint32_t kTwoToneSystems = 0xCF80;  // 16 x 32 bytes
-constexpr std::uint32_t kTwoToneContacts = 0xD180; // 16 x 16 bytes
-constexpr std::uint32_t kFiveToneSystem = 0xD280;  // selected standard, 40 bytes
+constexpr std::uint32_t kTwoToneSystems = 0xCF80;
+constexpr RecordArray kTwoToneSystemRecords{kTwoToneSystems, 32, 16};
+constexpr std::uint32_t kTwoToneSystemTones = 16; // A-D tones, 4 x u16, in a system record
+constexpr std::uint32_t kTwoToneContacts = 0xD180;
+constexpr RecordArray kTwoToneContactRecords{kTwoToneContacts, 16, 16};
+constexpr std::uint32_t kFiveToneSystem = 0xD280; // selected standard, 40 bytes
 constexpr std::uint32_t kFiveToneTones = 0xD288;
+constexpr std::uint32_t kFiveTonePttIds = 0xD2B0; // begin and end ID, 8 digits each
+constexpr std::uint32_t kFiveToneSelfId = 0xD2C0;
+constexpr RecordArray kFiveToneContactRecords{0xD2D0, 32, 16};
+constexpr RecordArray kFiveToneInfoRecords{0xD4D0, 16, 8};
 constexpr std::uint32_t kDtmfSettings = 0xD6B0;
-constexpr std::uint32_t kDtmfCodeTable = 0xD760; // 16 x 24 bytes
-constexpr std::uint32_t kVfoCopy = 0xD8E0;       // copy of VFO records 0..8
-constexpr std::uint32_t kBandVfoPairs = 0xDA00;  // 6 x 64 bytes
-constexpr std::uint32_t kBandSettings = 0xDB80;  // 6 x 64 bytes
-constexpr int kBandPairCount = 6;
+constexpr RecordArray kDtmfPttIdRecords{0xD6E0, 32, 4};
+constexpr std::uint32_t kDtmfCodeTable = 0xD760;
+constexpr RecordArray kDtmfCodeRecords{kDtmfCodeTable, 24, 16};
+constexpr std::uint32_t kVfoCopy = 0xD8E0; // copy of VFO records 0..8
+constexpr std::uint32_t kBandVfoPairs = 0xDA00;
+constexpr RecordArray kBandVfoPairRecords{kBandVfoPairs, 64, 6}; // two channel records each
+constexpr std::uint32_t kBandSettings = 0xDB80;
+constexpr RecordArray kBandSettingsRecords{kBandSettings, 64, 6};
+constexpr int kBandPairCount = kBandVfoPairRecords.count;
 constexpr std::uint32_t kIdentity = 0xFF00;
 constexpr std::uint32_t kProgrammingDate = 0xFF28;
-constexpr std::uint32_t kBandLimits = 0xFF30; // 9 x 16 bytes
+constexpr std::uint32_t kBandLimits = 0xFF30;
+constexpr RecordArray kBandLimitRecords{kBandLimits, 16, 9}; // Rx lower, upper, Tx lower, upper
 
+// Channel n, 1..1600 (801..1600 are bank B).
 constexpr std::uint32_t channelAddress(int n) {
-    return 0x00E0 + kRecordSize * std::uint32_t(n);
+    return kChannels.number(n);
 }
 
 // PC block: sixteen 40-byte 5-Tone system records from offset 0x100.
-constexpr std::uint32_t kPcFiveToneSystems = 0x100;
 constexpr std::uint32_t kFiveToneRecordSize = 40;
-constexpr int kFiveToneSystemCount = 16;
+constexpr RecordArray kPcFiveToneRecords{0x100, kFiveToneRecordSize, 16};
+constexpr int kFiveToneSystemCount = kPcFiveToneRecords.count;
 constexpr std::uint32_t pcFiveToneSystem(int k) {
-    return kPcFiveToneSystems + kFiveToneRecordSize * std::uint32_t(k);
+    return kPcFiveToneRecords.at(k);
 }
 
 } // namespace ImageMap

@@ -109,7 +109,7 @@ void BandLimitTable::writeBack(MemoryImage& image, BandState& bands) {
     for (std::uint32_t b = 0; b < kBandCount; ++b) {
         const Row& row = rows_[b];
         for (std::uint32_t c = 0; c < 4; ++c)
-            Bcd::write32(image.at<4>(ImageMap::kBandLimits + 16 * b + 4 * c), row[c]);
+            Bcd::write32(image.at<4>(ImageMap::kBandLimitRecords.at(int(b)) + 4 * c), row[c]);
         bands.enabled[b] = kAbsoluteBands[b].contains(row[RxLower]);
         bands.nine[b] = {row[RxLower], row[RxUpper]};
     }

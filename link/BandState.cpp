@@ -32,7 +32,7 @@ void BandState::loadLimitsFromImage(const MemoryImage& image) {
 
 void BandState::deriveEnabledFlags(const MemoryImage& image) {
     for (std::uint32_t b = 0; b < kBandCount; ++b) {
-        const Frequency rxLower = Bcd::read32(image.at<4>(ImageMap::kBandLimits + 16 * b));
+        const Frequency rxLower = Bcd::read32(image.at<4>(ImageMap::kBandLimitRecords.at(int(b))));
         enabled[b] = kAbsoluteBands[b].contains(rxLower);
     }
     updateMainFlags();

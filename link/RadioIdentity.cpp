@@ -75,7 +75,7 @@ void RadioIdentity::writeEditable(MemoryImage& image, const QString& serialNumbe
 BandEdges readBandEdges(const MemoryImage& image, int band) {
     BandEdges edges{};
     for (std::uint32_t i = 0; i < 4; ++i) {
-        const auto bytes = image.at<4>(ImageMap::kBandLimits + 16 * std::uint32_t(band) + 4 * i);
+        const auto bytes = image.at<4>(ImageMap::kBandLimitRecords.at(band) + 4 * i);
         edges[i] = (bytes[3] == 0x00 || bytes[3] == 0xFF) ? 0 : Bcd::read32(bytes);
     }
     return edges;

@@ -28,8 +28,9 @@ QStringList delays() {
 // "Off" and the channels in use of a channel memory, by number.
 QStringList channelsInUse(const MemoryImage& image, std::uint32_t bank) {
     QStringList list = {QStringLiteral("Off")};
-    for (std::uint32_t n = 1; n <= 800; ++n)
-        if (!isEmptyRecord(image.at<32>(bank + 32 * (n - 1))))
+    const ImageMap::RecordArray channels{bank, ImageMap::kRecordSize, ImageMap::kChannelsPerBank};
+    for (int n = 1; n <= channels.count; ++n)
+        if (!isEmptyRecord(image.at<32>(channels.number(n))))
             list << QString::number(n);
     return list;
 }
