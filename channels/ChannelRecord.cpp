@@ -15,7 +15,8 @@ struct BitField {
     int width;
 };
 
-constexpr std::array<BitField, 23> kBitFields = {{
+// Indexed by ChannelField: entry i describes field i.
+constexpr std::array<BitField, std::size_t(ChannelField::kCount)> kBitFields = {{
     {ChannelField::TxPower, 12, 6, 2},
     {ChannelField::BeatShift, 12, 5, 1},
     {ChannelField::ReverseBackup, 12, 4, 1},
@@ -41,9 +42,20 @@ constexpr std::array<BitField, 23> kBitFields = {{
     {ChannelField::PttId, 21, 0, 8},
 }};
 
-const BitField& bitField(ChannelField field) {
-    return *std::find_if(kBitFields.begin(), kBitFields.end(),
-                         [field](const BitField& b) { return b.field == field; });
+// Every field has its entry, in enum order, inside the record's bytes.
+constexpr bool tableIsComplete() {
+    for (std::size_t i = 0; i < kBitFields.size(); ++i) {
+        const BitField& b = kBitFields[i];
+        if (std::size_t(b.field) != i || b.offset < 0 || b.offset >= 32 || b.width < 1 ||
+            b.shift + b.width > 8)
+            return false;
+    }
+    return true;
+}
+static_assert(tableIsComplete(), "the channel bit table must list every ChannelField in order");
+
+constexpr const BitField& bitField(ChannelField field) {
+    return kBitFields[std::size_t(field)];
 }
 
 bool printable(std::uint8_t c) {

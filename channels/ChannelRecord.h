@@ -34,6 +34,7 @@ enum class ChannelField {
     Am,              // +20 bit 4
     SignalingDecode, // +20 bits 3-0: entry number minus 1
     PttId,           // +21
+    kCount
 };
 
 using ConstRecord = std::span<const std::uint8_t, 32>;
