@@ -5,8 +5,10 @@
 #include "ChannelEditRules.h"
 #include "ChannelRules.h"
 #include "CharFilterValidator.h"
+#include "FieldGrid.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
+#include "ListHelpers.h"
 #include "MemoryImage.h"
 #include "Tones.h"
 
@@ -21,6 +23,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using ListHelpers::Match;
+using ListHelpers::selectByText;
+using ListHelpers::selectCode;
+
 namespace {
 
 constexpr int kChannels = 800;
@@ -30,14 +36,6 @@ QStringList numbers(int first, int last) {
     for (int i = first; i <= last; ++i)
         list << QString::number(i);
     return list;
-}
-
-void selectText(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
-}
-
-void selectCode(QComboBox* box, int code) {
-    box->setCurrentIndex(code < box->count() ? code : -1);
 }
 
 void setFilter(QLineEdit* edit, CharSet set, bool upperCase = false) {
@@ -53,6 +51,8 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
       form_(new QWidget) {
     setWindowTitle(QStringLiteral("Channel edit"));
     auto* grid = new QGridLayout(form_);
+    // The fields fill two columns below the channel number.
+    fields_ = std::make_unique<FieldGrid>(form_, grid, 2, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setColumnMinimumWidth(2, 12);
@@ -167,45 +167,31 @@ CChannelEditDialog::~CChannelEditDialog() {
 
 // --- Building -------------------------------------------------------------------------------
 
-namespace {
-// Places label and control in the next free cell of the two-column form, below the channel
-// number; controls that are never shown only get the form as parent.
-void place(QWidget* form, QWidget* label, QWidget* control, bool hidden) {
-    if (hidden) {
-        label->setParent(form);
-        control->setParent(form);
-        label->hide();
-        control->hide();
-        return;
-    }
-    auto* grid = static_cast<QGridLayout*>(form->layout());
-    const int index = grid->count() / 2 - 1; // pairs placed so far, less the channel row
-    grid->addWidget(label, index / 2 + 1, (index % 2) * 2);
-    grid->addWidget(control, index / 2 + 1, (index % 2) * 2 + 1);
+void CChannelEditDialog::place(const QString& label, QWidget* control, bool hidden) {
+    control->setAccessibleName(label);
+    if (hidden)
+        fields_->addHidden(control);
+    else if (qobject_cast<QCheckBox*>(control))
+        fields_->add(control);
+    else
+        fields_->add(label, control);
 }
-} // namespace
 
 QLineEdit* CChannelEditDialog::addEdit(const QString& label, int maxLength, CharSet set,
                                        bool hidden) {
     auto* edit = new QLineEdit;
-    edit->setAccessibleName(label);
     edit->setMaxLength(maxLength);
     setFilter(edit, set);
-    auto* text = new QLabel(label);
-    text->setBuddy(edit);
-    place(form_, text, edit, hidden);
+    place(label, edit, hidden);
     return edit;
 }
 
 QComboBox* CChannelEditDialog::addList(const QString& label, const QStringList& items,
                                        bool hidden) {
     auto* box = new QComboBox;
-    box->setAccessibleName(label);
     box->addItems(items);
     box->setCurrentIndex(-1);
-    auto* text = new QLabel(label);
-    text->setBuddy(box);
-    place(form_, text, box, hidden);
+    place(label, box, hidden);
     return box;
 }
 
@@ -213,8 +199,7 @@ QCheckBox* CChannelEditDialog::addCheck(const QString& label, bool hidden) {
     // The hidden backup flag carries the label "Reverse" on the radio's own form.
     auto* box =
         new QCheckBox(hidden && label == "Reverse backup" ? QStringLiteral("Reverse") : label);
-    box->setAccessibleName(label);
-    place(form_, new QWidget, box, hidden);
+    place(label, box, hidden);
     return box;
 }
 
@@ -244,8 +229,9 @@ void CChannelEditDialog::rebuildSteps() {
     const QString previous = step_->currentText();
     step_->clear();
     step_->addItems(ChannelEditRules::stepsFor(FrequencyText::toValue(rx_->text()), bands_));
-    const int at = step_->findText(previous);
-    step_->setCurrentIndex(at >= 0 ? at : step_->findText(QStringLiteral("12.5")));
+    selectByText(step_, previous, Match::Exact);
+    if (step_->currentIndex() < 0)
+        selectByText(step_, QStringLiteral("12.5"), Match::Exact);
 }
 
 // The modes decode type and option signaling allow; `wanted` stays chosen when allowed.
@@ -253,8 +239,9 @@ void CChannelEditDialog::rebuildSqlModes(const QString& wanted) {
     sqlMode_->clear();
     sqlMode_->addItems(
         ChannelEditRules::sqlModes(decodeType_->currentIndex(), signaling_->currentIndex()));
-    const int at = sqlMode_->findText(wanted);
-    sqlMode_->setCurrentIndex(at >= 0 ? at : 0);
+    selectByText(sqlMode_, wanted, Match::Exact);
+    if (sqlMode_->currentIndex() < 0)
+        sqlMode_->setCurrentIndex(0);
 }
 
 void CChannelEditDialog::updateEnabling() {
@@ -270,7 +257,7 @@ void CChannelEditDialog::fillDefaults() {
         if (box->currentIndex() >= 0 || box == ctcss_ || box == dcs_ || box->count() == 0)
             continue;
         if (box == txPower_)
-            selectText(box, QStringLiteral("High"));
+            selectByText(box, QStringLiteral("High"), Match::Exact);
         else if (box == step_)
             box->setCurrentIndex(std::min(6, box->count() - 1));
         else
@@ -291,7 +278,7 @@ void CChannelEditDialog::loadFields(ConstRecord r) {
         if (box->currentIndex() < 0)
             box->setCurrentIndex(0);
     selectCode(signalingDecode_, code(r, ChannelField::SignalingDecode));
-    selectText(step_, frequencyStepText(code(r, ChannelField::FrequencyStep)));
+    selectByText(step_, frequencyStepText(code(r, ChannelField::FrequencyStep)), Match::Exact);
     for (const CheckField& c : checks_)
         c.box->setChecked(code(r, c.field) == 1);
     name_->setText(name(r));

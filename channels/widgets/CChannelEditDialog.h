@@ -4,9 +4,11 @@
 #include "OptionTables.h"
 
 #include <QDialog>
+#include <memory>
 #include <vector>
 
 class BandState;
+class FieldGrid;
 class MemoryImage;
 class QCheckBox;
 class QComboBox;
@@ -44,6 +46,7 @@ private:
         ChannelField field;
     };
 
+    void place(const QString& label, QWidget* control, bool hidden);
     QComboBox* addList(const QString& label, const QStringList& items, bool hidden = false);
     QCheckBox* addCheck(const QString& label, bool hidden = false);
     QLineEdit* addEdit(const QString& label, int maxLength, CharSet set, bool hidden = false);
@@ -68,6 +71,7 @@ private:
     bool loading_ = false;
 
     QWidget* form_;
+    std::unique_ptr<FieldGrid> fields_;
     QLineEdit* number_;
     QToolButton* up_;
     QToolButton* down_;

@@ -6,17 +6,21 @@
 
 namespace ListHelpers {
 
-void selectByText(QComboBox* list, const QString& text) {
+namespace {
+QStringList itemsOf(const QComboBox* list) {
+    QStringList items;
     for (int i = 0; i < list->count(); ++i)
-        if (list->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            list->setCurrentIndex(i);
-            return;
-        }
-    list->setCurrentIndex(-1);
+        items << list->itemText(i);
+    return items;
+}
+} // namespace
+
+void selectByText(QComboBox* list, const QString& text, Match match) {
+    list->setCurrentIndex(ListChoice::indexOfText(itemsOf(list), text, match));
 }
 
 void selectCode(QComboBox* list, int code) {
-    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
+    list->setCurrentIndex(ListChoice::indexOfCode(itemsOf(list), code));
 }
 
 void ensureSelection(QComboBox* list, int fallback, bool byText) {

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "ListChoice.h"
+
 #include <QString>
 
 class QComboBox;
 
-// Choosing list entries the way every settings form does.
+// Choosing list entries the way every form does (see ListChoice for the rules).
 namespace ListHelpers {
 
-// The first entry whose text begins with `text`, ignoring case ("1" chooses "1.0"); with no
-// such entry the list is left without a choice.
-void selectByText(QComboBox* list, const QString& text);
+using ListChoice::Match;
+
+// With Match::Prefix the first entry whose text begins with `text`, ignoring case ("1" chooses
+// "1.0"); with Match::Exact the entry equal to it. With no such entry the list is left without
+// a choice.
+void selectByText(QComboBox* list, const QString& text, Match match = Match::Prefix);
 
 // The entry at `code`, or no choice when the list has no such entry.
 void selectCode(QComboBox* list, int code);

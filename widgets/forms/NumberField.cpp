@@ -1,10 +1,8 @@
 #include "NumberField.h"
 
-#include "DecimalText.h"
-
 #include <QLineEdit>
 
-NumberField::NumberField(const QString& accessibleName, const Rule& rule, QWidget* parent)
+NumberField::NumberField(const QString& accessibleName, const NumberRule& rule, QWidget* parent)
     : QAbstractSpinBox(parent), rule_(rule) {
     setAccessibleName(accessibleName);
     // The character limit is for typing (see validate): the words shown for 0 may be longer.
@@ -32,37 +30,22 @@ QValidator::State NumberField::validate(QString& input, int& pos) const {
 }
 
 int NumberField::number() const {
-    return rule_.tenths ? tenthsFieldValue(text()) : intFieldValue(text());
+    return NumberText::value(rule_, text());
 }
 
 void NumberField::setNumber(int value) {
-    lineEdit()->setText(rule_.tenths ? DecimalText::format(value, 1) : QString::number(value));
+    lineEdit()->setText(NumberText::printed(rule_, value));
     normalize();
 }
 
 void NumberField::normalize() {
-    const QString t = text();
-    QString shown;
-    if (rule_.clamp) {
-        const int v = std::clamp(number(), rule_.minimum, rule_.maximum);
-        shown = v == 0 && rule_.zeroText ? *rule_.zeroText
-                                         : DecimalText::format(v, rule_.tenths ? 1 : 0);
-    } else if (rule_.tenths) {
-        shown =
-            normalizeTenthsField(t, {rule_.minimum, rule_.maximum, rule_.fallback, rule_.zeroText});
-    } else {
-        shown = normalizeIntField(
-            t, {rule_.minimum, rule_.maximum, rule_.fallback, rule_.step, rule_.zeroText});
-    }
-    if (shown != t)
+    const QString shown = NumberText::normalized(rule_, text());
+    if (shown != text())
         lineEdit()->setText(shown);
 }
 
 void NumberField::stepBy(int steps) {
-    const SpinRange range{rule_.minimum, rule_.maximum, rule_.spinLowText};
-    const int delta = steps * rule_.spinUnit;
-    lineEdit()->setText(rule_.tenths ? spinTenthsStep(text(), delta, range)
-                                     : spinIntStep(text(), delta, range));
+    lineEdit()->setText(NumberText::stepped(rule_, text(), steps));
 }
 
 QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {

@@ -1,33 +1,15 @@
 #pragma once
 
-#include "FieldNormalizers.h"
+#include "NumberRule.h"
 
 #include <QAbstractSpinBox>
-#include <optional>
 
-// A number edit field with an optional spin: integers or tenths, a range, a value taken when
-// the text is empty or out of range (or, for clamping fields, the nearest limit), a step it is
-// cut down to, and a text shown for 0 ("Off", "Continuous"). It corrects itself when it loses
-// the focus and whenever its form asks before storing; its arrows step with wrap-around and,
-// held down, in larger steps aligned to their size.
+// A number edit field with an optional spin, as its rule describes it. It corrects itself when
+// it loses the focus and whenever its form asks before storing.
 class NumberField : public QAbstractSpinBox {
     Q_OBJECT
 public:
-    struct Rule {
-        bool tenths = false;
-        int minimum = 0;
-        int maximum = 0;
-        int fallback = 0;
-        int step = 1;                       // values are cut down to multiples (integers)
-        bool clamp = false;                 // out of range: the nearest limit, not the fallback
-        std::optional<QString> zeroText = std::nullopt;    // the leave-field text for 0
-        std::optional<QString> spinLowText = std::nullopt; // the arrows' text for the minimum
-        int spinUnit = 1;                   // one arrow press, in the field's units
-        bool arrows = true;
-        int maxLength = 3;
-    };
-
-    NumberField(const QString& accessibleName, const Rule& rule, QWidget* parent = nullptr);
+    NumberField(const QString& accessibleName, const NumberRule& rule, QWidget* parent = nullptr);
 
     // The stored number printed into the field ("%d", or tenths with "%.1f"), then corrected.
     void setNumber(int value);
@@ -46,5 +28,5 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    Rule rule_;
+    NumberRule rule_;
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "CSettingsPage.h"
+#include "FieldBinder.h"
+
+// A page whose fields are one table of descriptions, laid out `columns` pairs a row. It loads
+// and stores its fields through its binder; pages with cross-field rules connect them to the
+// binder's controls.
+class CFieldPage : public CSettingsPage {
+    Q_OBJECT
+public:
+    enum class Width { Stretched, Natural }; // whether the controls fill the page's width
+
+    CFieldPage(MemoryImage& image, const std::vector<FieldDescription>& fields, int columns,
+               Width width, QWidget* parent = nullptr);
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+    FieldBinder& binder() { return binder_; }
+
+private:
+    FieldBinder binder_;
+};

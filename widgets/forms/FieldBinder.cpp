@@ -1,0 +1,118 @@
+#include "FieldBinder.h"
+
+#include "CharFilterValidator.h"
+#include "FieldCodecs.h"
+#include "FieldGrid.h"
+#include "NumberField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+FieldBinder::FieldBinder(const std::vector<FieldDescription>& fields, const MemoryImage& image)
+    : fields_(fields) {
+    for (const FieldDescription& f : fields_) {
+        items_.push_back(Fields::items(f, image));
+        controls_.push_back(makeControl(f, items_.back()));
+    }
+}
+
+QWidget* FieldBinder::makeControl(const FieldDescription& f, const QStringList& items) const {
+    const QString label = QString::fromLatin1(f.label);
+    QWidget* control = nullptr;
+    switch (f.codec->control) {
+    case FieldControl::List: {
+        auto* list = new QComboBox;
+        list->addItems(items);
+        control = list;
+        break;
+    }
+    case FieldControl::Number:
+        return new NumberField(label, f.number);
+    case FieldControl::Check:
+        control = new QCheckBox(label);
+        break;
+    case FieldControl::Text: {
+        auto* edit = new QLineEdit;
+        edit->setMaxLength(f.width);
+        if (f.chars) {
+            const CharSet set = *f.chars;
+            edit->setValidator(new CharFilterValidator([set](QChar c) { return accepts(set, c); },
+                                                       f.upperCase, edit));
+        }
+        control = edit;
+        break;
+    }
+    }
+    control->setAccessibleName(label);
+    return control;
+}
+
+void FieldBinder::place(FieldGrid& grid) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        QWidget* control = controls_[i];
+        if (fields_[i].hidden)
+            grid.addHidden(control);
+        else if (fields_[i].codec->control == FieldControl::Check)
+            grid.add(control);
+        else
+            grid.add(QString::fromLatin1(fields_[i].label), control);
+    }
+}
+
+FieldValue FieldBinder::value(std::size_t i) const {
+    QWidget* c = controls_[i];
+    switch (fields_[i].codec->control) {
+    case FieldControl::List:
+        return {static_cast<QComboBox*>(c)->currentIndex(), {}};
+    case FieldControl::Number:
+        return {-1, static_cast<NumberField*>(c)->text()};
+    case FieldControl::Check:
+        return {static_cast<QCheckBox*>(c)->isChecked() ? 1 : 0, {}};
+    case FieldControl::Text:
+        break;
+    }
+    return {-1, static_cast<QLineEdit*>(c)->text()};
+}
+
+void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
+    QWidget* c = controls_[i];
+    switch (fields_[i].codec->control) {
+    case FieldControl::List:
+        static_cast<QComboBox*>(c)->setCurrentIndex(v.index);
+        break;
+    case FieldControl::Number:
+        if (auto* edit = static_cast<NumberField*>(c)->editor(); edit->text() != v.text)
+            edit->setText(v.text);
+        break;
+    case FieldControl::Check:
+        static_cast<QCheckBox*>(c)->setChecked(v.index > 0);
+        break;
+    case FieldControl::Text:
+        static_cast<QLineEdit*>(c)->setText(v.text);
+        break;
+    }
+}
+
+void FieldBinder::load(const MemoryImage& image, std::uint32_t base) {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        setValue(i, Fields::load(fields_[i], items_[i], image, base));
+}
+
+void FieldBinder::fallbackStep() {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        setValue(i, Fields::withFallback(fields_[i], items_[i], value(i)));
+}
+
+void FieldBinder::store(MemoryImage& image, std::uint32_t base) {
+    fallbackStep();
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        Fields::store(fields_[i], items_[i], value(i), image, base);
+}
+
+QWidget* FieldBinder::control(const char* label) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (qstrcmp(fields_[i].label, label) == 0)
+            return controls_[i];
+    return nullptr;
+}

@@ -1,0 +1,31 @@
+#include "FieldGrid.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+FieldGrid::FieldGrid(QWidget* owner, QGridLayout* grid, int columns, int firstRow)
+    : owner_(owner), grid_(grid), columns_(columns), firstRow_(firstRow) {}
+
+void FieldGrid::add(const QString& label, QWidget* control) {
+    auto* text = new QLabel(label);
+    text->setBuddy(control);
+    place(text, control);
+}
+
+void FieldGrid::add(QWidget* control) {
+    place(nullptr, control);
+}
+
+void FieldGrid::addHidden(QWidget* control) {
+    control->setParent(owner_);
+    control->hide();
+}
+
+void FieldGrid::place(QWidget* label, QWidget* control) {
+    const int row = firstRow_ + placed_ / columns_;
+    const int column = (placed_ % columns_) * 2;
+    if (label)
+        grid_->addWidget(label, row, column);
+    grid_->addWidget(control, row, column + 1);
+    ++placed_;
+}
