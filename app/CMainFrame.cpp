@@ -1,16 +1,11 @@
 #include "CMainFrame.h"
 
 #include "AppConfig.h"
-#include "BandState.h"
 #include "CBaseFormView.h"
 #include "CMyChildFrame.h"
 #include "CProgramView.h"
-#include "ChannelRules.h"
 #include "CloneProgressDialog.h"
-#include "DataFile.h"
-#include "DefaultData.h"
-#include "FormCatalog.h"
-#include "FrequencyRangeDialog.h"
+#include "Document.h"
 #include "ImageMap.h"
 #include "PortDialog.h"
 
@@ -40,13 +35,7 @@
 namespace {
 
 const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
-// The tree's items are matched in this order.
-const QStringList kTreeCommands = {"Model", "Frequency range", "Channel setting", "Basic setting",
-                                   "DTMF",  "2Tone",           "5Tone",           "Scan channel",
-                                   "VFO"};
-const QStringList kTreeItems = {"Channel setting", "VFO",   "Scan channel",
-                                "Basic setting",   "DTMF",  "2Tone",
-                                "5Tone",           "Model", "Frequency range"};
+const QString kChannelSetting = QStringLiteral("Channel setting");
 
 QIcon themed(const char* name, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QLatin1String(name), QApplication::style()->standardIcon(fallback));
@@ -54,8 +43,8 @@ QIcon themed(const char* name, QStyle::StandardPixmap fallback) {
 
 } // namespace
 
-CMainFrame::CMainFrame(MemoryImage& image, BandState& bands, AppConfig& config, QWidget* parent)
-    : QMainWindow(parent), image_(image), bands_(bands), config_(config), mdi_(new QMdiArea) {
+CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
+    : QMainWindow(parent), document_(document), config_(config), mdi_(new QMdiArea) {
     setObjectName(QStringLiteral("CMainFrame"));
     // Each form opens at its own size, even over the maximized channel window.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
@@ -69,8 +58,9 @@ CMainFrame::CMainFrame(MemoryImage& image, BandState& bands, AppConfig& config, 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
 
-    loadDefaultData(image_, config_.paths.defaultDataFile, bands_.nine);
-    openForm(QStringLiteral("Channel setting"));
+    document_.setSuggestedName(config_.suggestedFileName());
+    document_.loadDefault(config_.paths.defaultDataFile);
+    openForm(kChannelSetting);
     markClean();
 
     // Edits reach the image when a form stores; the title follows within a moment.
@@ -98,11 +88,11 @@ void CMainFrame::buildMenusAndToolbar() {
     add(file, QStringLiteral("Save &As(&A)..."), &CMainFrame::saveAs);
     file->addSeparator();
     file->addAction(QStringLiteral("Import channels..."), this, [this] {
-        if (openForm(QStringLiteral("Channel setting")))
+        if (openForm(kChannelSetting))
             activeChannelTable()->importChannelsCommand();
     });
     file->addAction(QStringLiteral("Export channels..."), this, [this] {
-        if (openForm(QStringLiteral("Channel setting")))
+        if (openForm(kChannelSetting))
             activeChannelTable()->exportChannelsCommand();
     });
     file->addSeparator();
@@ -119,11 +109,11 @@ void CMainFrame::buildMenusAndToolbar() {
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit(&X)"), this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    for (const QString& name : kTreeItems) {
-        QAction* a = edit->addAction(name, this, [this, name] { runCommand(name); });
-        const FormEntry* form = findForm(name);
-        a->setEnabled(name == "Frequency range" || (form && form->make));
+    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    for (const CommandEntry* command : editMenuCommands()) {
+        QAction* a =
+            editMenu_->addAction(command->text, this, [this, command] { runCommand(*command); });
+        a->setEnabled(command->built());
     }
 
     QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
@@ -200,8 +190,8 @@ void CMainFrame::buildTreeBar() {
     tree_->setAccessibleName(QStringLiteral("Tree Bar"));
     tree_->setHeaderHidden(true);
     auto* root = new QTreeWidgetItem(tree_, {config_.modelName});
-    for (const QString& name : kTreeItems)
-        new QTreeWidgetItem(root, {name});
+    for (const CommandEntry* command : treeCommands())
+        new QTreeWidgetItem(root, {command->text});
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { treeClicked(item); });
@@ -240,14 +230,14 @@ QMdiSubWindow* CMainFrame::openForm(const QString& name) {
         mdi_->setActiveSubWindow(existing);
         return existing;
     }
-    const FormEntry* entry = findForm(name);
-    if (!entry || !entry->make)
+    const CommandEntry* entry = findCommand(name);
+    if (!entry || entry->kind != CommandKind::FormWindow || !entry->makeForm)
         return nullptr;
     // The window being left stores before the new form loads itself as it is made.
     if (activeChild_)
         if (auto* frame = qobject_cast<CMyChildFrame*>(activeChild_->widget()))
             frame->view()->SaveToImage();
-    CBaseFormView* view = entry->make(image_, bands_);
+    CBaseFormView* view = entry->makeForm(document_);
     auto* frame = new CMyChildFrame(view, entry->helpContext);
     QMdiSubWindow* window = mdi_->addSubWindow(frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -257,8 +247,8 @@ QMdiSubWindow* CMainFrame::openForm(const QString& name) {
     connect(frame, &CMyChildFrame::closeRequested, window, &QWidget::close);
     connect(frame, &CMyChildFrame::helpRequested, this, &CMainFrame::help);
     window->installEventFilter(this); // a closing window stores first
-    activeChild_ = window;              // already loaded: its activation needs no reload
-    if (name == "Channel setting")
+    activeChild_ = window;            // already loaded: its activation needs no reload
+    if (entry->maximized)
         window->showMaximized();
     else
         window->show();
@@ -288,7 +278,12 @@ void CMainFrame::childActivated(QMdiSubWindow* window) {
 void CMainFrame::storeAllForms() {
     for (CMyChildFrame* frame : childFrames())
         frame->view()->SaveToImage();
-    image_.setBits(ImageMap::kStorageFlags, 0, 2, 0);
+    document_.image().setBits(ImageMap::kStorageFlags, 0, 2, 0);
+}
+
+void CMainFrame::reloadForm(const QString& text) {
+    if (QMdiSubWindow* w = formWindow(text))
+        qobject_cast<CMyChildFrame*>(w->widget())->view()->LoadFromImage();
 }
 
 void CMainFrame::reloadAllForms() {
@@ -304,38 +299,30 @@ CProgramView* CMainFrame::activeChannelTable() const {
     return frame ? qobject_cast<CProgramView*>(frame->view()) : nullptr;
 }
 
-void CMainFrame::runCommand(const QString& name) {
-    if (name == "Frequency range")
-        frequencyRange();
-    else
-        openForm(name);
+void CMainFrame::runCommand(const CommandEntry& command) {
+    if (command.kind == CommandKind::FormWindow)
+        openForm(command.text);
+    else if (command.run)
+        command.run(*this);
 }
 
 void CMainFrame::treeClicked(QTreeWidgetItem* item) {
     if (!item || !item->parent())
         return; // the root does nothing
-    for (const QString& command : kTreeCommands)
-        if (item->text(0) == command) {
-            runCommand(command);
-            return;
-        }
+    if (const CommandEntry* command = findCommand(item->text(0)))
+        runCommand(*command);
 }
 
 // --- Modified state -------------------------------------------------------------------------
 
 void CMainFrame::markClean() {
     storeAllForms();
-    baseline_ = image_;
+    document_.markClean();
     updateTitle();
 }
 
 bool CMainFrame::isModified() {
-    return !(image_ == baseline_);
-}
-
-QString CMainFrame::documentName() const {
-    return config_.currentDataFile.isEmpty() ? config_.suggestedFileName()
-                                             : QFileInfo(config_.currentDataFile).fileName();
+    return document_.isModified();
 }
 
 void CMainFrame::updateTitle() {
@@ -343,8 +330,8 @@ void CMainFrame::updateTitle() {
     if (theCloneFlags().busy)
         return;
     QString title = config_.modelForTitle();
-    if (!config_.currentDataFile.isEmpty())
-        title += QStringLiteral(" [ ") + config_.currentDataFile + QStringLiteral(" ]");
+    if (!document_.path().isEmpty())
+        title += QStringLiteral(" [ ") + document_.path() + QStringLiteral(" ]");
     if (isModified())
         title += QStringLiteral(" *");
     if (documentTitle_ != title) {
@@ -360,7 +347,7 @@ bool CMainFrame::maybeSave() {
         return true;
     const auto answer = QMessageBox::question(
         this, QApplication::applicationDisplayName(),
-        QStringLiteral("Save changes to %1?").arg(documentName()),
+        QStringLiteral("Save changes to %1?").arg(document_.displayName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Cancel)
         return false;
@@ -409,8 +396,7 @@ void CMainFrame::newData() {
                               QStringLiteral("Clear all data! \ncontinue?"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    loadDefaultData(image_, config_.paths.defaultDataFile, bands_.nine);
-    config_.currentDataFile.clear();
+    document_.loadDefault(config_.paths.defaultDataFile);
     reloadAllForms();
     markClean();
 }
@@ -427,25 +413,23 @@ void CMainFrame::openData() {
 }
 
 bool CMainFrame::openPath(const QString& path) {
-    const Result result = openDataFile(path, image_);
+    const Result result = document_.open(path);
     if (!result.ok) {
         showFileError(result.message);
         return false;
     }
-    bands_.loadLimitsFromImage(image_);
     reloadAllForms();
-    config_.currentDataFile = QFileInfo(path).absoluteFilePath();
     if (mdi_->subWindowList().isEmpty())
-        openForm(QStringLiteral("Channel setting"));
+        openForm(kChannelSetting);
     rememberFile(path);
     markClean();
     return true;
 }
 
 bool CMainFrame::save() {
-    if (config_.currentDataFile.isEmpty())
+    if (document_.path().isEmpty())
         return saveAs();
-    return saveToPath(config_.currentDataFile);
+    return saveToPath(document_.path());
 }
 
 bool CMainFrame::saveAs() {
@@ -453,7 +437,7 @@ bool CMainFrame::saveAs() {
     QFileDialog dialog(this, QStringLiteral("Save As"), config_.paths.dataFolder, kFileFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
-    dialog.selectFile(config_.suggestedFileName());
+    dialog.selectFile(document_.suggestedName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     return saveToPath(dialog.selectedFiles().first());
@@ -461,12 +445,11 @@ bool CMainFrame::saveAs() {
 
 bool CMainFrame::saveToPath(const QString& path) {
     storeAllForms();
-    const Result result = saveDataFile(path, image_);
+    const Result result = document_.saveAs(path);
     if (!result.ok) {
         showFileError(result.message);
         return false;
     }
-    config_.currentDataFile = QFileInfo(path).absoluteFilePath();
     rememberFile(path);
     markClean();
     return true;
@@ -485,15 +468,15 @@ bool CMainFrame::readRadio() {
         return ok;
     }
     storeAllForms();
-    CloneProgressDialog dialog(CloneDirection::Read, config_.portName, image_, theCloneFlags(),
-                               this);
+    CloneProgressDialog dialog(CloneDirection::Read, config_.portName, document_.image(),
+                               theCloneFlags(), this);
     dialog.exec();
     if (!dialog.succeeded())
         return false;
-    bands_.loadLimitsFromImage(image_);
+    document_.bands().loadLimitsFromImage(document_.image());
     reloadAllForms();
     if (mdi_->subWindowList().isEmpty())
-        openForm(QStringLiteral("Channel setting"));
+        openForm(kChannelSetting);
     markClean();
     return true;
 }
@@ -502,8 +485,8 @@ bool CMainFrame::writeRadio() {
     if (CProgramView* table = activeChannelTable())
         return table->writeToRadio(config_.portName);
     storeAllForms();
-    CloneProgressDialog dialog(CloneDirection::Write, config_.portName, image_, theCloneFlags(),
-                               this);
+    CloneProgressDialog dialog(CloneDirection::Write, config_.portName, document_.image(),
+                               theCloneFlags(), this);
     dialog.exec();
     return dialog.succeeded();
 }
@@ -518,12 +501,7 @@ void CMainFrame::choosePort() {
 }
 
 void CMainFrame::frequencyRange() {
-    storeAllForms();
-    FrequencyRangeDialog dialog(image_, bands_, this);
-    dialog.exec();
-    ChannelRules::clearChannelsOutsideBands(image_, bands_);
-    if (QMdiSubWindow* w = formWindow(QStringLiteral("Channel setting")))
-        qobject_cast<CMyChildFrame*>(w->widget())->view()->LoadFromImage();
+    runCommand(*findCommand(QStringLiteral("Frequency range")));
 }
 
 void CMainFrame::about() {

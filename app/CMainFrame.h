@@ -1,13 +1,11 @@
 #pragma once
 
-#include "CloneEngine.h"
-#include "MemoryImage.h"
+#include "CommandRegistry.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 class AppConfig;
-class BandState;
 class CBaseFormView;
 class CMyChildFrame;
 class CProgramView;
@@ -19,15 +17,14 @@ class QMdiSubWindow;
 class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
-struct FormEntry;
 
 // The main window: menus, toolbar, status bar, the "Tree Bar" with the navigation tree, and one
 // child window per form. It owns no radio data; it decides when the forms load from and store
 // into the image, and it runs the file, radio, port and help commands.
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public CommandHost {
     Q_OBJECT
 public:
-    CMainFrame(MemoryImage& image, BandState& bands, AppConfig& config, QWidget* parent = nullptr);
+    CMainFrame(Document& document, AppConfig& config, QWidget* parent = nullptr);
 
     // Opens the form's window, or activates it when it exists. Null for a form not built yet.
     QMdiSubWindow* openForm(const QString& name);
@@ -36,9 +33,15 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     QTreeWidget* tree() const { return tree_; }
     QAction* action(const QString& text) const;
+    QMenu* editMenu() const { return editMenu_; }
 
-    void storeAllForms();
+    // What the commands ask of the main window.
+    Document& document() override { return document_; }
+    QWidget* dialogParent() override { return this; }
+    void storeAllForms() override;
+    void reloadForm(const QString& text) override;
     void reloadAllForms();
+    void runCommand(const CommandEntry& command);
 
     // The file and radio commands; the *Path variants skip the file dialogs.
     void newData();
@@ -69,7 +72,6 @@ private:
     void buildTreeBar();
     void treeClicked(QTreeWidgetItem* item);
     void childActivated(QMdiSubWindow* window);
-    void runCommand(const QString& name);
     CProgramView* activeChannelTable() const;
     bool maybeSave();
     void markClean();
@@ -77,13 +79,11 @@ private:
     void updateRecentMenu();
     void rememberFile(const QString& path);
     void showFileError(const QString& message);
-    QString documentName() const;
 
-    MemoryImage& image_;
-    BandState& bands_;
+    Document& document_;
     AppConfig& config_;
-    MemoryImage baseline_;
     QMdiArea* mdi_;
+    QMenu* editMenu_ = nullptr;
     QDockWidget* treeBar_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     QLabel* comPane_ = nullptr;

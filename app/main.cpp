@@ -1,7 +1,6 @@
 #include "AppConfig.h"
-#include "BandState.h"
 #include "CMainFrame.h"
-#include "MemoryImage.h"
+#include "Document.h"
 #include "StartUp.h"
 
 #include <QApplication>
@@ -30,7 +29,8 @@ int main(int argc, char* argv[]) {
     startUpProgram(QCoreApplication::applicationDirPath());
     QApplication::setApplicationDisplayName(theConfig().modelName);
 
-    CMainFrame frame(theImage(), theBandState(), theConfig());
+    Document document;
+    CMainFrame frame(document, theConfig());
     frame.show();
     if (!parser.positionalArguments().isEmpty())
         frame.openPath(parser.positionalArguments().first());

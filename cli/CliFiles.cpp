@@ -1,31 +1,27 @@
 #include "CliFiles.h"
 
-#include "DataFile.h"
-#include "MemoryImage.h"
+#include "Document.h"
 
-bool loadForCommand(const QString& path, MemoryImage& image, CliStreams& io) {
-    const Result result = openDataFile(path, image);
-    if (!result.ok)
+#include <QCommandLineOption>
+
+bool openForCommand(const QString& path, Document& document, CliStreams& io) {
+    const Result result = document.open(path);
+    if (!result.ok) {
         io.err << "duoband-cli: " << result.message << "\n";
-    return result.ok;
-}
-
-bool saveForCommand(const QString& path, const MemoryImage& image, CliStreams& io) {
-    const Result result = saveDataFile(path, image);
-    if (!result.ok)
-        io.err << "duoband-cli: " << result.message << "\n";
-    return result.ok;
-}
-
-bool takeOutputOption(QStringList& args, QString& output) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" || args[i] == "--output") {
-            if (i + 1 >= args.size())
-                return false;
-            output = args[i + 1];
-            args.remove(i, 2);
-            return true;
-        }
+        return false;
     }
+    document.bands().deriveEnabledFlags(document.image());
     return true;
+}
+
+bool saveForCommand(const QString& path, Document& document, CliStreams& io) {
+    const Result result = document.saveAs(path);
+    if (!result.ok)
+        io.err << "duoband-cli: " << result.message << "\n";
+    return result.ok;
+}
+
+QCommandLineOption outputOption(const QString& what) {
+    return QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")}, what,
+                              QStringLiteral("FILE"));
 }

@@ -2,12 +2,14 @@
 
 #include "Command.h"
 
-class MemoryImage;
+class Document;
+class QCommandLineOption;
 
-// Loads a data file for a command, reporting a failure on stderr. Returns false on failure.
-bool loadForCommand(const QString& path, MemoryImage& image, CliStreams& io);
-// Saves a data file for a command (atomically), reporting a failure on stderr.
-bool saveForCommand(const QString& path, const MemoryImage& image, CliStreams& io);
+// Opens a data file into the document for a command, reporting a failure on stderr. The band
+// state is the file's, enabled bands included. Returns false on failure.
+bool openForCommand(const QString& path, Document& document, CliStreams& io);
+// Saves the document for a command (atomically), reporting a failure on stderr.
+bool saveForCommand(const QString& path, Document& document, CliStreams& io);
 
-// Splits "-o FILE" / "--output FILE" off the arguments. Returns false on a dangling option.
-bool takeOutputOption(QStringList& args, QString& output);
+// The "-o FILE" option of the verbs that write a file.
+QCommandLineOption outputOption(const QString& what);

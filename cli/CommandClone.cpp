@@ -1,35 +1,19 @@
 #include "CliFiles.h"
 #include "CloneEngine.h"
-#include "DataFile.h"
+#include "Document.h"
 #include "FactoryDefault.h"
 #include "MemoryImage.h"
 #include "QtSerialLink.h"
 #include "Terminal.h"
 
+#include <QCommandLineParser>
+
 namespace {
 
 struct CloneArgs {
     QString port;
-    QString code;
-    bool hasCode = false;
-    QStringList rest;
+    std::optional<QString> code;
 };
-
-// Takes "--port P" and "--code C" out of the arguments; false on a dangling option.
-bool parseCloneArgs(QStringList args, CloneArgs& out) {
-    while (!args.isEmpty()) {
-        const QString a = args.takeFirst();
-        if (a == "--port" || a == "--code") {
-            if (args.isEmpty())
-                return false;
-            (a == "--port" ? out.port : out.code) = args.takeFirst();
-            out.hasCode = out.hasCode || a == "--code";
-        } else {
-            out.rest << a;
-        }
-    }
-    return true;
-}
 
 CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImage& image,
                      CliStreams& io) {
@@ -39,7 +23,7 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
         hooks.progress = [what](int done, int total) { Terminal::drawProgress(what, done, total); };
     bool noTerminal = false;
     hooks.askAccessCode = [&]() -> std::optional<QString> {
-        if (args.hasCode)
+        if (args.code)
             return args.code;
         auto answer = Terminal::askHidden(QStringLiteral("The radio is read protected. Access "
                                                          "code: "));
@@ -64,39 +48,59 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
     return report;
 }
 
+// The options both transfers take, parsed with the verb's own; an exit code when the verb is done.
+std::optional<int> parseClone(QCommandLineParser& parser, const char* verb, const QStringList& args,
+                              CliStreams& io, CloneArgs& clone) {
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("The serial port, or any device path."),
+                                  QStringLiteral("PORT"));
+    const QCommandLineOption code(
+        QStringLiteral("code"),
+        QStringLiteral("The access code of a read protected radio (asked for when missing)."),
+        QStringLiteral("CODE"));
+    parser.addOptions({port, code});
+    if (const auto done = parseVerb(parser, verb, args, io))
+        return done;
+    clone.port = parser.value(port);
+    if (parser.isSet(code))
+        clone.code = parser.value(code);
+    return std::nullopt;
+}
+
 } // namespace
 
-int runRead(const QStringList& arguments, CliStreams& io) {
-    CloneArgs args;
-    QStringList rest;
-    QString output;
-    if (!parseCloneArgs(arguments, args))
-        return usageError(io, "read", QStringLiteral("an option lacks its value"));
-    rest = args.rest;
-    if (!takeOutputOption(rest, output) || output.isEmpty())
+int runRead(const QStringList& args, CliStreams& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
+    parser.addOption(output);
+    CloneArgs clone;
+    if (const auto done = parseClone(parser, "read", args, io, clone))
+        return *done;
+    if (parser.value(output).isEmpty())
         return usageError(io, "read", QStringLiteral("the output file is missing"));
-    if (args.port.isEmpty() || !rest.isEmpty())
+    if (clone.port.isEmpty() || !parser.positionalArguments().isEmpty())
         return usageError(io, "read", QStringLiteral("give --port and -o"));
     // The radio's memory lands in the factory default; the file is written only after the
     // whole read, so a failed read never touches an existing file.
-    MemoryImage image = buildFactoryDefault();
-    if (!runClone(CloneDirection::Read, args, image, io).ok)
+    Document document;
+    document.image() = buildFactoryDefault();
+    if (!runClone(CloneDirection::Read, clone, document.image(), io).ok)
         return kExitFailure;
-    return saveForCommand(output, image, io) ? kExitOk : kExitFailure;
+    return saveForCommand(parser.value(output), document, io) ? kExitOk : kExitFailure;
 }
 
-int runWrite(const QStringList& arguments, CliStreams& io) {
-    CloneArgs args;
-    if (!parseCloneArgs(arguments, args))
-        return usageError(io, "write", QStringLiteral("an option lacks its value"));
-    if (args.port.isEmpty() || args.rest.size() != 1)
+int runWrite(const QStringList& args, CliStreams& io) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file to send."));
+    CloneArgs clone;
+    if (const auto done = parseClone(parser, "write", args, io, clone))
+        return *done;
+    const QStringList files = parser.positionalArguments();
+    if (clone.port.isEmpty() || files.size() != 1)
         return usageError(io, "write", QStringLiteral("give --port and one data file"));
-    MemoryImage image;
-    const Result loaded = loadDataFile(args.rest.first(), image);
-    if (!loaded.ok) {
-        io.err << "duoband-cli: " << loaded.message << "\n";
+    Document document;
+    if (!openForCommand(files.first(), document, io))
         return kExitFailure;
-    }
     // The date stamp goes into this copy only: the file stays as it is.
-    return runClone(CloneDirection::Write, args, image, io).ok ? kExitOk : kExitFailure;
+    return runClone(CloneDirection::Write, clone, document.image(), io).ok ? kExitOk : kExitFailure;
 }

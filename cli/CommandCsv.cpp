@@ -1,71 +1,83 @@
-#include "BandState.h"
 #include "ChannelCsv.h"
 #include "CliFiles.h"
-#include "MemoryImage.h"
+#include "Document.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QSaveFile>
 
-int runExport(const QStringList& arguments, CliStreams& io) {
-    QStringList args = arguments;
-    QString output;
-    CsvDialect dialect = CsvDialect::Native;
-    if (!takeOutputOption(args, output))
-        return usageError(io, "export", QStringLiteral("-o needs a file"));
-    if (const auto at = args.indexOf("--format"); at >= 0) {
-        const QString format = at + 1 < args.size() ? args[at + 1] : QString();
-        if (format != "native" && format != "interchange")
-            return usageError(io, "export", QStringLiteral("--format is native or interchange"));
-        dialect = format == "native" ? CsvDialect::Native : CsvDialect::Interchange;
-        args.remove(at, 2);
-    }
-    if (args.size() != 1)
+int runExport(const QStringList& args, CliStreams& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption output =
+        outputOption(QStringLiteral("The CSV file to write (standard output by default)."));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("native (the channel table's columns, the "
+                                                   "default) or interchange."),
+                                    QStringLiteral("native|interchange"), QStringLiteral("native"));
+    parser.addOptions({output, format});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
+    if (const auto done = parseVerb(parser, "export", args, io))
+        return *done;
+    const QString dialectName = parser.value(format);
+    if (dialectName != "native" && dialectName != "interchange")
+        return usageError(io, "export", QStringLiteral("--format is native or interchange"));
+    const CsvDialect dialect =
+        dialectName == "native" ? CsvDialect::Native : CsvDialect::Interchange;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
         return usageError(io, "export", QStringLiteral("give one data file"));
-    MemoryImage image;
-    if (!loadForCommand(args.first(), image, io))
+    Document document;
+    if (!openForCommand(files.first(), document, io))
         return kExitFailure;
-    const QByteArray csv = exportChannels(image, BandState::fromImage(image), dialect);
-    if (output.isEmpty()) {
+    const QByteArray csv = exportChannels(document.image(), document.bands(), dialect);
+    const QString out = parser.value(output);
+    if (out.isEmpty()) {
         io.out.flush();
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(csv) != csv.size()) {
+        QFile stdOut;
+        if (!stdOut.open(stdout, QIODevice::WriteOnly) || stdOut.write(csv) != csv.size()) {
             io.err << "duoband-cli: cannot write to standard output\n";
             return kExitFailure;
         }
         return kExitOk;
     }
-    QSaveFile file(output);
+    QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        io.err << "duoband-cli: cannot write \"" << output << "\": " << file.errorString() << "\n";
+        io.err << "duoband-cli: cannot write \"" << out << "\": " << file.errorString() << "\n";
         return kExitFailure;
     }
     return kExitOk;
 }
 
-int runImport(const QStringList& arguments, CliStreams& io) {
-    QStringList args = arguments;
-    QString output;
-    if (!takeOutputOption(args, output) || output.isEmpty())
+int runImport(const QStringList& args, CliStreams& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
+    parser.addOption(output);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
+    parser.addPositionalArgument(QStringLiteral("IN.csv"), QStringLiteral("The channel list."));
+    if (const auto done = parseVerb(parser, "import", args, io))
+        return *done;
+    if (parser.value(output).isEmpty())
         return usageError(io, "import", QStringLiteral("the output file is missing"));
-    if (args.size() != 2)
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
         return usageError(io, "import", QStringLiteral("give a data file and a CSV file"));
-    MemoryImage image;
-    if (!loadForCommand(args[0], image, io))
+    Document document;
+    if (!openForCommand(files[0], document, io))
         return kExitFailure;
-    QFile csvFile(args[1]);
+    QFile csvFile(files[1]);
     if (!csvFile.open(QIODevice::ReadOnly)) {
-        io.err << "duoband-cli: cannot open \"" << args[1] << "\": " << csvFile.errorString()
+        io.err << "duoband-cli: cannot open \"" << files[1] << "\": " << csvFile.errorString()
                << "\n";
         return kExitFailure;
     }
-    BandState bands = BandState::fromImage(image);
-    const ImportResult result = importChannels(image, bands, csvFile.readAll());
+    const ImportResult result =
+        importChannels(document.image(), document.bands(), csvFile.readAll());
     for (const QString& w : result.warnings)
-        io.err << args[1] << ": " << w << "\n";
+        io.err << files[1] << ": " << w << "\n";
     if (!result.ok) {
-        io.err << "duoband-cli: " << args[1] << ": " << result.message << "\n";
+        io.err << "duoband-cli: " << files[1] << ": " << result.message << "\n";
         return kExitFailure;
     }
     io.err << result.imported << " channel(s) imported\n";
-    return saveForCommand(output, image, io) ? kExitOk : kExitFailure;
+    return saveForCommand(parser.value(output), document, io) ? kExitOk : kExitFailure;
 }

@@ -1,10 +1,13 @@
 #include "BandState.h"
 #include "CliFiles.h"
+#include "Document.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "OptionTables.h"
 #include "RadioIdentity.h"
 #include "RecordTemplates.h"
+
+#include <QCommandLineParser>
 
 namespace {
 
@@ -27,10 +30,7 @@ QString range(const BandRange& r) {
 
 // The stored table and what the program makes of it: a band is in the radio when its receive
 // lower edge lies in the band's range; the working edges are the receive edges.
-void printBandTable(const MemoryImage& image, QTextStream& out) {
-    BandState bands;
-    bands.loadLimitsFromImage(image);
-    bands.deriveEnabledFlags(image);
+void printBandTable(const MemoryImage& image, const BandState& bands, QTextStream& out) {
     out << "Band limits (MHz):\n";
     out << QStringLiteral("  %1 %2 %3 %4 %5 %6\n")
                .arg("Band", -5)
@@ -56,20 +56,26 @@ void printBandTable(const MemoryImage& image, QTextStream& out) {
 } // namespace
 
 int runInfo(const QStringList& args, CliStreams& io) {
-    if (args.size() != 1)
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
+    if (const auto done = parseVerb(parser, "info", args, io))
+        return *done;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
         return usageError(io, "info", QStringLiteral("give exactly one data file"));
-    MemoryImage image;
-    if (!loadForCommand(args.first(), image, io))
+    Document document;
+    if (!openForCommand(files.first(), document, io))
         return kExitFailure;
+    const MemoryImage& image = document.image();
     const RadioIdentity id = RadioIdentity::read(image);
     auto& out = io.out;
-    out << "File:              " << args.first() << "\n"
+    out << "File:              " << files.first() << "\n"
         << "Serial number:     " << orNone(id.serialNumber) << "\n"
         << "Model name:        " << orNone(id.modelName) << "\n"
         << "Model code:        " << orNone(id.modelCode) << "\n"
         << "Firmware version:  " << orNone(id.firmware) << "\n"
         << "Last program date: " << (id.programDate.isEmpty() ? "(never)" : id.programDate) << "\n";
-    printBandTable(image, out);
+    printBandTable(image, document.bands(), out);
     out << "Channels in use:   " << channelsInUse(image, 1)
         << " of 800 (bank B: " << channelsInUse(image, ImageMap::kChannelsPerBank + 1)
         << " of 800)\n";

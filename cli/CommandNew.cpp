@@ -1,13 +1,21 @@
 #include "CliFiles.h"
+#include "Document.h"
 #include "FactoryDefault.h"
-#include "MemoryImage.h"
 
-int runNew(const QStringList& arguments, CliStreams& io) {
-    QStringList args = arguments;
-    QString output;
-    if (!takeOutputOption(args, output) || output.isEmpty())
+#include <QCommandLineParser>
+
+int runNew(const QStringList& args, CliStreams& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
+    parser.addOption(output);
+    if (const auto done = parseVerb(parser, "new", args, io))
+        return *done;
+    if (parser.value(output).isEmpty())
         return usageError(io, "new", QStringLiteral("the output file is missing"));
-    if (!args.isEmpty())
-        return usageError(io, "new", QStringLiteral("unexpected \"%1\"").arg(args.first()));
-    return saveForCommand(output, buildFactoryDefault(), io) ? kExitOk : kExitFailure;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(io, "new",
+                          QStringLiteral("unexpected \"%1\"").arg(parser.positionalArguments()[0]));
+    Document document;
+    document.image() = buildFactoryDefault();
+    return saveForCommand(parser.value(output), document, io) ? kExitOk : kExitFailure;
 }

@@ -1,10 +1,14 @@
 #include "Command.h"
 #include "QtSerialLink.h"
 
+#include <QCommandLineParser>
 #include <QSerialPortInfo>
 
 int runPorts(const QStringList& args, CliStreams& io) {
-    if (!args.isEmpty())
+    QCommandLineParser parser;
+    if (const auto done = parseVerb(parser, "ports", args, io))
+        return *done;
+    if (!parser.positionalArguments().isEmpty())
         return usageError(io, "ports", QStringLiteral("takes no arguments"));
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& p : ports) {

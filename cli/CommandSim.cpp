@@ -4,29 +4,35 @@
 #include "MemoryImage.h"
 #include "VirtualRadio.h"
 
+#include <QCommandLineParser>
 #include <csignal>
 #include <pthread.h>
 
-int runSim(const QStringList& arguments, CliStreams& io) {
-    QStringList args = arguments;
+int runSim(const QStringList& args, CliStreams& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption image(QStringLiteral("image"),
+                                   QStringLiteral("The data file whose memory the radio holds "
+                                                  "(the factory default otherwise)."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption protect(QStringLiteral("protect"),
+                                     QStringLiteral("Be read protected: ask for the access code."));
+    const QCommandLineOption pace(QStringLiteral("pace"),
+                                  QStringLiteral("Answer as slowly as a real 38,400-baud line."));
+    const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
+    parser.addOptions({image, protect, pace, silent});
+    if (const auto done = parseVerb(parser, "sim", args, io))
+        return *done;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(io, "sim",
+                          QStringLiteral("unexpected \"%1\"").arg(parser.positionalArguments()[0]));
     VirtualRadioOptions options;
-    QString imageFile;
-    while (!args.isEmpty()) {
-        const QString a = args.takeFirst();
-        if (a == "--protect")
-            options.readProtected = true;
-        else if (a == "--pace")
-            options.pace = true;
-        else if (a == "--silent")
-            options.silent = true;
-        else if (a == "--image" && !args.isEmpty())
-            imageFile = args.takeFirst();
-        else
-            return usageError(io, "sim", QStringLiteral("unexpected \"%1\"").arg(a));
-    }
-    MemoryImage image = buildFactoryDefault();
+    options.readProtected = parser.isSet(protect);
+    options.pace = parser.isSet(pace);
+    options.silent = parser.isSet(silent);
+    const QString imageFile = parser.value(image);
+    MemoryImage memory = buildFactoryDefault();
     if (!imageFile.isEmpty()) {
-        const Result loaded = loadDataFile(imageFile, image);
+        const Result loaded = loadDataFile(imageFile, memory);
         if (!loaded.ok) {
             io.err << "duoband-cli: " << loaded.message << "\n";
             return kExitFailure;
@@ -41,7 +47,7 @@ int runSim(const QStringList& arguments, CliStreams& io) {
 
     VirtualRadio radio(options);
     radio.setMemory(
-        QByteArray(reinterpret_cast<const char*>(image.image().data()), MemoryImage::kImageSize));
+        QByteArray(reinterpret_cast<const char*>(memory.image().data()), MemoryImage::kImageSize));
     QString error;
     if (!radio.start(&error)) {
         io.err << "duoband-cli: " << error << "\n";

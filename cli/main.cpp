@@ -1,5 +1,6 @@
 #include "Command.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
 #include <iterator>
@@ -27,18 +28,47 @@ void printHelp(QTextStream& out) {
     for (const auto& c : kCommands)
         out << QStringLiteral("  %1 %2").arg(QString::fromLatin1(c.name), -5).arg(c.synopsis)
             << "\n      " << c.summary << "\n";
-    out << "\nOptions:\n  --help     show this text\n  --version  show the version\n"
+    out << "\nOptions:\n  --help     show this text (after a command: that command's)\n"
+        << "  --version  show the version\n"
         << "\nExit codes: 0 success, 1 failure, 2 usage error.\n";
+}
+
+const Command& command(const char* verb) {
+    for (const auto& c : kCommands)
+        if (qstrcmp(c.name, verb) == 0)
+            return c;
+    qFatal("duoband-cli: no command %s", verb);
+}
+
+QString usageLine(const Command& c) {
+    return QStringLiteral("Usage: duoband-cli %1 %2")
+        .arg(QLatin1String(c.name), c.synopsis)
+        .trimmed();
 }
 
 } // namespace
 
 int usageError(CliStreams& io, const char* verb, const QString& problem) {
-    for (const auto& c : kCommands)
-        if (qstrcmp(c.name, verb) == 0)
-            io.err << "duoband-cli " << verb << ": " << problem << "\nUsage: duoband-cli " << verb
-                   << " " << c.synopsis << "\n";
+    io.err << "duoband-cli " << verb << ": " << problem << "\n" << usageLine(command(verb)) << "\n";
     return kExitUsage;
+}
+
+std::optional<int> parseVerb(QCommandLineParser& parser, const char* verb, const QStringList& args,
+                             CliStreams& io) {
+    const Command& c = command(verb);
+    parser.setApplicationDescription(QString::fromLatin1(c.summary));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    parser.addOption(help);
+    if (!parser.parse(QStringList{QStringLiteral("duoband-cli")} + args))
+        return usageError(io, verb, parser.errorText());
+    if (parser.isSet(help)) {
+        // The parser's own usage line names the program only; ours names the verb too.
+        const QString text = parser.helpText();
+        io.out << usageLine(c) << text.mid(text.indexOf(u'\n'));
+        return kExitOk;
+    }
+    return std::nullopt;
 }
 
 int main(int argc, char* argv[]) {

@@ -29,7 +29,6 @@ struct AppConfig {
     QString portName;    // Setup/COM
     QString modelName;   // Setup/Model: application name, window title, file name stem
     QString companyText; // Setup/Company
-    QString currentDataFile;
 
     QString suggestedFileName() const { return modelName + QStringLiteral(".dat"); }
 

@@ -54,8 +54,3 @@ QByteArray MemoryImage::toFileBytes() const {
     out.append(reinterpret_cast<const char*>(bytes_.data()), kImageSize);
     return out;
 }
-
-MemoryImage& theImage() {
-    static MemoryImage image;
-    return image;
-}

@@ -51,6 +51,3 @@ private:
     std::array<std::uint8_t, kImageSize> bytes_{};
     std::array<std::uint8_t, kPcSize> pc_{};
 };
-
-// The program's one image; tests and the command-line tool make their own.
-MemoryImage& theImage();

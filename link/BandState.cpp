@@ -87,8 +87,3 @@ int BandState::defaultBand() const {
         return kUhf;
     return -1;
 }
-
-BandState& theBandState() {
-    static BandState state;
-    return state;
-}

@@ -46,6 +46,3 @@ public:
     // 4 when band 4 is enabled, else 7 when band 7 is, else -1.
     int defaultBand() const;
 };
-
-// The program's one band state; tests and the command-line tool make their own.
-BandState& theBandState();

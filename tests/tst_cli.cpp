@@ -16,6 +16,7 @@ private Q_SLOTS:
     void newWritesTheFactoryDefault();
     void infoShowsTheRadio();
     void usageAndFailureExitCodes();
+    void everyVerbHasItsHelp();
     void shippedDefaultIsTheFactoryDefault();
     void readAndWriteThroughTheVirtualRadio();
     void protectedRadioNeedsTheCode();
@@ -91,6 +92,21 @@ void CliTests::usageAndFailureExitCodes() {
     const CliRun wrong = runCli({"info", junk.fileName()});
     QCOMPARE(wrong.exitCode, 1);
     QVERIFY(wrong.err.contains("15 bytes"));
+}
+
+void CliTests::everyVerbHasItsHelp() {
+    // Help is asked of the verb before anything else: no file is opened, no port tried.
+    for (const char* verb : {"new", "info", "read", "write", "export", "import", "ports", "sim"}) {
+        const CliRun help = runCli({verb, "--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.out.startsWith(QStringLiteral("Usage: duoband-cli %1").arg(verb)),
+                 qPrintable(help.out));
+        QVERIFY(help.err.isEmpty());
+    }
+    QVERIFY(runCli({"read", "-h"}).out.contains("--port"));
+    const CliRun unknown = runCli({"info", "--bogus", "x.dat"});
+    QCOMPARE(unknown.exitCode, 2);
+    QVERIFY2(unknown.err.contains("Usage: duoband-cli info FILE"), qPrintable(unknown.err));
 }
 
 void CliTests::shippedDefaultIsTheFactoryDefault() {

@@ -6,7 +6,9 @@
 #include "CProgramView.h"
 #include "ChannelRecord.h"
 #include "CloneProgressDialog.h"
+#include "CommandRegistry.h"
 #include "DataFile.h"
+#include "Document.h"
 #include "FactoryDefault.h"
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
@@ -16,11 +18,13 @@
 #include "RadioIdentity.h"
 #include "WidgetLookup.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -68,14 +72,16 @@ private Q_SLOTS:
     void newAsksFirst();
     void unsavedChangesAreNeverLostSilently();
     void treeDispatch();
+    void treeAndEditMenuFromTheRegistry();
     void basicSettingsStoreBeforeAnotherFormLoads();
     void frequencyRangeClearsChannelsOutsideTheBands();
     void readAndWriteThroughTheMainWindow();
 
 private:
     QTemporaryDir dir;
-    MemoryImage image;
-    BandState bands;
+    Document document;
+    MemoryImage& image = document.image();
+    BandState& bands = document.bands();
     AppConfig config;
     CMainFrame* frame = nullptr;
 };
@@ -96,7 +102,7 @@ void MainFrameTests::init() {
     image = MemoryImage();
     bands = BandState();
     config = AppConfig::startUp(AppPaths::resolve(dir.path(), true, {}, {}));
-    frame = new CMainFrame(image, bands, config);
+    frame = new CMainFrame(document, config);
     frame->show();
     frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame));
@@ -208,7 +214,7 @@ void MainFrameTests::newAsksFirst() {
     answerBox(QMessageBox::Yes, nullptr, this);
     frame->newData();
     QCOMPARE(frame->documentTitle(), QStringLiteral("M1"));
-    QCOMPARE(config.currentDataFile, QString());
+    QCOMPARE(document.path(), QString());
 }
 
 void MainFrameTests::unsavedChangesAreNeverLostSilently() {
@@ -250,6 +256,27 @@ void MainFrameTests::treeDispatch() {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(model).center());
     QVERIFY(frame->formWindow("Model"));
     QCOMPARE(frame->mdiArea()->activeSubWindow(), frame->formWindow("Model"));
+}
+
+void MainFrameTests::treeAndEditMenuFromTheRegistry() {
+    const QStringList order = {"Channel setting", "VFO",   "Scan channel", "Basic setting",  "DTMF",
+                               "2Tone",           "5Tone", "Model",        "Frequency range"};
+    QStringList menu;
+    for (QAction* a : frame->editMenu()->actions())
+        menu << a->text();
+    QCOMPARE(menu, order);
+    QTreeWidgetItem* root = frame->tree()->topLevelItem(0);
+    QCOMPARE(root->childCount(), int(order.size()));
+    // Commands whose form is not built yet are offered, but disabled.
+    for (QAction* a : frame->editMenu()->actions())
+        QCOMPARE(a->isEnabled(), findCommand(a->text())->built());
+    QVERIFY(frame->action("Basic setting")->isEnabled());
+    QVERIFY(!frame->action("DTMF")->isEnabled());
+    // The Edit menu opens the same window as the tree.
+    frame->action("Model")->trigger();
+    QVERIFY(frame->formWindow("Model"));
+    // "Alarm" has a window but no menu item or tree item.
+    QVERIFY(findCommand("Alarm") && !menu.contains("Alarm"));
 }
 
 void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
