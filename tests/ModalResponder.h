@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
@@ -28,3 +30,21 @@ private:
     explicit ModalResponder(QObject* parent) : QObject(parent) {}
     QTimer timer_;
 };
+
+// What a message box said.
+struct BoxAnswer {
+    QString title;
+    QString text;
+};
+
+// Answers the next message box with `button`, noting its caption and text in `seen`.
+inline ModalResponder* answerBox(QMessageBox::StandardButton button, BoxAnswer* seen,
+                                 QObject* parent) {
+    return ModalResponder::answer<QMessageBox>(
+        [button, seen](QMessageBox* box) {
+            if (seen)
+                *seen = {box->windowTitle(), box->text()};
+            box->button(button)->click();
+        },
+        parent);
+}

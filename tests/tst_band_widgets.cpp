@@ -107,17 +107,12 @@ void BandWidgetTests::lockedUntilTheAccessCode() {
     QVERIFY(password->isVisible());
     QTRY_VERIFY(password->hasFocus());
     QCOMPARE(password->maxLength(), 8);
-    QString shown;
-    auto* responder = ModalResponder::answer<QMessageBox>(
-        [&](QMessageBox* box) {
-            shown = box->text();
-            box->accept();
-        },
-        this);
+    BoxAnswer seen;
+    auto* responder = answerBox(QMessageBox::Ok, &seen, this);
     QTest::keyClicks(password, "3957hvd"); // the code is case-sensitive
     QTest::keyClick(password, Qt::Key_Return);
     QTRY_VERIFY(responder->answered);
-    QCOMPARE(shown, QStringLiteral("Password error!"));
+    QCOMPARE(seen.text, QStringLiteral("Password error!"));
     QVERIFY(!dialog.grid()->isEnabled());
     QVERIFY(dialog.isVisible());
 
@@ -197,16 +192,11 @@ void BandWidgetTests::closingChecksAndWritesBack() {
     auto& [image, bands, dialog] = open;
     editCell(dialog, 2, 1, "50"); // 50M
     editCell(dialog, 3, 1, "70"); // and 60M together are not allowed
-    QString shown;
-    auto* responder = ModalResponder::answer<QMessageBox>(
-        [&](QMessageBox* box) {
-            shown = box->text();
-            box->accept();
-        },
-        this);
+    BoxAnswer seen;
+    auto* responder = answerBox(QMessageBox::Ok, &seen, this);
     dialog.close();
     QTRY_VERIFY(responder->answered);
-    QCOMPARE(shown, QStringLiteral("Frequency band is invalid!"));
+    QCOMPARE(seen.text, QStringLiteral("Frequency band is invalid!"));
     QVERIFY(dialog.isVisible());
     QCOMPARE(Bcd::read32(image.at<4>(ImageMap::kBandLimits + 16)), 0u); // nothing written yet
 

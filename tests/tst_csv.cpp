@@ -9,8 +9,10 @@
 #include "MemoryImage.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <set>
 
 namespace {
 
@@ -216,17 +218,39 @@ void CsvTests::garbageRowsNeverHalfApply() {
         "High", "Skip",  "999999999999", "0",   "88.5", "754", "Narrow",         "ÄÖ"};
     QByteArray csv = "CH,Rx Freq,Tx Freq,Decode Type,CTCSS,DCS,DCS Polarity,Power,Scan,Bandwidth,"
                      "Signaling,Name\n";
-    for (int line = 0; line < 300; ++line) {
-        QByteArray row = QByteArray::number(int(rng.bounded(820)));
+    std::vector<int> channelOfLine(302, 0); // by line number; the header is line 1
+    for (int line = 2; line < 302; ++line) {
+        channelOfLine[std::size_t(line)] = int(rng.bounded(820));
+        QByteArray row = QByteArray::number(channelOfLine[std::size_t(line)]);
         for (int c = 1; c < 12; ++c)
             row += ',' + QByteArray(pieces[rng.bounded(16)]);
         csv += row + '\n';
     }
-    MemoryImage image = buildFactoryDefault();
+    const MemoryImage before = buildFactoryDefault();
+    MemoryImage image = before;
     BandState bands = BandState::fromImage(image);
     const ImportResult result = importChannels(image, bands, csv);
     QVERIFY(result.ok);
     QCOMPARE(result.imported + result.warnings.size(), 300);
+    // A channel that only skipped rows name is as it was.
+    std::set<int> skippedLines;
+    const QRegularExpression lineNumber(QStringLiteral("^line (\\d+): "));
+    for (const QString& w : result.warnings)
+        skippedLines.insert(lineNumber.match(w).captured(1).toInt());
+    std::set<int> applied;
+    for (int line = 2; line < 302; ++line)
+        if (!skippedLines.count(line))
+            applied.insert(channelOfLine[std::size_t(line)]);
+    int untouched = 0;
+    for (int c = 1; c <= ChannelTable::kRows; ++c) {
+        if (applied.count(c))
+            continue;
+        ++untouched;
+        const auto a = before.at<32>(ImageMap::channelAddress(c));
+        const auto b = image.at<32>(ImageMap::channelAddress(c));
+        QVERIFY2(std::ranges::equal(a, b), qPrintable(QStringLiteral("channel %1").arg(c)));
+    }
+    QVERIFY(untouched > 400 && !skippedLines.empty());
     MemoryImage again = image;
     BandState againBands = BandState::fromImage(again);
     ChannelTable table(again, againBands);

@@ -114,17 +114,12 @@ void LinkWidgetTests::openFailureIsReported() {
     MemoryImage image = buildFactoryDefault();
     CloneProgressDialog dialog(CloneDirection::Read, "/dev/no-such-radio", image, flags);
     dialog.show();
-    QString shown;
-    auto* responder = ModalResponder::answer<QMessageBox>(
-        [&](QMessageBox* box) {
-            shown = box->text();
-            box->accept();
-        },
-        this);
+    BoxAnswer seen;
+    auto* responder = answerBox(QMessageBox::Ok, &seen, this);
     dialog.start();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 10000);
     QVERIFY(responder->answered);
-    QCOMPARE(shown, QStringLiteral("Open port fail"));
+    QCOMPARE(seen.text, QStringLiteral("Open port fail"));
     QVERIFY(!dialog.succeeded());
     QVERIFY(!flags.busy);
 }

@@ -35,21 +35,6 @@
 
 namespace {
 
-// Answers the next message box with `button`, noting its caption and text.
-struct BoxAnswer {
-    QString title;
-    QString text;
-};
-ModalResponder* answerBox(QMessageBox::StandardButton button, BoxAnswer* seen, QObject* parent) {
-    return ModalResponder::answer<QMessageBox>(
-        [button, seen](QMessageBox* box) {
-            if (seen)
-                *seen = {box->windowTitle(), box->text()};
-            box->button(button)->click();
-        },
-        parent);
-}
-
 CProgramView* channelView(CMainFrame& frame) {
     QMdiSubWindow* w = frame.formWindow("Channel setting");
     return w ? qobject_cast<CProgramView*>(qobject_cast<CMyChildFrame*>(w->widget())->view())
