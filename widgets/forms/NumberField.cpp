@@ -1,6 +1,8 @@
 #include "NumberField.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 NumberField::NumberField(const QString& accessibleName, const NumberRule& rule, QWidget* parent)
     : QAbstractSpinBox(parent), rule_(rule) {
@@ -46,6 +48,19 @@ void NumberField::normalize() {
 
 void NumberField::stepBy(int steps) {
     lineEdit()->setText(NumberText::stepped(rule_, text(), steps));
+}
+
+QSize NumberField::sizeHint() const {
+    ensurePolished();
+    const QFontMetrics metrics(font());
+    int width = metrics.horizontalAdvance(QString(rule_.maxLength, u'8'));
+    for (const auto& words : {rule_.zeroText, rule_.spinLowText})
+        if (words)
+            width = std::max(width, metrics.horizontalAdvance(*words));
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QSize text(width + 4, lineEdit()->sizeHint().height()); // 4: the cursor and margins
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
 }
 
 QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {

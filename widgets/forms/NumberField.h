@@ -19,6 +19,9 @@ public:
     void normalize();
 
     void stepBy(int steps) override;
+    // Wide enough for the longest number it takes and for its words for 0.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
     // The edit inside, for selecting and typing.
     QLineEdit* editor() const { return lineEdit(); }
 
