@@ -17,19 +17,21 @@ DefaultSource Document::loadDefault(const QString& defaultFile) {
 
 Result Document::open(const QString& path) {
     Result result = openDataFile(path, image_);
-    if (!result.ok)
-        return result;
-    bands_.loadLimitsFromImage(image_);
-    path_ = QFileInfo(path).absoluteFilePath();
-    markClean();
+    if (result.ok) {
+        bands_.loadLimitsFromImage(image_);
+        belongTo(path);
+    }
     return result;
 }
 
 Result Document::saveAs(const QString& path) {
     Result result = saveDataFile(path, image_);
-    if (!result.ok)
-        return result;
+    if (result.ok)
+        belongTo(path);
+    return result;
+}
+
+void Document::belongTo(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
     markClean();
-    return result;
 }

@@ -38,6 +38,9 @@ public:
     Result saveAs(const QString& path);
 
 private:
+    // The data is now that file's, as it is there.
+    void belongTo(const QString& path);
+
     MemoryImage image_;
     BandState bands_;
     QString path_;
