@@ -6,7 +6,9 @@
 #include "CProgramView.h"
 #include "CloneProgressDialog.h"
 #include "Document.h"
+#include "FormWindows.h"
 #include "ImageMap.h"
+#include "Plausibility.h"
 #include "PortDialog.h"
 
 #include <QAction>
@@ -23,6 +25,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -41,17 +44,34 @@ QIcon themed(const char* name, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QLatin1String(name), QApplication::style()->standardIcon(fallback));
 }
 
+// A menu text as a tooltip: "&New(&N)" is "New", "&Open(&O)..." is "Open".
+QString plainText(QString text) {
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    text.remove(u'&');
+    if (text.endsWith(QLatin1String("...")))
+        text.chop(3);
+    return text;
+}
+
+constexpr int kStatusMs = 8000;
+
 } // namespace
 
 CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
-    : QMainWindow(parent), document_(document), config_(config), mdi_(new QMdiArea) {
+    : QMainWindow(parent), document_(document), config_(config), mdi_(new QMdiArea),
+      windows_(new FormWindows(mdi_, document, this)) {
     setObjectName(QStringLiteral("CMainFrame"));
     // Each form opens at its own size, even over the maximized channel window.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::childActivated);
+    connect(windows_, &FormWindows::helpRequested, this, &CMainFrame::help);
+    connect(windows_, &FormWindows::statusMessage, this, &CMainFrame::showStatus);
+    connect(windows_, &FormWindows::edited, this, [this] {
+        pendingEdits_ = true;
+        updateTitle();
+    });
     buildMenusAndToolbar();
     buildStatusBar();
     buildTreeBar();
@@ -140,10 +160,15 @@ void CMainFrame::buildMenusAndToolbar() {
     QMenu* setting = menuBar()->addMenu(QStringLiteral("&Setting"));
     QAction* portAction = add(setting, QStringLiteral("Port"), &CMainFrame::choosePort);
 
-    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
-    window->addAction(QStringLiteral("Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
-    window->addAction(QStringLiteral("Tile"), mdi_, &QMdiArea::tileSubWindows);
-    window->addAction(QStringLiteral("Arrange"), mdi_, &QMdiArea::tileSubWindows);
+    windowMenu_ = menuBar()->addMenu(QStringLiteral("&Window"));
+    connect(windowMenu_, &QMenu::aboutToShow, this, [this] {
+        windowMenu_->clear();
+        windowMenu_->addAction(QStringLiteral("Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
+        windowMenu_->addAction(QStringLiteral("Tile"), mdi_, &QMdiArea::tileSubWindows);
+        windowMenu_->addAction(QStringLiteral("Arrange"), mdi_, &QMdiArea::tileSubWindows);
+        windowMenu_->addSeparator();
+        windows_->listIn(windowMenu_);
+    });
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->addAction(QStringLiteral("Help Topics"), this, [this] { help(0); });
@@ -167,6 +192,7 @@ void CMainFrame::buildMenusAndToolbar() {
             continue;
         }
         a->setIcon(icon);
+        a->setToolTip(plainText(a->text()));
         tools->addAction(a);
     }
     updateRecentMenu();
@@ -211,92 +237,36 @@ QAction* CMainFrame::action(const QString& text) const {
 // --- Form windows ---------------------------------------------------------------------------
 
 QMdiSubWindow* CMainFrame::formWindow(const QString& name) const {
-    for (QMdiSubWindow* w : mdi_->subWindowList())
-        if (w->property("form").toString() == name)
-            return w;
-    return nullptr;
+    return windows_->window(name);
 }
 
 QList<CMyChildFrame*> CMainFrame::childFrames() const {
-    QList<CMyChildFrame*> frames;
-    for (QMdiSubWindow* w : mdi_->subWindowList())
-        if (auto* frame = qobject_cast<CMyChildFrame*>(w->widget()))
-            frames << frame;
-    return frames;
+    return windows_->frames();
 }
 
 QMdiSubWindow* CMainFrame::openForm(const QString& name) {
-    if (QMdiSubWindow* existing = formWindow(name)) {
-        mdi_->setActiveSubWindow(existing);
-        return existing;
-    }
     const CommandEntry* entry = findCommand(name);
-    if (!entry || entry->kind != CommandKind::FormWindow || !entry->makeForm)
+    if (!entry || entry->kind != CommandKind::FormWindow)
         return nullptr;
-    // The window being left stores before the new form loads itself as it is made.
-    if (activeChild_)
-        if (auto* frame = qobject_cast<CMyChildFrame*>(activeChild_->widget()))
-            frame->view()->SaveToImage();
-    CBaseFormView* view = entry->makeForm(document_);
-    auto* frame = new CMyChildFrame(view, entry->helpContext);
-    QMdiSubWindow* window = mdi_->addSubWindow(frame);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setProperty("form", name);
-    window->setWindowTitle(entry->caption);
-    window->resize(entry->size);
-    connect(frame, &CMyChildFrame::closeRequested, window, &QWidget::close);
-    connect(frame, &CMyChildFrame::helpRequested, this, &CMainFrame::help);
-    window->installEventFilter(this); // a closing window stores first
-    activeChild_ = window;            // already loaded: its activation needs no reload
-    if (entry->maximized)
-        window->showMaximized();
-    else
-        window->show();
-    mdi_->setActiveSubWindow(window);
-    return window;
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close)
-        if (auto* window = qobject_cast<QMdiSubWindow*>(watched))
-            if (auto* frame = qobject_cast<CMyChildFrame*>(window->widget()))
-                frame->view()->SaveToImage();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void CMainFrame::childActivated(QMdiSubWindow* window) {
-    if (!window || window == activeChild_)
-        return; // the main window losing the focus does not count
-    if (activeChild_)
-        if (auto* frame = qobject_cast<CMyChildFrame*>(activeChild_->widget()))
-            frame->view()->SaveToImage();
-    activeChild_ = window;
-    if (auto* frame = qobject_cast<CMyChildFrame*>(window->widget()))
-        frame->view()->LoadFromImage();
+    return windows_->open(*entry);
 }
 
 void CMainFrame::storeAllForms() {
-    for (CMyChildFrame* frame : childFrames())
-        frame->view()->SaveToImage();
+    windows_->storeAll();
     document_.image().setBits(ImageMap::kStorageFlags, 0, 2, 0);
+    pendingEdits_ = false; // every edit is in the image now
 }
 
 void CMainFrame::reloadForm(const QString& text) {
-    if (QMdiSubWindow* w = formWindow(text))
-        qobject_cast<CMyChildFrame*>(w->widget())->view()->LoadFromImage();
+    windows_->reload(text);
 }
 
 void CMainFrame::reloadAllForms() {
-    for (CMyChildFrame* frame : childFrames())
-        frame->view()->LoadFromImage();
+    windows_->reloadAll();
 }
 
 CProgramView* CMainFrame::activeChannelTable() const {
-    QMdiSubWindow* w = mdi_->activeSubWindow() ? mdi_->activeSubWindow() : activeChild_.data();
-    if (!w)
-        return nullptr;
-    auto* frame = qobject_cast<CMyChildFrame*>(w->widget());
-    return frame ? qobject_cast<CProgramView*>(frame->view()) : nullptr;
+    return qobject_cast<CProgramView*>(windows_->activeView());
 }
 
 void CMainFrame::runCommand(const CommandEntry& command) {
@@ -322,7 +292,7 @@ void CMainFrame::markClean() {
 }
 
 bool CMainFrame::isModified() {
-    return document_.isModified();
+    return pendingEdits_ || document_.isModified();
 }
 
 void CMainFrame::updateTitle() {
@@ -364,6 +334,20 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 // --- File commands --------------------------------------------------------------------------
 
+void CMainFrame::showStatus(const QString& text) {
+    if (!text.isEmpty())
+        statusBar()->showMessage(text, kStatusMs);
+}
+
+bool CMainFrame::goOnDespite(const QString& doubt, const QString& question) {
+    return QMessageBox::question(this, QApplication::applicationDisplayName(),
+                                 QStringLiteral("This file does not look like data for this radio "
+                                                "(%1). %2")
+                                     .arg(doubt, question),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void CMainFrame::showFileError(const QString& message) {
     QMessageBox::warning(this, QApplication::applicationDisplayName(),
                          message.isEmpty() ? QStringLiteral("Sorry, error not find.") : message);
@@ -399,6 +383,7 @@ void CMainFrame::newData() {
     document_.loadDefault(config_.paths.defaultDataFile);
     reloadAllForms();
     markClean();
+    showStatus(QStringLiteral("New data from the factory default"));
 }
 
 void CMainFrame::openData() {
@@ -413,9 +398,12 @@ void CMainFrame::openData() {
 }
 
 bool CMainFrame::openPath(const QString& path) {
-    const Result result = document_.open(path);
+    const Result result = document_.open(path, [this](const QString& doubt) {
+        return goOnDespite(doubt, QStringLiteral("Open anyway?"));
+    });
     if (!result.ok) {
-        showFileError(result.message);
+        if (!result.message.isEmpty()) // else the user chose not to open a doubtful file
+            showFileError(result.message);
         return false;
     }
     reloadAllForms();
@@ -423,6 +411,7 @@ bool CMainFrame::openPath(const QString& path) {
         openForm(kChannelSetting);
     rememberFile(path);
     markClean();
+    showStatus(QStringLiteral("Opened %1").arg(document_.path()));
     return true;
 }
 
@@ -452,6 +441,7 @@ bool CMainFrame::saveToPath(const QString& path) {
     }
     rememberFile(path);
     markClean();
+    showStatus(QStringLiteral("Saved %1").arg(document_.path()));
     return true;
 }
 
@@ -460,34 +450,50 @@ bool CMainFrame::saveToPath(const QString& path) {
 bool CMainFrame::readRadio() {
     if (!maybeSave())
         return false;
+    bool ok = false;
     // The channel table answers Read itself while it is the active form.
     if (CProgramView* table = activeChannelTable()) {
-        const bool ok = table->readFromRadio(config_.portName);
-        if (ok)
-            markClean();
-        return ok;
+        ok = table->readFromRadio(config_.portName);
+    } else {
+        storeAllForms();
+        CloneProgressDialog dialog(CloneDirection::Read, config_.portName, document_.image(),
+                                   theCloneFlags(), this);
+        dialog.exec();
+        showStatus(dialog.summary());
+        ok = dialog.succeeded();
+        if (ok) {
+            document_.bands().loadLimitsFromImage(document_.image());
+            reloadAllForms();
+            if (mdi_->subWindowList().isEmpty())
+                openForm(kChannelSetting);
+        }
     }
-    storeAllForms();
-    CloneProgressDialog dialog(CloneDirection::Read, config_.portName, document_.image(),
-                               theCloneFlags(), this);
-    dialog.exec();
-    if (!dialog.succeeded())
-        return false;
-    document_.bands().loadLimitsFromImage(document_.image());
-    reloadAllForms();
-    if (mdi_->subWindowList().isEmpty())
-        openForm(kChannelSetting);
-    markClean();
-    return true;
+    if (ok) {
+        // The radio's data belongs to no file: Save asks for a name, and closing, New and Open
+        // ask before it is lost.
+        storeAllForms();
+        document_.becomeUntitled();
+        updateTitle();
+    }
+    return ok;
 }
 
 bool CMainFrame::writeRadio() {
-    if (CProgramView* table = activeChannelTable())
+    // The channel table answers Write itself, after storing only itself.
+    CProgramView* table = activeChannelTable();
+    if (table)
+        table->SaveToImage();
+    else
+        storeAllForms();
+    if (const QString doubt = implausibility(document_.image());
+        !doubt.isEmpty() && !goOnDespite(doubt, QStringLiteral("Write anyway?")))
+        return false;
+    if (table)
         return table->writeToRadio(config_.portName);
-    storeAllForms();
     CloneProgressDialog dialog(CloneDirection::Write, config_.portName, document_.image(),
                                theCloneFlags(), this);
     dialog.exec();
+    showStatus(dialog.summary());
     return dialog.succeeded();
 }
 
@@ -511,7 +517,8 @@ void CMainFrame::about() {
                            ? style()->standardIcon(QStyle::SP_DriveNetIcon)
                            : QApplication::windowIcon();
     box.setIconPixmap(icon.pixmap(48, 48));
-    box.setText(config_.companyText + u'\n' + aboutLine(config_.companyText, config_.modelName));
+    box.setText(config_.companyText + u'\n' + aboutLine(config_.companyText, config_.modelName) +
+                QStringLiteral("\nVersion %1").arg(QStringLiteral(DUOBAND_VERSION)));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

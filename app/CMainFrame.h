@@ -3,12 +3,11 @@
 #include "CommandRegistry.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 class AppConfig;
-class CBaseFormView;
 class CMyChildFrame;
 class CProgramView;
+class FormWindows;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -34,6 +33,7 @@ public:
     QTreeWidget* tree() const { return tree_; }
     QAction* action(const QString& text) const;
     QMenu* editMenu() const { return editMenu_; }
+    QMenu* windowMenu() const { return windowMenu_; }
 
     // What the commands ask of the main window.
     Document& document() override { return document_; }
@@ -57,38 +57,42 @@ public:
     void about();
     void help(int context);
 
-    // The data differs from what was last opened, saved, read or made new.
+    // The data differs from what was last opened, saved or made new, or came from the radio and
+    // was not saved, or a form holds an edit not yet stored.
     bool isModified();
     // The window's own title (the platform may add the caption of a maximized form).
     const QString& documentTitle() const { return documentTitle_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenusAndToolbar();
     void buildStatusBar();
     void buildTreeBar();
     void treeClicked(QTreeWidgetItem* item);
-    void childActivated(QMdiSubWindow* window);
     CProgramView* activeChannelTable() const;
     bool maybeSave();
+    // Whether to go on with data that does not look like this radio's (`doubt` says why).
+    bool goOnDespite(const QString& doubt, const QString& question);
     void markClean();
     void updateTitle();
     void updateRecentMenu();
     void rememberFile(const QString& path);
     void showFileError(const QString& message);
+    void showStatus(const QString& text);
 
     Document& document_;
     AppConfig& config_;
     QMdiArea* mdi_;
+    FormWindows* windows_;
     QMenu* editMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
     QDockWidget* treeBar_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     QLabel* comPane_ = nullptr;
     QLabel* freqPane_ = nullptr;
     QMenu* recentMenu_ = nullptr;
-    QPointer<QMdiSubWindow> activeChild_;
     QString documentTitle_;
+    bool pendingEdits_ = false; // a form was edited since the forms last stored
 };

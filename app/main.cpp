@@ -27,7 +27,6 @@ int main(int argc, char* argv[]) {
     parser.process(app);
 
     startUpProgram(QCoreApplication::applicationDirPath());
-    QApplication::setApplicationDisplayName(theConfig().modelName);
 
     Document document;
     CMainFrame frame(document, theConfig());

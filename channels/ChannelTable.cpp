@@ -51,6 +51,24 @@ int ChannelTable::widthTwips(int column) {
     return kWidths[column];
 }
 
+QString ChannelTable::headerTip(int column) {
+    static const char* const tips[kColumns] = {
+        "Channel number",
+        "Receive frequency (MHz)",
+        "Transmit frequency (MHz)",
+        "Which tones the channel sends and decodes",
+        "CTCSS tone (Hz)",
+        "DCS code",
+        "DCS polarity",
+        "Transmit power",
+        "Scan: allowed, skipped or priority",
+        "Bandwidth",
+        "Option signaling",
+        "Channel name (up to 6 characters)",
+    };
+    return QString::fromLatin1(tips[column]);
+}
+
 std::optional<OptionTable> ChannelTable::listOf(int column) {
     for (const ListColumn& l : kListColumns)
         if (l.column == column)
@@ -111,8 +129,10 @@ QString ChannelTable::firstChannelText(const QString& candidate, const QString& 
 bool ChannelTable::commitFrequency(int row, int column, const QString& editorText) {
     Frequency f = FrequencyText::toValue(editorText);
     QString newText;
+    bool inNoBand = false;
     if (f != 0) {
         if (bands_.bandOf(f) < 0) {
+            inNoBand = true;
             const int first = bands_.firstDefinedBand();
             if (first >= 0)
                 f = bands_.nine[std::size_t(first)].lower;
@@ -120,6 +140,13 @@ bool ChannelTable::commitFrequency(int row, int column, const QString& editorTex
         f = ChannelRules::snapFrequency(f, bands_.bandOf(f));
         newText = FrequencyText::fromValue(f);
     }
+    auto correctedTo = [&](const QString& shown) {
+        if (inNoBand)
+            correction_ = QStringLiteral("%1 MHz lies in no band of this radio: %2")
+                              .arg(editorText.trimmed(), shown);
+        else if (shown != newText)
+            correction_ = QStringLiteral("Channel 1 stays in the 150M or 450M band: %1").arg(shown);
+    };
     const bool rowWasEmpty = rowEmpty(row);
     if (column == Rx) {
         if (!newText.isEmpty()) {
@@ -130,10 +157,13 @@ bool ChannelTable::commitFrequency(int row, int column, const QString& editorTex
             } else {
                 cell(row, Rx) = row == 1 ? firstChannelText(newText, text(row, Rx)) : newText;
             }
+            correctedTo(text(row, Rx));
             return true;
         }
-        if (row == 1)
-            return false; // channel 1 can never be emptied
+        if (row == 1) {
+            correction_ = QStringLiteral("Channel 1 can never be emptied");
+            return false;
+        }
         clearRow(row);
         if (!rowWasEmpty)
             ChannelRules::initializeChannel(image_, row, 0, bands_);
@@ -143,12 +173,15 @@ bool ChannelTable::commitFrequency(int row, int column, const QString& editorTex
         cell(row, Tx).clear();
         return true;
     }
-    if (!newText.isEmpty())
+    if (!newText.isEmpty()) {
         cell(row, Tx) = row == 1 ? firstChannelText(newText, text(row, Tx)) : newText;
+        correctedTo(text(row, Tx));
+    }
     return true;
 }
 
 bool ChannelTable::commit(int row, int column, const QString& editorText) {
+    correction_.clear();
     if (row < 1 || row > kRows)
         return false;
     switch (column) {

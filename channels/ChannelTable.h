@@ -35,6 +35,8 @@ public:
 
     static const QStringList& headers();
     static int widthTwips(int column);
+    // What a column's header stands for, in words.
+    static QString headerTip(int column);
     // The option list a list column edits, or none for the other columns.
     static std::optional<OptionTable> listOf(int column);
 
@@ -55,6 +57,9 @@ public:
     // Ends an edit of a cell with the editor's text, as the table's rules say. Returns the rows
     // whose texts changed (the edited one; none when the edit was refused).
     bool commit(int row, int column, const QString& editorText);
+    // Why the last commit did not take the text as typed ("4315 MHz lies in no band of this
+    // radio: 134.00000"); empty when it did.
+    const QString& correction() const { return correction_; }
 
 private:
     QString& cell(int row, int column) { return rows_[std::size_t(row - 1)][std::size_t(column)]; }
@@ -66,4 +71,5 @@ private:
     MemoryImage& image_;
     BandState& bands_;
     std::vector<std::array<QString, kColumns>> rows_;
+    QString correction_;
 };

@@ -61,6 +61,31 @@ CloneFlags& theCloneFlags() {
     return flags;
 }
 
+QString transferSummary(CloneDirection direction, const QString& port, const CloneReport& report,
+                        bool promptCancelled) {
+    const bool read = direction == CloneDirection::Read;
+    switch (report.outcome) {
+    case CloneReport::Success:
+        return read ? QStringLiteral("Read %1 KiB from %2")
+                          .arg(qRound(CloneEngine::kReadBytes / 1024.0))
+                          .arg(port)
+                    : QStringLiteral("Wrote %1 KiB to %2")
+                          .arg(qRound(CloneEngine::kWriteBytes / 1024.0))
+                          .arg(port);
+    case CloneReport::AccessDenied:
+        if (!promptCancelled)
+            return QStringLiteral("Wrong access code");
+        [[fallthrough]];
+    case CloneReport::Cancelled:
+        return read ? QStringLiteral("Read cancelled") : QStringLiteral("Write cancelled");
+    case CloneReport::OpenFailed:
+        return QStringLiteral("Open port fail: %1").arg(port);
+    case CloneReport::CommunicationError:
+        break;
+    }
+    return QStringLiteral("Communication error on %1").arg(port);
+}
+
 void stampProgrammingDate(MemoryImage& image, const QDate& date) {
     const std::uint32_t d = ImageMap::kProgrammingDate;
     image.setByte(d, Bcd::toByte(date.year() % 100));

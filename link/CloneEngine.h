@@ -38,6 +38,8 @@ class CloneEngine {
 public:
     static constexpr int kReadBlocks = 510;
     static constexpr int kWriteBlocks = 490;
+    static constexpr int kReadBytes = 0x10000 - 0x0100;                      // 0x0100-0xFFFF
+    static constexpr int kWriteBytes = (0xF400 - 0x0060) + (0x10000 - 0xFF00); // two ranges
     static constexpr int kMaxWakeAttempts = 9;
     static inline const char* kAccessCode = "5172KB";
 
@@ -73,6 +75,12 @@ private:
     QString port_;
     int attempts_ = 0;
 };
+
+// One line for the status bar on how a transfer ended: "Read 64 KiB from /dev/ttyUSB0",
+// "Write cancelled", "Wrong access code" ... `promptCancelled`: the user dismissed the access
+// code prompt, which ends the transfer like a cancel.
+QString transferSummary(CloneDirection direction, const QString& port, const CloneReport& report,
+                        bool promptCancelled = false);
 
 // Packed BCD date bytes as the write stamps them at 0xFF28: year mod 100, century, month, day.
 void stampProgrammingDate(MemoryImage& image, const QDate& date);

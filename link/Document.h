@@ -6,6 +6,7 @@
 #include "Result.h"
 
 #include <QString>
+#include <functional>
 
 // The radio's data as the program holds it: the memory image with its PC block, the band state
 // the forms check frequencies against, the file the data belongs to (none while untitled) and a
@@ -26,14 +27,23 @@ public:
     // The file's name, or the suggested one while untitled.
     QString displayName() const;
 
-    bool isModified() const { return !(image_ == clean_); }
+    // Changed since it was last opened, saved or made new, or read and not saved yet.
+    bool isModified() const { return unsaved_ || !(image_ == clean_); }
     // The data as it is now counts as unmodified.
-    void markClean() { clean_ = image_; }
+    void markClean();
 
-    // Load default data (start and New): an untitled, unmodified document.
+    // Load default data (start and New): an untitled, unmodified document on the band limits
+    // of the data.
     DefaultSource loadDefault(const QString& defaultFile);
-    // Opens a data file and loads its band limits; on failure nothing changes.
-    Result open(const QString& path);
+
+    // Asked when a file does not look like this radio's data, with the reason; true goes on.
+    using Confirm = std::function<bool(const QString& doubt)>;
+    // Opens a data file and loads its band limits. On failure, or when `confirm` declines a
+    // doubtful file (not ok, no message), nothing changes.
+    Result open(const QString& path, const Confirm& confirm = {});
+    // The data came from the radio: it belongs to no file and is unsaved until saved under a
+    // name; the file it replaced stays as it is.
+    void becomeUntitled();
     // Saves atomically; on success the document belongs to that file and is unmodified.
     Result saveAs(const QString& path);
 
@@ -46,4 +56,5 @@ private:
     QString path_;
     QString suggestedName_;
     MemoryImage clean_;
+    bool unsaved_ = false;
 };

@@ -2,6 +2,7 @@
 #include "InPlaceEditor.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void listEditorCommitsOnFocusLoss();
     void editableListFiltersAndCommits();
     void scrollingEndsTheEdit();
+    void editingAsInASpreadsheet();
+    void rowLabelMakesItsRowCurrent();
 
 private:
     GridControl* grid = nullptr;
@@ -135,6 +138,71 @@ void GridTests::scrollingEndsTheEdit() {
     grid->verticalScrollBar()->setValue(100);
     QCOMPARE(committed.size(), 1);
     QCOMPARE(committed[0][2].toString(), QStringLiteral("AB1"));
+}
+
+// F2 and typing open the current cell's editor, Escape keeps the cell's text, Tab commits and
+// moves on, and the current cell stays while an editor is open.
+void GridTests::editingAsInASpreadsheet() {
+    InPlaceEditor editor(grid, InPlaceEditor::Kind::Line, "Name");
+    editor.setFilter({[](QChar c) { return c.isLetterOrNumber(); }, true});
+    QStringList commits;
+    connect(&editor, &InPlaceEditor::committed, this,
+            [&](int row, int column, const QString& text) {
+                commits << QStringLiteral("%1,%2:%3").arg(row).arg(column).arg(text);
+                grid->setText(row, column, text);
+            });
+    grid->setEditing(1, 11, [&](int row, int column) {
+        editor.begin(row, column, grid->text(row, column));
+        return &editor;
+    });
+    auto* line = qobject_cast<QLineEdit*>(editor.widget());
+    grid->setText(3, 11, "OLD");
+    grid->setCurrentGridCell(3, 11);
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTRY_VERIFY(line->hasFocus());
+    QCOMPARE(line->selectedText(), QStringLiteral("OLD"));
+    QTest::keyClicks(line, "new");
+    QTest::keyClick(line, Qt::Key_Escape); // cancelled: the cell keeps its text
+    QVERIFY(!editor.isActive());
+    QVERIFY(grid->hasFocus());
+    QVERIFY(commits.isEmpty());
+    QCOMPARE(grid->text(3, 11), QStringLiteral("OLD"));
+
+    QTest::keyClick(grid, Qt::Key_X); // typing starts an edit with the key itself
+    QTRY_VERIFY(line->hasFocus());
+    QCOMPARE(line->text(), QStringLiteral("X"));
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{3, 11}));
+    QTest::keyClicks(line, "y");
+    QTest::keyClick(line, Qt::Key_Tab); // commits, then the next cell across rows
+    QCOMPARE(commits, QStringList{"3,11:XY"});
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{4, 1}));
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTRY_VERIFY(line->hasFocus());
+    QTest::keyClick(line, Qt::Key_Backtab);
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{3, 11}));
+    QCOMPARE(commits.size(), 2);
+
+    // Moving the current cell from outside ends the open edit first.
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTRY_VERIFY(editor.isActive());
+    grid->setCurrentGridCell(10, 2);
+    QVERIFY(!editor.isActive());
+    QCOMPARE(commits.size(), 3);
+}
+
+void GridTests::rowLabelMakesItsRowCurrent() {
+    grid->setEditing(1, 11, [](int, int) { return nullptr; });
+    grid->setCurrentGridCell(1, 3);
+    QSignalSpy pressed(grid, &GridControl::mousePressed);
+    QHeaderView* labels = grid->verticalHeader();
+    const int middle = labels->sectionViewportPosition(6) + labels->sectionSize(6) / 2;
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, {}, QPoint(labels->width() / 2, middle));
+    QCOMPARE(grid->currentGridCell(), (GridControl::Cell{7, 3})); // at the first click
+    QCOMPARE(pressed.size(), 1);
+    QCOMPARE(pressed[0][1].toInt(), 7);
 }
 
 QTEST_MAIN(GridTests)

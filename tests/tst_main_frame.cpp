@@ -265,9 +265,9 @@ void MainFrameTests::treeAndEditMenuFromTheRegistry() {
 }
 
 void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
-    // With the built-in band limits 30 MHz is a band; the radio's own table has no such band.
+    // A channel on 30 MHz, which lies in no band of the radio (a file from another radio).
     CProgramView* view = channelView(*frame);
-    const_cast<ChannelTable&>(view->table()).commit(5, ChannelTable::Rx, "30");
+    writeInitialRecord(image.at<32>(ImageMap::channelAddress(5)), 3000000, kAbsoluteBands);
     view->LoadFromImage();
     QCOMPARE(view->grid()->text(5, ChannelTable::Rx), QStringLiteral("30.00000"));
     auto* responder = ModalResponder::answer<FrequencyRangeDialog>(
@@ -294,16 +294,24 @@ void MainFrameTests::readAndWriteThroughTheMainWindow() {
     // The regions no form rewrites came in unchanged (the forms have stored since).
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0xDD00, 0x2200),
              bench.radio.memory().mid(0xDD00, 0x2200));
-    QVERIFY(!frame->isModified());
+    // The radio's data belongs to no file until it is saved.
+    QVERIFY(frame->isModified());
+    QCOMPARE(frame->documentTitle(), QStringLiteral("M1 *"));
     // The radio's band table now gives the working limits.
     const BandState fromRadio = BandState::fromImage(image);
     for (int b = 0; b < kBandCount; ++b)
         QCOMPARE(bands.nine[std::size_t(b)].lower, fromRadio.nine[std::size_t(b)].lower);
 
     frame->openForm("Model");
+    // The bench's memory is a test pattern, not a radio's data: the write asks first.
+    BoxAnswer seen;
+    answerBox(QMessageBox::Yes, &seen, this);
     ModalResponder* writing = start();
     QVERIFY(frame->writeRadio());
     QVERIFY(writing->answered);
+    QVERIFY2(seen.text.startsWith("This file does not look like data for this radio ("),
+             qPrintable(seen.text));
+    QVERIFY(seen.text.endsWith("Write anyway?"));
     QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 2, 5000);
     QCOMPARE(bench.radio.memory().mid(0x100, 0xF300),
              QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0xF300));

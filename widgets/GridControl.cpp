@@ -1,5 +1,7 @@
 #include "GridControl.h"
 
+#include "InPlaceEditor.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,8 +22,13 @@ GridControl::GridControl(QWidget* parent) : QTableWidget(parent), corner_(new QL
         if (row >= 0 && column >= 0)
             Q_EMIT cellEntered(row + 1, column + 1);
     });
-    connect(verticalHeader(), &QHeaderView::sectionPressed, this,
-            [this](int section) { Q_EMIT mousePressed(Qt::LeftButton, section + 1, 0); });
+    // A press on a row label makes that row current at once (the table's own row selection
+    // does nothing in single-cell mode).
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this, [this](int section) {
+        finishEditing();
+        setCurrentGridCell(section + 1, std::max(currentGridCell().column, firstColumn_));
+        Q_EMIT mousePressed(Qt::LeftButton, section + 1, 0);
+    });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
 }
@@ -117,6 +124,16 @@ void GridControl::setColumnCentered(int column, bool centered) {
             it->setTextAlignment(alignmentOf(column));
 }
 
+void GridControl::setColumnsResizable(bool resizable) {
+    horizontalHeader()->setSectionResizeMode(resizable ? QHeaderView::Interactive
+                                                       : QHeaderView::Fixed);
+}
+
+void GridControl::setHeaderTip(int column, const QString& tip) {
+    if (column > 0)
+        itemFor(0, column)->setToolTip(tip);
+}
+
 void GridControl::setRowHighlighting(bool on) {
     setSelectionBehavior(on ? SelectRows : SelectItems);
     const auto cell = currentIndex();
@@ -142,29 +159,74 @@ QRect GridControl::cellRect(int row, int column) const {
     return visualRect(model()->index(row - 1, column - 1));
 }
 
-bool GridControl::wrapAcrossRows(int key, int firstColumn, int lastColumn) {
-    const Cell cell = currentGridCell();
-    if (key == Qt::Key_Right && cell.column == lastColumn) {
-        if (cell.row < gridRows() - 1)
-            setCurrentGridCell(cell.row + 1, firstColumn);
-        return true;
-    }
-    if (key == Qt::Key_Left && cell.column == firstColumn) {
-        if (cell.row > 1)
-            setCurrentGridCell(cell.row - 1, lastColumn);
-        return true;
-    }
-    return false;
+void GridControl::setEditing(int firstColumn, int lastColumn, EditStarter begin) {
+    firstColumn_ = firstColumn;
+    lastColumn_ = lastColumn;
+    begin_ = std::move(begin);
 }
 
-bool GridControl::tableKey(int key, int firstColumn, int lastColumn,
-                           const std::function<void(int, int)>& edit) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const Cell cell = currentGridCell();
-        edit(cell.row, cell.column);
+void GridControl::moveAcross(bool forward) {
+    const Cell cell = currentGridCell();
+    if (forward) {
+        if (cell.column < lastColumn_)
+            setCurrentGridCell(cell.row, std::max(cell.column + 1, firstColumn_));
+        else if (cell.row < gridRows() - 1)
+            setCurrentGridCell(cell.row + 1, firstColumn_);
+    } else {
+        if (cell.column > firstColumn_)
+            setCurrentGridCell(cell.row, std::min(cell.column - 1, lastColumn_));
+        else if (cell.row > 1)
+            setCurrentGridCell(cell.row - 1, lastColumn_);
+    }
+}
+
+bool GridControl::editingKey(QKeyEvent* event) {
+    if (!begin_)
+        return false;
+    const Cell cell = currentGridCell();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        begin_(cell.row, cell.column);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        moveAcross(event->key() == Qt::Key_Tab);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Left: {
+        const bool right = event->key() == Qt::Key_Right;
+        if (cell.column != (right ? lastColumn_ : firstColumn_))
+            return false;
+        moveAcross(right);
         return true;
     }
-    return wrapAcrossRows(key, firstColumn, lastColumn);
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                               Qt::MetaModifier);
+    if (typed.isEmpty() || !typed[0].isPrint() || command)
+        return false;
+    if (InPlaceEditor* editor = begin_(cell.row, cell.column))
+        editor->typeInto(event);
+    return true;
+}
+
+void GridControl::setActiveEditor(InPlaceEditor* editor) {
+    activeEditor_ = editor;
+}
+
+void GridControl::finishEditing() {
+    if (activeEditor_ && activeEditor_->isActive())
+        activeEditor_->finish();
+}
+
+void GridControl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    finishEditing();
+    QTableWidget::currentChanged(current, previous);
 }
 
 void GridControl::mousePressEvent(QMouseEvent* event) {
@@ -175,7 +237,7 @@ void GridControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void GridControl::keyPressEvent(QKeyEvent* event) {
-    if (keyHandler_ && keyHandler_(event->key())) {
+    if (editingKey(event)) {
         event->accept();
         return;
     }

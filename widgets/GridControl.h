@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QTableWidget>
 #include <functional>
 #include <set>
 
+class InPlaceEditor;
 class QLabel;
 
 // The table the table forms show (band limits, channels, DTMF codes, 2-Tone contacts). Rows
@@ -35,6 +37,11 @@ public:
     void setColumnWidthTwips(int column, int twips);
     void setRowHeightTwips(int row, int twips); // row 0: the header; others: every data row
     void setColumnCentered(int column, bool centered = true);
+    // Lets the user drag column widths (the row-label column stays fixed).
+    void setColumnsResizable(bool resizable);
+    int columnWidthPixels(int column) const { return columnWidth(column - 1); }
+    void setColumnWidthPixels(int column, int pixels) { setColumnWidth(column - 1, pixels); }
+    void setHeaderTip(int column, const QString& tip);
     void setRowHighlighting(bool on);
     void setDrawingSuspended(bool suspended);
     void setCellBackground(int row, int column, const QColor& color); // invalid: normal
@@ -43,16 +50,18 @@ public:
     QRect cellRect(int row, int column) const;
     QWidget* editorParent() const { return viewport(); }
 
-    // Right on the last data column goes to the first of the next row, Left on the first to the
-    // last of the previous row (not past the first or last row). True when it handled the key.
-    bool wrapAcrossRows(int key, int firstColumn, int lastColumn);
-    // The keys of the table forms: Enter edits the current cell through `edit`, Left and Right
-    // wrap across rows. True when the key was one of them.
-    bool tableKey(int key, int firstColumn, int lastColumn,
-                  const std::function<void(int row, int column)>& edit);
+    // The columns users edit and how an edit starts: `begin` opens the editor of a cell (or
+    // of the cell the form edits instead) and returns it, or null when nothing opens. Then, as
+    // in a spreadsheet, Enter and F2 edit the current cell, a typed character starts an edit
+    // with itself, Tab and Shift+Tab move on and back, and Right on the last data column goes
+    // to the first of the next row, Left on the first to the last of the previous row.
+    using EditStarter = std::function<InPlaceEditor*(int row, int column)>;
+    void setEditing(int firstColumn, int lastColumn, EditStarter begin);
+    // The next (or previous) data cell, across rows, not past the first or last row.
+    void moveAcross(bool forward);
 
-    // Keys pressed while the grid has the focus go here first; true means handled.
-    void setKeyHandler(std::function<bool(int key)> handler) { keyHandler_ = std::move(handler); }
+    // An editor open over a cell; the current cell does not move while it stays open.
+    void setActiveEditor(InPlaceEditor* editor);
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, int row, int column);
@@ -63,12 +72,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void updateGeometries() override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    bool editingKey(QKeyEvent* event);
+    void finishEditing();
+
     QTableWidgetItem* itemFor(int row, int column);
     Qt::Alignment alignmentOf(int column) const;
 
     QLabel* corner_;
     std::set<int> centered_;
-    std::function<bool(int)> keyHandler_;
+    int firstColumn_ = 1;
+    int lastColumn_ = 1;
+    EditStarter begin_;
+    QPointer<InPlaceEditor> activeEditor_;
 };

@@ -69,6 +69,7 @@ void InPlaceEditor::begin(int row, int column, const QString& text) {
         line_->setText(text);
     }
     active_ = true;
+    grid_->setActiveEditor(this);
     widget_->show();
     widget_->raise();
     widget_->setFocus(Qt::OtherFocusReason);
@@ -85,6 +86,23 @@ void InPlaceEditor::commit() {
     Q_EMIT committed(row_, column_, value);
 }
 
+void InPlaceEditor::cancel() {
+    if (!active_)
+        return;
+    active_ = false; // first, so that the focus leaving commits nothing
+    // The focus goes back before the editor hides: a focused child that hides passes the focus
+    // on as if Tab were pressed, which would move the current cell.
+    grid_->setFocus(Qt::OtherFocusReason);
+    widget_->hide();
+}
+
+void InPlaceEditor::typeInto(QKeyEvent* key) {
+    if (kind_ != Kind::List)
+        line_->clear();
+    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+    QCoreApplication::sendEvent(kind_ == Kind::List ? widget_ : line_, &copy);
+}
+
 bool InPlaceEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && active_) {
         // Opening the drop-down's list is no loss of focus; leaving the editor is.
@@ -94,6 +112,16 @@ bool InPlaceEditor::eventFilter(QObject* watched, QEvent* event) {
             commit();
     } else if (event->type() == QEvent::KeyPress && active_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            cancel();
+            return true;
+        }
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            grid_->setFocus(Qt::OtherFocusReason);
+            commit();
+            grid_->moveAcross(key == Qt::Key_Tab);
+            return true;
+        }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const int row = row_, column = column_;
             const QString value = text();

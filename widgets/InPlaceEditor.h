@@ -6,13 +6,15 @@
 
 class GridControl;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QWidget;
 
 // An editor placed over a grid cell: a line edit, a drop-down list or an editable drop-down.
 // It is hidden until begin(); when it loses the focus it hides and reports its text through
 // committed(). Enter returns the focus to the grid (which commits) and then reports
-// enterPressed(), so the form can move on. Scrolling the grid commits too.
+// enterPressed(), so the form can move on; Tab and Shift+Tab commit and move to the next or
+// previous cell; Escape closes it and the cell keeps its text. Scrolling the grid commits too.
 class InPlaceEditor : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +38,10 @@ public:
     bool isActive() const { return active_; }
     // Ends an open edit now (as losing the focus would).
     void finish() { commit(); }
+    // Ends an open edit without taking its text.
+    void cancel();
+    // An edit started by typing: the key replaces the text (a list looks the key up).
+    void typeInto(QKeyEvent* key);
     int row() const { return row_; }
     int column() const { return column_; }
     QString text() const;

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -68,10 +69,19 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
     down_->setArrowType(Qt::DownArrow);
     up_->setAccessibleName(QStringLiteral("Next channel"));
     down_->setAccessibleName(QStringLiteral("Previous channel"));
+    // The arrows stand one above the other, as on a spin box.
+    for (QToolButton* arrow : {up_, down_}) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setFixedHeight(number_->sizeHint().height() / 2 + 1);
+    }
+    auto* arrows = new QVBoxLayout;
+    arrows->setSpacing(0);
+    arrows->addWidget(up_);
+    arrows->addWidget(down_);
     auto* numberRow = new QHBoxLayout;
     numberRow->addWidget(number_, 1);
-    numberRow->addWidget(down_);
-    numberRow->addWidget(up_);
+    numberRow->addLayout(arrows);
+    number_->installEventFilter(this);
     grid->addWidget(new QLabel(QStringLiteral("Channel number")), 0, 0);
     grid->addLayout(numberRow, 0, 1);
 
@@ -127,8 +137,16 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
     check("Beat shift", ChannelField::BeatShift);
     check("AM", ChannelField::Am);
 
+    auto* close = new QPushButton(QStringLiteral("Close"));
+    close->setAccessibleName(close->text());
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form_);
+    layout->addLayout(buttons);
 
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
@@ -411,6 +429,29 @@ void CChannelEditDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void CChannelEditDialog::reject() {}
+
+// Up and Down step one channel, Page Up and Page Down ten, from the channel number.
+bool CChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == number_ && event->type() == QEvent::KeyPress) {
+        static const std::pair<int, int> steps[] = {
+            {Qt::Key_Up, 1}, {Qt::Key_Down, -1}, {Qt::Key_PageUp, 10}, {Qt::Key_PageDown, -10}};
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        for (auto [k, delta] : steps)
+            if (key == k) {
+                step(delta);
+                return true;
+            }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Leaving an empty channel's Rx field enables the other fields: it is entered first, so that
+// Tab goes on to them instead of wrapping round to the channel number.
+bool CChannelEditDialog::focusNextPrevChild(bool next) {
+    if (next && rx_->hasFocus())
+        rxEntered();
+    return QDialog::focusNextPrevChild(next);
+}
 
 void CChannelEditDialog::closeEvent(QCloseEvent* event) {
     // A field being typed in is entered first, as leaving it would.

@@ -17,17 +17,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kFirstData = ChannelTable::Rx;
 constexpr int kLastData = ChannelTable::Name;
+const QString kColumnWidthsKey = QStringLiteral("Channel table/Column widths");
 
 InPlaceEditor::Filter filterFor(CharSet set, bool upperCase = false) {
     return {[set](QChar c) { return accepts(set, c); }, upperCase};
@@ -45,9 +48,11 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
     grid_->setGridSize(ChannelTable::kRows + 1, ChannelTable::kColumns);
     for (int c = 0; c < ChannelTable::kColumns; ++c) {
         grid_->setText(0, c, ChannelTable::headers()[c]);
+        grid_->setHeaderTip(c, ChannelTable::headerTip(c));
         grid_->setColumnWidthTwips(c, ChannelTable::widthTwips(c));
         grid_->setColumnCentered(c);
     }
+    fitColumns();
     grid_->setRowHeightTwips(0, 300);
     grid_->setRowHeightTwips(1, 300);
     for (int r = 1; r <= ChannelTable::kRows; ++r)
@@ -75,7 +80,8 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
     ctcssEditor_->setItems(Ctcss::toneList());
     dcsEditor_->setItems(Dcs::codeList());
 
-    grid_->setKeyHandler([this](int key) { return gridKey(key); });
+    grid_->setEditing(kFirstData, kLastData,
+                      [this](int row, int column) { return beginEdit(row, column); });
     connect(grid_, &GridControl::mousePressed, this,
             [this](Qt::MouseButton button, int row, int column) {
                 if (button != Qt::LeftButton)
@@ -107,6 +113,33 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
 
     LoadFromImage();
     grid_->setCurrentGridCell(1, kFirstData);
+}
+
+// Every column shows its longest list entry ("Ctcss Codec") and its header; widths the user
+// dragged are remembered.
+void CProgramView::fitColumns() {
+    const QFontMetrics metrics(grid_->font());
+    const int padding = 2 * metrics.horizontalAdvance(u'M');
+    const QStringList saved =
+        QSettings().value(kColumnWidthsKey).toString().split(u',', Qt::SkipEmptyParts);
+    for (int c = kFirstData; c <= kLastData; ++c) {
+        QStringList texts = {ChannelTable::headers()[c]};
+        if (const auto list = ChannelTable::listOf(c))
+            texts += options(*list);
+        int width = grid_->columnWidthPixels(c);
+        for (const QString& t : texts)
+            width = std::max(width, metrics.horizontalAdvance(t) + padding);
+        if (saved.size() == kLastData - kFirstData + 1)
+            width = std::max(20, saved[c - kFirstData].toInt());
+        grid_->setColumnWidthPixels(c, width);
+    }
+    grid_->setColumnsResizable(true);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        QStringList widths;
+        for (int c = kFirstData; c <= kLastData; ++c)
+            widths << QString::number(grid_->columnWidthPixels(c));
+        QSettings().setValue(kColumnWidthsKey, widths.join(u','));
+    });
 }
 
 CProgramView::~CProgramView() {
@@ -149,9 +182,9 @@ InPlaceEditor* CProgramView::editorFor(int column) const {
     }
 }
 
-void CProgramView::beginEdit(int row, int column) {
+InPlaceEditor* CProgramView::beginEdit(int row, int column) {
     if (row < 1 || row > ChannelTable::kRows || column < kFirstData || column > kLastData)
-        return;
+        return nullptr;
     // An empty channel can only be given an Rx frequency first.
     if (table_->rowEmpty(row))
         column = ChannelTable::Rx;
@@ -160,11 +193,23 @@ void CProgramView::beginEdit(int row, int column) {
     if (editor == listEditor_)
         listEditor_->setItems(options(*ChannelTable::listOf(column)));
     editor->begin(row, column, grid_->text(row, column));
+    return editor;
 }
 
 void CProgramView::editEnded(int row, int column, const QString& text) {
+    const auto before = rowTexts(row);
     if (table_->commit(row, column, text))
         showRow(row);
+    if (rowTexts(row) != before)
+        Q_EMIT edited();
+    Q_EMIT statusMessage(table_->correction());
+}
+
+QStringList CProgramView::rowTexts(int row) const {
+    QStringList texts;
+    for (int c = kFirstData; c <= kLastData; ++c)
+        texts << table_->text(row, c);
+    return texts;
 }
 
 // Enter moves on: one column right, or one row down after an emptied frequency.
@@ -177,11 +222,6 @@ void CProgramView::editorEnter(int row, int column, const QString& text) {
 
 void CProgramView::moveTo(int row, int column) {
     grid_->setCurrentGridCell(row, column);
-}
-
-bool CProgramView::gridKey(int key) {
-    return grid_->tableKey(key, kFirstData, kLastData,
-                           [this](int row, int column) { beginEdit(row, column); });
 }
 
 void CProgramView::openChannelEdit(int channel) {
@@ -200,6 +240,9 @@ QString CProgramView::exportChannelsTo(const QString& path, bool interchange) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
         return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    Q_EMIT statusMessage(QStringLiteral("Exported %1 channel(s) to %2")
+                             .arg(std::max<qsizetype>(0, csv.count('\n') - 1))
+                             .arg(path));
     return {};
 }
 
@@ -212,6 +255,14 @@ QString CProgramView::importChannelsFrom(const QString& path) {
     if (!result.ok)
         return result.message;
     LoadFromImage();
+    Q_EMIT edited();
+    Q_EMIT statusMessage(QStringLiteral("Imported %1 channel(s) from %2%3")
+                             .arg(result.imported)
+                             .arg(path)
+                             .arg(result.warnings.isEmpty()
+                                      ? QString()
+                                      : QStringLiteral("; %1 line(s) skipped")
+                                            .arg(result.warnings.size())));
     if (result.warnings.isEmpty())
         return {};
     return QStringLiteral("%1 channel(s) imported; these lines were skipped:\n%2")
@@ -247,6 +298,7 @@ void CProgramView::importChannelsCommand() {
 bool CProgramView::readFromRadio(const QString& port) {
     CloneProgressDialog dialog(CloneDirection::Read, port, image(), theCloneFlags(), this);
     dialog.exec();
+    Q_EMIT statusMessage(dialog.summary());
     if (!dialog.succeeded())
         return false;
     LoadFromImage();
@@ -258,5 +310,6 @@ bool CProgramView::writeToRadio(const QString& port) {
     SaveToImage();
     CloneProgressDialog dialog(CloneDirection::Write, port, image(), theCloneFlags(), this);
     dialog.exec();
+    Q_EMIT statusMessage(dialog.summary());
     return dialog.succeeded();
 }

@@ -49,12 +49,13 @@ Q_SIGNALS:
     void channelEditRequested(int channel);
 
 private:
+    void fitColumns();
+    QStringList rowTexts(int row) const;
     InPlaceEditor* editorFor(int column) const;
     void showRow(int row);
-    void beginEdit(int row, int column);
+    InPlaceEditor* beginEdit(int row, int column);
     void editEnded(int row, int column, const QString& text);
     void editorEnter(int row, int column, const QString& text);
-    bool gridKey(int key);
     void moveTo(int row, int column);
 
     BandState& bands_;

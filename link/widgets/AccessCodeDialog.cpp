@@ -13,7 +13,7 @@ AccessCodeDialog::AccessCodeDialog(QWidget* parent) : QDialog(parent), edit_(new
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("Password"), edit_);
+    layout->addRow(QStringLiteral("This radio is read protected. Access code:"), edit_);
     layout->addRow(buttons);
 }
 

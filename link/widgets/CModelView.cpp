@@ -19,6 +19,12 @@ QLineEdit* field(QFormLayout* form, const QString& label, int maxLength, bool (*
             [accept](QChar c) { return accept(c.toUpper()); }, false, edit));
     else
         edit->setReadOnly(true);
+    if (edit->isReadOnly()) {
+        // Shown, not edited: the field takes the window's colour, as a label would.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+    }
     form->addRow(label, edit);
     return edit;
 }
@@ -33,6 +39,8 @@ CModelView::CModelView(MemoryImage& image, QWidget* parent) : CBaseFormView(imag
     code_ = field(form, QStringLiteral("Model code"), 16, RadioIdentity::codeCharacter);
     firmware_ = field(form, QStringLiteral("Firmware Version"), 8, nullptr);
     date_ = field(form, QStringLiteral("Last program date"), 10, nullptr);
+    for (QLineEdit* edit : {serial_, model_, code_})
+        connect(edit, &QLineEdit::textEdited, this, &CBaseFormView::edited);
     LoadFromImage();
 }
 

@@ -83,6 +83,9 @@ void CloneProgressDialog::transferFinished(int outcome, const QString& message,
     thread_->deleteLater();
     thread_ = nullptr;
     succeeded_ = outcome == CloneReport::Success;
+    summary_ = transferSummary(direction_, port_,
+                               CloneReport(CloneReport::Outcome(outcome), message, detail),
+                               promptCancelled_);
     if (!message.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), message,
                         QMessageBox::Ok, this);
@@ -109,7 +112,9 @@ void CloneProgressDialog::closeEvent(QCloseEvent* event) {
 
 QVariant CloneProgressDialog::askAccessCode() {
     AccessCodeDialog prompt(this);
-    if (prompt.exec() != QDialog::Accepted)
+    if (prompt.exec() != QDialog::Accepted) {
+        promptCancelled_ = true;
         return {};
+    }
     return prompt.code();
 }

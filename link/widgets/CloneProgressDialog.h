@@ -22,6 +22,8 @@ public:
     ~CloneProgressDialog() override;
 
     bool succeeded() const { return succeeded_; }
+    // How the transfer ended, in a line for the status bar; empty before it ran.
+    const QString& summary() const { return summary_; }
 
 public Q_SLOTS:
     void start();
@@ -47,4 +49,6 @@ private:
     QPushButton* exitButton_;
     QThread* thread_ = nullptr;
     bool succeeded_ = false;
+    bool promptCancelled_ = false;
+    QString summary_;
 };

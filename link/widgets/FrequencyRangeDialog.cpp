@@ -44,7 +44,8 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
     }
     grid_->setDrawingSuspended(false);
     grid_->setEnabled(bands_.unlocked);
-    grid_->setKeyHandler([this](int key) { return gridKey(key); });
+    grid_->setEditing(kFirstColumn, kLastColumn,
+                      [this](int row, int column) { return beginEdit(row, column); });
     connect(grid_, &GridControl::mousePressed, this,
             [this](Qt::MouseButton button, int row, int column) {
                 if (button == Qt::LeftButton)
@@ -118,12 +119,13 @@ void FrequencyRangeDialog::tryUnlock() {
     password_->setFocus();
 }
 
-void FrequencyRangeDialog::beginEdit(int row, int column) {
+InPlaceEditor* FrequencyRangeDialog::beginEdit(int row, int column) {
     if (!bands_.unlocked || row < 1 || row > kBandCount || column < kFirstColumn ||
         column > kLastColumn || !BandLimitTable::editable(row - 1, column - kFirstColumn))
-        return;
+        return nullptr;
     grid_->setCurrentGridCell(row, column);
     editor_->begin(row, column, grid_->text(row, column));
+    return editor_;
 }
 
 void FrequencyRangeDialog::cellCommitted(int row, int column, const QString& text) {
@@ -137,11 +139,6 @@ void FrequencyRangeDialog::editorEnter(int row, int column) {
         grid_->setCurrentGridCell(row, 2);
     else if (column == 2 && row < kBandCount)
         grid_->setCurrentGridCell(row + 1, kFirstColumn);
-}
-
-bool FrequencyRangeDialog::gridKey(int key) {
-    return grid_->tableKey(key, kFirstColumn, kLastColumn,
-                           [this](int row, int column) { beginEdit(row, column); });
 }
 
 void FrequencyRangeDialog::keyPressEvent(QKeyEvent* event) {

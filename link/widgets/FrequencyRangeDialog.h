@@ -35,10 +35,9 @@ private:
     void showPasswordField();
     void tryUnlock();
     void fillRow(int band);
-    void beginEdit(int row, int column);
+    InPlaceEditor* beginEdit(int row, int column);
     void cellCommitted(int row, int column, const QString& text);
     void editorEnter(int row, int column);
-    bool gridKey(int key);
 
     MemoryImage& image_;
     BandState& bands_;

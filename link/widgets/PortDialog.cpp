@@ -59,19 +59,23 @@ PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort
             item->setToolTip(0, QStringLiteral("In use or not accessible"));
         } else if (p.name == currentPort) {
             list_->setCurrentItem(item);
+            item->setSelected(true);
             currentListed = true;
         }
     }
     // A current port that is not listed (typed by hand) shows in the path field.
     if (!currentListed)
         path_->setText(currentPort);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
     path_->setAccessibleName(QStringLiteral("Device path"));
     path_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/... or a pseudo-terminal"));
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (item)
+    // What the user picks counts, not the list's current item: the list makes its first item
+    // current when it takes the focus, and that must not replace a typed path.
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!list_->selectedItems().isEmpty())
             path_->clear();
     });
-    connect(path_, &QLineEdit::textEdited, this, [this] { list_->setCurrentItem(nullptr); });
+    connect(path_, &QLineEdit::textEdited, this, [this] { list_->clearSelection(); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -89,8 +93,9 @@ PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort
 }
 
 QString PortDialog::chosenPort() const {
-    if (auto* item = list_->currentItem(); item && (item->flags() & Qt::ItemIsEnabled))
-        return item->text(0);
+    const QList<QTreeWidgetItem*> picked = list_->selectedItems();
+    if (!picked.isEmpty() && (picked.first()->flags() & Qt::ItemIsEnabled))
+        return picked.first()->text(0);
     const QString typed = path_->text().trimmed();
     return typed.isEmpty() ? current_ : typed;
 }

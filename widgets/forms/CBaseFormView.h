@@ -18,6 +18,12 @@ public:
     // The help context F1 asks for; 0 leaves it to the window.
     virtual int helpContext() const { return 0; }
 
+Q_SIGNALS:
+    // The user changed a value; it reaches the image when the form stores.
+    void edited();
+    // What happened, for the status bar: a command's result, a value corrected on entry.
+    void statusMessage(const QString& text);
+
 protected:
     MemoryImage& image() const { return image_; }
 

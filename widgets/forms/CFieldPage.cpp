@@ -16,6 +16,7 @@ CFieldPage::CFieldPage(MemoryImage& image, const std::vector<FieldDescription>& 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addStretch();
+    binder_.onEdited(this, [this] { Q_EMIT edited(); });
     LoadFromImage();
 }
 

@@ -15,6 +15,10 @@ public:
     virtual void LoadFromImage() {}
     virtual void SaveToImage() {}
 
+Q_SIGNALS:
+    // The user changed a value; it reaches the image when the page stores.
+    void edited();
+
 protected:
     MemoryImage& image() const { return image_; }
     void keyPressEvent(QKeyEvent* event) override;

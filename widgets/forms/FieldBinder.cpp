@@ -110,6 +110,19 @@ void FieldBinder::store(MemoryImage& image, std::uint32_t base) {
         Fields::store(fields_[i], items_[i], value(i), image, base);
 }
 
+void FieldBinder::onEdited(QObject* context, const std::function<void()>& edited) const {
+    for (QWidget* c : controls_) {
+        if (auto* list = qobject_cast<QComboBox*>(c))
+            QObject::connect(list, &QComboBox::activated, context, edited);
+        else if (auto* number = qobject_cast<NumberField*>(c))
+            QObject::connect(number, &NumberField::edited, context, edited);
+        else if (auto* box = qobject_cast<QCheckBox*>(c))
+            QObject::connect(box, &QCheckBox::clicked, context, edited);
+        else if (auto* edit = qobject_cast<QLineEdit*>(c))
+            QObject::connect(edit, &QLineEdit::textEdited, context, edited);
+    }
+}
+
 QWidget* FieldBinder::control(const char* label) const {
     for (std::size_t i = 0; i < fields_.size(); ++i)
         if (qstrcmp(fields_[i].label, label) == 0)

@@ -3,9 +3,11 @@
 #include "FieldDescription.h"
 
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class FieldGrid;
+class QObject;
 class MemoryImage;
 class QWidget;
 
@@ -26,6 +28,9 @@ public:
     void store(MemoryImage& image, std::uint32_t base = 0);
     // Lists without a choice take their fallback; number fields are corrected.
     void fallbackStep();
+
+    // Calls `edited` whenever the user changes a control (not when a load does).
+    void onEdited(QObject* context, const std::function<void()>& edited) const;
 
     QWidget* control(const char* label) const;
     FieldValue value(std::size_t field) const;

@@ -11,6 +11,7 @@ NumberField::NumberField(const QString& accessibleName, const NumberRule& rule, 
     setButtonSymbols(rule.arrows ? UpDownArrows : NoButtons);
     setAccelerated(rule.arrows);
     setKeyboardTracking(true);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &NumberField::edited);
 }
 
 QValidator::State NumberField::validate(QString& input, int& pos) const {
@@ -48,6 +49,7 @@ void NumberField::normalize() {
 
 void NumberField::stepBy(int steps) {
     lineEdit()->setText(NumberText::stepped(rule_, text(), steps));
+    Q_EMIT edited();
 }
 
 QSize NumberField::sizeHint() const {

@@ -25,6 +25,10 @@ public:
     // The edit inside, for selecting and typing.
     QLineEdit* editor() const { return lineEdit(); }
 
+Q_SIGNALS:
+    // The user typed or stepped a new value.
+    void edited();
+
 protected:
     StepEnabled stepEnabled() const override;
     QValidator::State validate(QString& input, int& pos) const override;

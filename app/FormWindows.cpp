@@ -1,0 +1,137 @@
+#include "FormWindows.h"
+
+#include "CBaseFormView.h"
+#include "CMyChildFrame.h"
+#include "CommandRegistry.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace {
+constexpr int kCascadeStep = 28; // about a title bar: each new window shows the last one's
+}
+
+FormWindows::FormWindows(QMdiArea* area, Document& document, QObject* parent)
+    : QObject(parent), area_(area), document_(document) {
+    connect(area_, &QMdiArea::subWindowActivated, this, &FormWindows::activated);
+}
+
+QMdiSubWindow* FormWindows::window(const QString& text) const {
+    for (QMdiSubWindow* w : area_->subWindowList())
+        if (w->property("form").toString() == text)
+            return w;
+    return nullptr;
+}
+
+QList<CMyChildFrame*> FormWindows::frames() const {
+    QList<CMyChildFrame*> list;
+    for (QMdiSubWindow* w : area_->subWindowList())
+        if (auto* frame = qobject_cast<CMyChildFrame*>(w->widget()))
+            list << frame;
+    return list;
+}
+
+CBaseFormView* FormWindows::activeView() const {
+    QMdiSubWindow* w = area_->activeSubWindow() ? area_->activeSubWindow() : active_.data();
+    auto* frame = w ? qobject_cast<CMyChildFrame*>(w->widget()) : nullptr;
+    return frame ? frame->view() : nullptr;
+}
+
+QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
+    if (QMdiSubWindow* existing = window(form.text)) {
+        area_->setActiveSubWindow(existing);
+        return existing;
+    }
+    if (!form.makeForm)
+        return nullptr;
+    // The window being left stores before the new form loads itself as it is made.
+    if (CBaseFormView* left = activeView())
+        left->SaveToImage();
+    CBaseFormView* view = form.makeForm(document_);
+    auto* frame = new CMyChildFrame(view, form.helpContext);
+    QMdiSubWindow* window = area_->addSubWindow(frame);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setProperty("form", form.text);
+    window->setWindowTitle(form.caption);
+    connect(frame, &CMyChildFrame::closeRequested, window, &QWidget::close);
+    connect(frame, &CMyChildFrame::helpRequested, this, &FormWindows::helpRequested);
+    connect(view, &CBaseFormView::edited, this, &FormWindows::edited);
+    connect(view, &CBaseFormView::statusMessage, this, &FormWindows::statusMessage);
+    window->installEventFilter(this); // a closing window stores first
+    active_ = window;                 // already loaded: its activation needs no reload
+    if (form.maximized) {
+        window->resize(form.size);
+        window->showMaximized();
+    } else {
+        place(window, form);
+        window->show();
+    }
+    area_->setActiveSubWindow(window);
+    return window;
+}
+
+// Cascaded from the last window placed, and wholly inside the workspace: a window that would
+// reach past its edge starts again at the top left, one larger than the workspace shrinks.
+void FormWindows::place(QMdiSubWindow* window, const CommandEntry& form) {
+    const QSize room = area_->viewport()->size();
+    const QSize size = form.size.boundedTo(room);
+    if (nextPosition_.x() + size.width() > room.width() ||
+        nextPosition_.y() + size.height() > room.height())
+        nextPosition_ = {};
+    window->setGeometry(QRect(nextPosition_, size));
+    nextPosition_ += QPoint(kCascadeStep, kCascadeStep);
+}
+
+bool FormWindows::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close)
+        if (auto* window = qobject_cast<QMdiSubWindow*>(watched))
+            if (auto* frame = qobject_cast<CMyChildFrame*>(window->widget()))
+                frame->view()->SaveToImage();
+    return QObject::eventFilter(watched, event);
+}
+
+void FormWindows::activated(QMdiSubWindow* window) {
+    if (!window)
+        return; // the main window losing the focus does not count
+    // A maximized window is the workspace's background: activating it does not bury the
+    // windows the user opened over it.
+    if (window->isMaximized())
+        window->lower();
+    if (window == active_)
+        return;
+    if (active_)
+        if (auto* frame = qobject_cast<CMyChildFrame*>(active_->widget()))
+            frame->view()->SaveToImage();
+    active_ = window;
+    if (auto* frame = qobject_cast<CMyChildFrame*>(window->widget()))
+        frame->view()->LoadFromImage();
+}
+
+void FormWindows::storeAll() {
+    for (CMyChildFrame* frame : frames())
+        frame->view()->SaveToImage();
+}
+
+void FormWindows::reloadAll() {
+    for (CMyChildFrame* frame : frames())
+        frame->view()->LoadFromImage();
+}
+
+void FormWindows::reload(const QString& text) {
+    if (QMdiSubWindow* w = window(text))
+        qobject_cast<CMyChildFrame*>(w->widget())->view()->LoadFromImage();
+}
+
+void FormWindows::listIn(QMenu* menu) {
+    const QList<QMdiSubWindow*> windows = area_->subWindowList();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* w = windows[i];
+        const QString mnemonic = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction* a = menu->addAction(mnemonic + u' ' + w->windowTitle(), this,
+                                     [this, w] { area_->setActiveSubWindow(w); });
+        a->setCheckable(true);
+        a->setChecked(w == area_->activeSubWindow());
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+class CBaseFormView;
+class CMyChildFrame;
+class Document;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+struct CommandEntry;
+
+// The form windows of the main window's workspace, one per form: made from their registry
+// entries, placed inside the workspace, and told when to load from the image and store into
+// it. When a window becomes the active one its form loads; the window left stores first.
+class FormWindows : public QObject {
+    Q_OBJECT
+public:
+    FormWindows(QMdiArea* area, Document& document, QObject* parent = nullptr);
+
+    // Opens the form's window, or activates it when it exists.
+    QMdiSubWindow* open(const CommandEntry& form);
+    QMdiSubWindow* window(const QString& text) const;
+    QList<CMyChildFrame*> frames() const;
+    // The form of the active window (or of the one last active while the main window is not).
+    CBaseFormView* activeView() const;
+
+    void storeAll();
+    void reloadAll();
+    void reload(const QString& text);
+
+    // The open windows as menu items "&1 Channel setting", "&2 Basic setting" ..., the active one
+    // checked; choosing one activates it.
+    void listIn(QMenu* menu);
+
+Q_SIGNALS:
+    void helpRequested(int context);
+    void edited();
+    void statusMessage(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void activated(QMdiSubWindow* window);
+    void place(QMdiSubWindow* window, const CommandEntry& form);
+
+    QMdiArea* area_;
+    Document& document_;
+    QPointer<QMdiSubWindow> active_;
+    QPoint nextPosition_;
+};
