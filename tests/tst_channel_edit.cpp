@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void txSnapping();
     void everyFieldSurvivesStoreAndReload();
     void enterAndEscape();
+    void keyboardThroughTheDialog();
 
 private:
     void open(int channel);
@@ -246,6 +248,44 @@ void ChannelEditTests::enterAndEscape() {
     QTest::keyClick(rx, Qt::Key_Escape); // Escape in the Rx field closes, storing the channel
     QTRY_VERIFY(!dialog->isVisible());
     QCOMPARE(ChannelRecord::rxFrequency(record(4)), 14500000u);
+}
+
+// A new channel's Rx left with Tab goes on to Tx, never back to the channel number; the number
+// field steps channels with Up, Down, Page Up and Page Down; Close stores and closes.
+void ChannelEditTests::keyboardThroughTheDialog() {
+    open(2);
+    QLineEdit* rx = edit("Rx frequency(MHz)");
+    rx->setFocus();
+    QTRY_VERIFY(rx->hasFocus());
+    QTest::keyClicks(rx, "145");
+    QTest::keyClick(rx, Qt::Key_Tab);
+    QTRY_VERIFY(edit("Tx frequency(MHz)")->hasFocus());
+    QTest::keyClicks(edit("Tx frequency(MHz)"), "9"); // lands in Tx, not in the channel number
+    QCOMPARE(dialog->channel(), 2);
+
+    QLineEdit* number = edit("Channel number");
+    number->setFocus();
+    QTRY_VERIFY(number->hasFocus());
+    QTest::keyClick(number, Qt::Key_Up);
+    QCOMPARE(dialog->channel(), 3);
+    QTest::keyClick(number, Qt::Key_PageUp);
+    QCOMPARE(dialog->channel(), 13);
+    QTest::keyClick(number, Qt::Key_PageDown);
+    QTest::keyClick(number, Qt::Key_Down);
+    QTest::keyClick(number, Qt::Key_Down);
+    QCOMPARE(dialog->channel(), 1);
+    QCOMPARE(number->text(), QStringLiteral("1"));
+    // Channel 2 was stored when it was left.
+    QVERIFY(!isEmptyRecord(record(2)));
+    QCOMPARE(ChannelRecord::rxFrequency(record(2)), 14500000u);
+
+    auto* up = byName<QToolButton>(*dialog, "Next channel");
+    auto* down = byName<QToolButton>(*dialog, "Previous channel");
+    QVERIFY(up->geometry().bottom() <= down->geometry().top()); // up stands above down
+    auto* close = byName<QPushButton>(*dialog, "Close");
+    QVERIFY(close);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QTRY_VERIFY(!dialog->isVisible());
 }
 
 QTEST_MAIN(ChannelEditTests)

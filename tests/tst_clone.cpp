@@ -1,7 +1,9 @@
 #include "ImageMap.h"
+#include "Plausibility.h"
 #include "RadioBench.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -52,6 +54,8 @@ private Q_SLOTS:
     void writePacketNotAcknowledged();
     void cancelRead();
     void cancelWrite();
+    void readDataLooksLikeTheRadios();
+    void summariesForTheStatusBar();
 };
 
 void CloneTests::fullReadSequence() {
@@ -306,6 +310,56 @@ void CloneTests::cancelWrite() {
     QVERIFY(bench.radio.received().endsWith("ENDW"));
     QCOMPARE(bench.radio.memory().mid(0x3200, 0x80), RadioBench::radioMemory().mid(0x3200, 0x80));
     QCOMPARE(image.byte(0xFF28), buildFactoryDefault().byte(0xFF28)); // not dated before 0xF400
+}
+
+// Data read from a radio passes the check that Open and Write make; noise does not.
+void CloneTests::readDataLooksLikeTheRadios() {
+    QCOMPARE(implausibility(buildFactoryDefault()), QString());
+    RadioBench bench;
+    QVERIFY(bench.started);
+    bench.radio.setMemory(buildFactoryDefault().toFileBytes().mid(MemoryImage::kPcSize));
+    MemoryImage image = buildFactoryDefault();
+    QVERIFY(bench.run(CloneDirection::Read, image).ok);
+    QCOMPARE(implausibility(image), QString());
+
+    QRandomGenerator rng(3);
+    MemoryImage noise;
+    for (std::uint8_t& b : noise.image())
+        b = std::uint8_t(rng.bounded(256));
+    QVERIFY(!implausibility(noise).isEmpty());
+    // Each check on its own.
+    MemoryImage bad = buildFactoryDefault();
+    bad.setByte(ImageMap::kBandLimitRecords.at(4) + 1, 0xA5); // 150M: a digit of 10
+    QVERIFY(implausibility(bad).contains("band limits"));
+    bad = buildFactoryDefault();
+    bad.fill(ImageMap::channelAddress(1), 4, 0xFF);
+    QCOMPARE(implausibility(bad), QStringLiteral("channel 1 is empty"));
+    bad = buildFactoryDefault();
+    bad.setByte(ImageMap::channelAddress(801), 0x3C);
+    QCOMPARE(implausibility(bad),
+             QStringLiteral("the frequency of channel 801 is not a decimal number"));
+    bad = buildFactoryDefault();
+    bad.setByte(ImageMap::kIdentity + 3, 0x07);
+    QVERIFY(implausibility(bad).contains("model block"));
+}
+
+void CloneTests::summariesForTheStatusBar() {
+    using R = CloneReport;
+    const QString port = QStringLiteral("/dev/pts/3");
+    QCOMPARE(transferSummary(CloneDirection::Read, port, R()),
+             QStringLiteral("Read 64 KiB from /dev/pts/3"));
+    QCOMPARE(transferSummary(CloneDirection::Write, port, R()),
+             QStringLiteral("Wrote 61 KiB to /dev/pts/3"));
+    QCOMPARE(transferSummary(CloneDirection::Write, port, R(R::Cancelled, {}, {})),
+             QStringLiteral("Write cancelled"));
+    QCOMPARE(transferSummary(CloneDirection::Read, port, R(R::AccessDenied, {}, {})),
+             QStringLiteral("Wrong access code"));
+    QCOMPARE(transferSummary(CloneDirection::Read, port, R(R::AccessDenied, {}, {}), true),
+             QStringLiteral("Read cancelled"));
+    QCOMPARE(transferSummary(CloneDirection::Read, port, R(R::OpenFailed, "Open port fail", {})),
+             QStringLiteral("Open port fail: /dev/pts/3"));
+    QCOMPARE(transferSummary(CloneDirection::Read, port, R(R::CommunicationError, {}, {})),
+             QStringLiteral("Communication error on /dev/pts/3"));
 }
 
 QTEST_GUILESS_MAIN(CloneTests)

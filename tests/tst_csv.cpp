@@ -7,6 +7,7 @@
 #include "FactoryDefault.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "Plausibility.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void unusableFilesChangeNothing();
     void cliRoundTrip();
     void garbageRowsNeverHalfApply();
+    void aFullListLooksLikeTheRadios();
 };
 
 void CsvTests::nativeRoundTrip() {
@@ -257,6 +259,24 @@ void CsvTests::garbageRowsNeverHalfApply() {
     table.fill();
     table.store();
     QVERIFY(again == image);
+}
+
+// 800 imported channels across the radio's bands pass the check Open and Write make.
+void CsvTests::aFullListLooksLikeTheRadios() {
+    QByteArray csv = "CH,Rx Freq,Tx Freq,Decode Type,CTCSS,DCS,DCS Polarity,Power,Scan,Bandwidth,"
+                     "Signaling,Name\n";
+    for (int n = 1; n <= 800; ++n) {
+        const QByteArray rx = n % 2 ? QByteArray::number(136 + n % 38) + ".125"
+                                    : QByteArray::number(400 + n % 110) + ".5";
+        csv += QByteArray::number(n) + ',' + rx + ',' + rx +
+               ",Ctcss Codec,88.5,023,Positive,High,Allow,Wide,Off,CH" + QByteArray::number(n) +
+               '\n';
+    }
+    MemoryImage image = buildFactoryDefault();
+    const ImportResult result = importInto(image, csv);
+    QVERIFY(result.ok);
+    QCOMPARE(result.imported, 800);
+    QCOMPARE(implausibility(image), QString());
 }
 
 QTEST_GUILESS_MAIN(CsvTests)

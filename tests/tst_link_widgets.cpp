@@ -32,6 +32,8 @@ private Q_SLOTS:
     void passwordPrompt();
     void openFailureIsReported();
     void portDialogChoices();
+    void portDialogKeepsATypedPath();
+    void accessCodePromptSaysWhatItAsks();
 };
 
 void LinkWidgetTests::readThroughTheDialog() {
@@ -159,6 +161,36 @@ void LinkWidgetTests::portDialogChoices() {
         byName<QLineEdit>(empty, "Device path")->clear();
         QCOMPARE(empty.chosenPort(), QStringLiteral("COM3"));
     }
+}
+
+// Opened again on a typed path, the dialog shows that path, and OK without a change keeps it,
+// even though the list takes the focus and makes a port current.
+void LinkWidgetTests::portDialogKeepsATypedPath() {
+    const QList<PortEntry> ports = {{"/dev/ttyS0", "Built-in", "", true}};
+    PortDialog dialog(ports, "/dev/pts/1");
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* list = byName<QTreeWidget>(dialog, "Port");
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    QVERIFY(list->currentItem()); // the focus made a port current
+    QCOMPARE(byName<QLineEdit>(dialog, "Device path")->text(), QStringLiteral("/dev/pts/1"));
+    QCOMPARE(dialog.chosenPort(), QStringLiteral("/dev/pts/1"));
+    // Picking the listed port is.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->topLevelItem(0)).center());
+    QCOMPARE(dialog.chosenPort(), QStringLiteral("/dev/ttyS0"));
+    QCOMPARE(byName<QLineEdit>(dialog, "Device path")->text(), QString());
+}
+
+void LinkWidgetTests::accessCodePromptSaysWhatItAsks() {
+    AccessCodeDialog prompt;
+    QVERIFY(byName<QLineEdit>(prompt, "Password"));
+    bool found = false;
+    for (QLabel* label : prompt.findChildren<QLabel*>())
+        found = found || label->text() == "This radio is read protected. Access code:";
+    QVERIFY(found);
 }
 
 QTEST_MAIN(LinkWidgetTests)

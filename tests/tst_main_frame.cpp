@@ -16,10 +16,12 @@
 #include "ModalResponder.h"
 #include "RadioBench.h"
 #include "RadioIdentity.h"
+#include "TestFiles.h"
 #include "WidgetLookup.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -27,8 +29,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -61,6 +65,11 @@ private Q_SLOTS:
     void basicSettingsStoreBeforeAnotherFormLoads();
     void frequencyRangeClearsChannelsOutsideTheBands();
     void readAndWriteThroughTheMainWindow();
+    void readThenSaveLeavesTheOpenFileAlone();
+    void newChannelsFallBackToTheRadiosBand();
+    void doubtfulFilesAskBeforeOpening();
+    void windowsStayInsideTheWorkspace();
+    void titleMarksAnEditAtOnce();
 
 private:
     QTemporaryDir dir;
@@ -329,6 +338,120 @@ void MainFrameTests::basicSettingsStoreBeforeAnotherFormLoads() {
     QCOMPARE(image.byte(0xCC20), 4);
     // F1 asks for the selected tab's context.
     QCOMPARE(qobject_cast<CMyChildFrame*>(window->widget())->helpContext(), 151);
+}
+
+// After a Read the data belongs to no file: Save asks for a name and the file that was open
+// stays as it was.
+void MainFrameTests::readThenSaveLeavesTheOpenFileAlone() {
+    const QString path = dir.filePath("a.dat");
+    QVERIFY(frame->saveToPath(path));
+    const QByteArray before = fileBytes(path);
+    RadioBench bench;
+    QVERIFY(bench.started);
+    bench.radio.setMemory(buildFactoryDefault().toFileBytes().mid(MemoryImage::kPcSize));
+    config.portName = bench.radio.devicePath();
+    frame->openForm("Model");
+    auto* reading = ModalResponder::answer<CloneProgressDialog>(
+        [](CloneProgressDialog* dialog) { dialog->start(); }, this);
+    QVERIFY(frame->readRadio());
+    QVERIFY(reading->answered);
+    QCOMPARE(frame->statusBar()->currentMessage(),
+             QStringLiteral("Read 64 KiB from %1").arg(config.portName));
+    QCOMPARE(frame->documentTitle(), QStringLiteral("M1 *"));
+    QCOMPARE(document.path(), QString());
+
+    QString suggested;
+    auto* naming = ModalResponder::answer<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            suggested = dialog->selectedFiles().value(0);
+            dialog->reject();
+        },
+        this);
+    QVERIFY(!frame->save());
+    QVERIFY(naming->answered);
+    QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("M1.dat"));
+    QCOMPARE(fileBytes(path), before);
+    QVERIFY(frame->isModified());
+}
+
+// The default data's band limits are the radio's: a frequency in no band becomes the first
+// band of the radio, not a band it does not have; the status bar says why.
+void MainFrameTests::newChannelsFallBackToTheRadiosBand() {
+    CProgramView* view = channelView(*frame);
+    GridControl* grid = view->grid();
+    grid->setCurrentGridCell(5, ChannelTable::Rx);
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_5);
+    auto* editor = byName<QLineEdit>(*view, "Frequency editor");
+    QTRY_VERIFY(editor->hasFocus());
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(grid->text(5, ChannelTable::Rx), QStringLiteral("134.00000"));
+    QCOMPARE(frame->statusBar()->currentMessage(),
+             QStringLiteral("5 MHz lies in no band of this radio: 134.00000"));
+}
+
+// Random bytes of a data file's size ask before they replace the data; No changes nothing.
+void MainFrameTests::doubtfulFilesAskBeforeOpening() {
+    QByteArray noise(MemoryImage::kFileSize, '\0');
+    QRandomGenerator rng(11);
+    for (char& c : noise)
+        c = char(rng.bounded(256));
+    const QString path = dir.filePath("noise.dat");
+    writeFile(path, noise);
+    const MemoryImage before = image;
+    BoxAnswer seen;
+    answerBox(QMessageBox::No, &seen, this);
+    QVERIFY(!frame->openPath(path));
+    QVERIFY2(seen.text.startsWith("This file does not look like data for this radio ("),
+             qPrintable(seen.text));
+    QVERIFY(seen.text.endsWith("Open anyway?"));
+    QVERIFY(image == before);
+    QCOMPARE(document.path(), QString());
+    answerBox(QMessageBox::Yes, nullptr, this);
+    QVERIFY(frame->openPath(path));
+    QCOMPARE(document.path(), QFileInfo(path).absoluteFilePath());
+    // The program's own files never ask.
+    const QString own = dir.filePath("own.dat");
+    QVERIFY(saveDataFile(own, buildFactoryDefault()).ok);
+    auto* unasked = answerBox(QMessageBox::No, nullptr, this);
+    QVERIFY(frame->openPath(own));
+    QVERIFY(!unasked->answered);
+    delete unasked;
+}
+
+void MainFrameTests::windowsStayInsideTheWorkspace() {
+    const QRect workspace = frame->mdiArea()->viewport()->rect();
+    for (const char* form : {"Basic setting", "Model"}) {
+        QMdiSubWindow* w = frame->openForm(form);
+        QVERIFY(w);
+        QVERIFY2(workspace.contains(w->geometry()), form);
+    }
+    QVERIFY(frame->formWindow("Model")->pos() != frame->formWindow("Basic setting")->pos());
+    // The Window menu lists them, and choosing one activates it.
+    Q_EMIT frame->windowMenu()->aboutToShow();
+    QStringList listed;
+    for (QAction* a : frame->windowMenu()->actions())
+        if (a->text().startsWith(u'&'))
+            listed << a->text();
+    QCOMPARE(listed, (QStringList{"&1 Channel setting", "&2 Basic setting", "&3 Modle"}));
+    // The maximized channel window, activated, stays beneath the forms.
+    QMdiSubWindow* channels = frame->formWindow("Channel setting");
+    frame->mdiArea()->setActiveSubWindow(channels);
+    QCOMPARE(frame->mdiArea()->activeSubWindow(), channels);
+    QCOMPARE(frame->mdiArea()->subWindowList(QMdiArea::StackingOrder).first(), channels);
+    QCOMPARE(frame->action("&New(&N)")->toolTip(), QStringLiteral("New"));
+}
+
+void MainFrameTests::titleMarksAnEditAtOnce() {
+    QMdiSubWindow* window = frame->openForm("Basic setting");
+    auto* beep = byName<QComboBox>(*window, "Beep");
+    QVERIFY(!frame->documentTitle().endsWith(" *"));
+    beep->setFocus();
+    QTRY_VERIFY(beep->hasFocus());
+    // The user's choice, not yet in the image.
+    QTest::keyClick(beep, beep->currentIndex() > 0 ? Qt::Key_Up : Qt::Key_Down);
+    QVERIFY(frame->documentTitle().endsWith(" *"));
 }
 
 QTEST_MAIN(MainFrameTests)

@@ -10,6 +10,7 @@
 #include "WidgetLookup.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -31,6 +32,9 @@ private Q_SLOTS:
     void keyboardMovement();
     void storeAndChannelEditButton();
     void csvThroughTheForm();
+    void rowLabelThenChannelEdit();
+    void typedCellsReportEditsAndCorrections();
+    void columnsShowTheirLongestEntry();
 
 private:
     void click(int row, int column);
@@ -199,6 +203,60 @@ void ProgramViewTests::csvThroughTheForm() {
     QCOMPARE(view->grid()->text(9, T::Power), QStringLiteral("High"));
     QCOMPARE(view->grid()->text(3, T::Rx), QStringLiteral("145.50000")); // untouched
     QVERIFY(view->importChannelsFrom(dir.filePath("missing.csv")).contains("missing.csv"));
+}
+
+// One click on a row label makes that row the one "Channel edit" opens.
+void ProgramViewTests::rowLabelThenChannelEdit() {
+    GridControl* grid = view->grid();
+    QHeaderView* labels = grid->verticalHeader();
+    const int middle = labels->sectionViewportPosition(6) + labels->sectionSize(6) / 2;
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, {}, QPoint(labels->width() / 2, middle));
+    QCOMPARE(grid->currentGridCell().row, 7);
+    QVERIFY(grid->selectionModel()->isRowSelected(6, {})); // highlighted
+    QSignalSpy requested(view, &CProgramView::channelEditRequested);
+    auto* responder = ModalResponder::answer<CChannelEditDialog>(
+        [](CChannelEditDialog* dialog) { dialog->close(); }, this);
+    QTest::mouseClick(byName<QPushButton>(*view, "Channel edit"), Qt::LeftButton);
+    QVERIFY(responder->answered);
+    QCOMPARE(requested.size(), 1);
+    QCOMPARE(requested[0][0].toInt(), 7);
+}
+
+// A typed cell reports an edit at once; a corrected entry says why.
+void ProgramViewTests::typedCellsReportEditsAndCorrections() {
+    QSignalSpy edited(view, &CBaseFormView::edited);
+    QSignalSpy status(view, &CBaseFormView::statusMessage);
+    GridControl* grid = view->grid();
+    grid->setCurrentGridCell(1, T::Name);
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_A); // typing starts the edit
+    auto* name = byName<QLineEdit>(*view, "Name editor");
+    QTRY_VERIFY(name->hasFocus());
+    QTest::keyClicks(name, "b");
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(grid->text(1, T::Name), QStringLiteral("AB"));
+    QCOMPARE(edited.size(), 1);
+    // An unchanged cell is no edit.
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTest::keyClick(byName<QLineEdit>(*view, "Name editor"), Qt::Key_Return);
+    QCOMPARE(edited.size(), 1);
+
+    typeFrequency(5, "4315"); // in no band of the built-in limits
+    QCOMPARE(grid->text(5, T::Rx), QStringLiteral("26.00000"));
+    QCOMPARE(status.last()[0].toString(),
+             QStringLiteral("4315 MHz lies in no band of this radio: 26.00000"));
+}
+
+void ProgramViewTests::columnsShowTheirLongestEntry() {
+    GridControl* grid = view->grid();
+    const QFontMetrics metrics(grid->font());
+    QVERIFY(grid->columnWidthPixels(T::DecodeType) > metrics.horizontalAdvance("Ctcss Codec"));
+    QCOMPARE(grid->horizontalHeader()->sectionResizeMode(T::DecodeType - 1),
+             QHeaderView::Interactive);
+    QCOMPARE(grid->horizontalHeaderItem(T::Rx - 1)->toolTip(),
+             QStringLiteral("Receive frequency (MHz)"));
 }
 
 QTEST_MAIN(ProgramViewTests)
