@@ -35,6 +35,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
@@ -441,6 +442,9 @@ void MainFrameTests::windowsStayInsideTheWorkspace() {
     QCOMPARE(frame->mdiArea()->activeSubWindow(), channels);
     QCOMPARE(frame->mdiArea()->subWindowList(QMdiArea::StackingOrder).first(), channels);
     QCOMPARE(frame->action("&New(&N)")->toolTip(), QStringLiteral("New"));
+    // Printing is not offered yet: its button is disabled with its menu item.
+    auto* tools = frame->findChild<QToolBar*>();
+    QVERIFY(!tools->widgetForAction(frame->action("&Print..."))->isEnabled());
 }
 
 void MainFrameTests::titleMarksAnEditAtOnce() {
