@@ -8,6 +8,7 @@
 #include "MemoryImage.h"
 #include "OptionTables.h"
 
+#include <QFileDevice>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -32,8 +33,8 @@ QByteArray csvLine(const QStringList& fields) {
     return (out.join(u',') + QStringLiteral("\r\n")).toUtf8();
 }
 
-// Splits CSV text into records of fields (quotes, doubled quotes, CR LF), keeping for each
-// record the line it starts on.
+// Splits CSV text into records of fields (quotes, doubled quotes; lines end with CR, LF or
+// CR LF), keeping for each record the line it starts on.
 struct CsvRecord {
     int line;
     QStringList fields;
@@ -62,7 +63,7 @@ QList<CsvRecord> parseCsv(const QString& text) {
             } else if (c == u'"') {
                 inQuotes = false;
             } else {
-                if (c == u'\n')
+                if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
                     ++line;
                 field += c;
             }
@@ -71,10 +72,12 @@ QList<CsvRecord> parseCsv(const QString& text) {
         } else if (c == u',') {
             current.fields << field;
             field.clear();
-        } else if (c == u'\n') {
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
             ++line;
             endRecord();
-        } else if (c != u'\r') {
+        } else {
             field += c;
         }
     }
@@ -84,6 +87,20 @@ QList<CsvRecord> parseCsv(const QString& text) {
 }
 
 // --- Values ---------------------------------------------------------------------------------
+
+// A cell as a message quotes it: cut to about 40 characters.
+QString quote(const QString& cell) {
+    constexpr int kShown = 40;
+    return u'"' + (cell.size() > kShown ? cell.left(kShown) + QStringLiteral("...") : cell) + u'"';
+}
+
+// Frequencies and offsets as the 4-byte fields hold them: 0 to 999.99999 MHz; nullopt beyond.
+std::optional<Frequency> storable(const QString& mhz) {
+    const std::int64_t v = DecimalText::scaled(mhz, 5);
+    if (v < 0 || v > kMaxStorableFrequency)
+        return std::nullopt;
+    return Frequency(v);
+}
 
 const QRegularExpression kNumber(QStringLiteral("^\\d+(\\.\\d*)?$|^\\.\\d+$"));
 
@@ -106,14 +123,17 @@ int listIndex(OptionTable table, const QString& text) {
 
 // --- Rows -----------------------------------------------------------------------------------
 
-// What one CSV row asks for, in the table's own terms.
+// What one CSV row asks for, in the table's own terms. A cell that is not given (no column, or a
+// blank list cell) leaves the channel's field as it is.
 struct ChannelRow {
     int channel = 0;
     QString cells[ChannelTable::kColumns];
     bool given[ChannelTable::kColumns] = {true, true, true, true, true, true,
                                           true, true, true, true, true, true};
-    std::optional<bool> am;      // interchange "Mode" AM
-    std::optional<int> stepCode; // interchange "TStep"
+    std::optional<bool> am;        // interchange "Mode" AM
+    std::optional<int> stepCode;   // interchange "TStep"
+    bool keepWideOrMiddle = false; // interchange "FM": any bandwidth but Narrow
+    QString note;                  // told to the user when the row is applied
 };
 
 using Columns = QHash<QString, int>;
@@ -123,29 +143,41 @@ QString field(const CsvRecord& record, const Columns& columns, const QString& na
     return i >= 0 && i < record.fields.size() ? record.fields[i].trimmed() : QString();
 }
 
-// Checks a row against what a user could type: numbers where numbers go, list texts from the
-// lists, and frequencies inside a band. Returns the reason it cannot be used, or empty.
+// Checks a row against what a user could type: numbers where numbers go and within what their
+// fields hold, list texts from the lists, and frequencies inside a band. Returns the reason it
+// cannot be used, or empty.
 QString checkRow(ChannelRow& row, const BandState& bands) {
-    if (row.channel < 1 || row.channel > ChannelTable::kRows)
+    using T = ChannelTable;
+    if (row.channel < 1 || row.channel > T::kRows)
         return QStringLiteral("channel %1 is outside 1-800").arg(row.channel);
-    for (int c : {ChannelTable::Rx, ChannelTable::Tx, ChannelTable::Ctcss, ChannelTable::Dcs}) {
+    for (int c : {T::Rx, T::Tx, T::Ctcss, T::Dcs}) {
         const QString& t = row.cells[c];
-        if (!t.isEmpty() && !isNumber(t))
-            return QStringLiteral("\"%1\" is not a number (%2)").arg(t, ChannelTable::headers()[c]);
+        if (row.given[c] && !t.isEmpty() && !isNumber(t))
+            return QStringLiteral("%1 is not a number (%2)").arg(quote(t), T::headers()[c]);
     }
-    for (int c : {ChannelTable::Rx, ChannelTable::Tx}) {
-        const Frequency f = FrequencyText::toValue(row.cells[c]);
-        if (f != 0 && bands.bandOf(f) < 0)
-            return QStringLiteral("%1 MHz lies in no band of the radio").arg(row.cells[c]);
+    for (int c : {T::Rx, T::Tx}) {
+        if (!row.given[c] || row.cells[c].isEmpty())
+            continue;
+        const std::optional<Frequency> f = storable(row.cells[c]);
+        if (!f || bands.bandOf(*f) < 0)
+            return QStringLiteral("%1 MHz lies in no band of the radio").arg(quote(row.cells[c]));
     }
-    for (int c = ChannelTable::DecodeType; c < ChannelTable::kColumns; ++c) {
-        const auto table = ChannelTable::listOf(c);
-        if (!table || row.cells[c].isEmpty())
+    if (row.given[T::Ctcss] && !row.cells[T::Ctcss].isEmpty()) {
+        const std::int64_t tenths = DecimalText::scaled(row.cells[T::Ctcss], 1);
+        if (tenths < 600 || tenths > 2600)
+            return QStringLiteral("CTCSS %1 is outside 60.0-260.0 Hz")
+                .arg(quote(row.cells[T::Ctcss]));
+    }
+    if (row.given[T::Dcs] && !row.cells[T::Dcs].isEmpty() &&
+        DecimalText::scaled(row.cells[T::Dcs], 0) > 777)
+        return QStringLiteral("DCS %1 is outside 000-777").arg(quote(row.cells[T::Dcs]));
+    for (int c = T::DecodeType; c < T::kColumns; ++c) {
+        const auto table = T::listOf(c);
+        if (!table || !row.given[c])
             continue;
         const int i = listIndex(*table, row.cells[c]);
         if (i < 0)
-            return QStringLiteral("\"%1\" is not a %2 value")
-                .arg(row.cells[c], ChannelTable::headers()[c]);
+            return QStringLiteral("%1 is not a %2 value").arg(quote(row.cells[c]), T::headers()[c]);
         row.cells[c] = options(*table)[i];
     }
     return {};
@@ -159,65 +191,83 @@ bool parseChannel(const QString& text, int& channel) {
 
 QString nativeRow(const CsvRecord& record, const Columns& columns, ChannelRow& row) {
     if (!parseChannel(field(record, columns, "CH"), row.channel))
-        return QStringLiteral("\"%1\" is not a channel number").arg(field(record, columns, "CH"));
+        return QStringLiteral("%1 is not a channel number")
+            .arg(quote(field(record, columns, "CH")));
     for (int c = ChannelTable::Rx; c < ChannelTable::kColumns; ++c) {
         row.cells[c] = field(record, columns, ChannelTable::headers()[c]);
-        row.given[c] = columns.contains(ChannelTable::headers()[c]);
+        // A blank list cell is no choice: it leaves the field as an absent column does.
+        row.given[c] = columns.contains(ChannelTable::headers()[c]) &&
+                       !(ChannelTable::listOf(c) && row.cells[c].isEmpty());
     }
     return {};
 }
 
 QString interchangeRow(const CsvRecord& record, const Columns& columns, ChannelRow& row) {
+    using T = ChannelTable;
     auto get = [&](const char* name) { return field(record, columns, QLatin1String(name)); };
     if (!parseChannel(get("Location"), row.channel))
-        return QStringLiteral("\"%1\" is not a location").arg(get("Location"));
+        return QStringLiteral("%1 is not a location").arg(quote(get("Location")));
     const QString rx = get("Frequency");
     if (rx.isEmpty() || !isNumber(rx))
-        return QStringLiteral("\"%1\" is not a frequency").arg(rx);
+        return QStringLiteral("%1 is not a frequency").arg(quote(rx));
     const QString offsetText = get("Offset");
     if (!offsetText.isEmpty() && !isNumber(offsetText))
-        return QStringLiteral("\"%1\" is not an offset").arg(offsetText);
-    const Frequency f = FrequencyText::toValue(rx);
-    const Frequency offset = FrequencyText::toValue(offsetText);
+        return QStringLiteral("%1 is not an offset").arg(quote(offsetText));
+    const std::optional<Frequency> f = storable(rx);
+    const std::optional<Frequency> offset = storable(offsetText);
+    if (!f)
+        return QStringLiteral("%1 MHz is more than a frequency holds").arg(quote(rx));
+    if (!offset)
+        return QStringLiteral("offset %1 MHz is more than a frequency holds")
+            .arg(quote(offsetText));
     const QString duplex = get("Duplex").toLower();
-    Frequency tx = f;
+    std::int64_t tx = *f;
     if (duplex == "+")
-        tx = f + offset;
+        tx = std::int64_t(*f) + *offset;
     else if (duplex == "-")
-        tx = offset > f ? 0 : f - offset;
+        tx = std::int64_t(*f) - *offset;
     else if (duplex == "split")
-        tx = offset;
+        tx = *offset;
     else if (duplex == "off")
-        tx = 0;
+        // The channel record has no transmit inhibit that a store keeps: Tx = Rx.
+        row.note = QStringLiteral("Duplex \"off\" cannot be kept; Tx = Rx");
     else if (!duplex.isEmpty())
-        return QStringLiteral("\"%1\" is not a duplex").arg(get("Duplex"));
-    row.cells[ChannelTable::Rx] = rx;
-    row.cells[ChannelTable::Tx] = tx == 0 ? QString() : FrequencyText::fromValue(tx);
+        return QStringLiteral("%1 is not a duplex").arg(quote(get("Duplex")));
+    if (tx <= 0 || tx > kMaxStorableFrequency)
+        return QStringLiteral("Tx %1 MHz lies outside what a frequency holds")
+            .arg(DecimalText::format(tx, 5));
+    row.cells[T::Rx] = rx;
+    row.cells[T::Tx] = FrequencyText::fromValue(Frequency(tx));
 
     const QString tone = get("Tone").toUpper();
     static const QHash<QString, QString> decode = {
         {"", "Off"}, {"TONE", "Ctcss Encode"}, {"TSQL", "Ctcss Codec"}, {"DTCS", "Dcs Codec"}};
     if (!decode.contains(tone))
-        return QStringLiteral("tone mode \"%1\" is not supported").arg(get("Tone"));
-    row.cells[ChannelTable::DecodeType] = decode[tone];
-    row.cells[ChannelTable::Ctcss] = tone == "TSQL" ? get("cToneFreq") : get("rToneFreq");
-    if (row.cells[ChannelTable::Ctcss].isEmpty())
-        row.cells[ChannelTable::Ctcss] = QStringLiteral("100.0");
-    row.cells[ChannelTable::Dcs] =
-        get("DtcsCode").isEmpty() ? QStringLiteral("023") : get("DtcsCode");
+        return QStringLiteral("tone mode %1 is not supported").arg(quote(get("Tone")));
+    row.cells[T::DecodeType] = decode[tone];
+    row.cells[T::Ctcss] = tone == "TSQL" ? get("cToneFreq") : get("rToneFreq");
+    if (row.cells[T::Ctcss].isEmpty())
+        row.cells[T::Ctcss] = QStringLiteral("100.0");
+    row.cells[T::Dcs] = get("DtcsCode").isEmpty() ? QStringLiteral("023") : get("DtcsCode");
     static const QHash<QString, QString> polarity = {
         {"NN", "Positive"}, {"NR", "Decode Invert"}, {"RN", "Encode Invert"}, {"RR", "Invert"}};
     const QString pol = get("DtcsPolarity").toUpper();
-    row.cells[ChannelTable::DcsPolarity] =
+    row.cells[T::DcsPolarity] =
         pol.isEmpty() ? QStringLiteral("Positive") : polarity.value(pol, pol);
+    // Narrow is NFM; FM and AM stand for Wide or Middle, which a channel keeps.
     const QString mode = get("Mode").toUpper();
-    if (mode == "NFM")
-        row.cells[ChannelTable::Bandwidth] = QStringLiteral("Narrow");
-    else if (mode == "FM" || mode == "AM" || mode.isEmpty())
-        row.cells[ChannelTable::Bandwidth] = QStringLiteral("Wide");
-    else
-        return QStringLiteral("mode \"%1\" is not supported").arg(get("Mode"));
-    row.am = mode == "AM";
+    if (mode == "NFM") {
+        row.cells[T::Bandwidth] = QStringLiteral("Narrow");
+    } else if (mode == "FM" || mode == "AM") {
+        row.cells[T::Bandwidth] = QStringLiteral("Wide");
+        row.keepWideOrMiddle = true;
+    } else if (mode.isEmpty()) {
+        row.given[T::Bandwidth] = false;
+    } else {
+        return QStringLiteral("mode %1 is not supported").arg(quote(get("Mode")));
+    }
+    if (!mode.isEmpty())
+        row.am = mode == "AM";
     const QString step = get("TStep");
     if (!step.isEmpty()) {
         const std::int64_t wanted = DecimalText::scaled(step, 2);
@@ -228,24 +278,30 @@ QString interchangeRow(const CsvRecord& record, const Columns& columns, ChannelR
     static const QHash<QString, QString> skip = {{"", "Allow"}, {"S", "Skip"}, {"P", "Priority"}};
     const QString skipText = get("Skip").toUpper();
     if (!skip.contains(skipText))
-        return QStringLiteral("skip \"%1\" is not supported").arg(get("Skip"));
-    row.cells[ChannelTable::Scan] = skip[skipText];
-    // Power names differ between radios; one this radio does not know transmits on High.
+        return QStringLiteral("skip %1 is not supported").arg(quote(get("Skip")));
+    row.cells[T::Scan] = skip[skipText];
+    // Power names differ between radios: one this radio does not know, or none, leaves the
+    // channel's power as it is.
     const QString power = get("Power");
-    row.cells[ChannelTable::Power] =
-        listIndex(OptionTable::TxPower, power) < 0 ? QStringLiteral("High") : power;
-    row.cells[ChannelTable::Signaling] = QStringLiteral("Off");
-    row.cells[ChannelTable::Name] = get("Name");
+    row.cells[T::Power] = power;
+    row.given[T::Power] = listIndex(OptionTable::TxPower, power) >= 0;
+    // Option signaling has no column in these lists.
+    row.given[T::Signaling] = false;
+    row.cells[T::Name] = get("Name");
+    row.given[T::Name] = columns.contains(QStringLiteral("Name"));
     return {};
 }
 
-void applyRow(ChannelTable& table, MemoryImage& image, const ChannelRow& row) {
+void applyRow(ChannelTable& table, MemoryImage& image, ChannelRow row) {
+    using T = ChannelTable;
     const int r = row.channel;
-    table.commit(r, ChannelTable::Rx, row.cells[ChannelTable::Rx]);
+    if (row.keepWideOrMiddle && !table.rowEmpty(r) && table.text(r, T::Bandwidth) != "Narrow")
+        row.given[T::Bandwidth] = false;
+    table.commit(r, T::Rx, row.cells[T::Rx]);
     if (table.rowEmpty(r))
         return;
-    // A column the file does not have leaves that cell as it is.
-    for (int c = ChannelTable::Tx; c < ChannelTable::kColumns; ++c)
+    // A cell not given leaves the channel's field as it is.
+    for (int c = T::Tx; c < T::kColumns; ++c)
         if (row.given[c])
             table.commit(r, c, row.cells[c]);
     const Record record = image.at<32>(ImageMap::channelAddress(r));
@@ -332,6 +388,38 @@ QByteArray exportChannels(const MemoryImage& source, const BandState& sourceBand
     return out;
 }
 
+Result readChannelList(QFileDevice& in, const QString& name, QByteArray& csv) {
+    csv.clear();
+    qint64 lineLength = 0;
+    int line = 1;
+    for (;;) {
+        const QByteArray piece = in.read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        for (char c : piece) {
+            if (c == '\n' || c == '\r') {
+                lineLength = 0;
+                line += c == '\n' ? 1 : 0;
+            } else if (++lineLength > kMaxChannelListLine) {
+                return Result::failure(QStringLiteral("%1: line %2 is longer than %3 KiB; this is "
+                                                      "not a channel list.")
+                                           .arg(name)
+                                           .arg(line)
+                                           .arg(kMaxChannelListLine / 1024));
+            }
+        }
+        csv += piece;
+        if (csv.size() > kMaxChannelListBytes)
+            return Result::failure(QStringLiteral("%1 is larger than %2 MiB; this is not a "
+                                                  "channel list.")
+                                       .arg(name)
+                                       .arg(kMaxChannelListBytes / (1024 * 1024)));
+    }
+    if (in.error() != QFileDevice::NoError)
+        return Result::failure(QStringLiteral("Cannot read %1: %2").arg(name, in.errorString()));
+    return {};
+}
+
 ImportResult importChannels(MemoryImage& target, BandState& targetBands, const QByteArray& csv) {
     ImportResult result;
     result.ok = false;
@@ -352,8 +440,14 @@ ImportResult importChannels(MemoryImage& target, BandState& targetBands, const Q
     else if (columns.contains("Location") && columns.contains("Frequency"))
         dialect = CsvDialect::Interchange;
     else {
-        result.message = QStringLiteral("Line 1 is not a channel list header: it needs the columns "
-                                      "\"CH\" and \"Rx Freq\", or \"Location\" and \"Frequency\".");
+        result.message =
+            QStringLiteral("Line 1 is not a channel list header: it needs the columns "
+                           "\"CH\" and \"Rx Freq\", or \"Location\" and \"Frequency\".");
+        return result;
+    }
+
+    if (records.size() < 2) {
+        result.message = QStringLiteral("The file holds no channel rows.");
         return result;
     }
 
@@ -361,19 +455,33 @@ ImportResult importChannels(MemoryImage& target, BandState& targetBands, const Q
     BandState bands = targetBands;
     ChannelTable table(image, bands);
     table.fill();
+    const qsizetype width = records[0].fields.size();
     for (qsizetype i = 1; i < records.size(); ++i) {
+        const CsvRecord& record = records[i];
+        auto tell = [&](QStringList& list, const QString& what) {
+            list << QStringLiteral("line %1: %2").arg(record.line).arg(what);
+        };
+        if (record.fields.size() < width) {
+            tell(result.warnings,
+                 QStringLiteral("%1 of %2 columns; skipped").arg(record.fields.size()).arg(width));
+            continue;
+        }
         ChannelRow row;
-        QString problem = dialect == CsvDialect::Native ? nativeRow(records[i], columns, row)
-                                                        : interchangeRow(records[i], columns, row);
+        QString problem = dialect == CsvDialect::Native ? nativeRow(record, columns, row)
+                                                        : interchangeRow(record, columns, row);
         if (problem.isEmpty())
             problem = checkRow(row, bands);
         if (!problem.isEmpty()) {
-            result.warnings
-                << QStringLiteral("line %1: %2; skipped").arg(records[i].line).arg(problem);
+            tell(result.warnings, problem + QStringLiteral("; skipped"));
             continue;
         }
+        const bool wasEmpty = table.rowEmpty(row.channel);
         applyRow(table, image, row);
         ++result.imported;
+        if (!row.note.isEmpty())
+            tell(result.notes, row.note);
+        if (!wasEmpty && table.rowEmpty(row.channel))
+            tell(result.notes, QStringLiteral("channel %1 cleared").arg(row.channel));
     }
     table.store();
     target = image;

@@ -195,8 +195,10 @@ bool ChannelTable::commit(int row, int column, const QString& editorText) {
         cell(row, Dcs) = Dcs::normalize(editorText);
         return true;
     case Name:
-        cell(row, Name) =
-            rowEmpty(row) ? QString() : filtered(CharSet::Name, editorText.toUpper()).left(6);
+        // Filtered, cut to the field's six characters, then trimmed: a name settles in one pass.
+        cell(row, Name) = rowEmpty(row)
+                              ? QString()
+                              : filtered(CharSet::Name, editorText.toUpper()).left(6).trimmed();
         return true;
     default:
         if (!listOf(column))

@@ -4,7 +4,6 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
 
 int runExport(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
@@ -31,21 +30,8 @@ int runExport(const QStringList& args, CliStreams& io) {
         return kExitFailure;
     const QByteArray csv = exportChannels(document.image(), document.bands(), dialect);
     const QString out = parser.value(output);
-    if (out.isEmpty()) {
-        io.out.flush();
-        QFile stdOut;
-        if (!stdOut.open(stdout, QIODevice::WriteOnly) || stdOut.write(csv) != csv.size()) {
-            io.err << "duoband-cli: cannot write to standard output\n";
-            return kExitFailure;
-        }
-        return kExitOk;
-    }
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        io.err << "duoband-cli: cannot write \"" << out << "\": " << file.errorString() << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return writeForCommand(out.isEmpty() ? QStringLiteral("-") : out, csv, io) ? kExitOk
+                                                                               : kExitFailure;
 }
 
 int runImport(const QStringList& args, CliStreams& io) {
@@ -70,9 +56,13 @@ int runImport(const QStringList& args, CliStreams& io) {
                << "\n";
         return kExitFailure;
     }
-    const ImportResult result =
-        importChannels(document.image(), document.bands(), csvFile.readAll());
-    for (const QString& w : result.warnings)
+    QByteArray csv;
+    if (const Result read = readChannelList(csvFile, files[1], csv); !read.ok) {
+        io.err << "duoband-cli: " << read.message << "\n";
+        return kExitFailure;
+    }
+    const ImportResult result = importChannels(document.image(), document.bands(), csv);
+    for (const QString& w : result.warnings + result.notes)
         io.err << files[1] << ": " << w << "\n";
     if (!result.ok) {
         io.err << "duoband-cli: " << files[1] << ": " << result.message << "\n";

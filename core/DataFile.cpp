@@ -2,10 +2,10 @@
 
 #include "FiveToneStandards.h"
 #include "MemoryImage.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -61,13 +61,5 @@ Result openDataFile(const QString& path, MemoryImage& image) {
 }
 
 Result saveDataFile(const QString& path, const MemoryImage& image) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(
-            QStringLiteral("Cannot create \"%1\": %2").arg(shown(path), file.errorString()));
-    const QByteArray bytes = image.toFileBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Result::failure(
-            QStringLiteral("Cannot write \"%1\": %2").arg(shown(path), file.errorString()));
-    return {};
+    return writeWholeFile(path, image.toFileBytes());
 }

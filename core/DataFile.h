@@ -16,5 +16,6 @@ Result loadDataFile(const QString& path, MemoryImage& image);
 // Open: loadDataFile, then the standard 5-Tone tone tables are written back into the PC block.
 Result openDataFile(const QString& path, MemoryImage& image);
 
-// Writes the PC block and the image, atomically: on any failure the old file stays as it was.
+// Writes the PC block and the image as writeWholeFile does: over a regular file atomically (on
+// any failure the old file stays as it was), never replacing anything but a regular file.
 Result saveDataFile(const QString& path, const MemoryImage& image);

@@ -5,9 +5,11 @@
 #include "TestFiles.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class CliTests : public QObject {
     Q_OBJECT
@@ -17,6 +19,8 @@ private Q_SLOTS:
     void infoShowsTheRadio();
     void usageAndFailureExitCodes();
     void everyVerbHasItsHelp();
+    void outputsNeverReplaceAnythingButAFile();
+    void failedWritesSayWhy();
     void shippedDefaultIsTheFactoryDefault();
     void readAndWriteThroughTheVirtualRadio();
     void protectedRadioNeedsTheCode();
@@ -107,6 +111,62 @@ void CliTests::everyVerbHasItsHelp() {
     const CliRun unknown = runCli({"info", "--bogus", "x.dat"});
     QCOMPARE(unknown.exitCode, 2);
     QVERIFY2(unknown.err.contains("Usage: duoband-cli info FILE"), qPrintable(unknown.err));
+}
+
+// A device or a FIFO is written into, never replaced by a regular file; a folder is refused;
+// "-" is standard output; a symbolic link keeps pointing at its file.
+void CliTests::outputsNeverReplaceAnythingButAFile() {
+    const QByteArray factory = buildFactoryDefault().toFileBytes();
+    const QString fifo = dir.filePath("pipe");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QProcess reader;
+    reader.start("cat", {fifo});
+    QVERIFY(reader.waitForStarted());
+    QCOMPARE(runCli({"new", "-o", fifo}).exitCode, 0);
+    QVERIFY(reader.waitForFinished(10000));
+    QCOMPARE(reader.readAllStandardOutput(), factory);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // still a FIFO
+
+    QCOMPARE(runCli({"new", "-o", "/dev/null"}).exitCode, 0);
+    QVERIFY(!QFileInfo("/dev/null").isFile());
+    const CliRun toStdout = runCli({"new", "-o", "-"});
+    QCOMPARE(toStdout.exitCode, 0);
+    const QString file = dir.filePath("f.dat");
+    QVERIFY(saveDataFile(file, buildFactoryDefault()).ok);
+    const CliRun exported = runCli({"export", file, "-o", "/dev/stdout"});
+    QCOMPARE(exported.exitCode, 0);
+    QVERIFY(exported.out.startsWith("CH,Rx Freq"));
+
+    const CliRun folder = runCli({"new", "-o", dir.path()});
+    QCOMPARE(folder.exitCode, 1);
+    QVERIFY2(folder.err.contains("it is a folder"), qPrintable(folder.err));
+    QVERIFY(QFileInfo(dir.path()).isDir());
+
+    const QString link = dir.filePath("link.dat");
+    QVERIFY(QFile::link(file, link));
+    QCOMPARE(runCli({"new", "-o", link}).exitCode, 0);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(fileBytes(file), factory);
+}
+
+// A full device or a file size limit is reported with its cause, and the old file stays.
+void CliTests::failedWritesSayWhy() {
+    const CliRun full = runCli({"new", "-o", "/dev/full"});
+    QCOMPARE(full.exitCode, 1);
+    QVERIFY2(full.err.contains("No space left on device"), qPrintable(full.err));
+
+    QTemporaryDir own;
+    const QString file = own.filePath("old.dat");
+    writeFile(file, "old contents");
+    QProcess limited;
+    limited.start("sh",
+                  {"-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" new -o \"$1\"", cliPath(), file});
+    QVERIFY(limited.waitForFinished(30000));
+    QCOMPARE(limited.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(limited.readAllStandardError());
+    QVERIFY2(err.contains("File too large"), qPrintable(err));
+    QCOMPARE(fileBytes(file), QByteArray("old contents"));
+    QCOMPARE(QDir(own.path()).entryList(QDir::Files).size(), 1); // no temporary file left
 }
 
 void CliTests::shippedDefaultIsTheFactoryDefault() {

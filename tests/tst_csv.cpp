@@ -68,6 +68,16 @@ private Q_SLOTS:
     void cliRoundTrip();
     void garbageRowsNeverHalfApply();
     void aFullListLooksLikeTheRadios();
+    void shortRowsAreMalformed();
+    void blankListCellsChooseNothing();
+    void numbersBeyondTheirFieldsAreRefused();
+    void duplexOffGivesTxEqualRx();
+    void importIsAFixedPointOfItsOwnExport_data();
+    void importIsAFixedPointOfItsOwnExport();
+    void oversizedInputIsRefusedEarly();
+    void everyLineEndingWorks();
+    void namesSettleInOnePass();
+    void longCellsAreCutInWarnings();
 };
 
 void CsvTests::nativeRoundTrip() {
@@ -277,6 +287,194 @@ void CsvTests::aFullListLooksLikeTheRadios() {
     QVERIFY(result.ok);
     QCOMPARE(result.imported, 800);
     QCOMPARE(implausibility(image), QString());
+}
+
+namespace {
+const QByteArray kNativeHeader = "CH,Rx Freq,Tx Freq,Decode Type,CTCSS,DCS,DCS Polarity,Power,"
+                                 "Scan,Bandwidth,Signaling,Name\n";
+const QByteArray kInterchangeHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,"
+                                      "cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,Power,"
+                                      "Comment\n";
+QByteArray recordBytes(const MemoryImage& image, int channel) {
+    const auto r = image.at<32>(ImageMap::channelAddress(channel));
+    return QByteArray(reinterpret_cast<const char*>(r.data()), 32);
+}
+} // namespace
+
+// A row shorter than the header changes nothing of its channel; a full row with an empty Rx
+// still clears its channel, and says so.
+void CsvTests::shortRowsAreMalformed() {
+    MemoryImage image = sample(); // channels 1, 2, 3, 17, 800
+    const MemoryImage before = image;
+    const ImportResult result =
+        importInto(image, kNativeHeader + "2\n3,\n17,146.50000\n"
+                                          "800,,,Off,100.0,023,Positive,High,Allow,Wide,Off,\n");
+    QVERIFY(result.ok);
+    QCOMPARE(result.warnings,
+             (QStringList{"line 2: 1 of 12 columns; skipped", "line 3: 2 of 12 columns; skipped",
+                          "line 4: 2 of 12 columns; skipped"}));
+    QCOMPARE(result.notes, QStringList{"line 5: channel 800 cleared"});
+    for (int ch : {2, 3, 17})
+        QCOMPARE(recordBytes(image, ch), recordBytes(before, ch));
+    QVERIFY(isEmptyRecord(image.at<32>(ImageMap::channelAddress(800))));
+}
+
+// A blank list cell leaves its field as it is, in both dialects; a new channel starts from the
+// template.
+void CsvTests::blankListCellsChooseNothing() {
+    MemoryImage image = sample(); // channel 3: Middle 1, Priority; channel 17: Middle 2
+    QVERIFY(importInto(image, kNativeHeader +
+                                  "3,438.5,431.1,Ctcss Codec,123.0,023,Positive,,,Wide,2 Tone,UHF\n"
+                                  "9,145.5,145.5,,100.0,023,,,,,,NEW\n")
+                .ok);
+    auto record = [&](int n) { return ConstRecord(image.at<32>(ImageMap::channelAddress(n))); };
+    QCOMPARE(ChannelRecord::code(record(3), ChannelField::TxPower), 2); // Middle 1 stays
+    QCOMPARE(ChannelRecord::code(record(3), ChannelField::Scan), 2);    // Priority stays
+    QCOMPARE(ChannelRecord::code(record(9), ChannelField::TxPower), 3); // the template's High
+    QVERIFY(importInto(image, kInterchangeHeader +
+                                  "17,PMR #1,446.006250,,0.000000,DTCS,100.0,100.0,754,RR,FM,6.25,,"
+                                  ",\n")
+                .ok);
+    QCOMPARE(ChannelRecord::code(record(17), ChannelField::TxPower), 1); // Middle 2 stays
+}
+
+void CsvTests::numbersBeyondTheirFieldsAreRefused() {
+    MemoryImage image = sample();
+    const MemoryImage before = image;
+    const ImportResult result =
+        importInto(image, kInterchangeHeader + "2,A,145.600000,+,99999999,,,,,,FM,,,,\n"
+                                               "2,B,145.600000,-,146,,,,,,FM,,,,\n"
+                                               "3,C,438.5,,0,TONE,1265.2,1265.2,023,NN,FM,,,,\n");
+    QVERIFY(result.ok);
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.warnings.size(), 3);
+    QVERIFY(result.warnings[0].contains("offset"));
+    QVERIFY(result.warnings[1].contains("Tx"));
+    QVERIFY(result.warnings[2].contains("CTCSS"));
+    QVERIFY(image == before);
+    const ImportResult dcs = importInto(
+        image, kNativeHeader + "2,145.6,145,Dcs Codec,88.5,12110,Positive,Low,Skip,Narrow,Off,X\n");
+    QVERIFY(dcs.warnings.value(0).contains("DCS"));
+    QVERIFY(image == before);
+}
+
+// The record keeps no transmit inhibit through a store: "off" becomes Tx = Rx for an existing
+// and a new channel alike, with a note naming the line.
+void CsvTests::duplexOffGivesTxEqualRx() {
+    MemoryImage image = sample(); // channel 2: 145.6 / 145.0
+    const ImportResult result =
+        importInto(image, kInterchangeHeader + "2,RPT,145.600000,off,0.000000,,,,,,FM,,,,\n"
+                                               "20,NEW,145.700000,off,0.000000,,,,,,FM,,,,\n");
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.notes.size(), 2);
+    QVERIFY(result.notes[0].startsWith("line 2: "));
+    for (int ch : {2, 20}) {
+        const ConstRecord r = image.at<32>(ImageMap::channelAddress(ch));
+        QCOMPARE(ChannelRecord::txFrequency(r), ChannelRecord::rxFrequency(r));
+    }
+}
+
+void CsvTests::importIsAFixedPointOfItsOwnExport_data() {
+    QTest::addColumn<int>("dialect");
+    QTest::newRow("native") << int(CsvDialect::Native);
+    QTest::newRow("interchange") << int(CsvDialect::Interchange);
+}
+
+// Exported and imported onto the same data, nothing changes: what a dialect cannot say
+// (signaling, busy lock, Middle bandwidth under FM) stays as it was.
+void CsvTests::importIsAFixedPointOfItsOwnExport() {
+    QFETCH(int, dialect);
+    MemoryImage image = sample();
+    ChannelRecord::setCode(image.at<32>(ImageMap::channelAddress(2)), ChannelField::BusyLock, 2);
+    const MemoryImage before = image;
+    const QByteArray csv = exportChannels(image, BandState::fromImage(image), CsvDialect(dialect));
+    const ImportResult result = importInto(image, csv);
+    QVERIFY(result.ok);
+    QVERIFY2(result.warnings.isEmpty(), qPrintable(result.warnings.join('\n')));
+    for (int ch : {1, 2, 3, 17, 800})
+        QCOMPARE(recordBytes(image, ch), recordBytes(before, ch));
+    QVERIFY(image == before);
+}
+
+// A stream that never ends, or never ends a line, is refused after a bounded read.
+void CsvTests::oversizedInputIsRefusedEarly() {
+    QFile zero("/dev/zero");
+    QVERIFY(zero.open(QIODevice::ReadOnly));
+    QByteArray csv;
+    const Result endless = readChannelList(zero, "/dev/zero", csv);
+    QVERIFY(!endless.ok);
+    QVERIFY2(endless.message.contains("line 1 is longer than 64 KiB"), qPrintable(endless.message));
+    QVERIFY(csv.size() <= kMaxChannelListLine + 64 * 1024);
+
+    QTemporaryDir dir;
+    const QString big = dir.filePath("big.csv");
+    {
+        QFile f(big);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray line = QByteArray(100, 'x') + '\n';
+        for (int i = 0; i < 17 * 1024 * 1024 / 101 + 10; ++i)
+            f.write(line);
+    }
+    QFile bigFile(big);
+    QVERIFY(bigFile.open(QIODevice::ReadOnly));
+    const Result tooBig = readChannelList(bigFile, big, csv);
+    QVERIFY(!tooBig.ok);
+    QVERIFY(tooBig.message.contains("larger than 16 MiB"));
+
+    const CliRun cli = runCli({"import", dir.filePath("none.dat"), "/dev/zero", "-o", "o.dat"});
+    QCOMPARE(cli.exitCode, 1); // the data file is missing: refused before any read
+    const QString x = dir.filePath("x.dat");
+    QVERIFY(saveDataFile(x, sample()).ok);
+    const CliRun zeros = runCli({"import", x, "/dev/zero", "-o", dir.filePath("o.dat")});
+    QCOMPARE(zeros.exitCode, 1);
+    QVERIFY2(zeros.err.contains("not a channel list"), qPrintable(zeros.err));
+    QVERIFY(!QFile::exists(dir.filePath("o.dat")));
+}
+
+void CsvTests::everyLineEndingWorks() {
+    const QByteArray rows[] = {"2,145.5,145.5,Off,100.0,023,Positive,High,Allow,Wide,Off,A",
+                               "4,146.5,146.5,Off,100.0,023,Positive,Low,Allow,Wide,Off,B"};
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        MemoryImage image = buildFactoryDefault();
+        const QByteArray csv = kNativeHeader.chopped(1) + end + rows[0] + end + rows[1] + end;
+        const ImportResult result = importInto(image, csv);
+        QVERIFY(result.ok);
+        QCOMPARE(result.imported, 2);
+        QCOMPARE(ChannelRecord::name(image.at<32>(ImageMap::channelAddress(4))),
+                 QStringLiteral("B"));
+    }
+    // A header and nothing else is no channel list.
+    MemoryImage image = buildFactoryDefault();
+    const ImportResult empty = importInto(image, kNativeHeader + "\r\n");
+    QVERIFY(!empty.ok);
+    QCOMPARE(empty.message, QStringLiteral("The file holds no channel rows."));
+}
+
+// Filtered, cut to six characters, then trimmed: "CTCSS CODEC" is stored and re-imported as
+// "CTCSS".
+void CsvTests::namesSettleInOnePass() {
+    MemoryImage image = buildFactoryDefault();
+    QVERIFY(importInto(image, kNativeHeader + "2,145.5,145.5,Off,100.0,023,Positive,High,Allow,"
+                                              "Wide,Off,CTCSS CODEC\n")
+                .ok);
+    QCOMPARE(ChannelRecord::name(image.at<32>(ImageMap::channelAddress(2))),
+             QStringLiteral("CTCSS"));
+    const MemoryImage once = image;
+    QVERIFY(
+        importInto(image, exportChannels(image, BandState::fromImage(image), CsvDialect::Native))
+            .ok);
+    QVERIFY(image == once);
+}
+
+void CsvTests::longCellsAreCutInWarnings() {
+    MemoryImage image = buildFactoryDefault();
+    const QByteArray cell(10000, 'Z');
+    const ImportResult result =
+        importInto(image, kNativeHeader + "2,145.5,145.5," + cell +
+                              ",100.0,023,Positive,High,Allow,Wide,Off,A\n");
+    QCOMPARE(result.warnings.size(), 1);
+    QVERIFY2(result.warnings[0].size() < 120, qPrintable(result.warnings[0]));
+    QVERIFY(result.warnings[0].contains("ZZZZ..."));
 }
 
 QTEST_GUILESS_MAIN(CsvTests)

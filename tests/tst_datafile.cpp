@@ -193,6 +193,7 @@ void DataFileTests::failedSaveKeepsOldFile() {
 
     QVERIFY(!result.ok);
     QVERIFY(result.message.contains("keep.dat"));
+    QVERIFY2(result.message.contains("File too large"), qPrintable(result.message)); // the cause
     QCOMPARE(fileBytes(path), oldBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("keep").size(), 1); // no leftovers
 
@@ -200,6 +201,11 @@ void DataFileTests::failedSaveKeepsOldFile() {
     const Result missing = saveDataFile(dir.filePath("no/such/dir/x.dat"), old);
     QVERIFY(!missing.ok);
     QVERIFY(missing.message.contains("x.dat"));
+    // A folder is never replaced by a file.
+    const Result folder = saveDataFile(dir.path(), old);
+    QVERIFY(!folder.ok);
+    QVERIFY(folder.message.contains("it is a folder"));
+    QVERIFY(QFileInfo(dir.path()).isDir());
 }
 
 QTEST_APPLESS_MAIN(DataFileTests)

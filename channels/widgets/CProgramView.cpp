@@ -9,6 +9,7 @@
 #include "InPlaceEditor.h"
 #include "OptionTables.h"
 #include "Tones.h"
+#include "WholeFile.h"
 
 #include "CChannelEditDialog.h"
 #include "ChannelCsv.h"
@@ -17,12 +18,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -237,9 +237,8 @@ QString CProgramView::exportChannelsTo(const QString& path, bool interchange) {
     SaveToImage();
     const QByteArray csv =
         exportChannels(image(), bands_, interchange ? CsvDialect::Interchange : CsvDialect::Native);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    if (const Result written = writeWholeFile(path, csv); !written.ok)
+        return written.message;
     Q_EMIT statusMessage(QStringLiteral("Exported %1 channel(s) to %2")
                              .arg(std::max<qsizetype>(0, csv.count('\n') - 1))
                              .arg(path));
@@ -250,24 +249,30 @@ QString CProgramView::importChannelsFrom(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
+    QByteArray csv;
+    if (const Result read = readChannelList(file, path, csv); !read.ok)
+        return read.message;
     SaveToImage();
-    const ImportResult result = importChannels(image(), bands_, file.readAll());
+    const ImportResult result = importChannels(image(), bands_, csv);
     if (!result.ok)
         return result.message;
     LoadFromImage();
     Q_EMIT edited();
-    Q_EMIT statusMessage(QStringLiteral("Imported %1 channel(s) from %2%3")
-                             .arg(result.imported)
-                             .arg(path)
-                             .arg(result.warnings.isEmpty()
-                                      ? QString()
-                                      : QStringLiteral("; %1 line(s) skipped")
-                                            .arg(result.warnings.size())));
-    if (result.warnings.isEmpty())
+    Q_EMIT statusMessage(
+        QStringLiteral("Imported %1 channel(s) from %2%3")
+            .arg(result.imported)
+            .arg(path)
+            .arg(result.warnings.isEmpty()
+                     ? QString()
+                     : QStringLiteral("; %1 line(s) skipped").arg(result.warnings.size())));
+    QStringList told;
+    if (!result.warnings.isEmpty())
+        told << QStringLiteral("These lines were skipped:\n%1").arg(result.warnings.join(u'\n'));
+    if (!result.notes.isEmpty())
+        told << QStringLiteral("Note:\n%1").arg(result.notes.join(u'\n'));
+    if (told.isEmpty())
         return {};
-    return QStringLiteral("%1 channel(s) imported; these lines were skipped:\n%2")
-        .arg(result.imported)
-        .arg(result.warnings.join(u'\n'));
+    return QStringLiteral("%1 channel(s) imported.\n%2").arg(result.imported).arg(told.join(u'\n'));
 }
 
 void CProgramView::exportChannelsCommand() {
