@@ -8,6 +8,7 @@
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "Plausibility.h"
+#include "TestFiles.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -407,6 +408,16 @@ void CsvTests::oversizedInputIsRefusedEarly() {
     QVERIFY(csv.size() <= kMaxChannelListLine + 64 * 1024);
 
     QTemporaryDir dir;
+    // A 2 MB cell is one line far beyond a channel list's: refused with a short message.
+    const QString cell = dir.filePath("cell.csv");
+    writeFile(cell, kNativeHeader + "2,145.5,145.5," + QByteArray(2'000'000, 'Z') + '\n');
+    QFile cellFile(cell);
+    QVERIFY(cellFile.open(QIODevice::ReadOnly));
+    const Result longLine = readChannelList(cellFile, cell, csv);
+    QVERIFY(!longLine.ok);
+    QVERIFY(longLine.message.contains("line 2 is longer than 64 KiB"));
+    QVERIFY(longLine.message.size() < 200);
+
     const QString big = dir.filePath("big.csv");
     {
         QFile f(big);
