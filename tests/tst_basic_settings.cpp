@@ -30,6 +30,7 @@ private Q_SLOTS:
     void priorityChannelsByPrefix();
     void untouchedBitsAndBytes();
     void closingStores();
+    void closingKeepsWhatWasLoadedSince();
     void helpContextsByTab();
     void sharedHelpers();
     void factoryDefaultNeedsNoFallback();
@@ -217,6 +218,21 @@ void BasicSettingsTests::closingStores() {
     view = nullptr;
     QCOMPARE(image.byte(0xCC22), 1);
     QCOMPARE(image.byte(0xCC33), 20);
+}
+
+// A file opened while the form is open reloads the page shown; closing the form then must not
+// write the hidden pages' old values over the file's.
+void BasicSettingsTests::closingKeepsWhatWasLoadedSince() {
+    open();
+    showTab(1);
+    showTab(0); // the TOT page loaded and stored once, now hidden
+    image.setByte(0xCC30, 17); // as an Open brings a file with another TOT
+    image.setByte(0xCC38, 5);
+    view->LoadFromImage();
+    delete view;
+    view = nullptr;
+    QCOMPARE(image.byte(0xCC30), 17);
+    QCOMPARE(image.byte(0xCC38), 5);
 }
 
 void BasicSettingsTests::helpContextsByTab() {

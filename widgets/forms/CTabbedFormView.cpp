@@ -15,11 +15,11 @@ CTabbedFormView::CTabbedFormView(MemoryImage& image, QWidget* parent)
 }
 
 CTabbedFormView::~CTabbedFormView() {
-    // Closing: the view stores, then each page stores as it is destroyed.
+    // Closing stores the page shown. The hidden pages stored when they were left and cannot
+    // have been edited since; storing them again would write back what they loaded then over
+    // anything loaded into the image since (an Open or a Read while the window was open).
     SaveToImage();
     disconnect(tabs_, nullptr, this, nullptr);
-    for (CSettingsPage* p : pages_)
-        p->SaveToImage();
 }
 
 void CTabbedFormView::addPage(CSettingsPage* page, const QString& title, int helpContext) {

@@ -10,8 +10,7 @@ class QTabWidget;
 
 // A form made of pages in a tab control that fills it. Only the selected page is shown; the
 // page being left stores into the image before the page entered loads from it. The view loads
-// and stores the selected page; when it closes it stores, then every page stores once more as
-// it goes.
+// and stores the selected page, and stores it once more when it closes.
 class CTabbedFormView : public CBaseFormView {
     Q_OBJECT
 public:

@@ -1,0 +1,106 @@
+#include "DtmfSettings.h"
+
+#include "FieldCodecs.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+
+namespace DtmfSettings {
+
+namespace {
+
+QStringList numbers(std::initializer_list<int> values) {
+    QStringList list;
+    for (int v : values)
+        list << QString::number(v);
+    return list;
+}
+
+} // namespace
+
+const QStringList& separators() {
+    static const QStringList list = {"A", "B", "C", "D", "*", "#"};
+    return list;
+}
+
+const std::vector<FieldDescription>& codeFields() {
+    using namespace FieldCodecs;
+    // clang-format off
+    static const std::vector<FieldDescription> table = {
+        {.label = "DTMF speed(ms)", .address = 0xD6B0, .codec = &number,
+         .items = numbers({50, 75, 100}), .fallback = 0},
+        {.label = "First digit delay(ms)", .address = 0xD6B1, .codec = &number,
+         .items = numbers({50, 250, 450, 750, 1000}), .fallback = 2, .unit = 50},
+        {.label = "First digit(ms)", .address = 0xD6B2, .codec = &number,
+         .items = numbers({0, 100, 500, 1000}), .fallback = 1, .unit = 50},
+        // No fallback: a number without an entry is written back as 0.
+        {.label = "Hold time(s)", .address = 0xD6B3, .codec = &number,
+         .items = numbers({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})},
+        {.label = "Group code", .address = 0xD6B4, .codec = &dtmfChar, .items = separators(),
+         .fallback = 4},
+        {.label = "Delimiter", .address = 0xD6B5, .codec = &dtmfChar, .items = separators(),
+         .fallback = 3},
+        {.label = "Side tone", .address = 0xD6B7, .shift = 0, .width = 1, .codec = &check},
+        {.label = "Beep", .address = 0xD6B7, .shift = 1, .width = 1, .codec = &check,
+         .hidden = true},
+        {.label = "Self ID", .address = 0xD6B8, .width = 8, .codec = &dtmfDigits,
+         .chars = CharSet::Dtmf, .upperCase = true},
+        {.label = "Stun code", .address = 0xD6C8, .width = 15, .codec = &dtmfDigits,
+         .chars = CharSet::Dtmf, .upperCase = true},
+        {.label = "Decode response", .address = 0xD6D8, .codec = &code,
+         .items = {"Off", "Remind", "Reply", "Remind+Reply"}, .fallback = 2},
+        {.label = "Stun type", .address = 0xD6DA, .codec = &code,
+         .items = {"Tx Inhibit", "Rx/Tx Inhibit", "Kill"}, .fallback = 0},
+        {.label = "Auto reset time(s)", .address = 0xD6DB, .codec = &numberField,
+         .number = {.minimum = 0, .maximum = 255, .fallback = 10, .zeroText = "Continuous",
+                    .spinLowText = "Off", .maxLength = 3}},
+    };
+    // clang-format on
+    return table;
+}
+
+const std::vector<FieldDescription>& pttIdFields() {
+    static const std::vector<FieldDescription> table = [] {
+        static const char* const labels[4][3] = {
+            {"PTT ID 1 Type", "PTT ID 1 Up", "PTT ID 1 Down"},
+            {"PTT ID 2 Type", "PTT ID 2 Up", "PTT ID 2 Down"},
+            {"PTT ID 3 Type", "PTT ID 3 Up", "PTT ID 3 Down"},
+            {"PTT ID 4 Type", "PTT ID 4 Up", "PTT ID 4 Down"},
+        };
+        std::vector<FieldDescription> fields;
+        for (int k = 0; k < ImageMap::kDtmfPttIdRecords.count; ++k) {
+            const std::uint32_t record = ImageMap::kDtmfPttIdRecords.at(k);
+            // The four types share 0xD6B6, two bits each; type 3 has no entry and shows "Up".
+            fields.push_back({.label = labels[k][0], .address = 0xD6B6, .shift = 2 * k,
+                              .width = 2, .codec = &FieldCodecs::code,
+                              .items = {"Up", "Down", "Both"}, .fallback = 0});
+            for (int half = 0; half < 2; ++half)
+                fields.push_back({.label = labels[k][1 + half],
+                                  .address = record + 16 * std::uint32_t(half), .width = 16,
+                                  .codec = &FieldCodecs::dtmfDigits, .chars = CharSet::Dtmf,
+                                  .upperCase = true});
+        }
+        return fields;
+    }();
+    return table;
+}
+
+void storeFixedBytes(MemoryImage& image) {
+    image.setByte(0xD6D7, 0xFF);
+}
+
+QString afterChoice(Separator changedList, const QString& changed, const QString& other) {
+    if (changed.compare(other, Qt::CaseInsensitive) != 0)
+        return other;
+    if (changedList == Separator::Group)
+        return changed == QLatin1String("*") ? QStringLiteral("A") : QStringLiteral("*");
+    return changed == QLatin1String("D") ? QStringLiteral("A") : QStringLiteral("D");
+}
+
+QString withoutSeparators(const QString& selfId, QChar group, QChar delimiter) {
+    QString kept = selfId;
+    kept.remove(group);
+    kept.remove(delimiter);
+    return kept;
+}
+
+} // namespace DtmfSettings
