@@ -1,6 +1,7 @@
 #include "CommandRegistry.h"
 
 #include "CBasicSettingView.h"
+#include "CDtmfView.h"
 #include "CModelView.h"
 #include "CProgramView.h"
 #include "ChannelRules.h"
@@ -57,7 +58,15 @@ const std::vector<CommandEntry>& commandRegistry() {
          201,
          false,
          [](Document& d) -> CBaseFormView* { return new CBasicSettingView(d.image()); }},
-        {"DTMF", 4, 4, K::FormWindow, "DTMF", {730, 550}, 205},
+        {"DTMF",
+         4,
+         4,
+         K::FormWindow,
+         "DTMF",
+         {730, 550},
+         205,
+         false,
+         [](Document& d) -> CBaseFormView* { return new CDtmfView(d.image()); }},
         {"2Tone", 5, 5, K::FormWindow, "2Tone", {670, 630}, 157},
         {"5Tone", 6, 6, K::FormWindow, "5Tone", {830, 650}, 190},
         {"Model",

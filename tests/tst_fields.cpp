@@ -1,4 +1,5 @@
 #include "BasicSettings.h"
+#include "DtmfSettings.h"
 #include "FactoryDefault.h"
 #include "FieldCodecs.h"
 #include "ImageMap.h"
@@ -55,8 +56,14 @@ private Q_SLOTS:
     void digitStringsAndTexts();
     void recordsAtABase();
     void shownTexts();
-    void basicSettingsPassTheFactoryDefaultUnchanged();
-    void basicSettingsKeepWhatTheyDoNotOwn();
+    void formTablesPassTheFactoryDefaultUnchanged_data() { oneRowPerTable(); }
+    void formTablesPassTheFactoryDefaultUnchanged();
+    void formTablesKeepWhatTheyDoNotOwn_data() { oneRowPerTable(); }
+    void formTablesKeepWhatTheyDoNotOwn();
+    void untouchedBitsByName();
+
+private:
+    static void oneRowPerTable();
 };
 
 void FieldTests::listChoice() {
@@ -279,46 +286,82 @@ void FieldTests::shownTexts() {
     QCOMPARE(Fields::shownText(box, {}, entry(0)), QStringLiteral("Off"));
 }
 
+namespace {
+
+// Every form's field table, by name.
+const std::vector<std::pair<const char*, const std::vector<FieldDescription>*>>& formTables() {
+    static const std::vector<std::pair<const char*, const std::vector<FieldDescription>*>> all = {
+        {"Option", &BasicSettings::optionFields()},   {"TOT", &BasicSettings::totFields()},
+        {"Key", &BasicSettings::keyFields()},         {"DTMF Code", &DtmfSettings::codeFields()},
+        {"DTMF PTTID", &DtmfSettings::pttIdFields()},
+    };
+    return all;
+}
+
+// The bits of each byte a field writes.
+void markOwned(const FieldDescription& f,
+               std::array<std::uint8_t, MemoryImage::kImageSize>& owned) {
+    if (f.codec->control == FieldControl::Text) {
+        for (int i = 0; i < f.width; ++i)
+            owned[f.address + std::uint32_t(i)] = 0xFF;
+    } else if (f.width == 16) {
+        owned[f.address] = owned[f.address + 1] = 0xFF;
+    } else {
+        owned[f.address] |= std::uint8_t(((1 << f.width) - 1) << f.shift);
+    }
+}
+
+} // namespace
+
+void FieldTests::oneRowPerTable() {
+    QTest::addColumn<int>("table");
+    for (std::size_t i = 0; i < formTables().size(); ++i)
+        QTest::newRow(formTables()[i].first) << int(i);
+}
+
 // Every value of the factory default is one the form offers: a load and a store of every field
 // change no byte.
-void FieldTests::basicSettingsPassTheFactoryDefaultUnchanged() {
+void FieldTests::formTablesPassTheFactoryDefaultUnchanged() {
+    QFETCH(int, table);
     const MemoryImage factory = buildFactoryDefault();
     MemoryImage image = factory;
-    for (const auto* table :
-         {&BasicSettings::optionFields(), &BasicSettings::totFields(), &BasicSettings::keyFields()})
-        for (const FieldDescription& f : *table) {
-            const QStringList items = Fields::items(f, image);
-            Fields::store(f, items, Fields::load(f, items, image), image);
-        }
+    for (const FieldDescription& f : *formTables()[std::size_t(table)].second) {
+        const QStringList items = Fields::items(f, image);
+        Fields::store(f, items, Fields::load(f, items, image), image);
+    }
     QVERIFY(image == factory);
 }
 
 // Storing every field over an image of 0xA5 changes only the bits the fields own.
-void FieldTests::basicSettingsKeepWhatTheyDoNotOwn() {
+void FieldTests::formTablesKeepWhatTheyDoNotOwn() {
+    QFETCH(int, table);
     MemoryImage image;
     image.fill(0, MemoryImage::kImageSize, 0xA5);
     const MemoryImage before = image;
     std::array<std::uint8_t, MemoryImage::kImageSize> owned{};
-    for (const auto* table :
-         {&BasicSettings::optionFields(), &BasicSettings::totFields(), &BasicSettings::keyFields()})
-        for (const FieldDescription& f : *table) {
-            const QStringList items = Fields::items(f, image);
-            Fields::store(f, items, {-1, QString()}, image);
-            if (f.width == 16) {
-                owned[f.address] = owned[f.address + 1] = 0xFF;
-            } else {
-                owned[f.address] |= std::uint8_t(((1 << f.width) - 1) << f.shift);
-            }
-        }
+    for (const FieldDescription& f : *formTables()[std::size_t(table)].second) {
+        Fields::store(f, Fields::items(f, image), {-1, QString()}, image);
+        markOwned(f, owned);
+    }
     for (int a = 0; a < MemoryImage::kImageSize; ++a) {
         const auto mask = std::uint8_t(~owned[std::size_t(a)]);
         if ((image.byte(std::uint32_t(a)) & mask) != (before.byte(std::uint32_t(a)) & mask))
             QFAIL(qPrintable(QStringLiteral("bits not owned changed at 0x%1").arg(a, 4, 16)));
     }
-    // The bits the form leaves alone, by name.
-    QCOMPARE(image.bits(0xCC24, 2, 2), before.bits(0xCC24, 2, 2));
-    QCOMPARE(image.byte(0xCC2D), before.byte(0xCC2D));
-    QCOMPARE(image.word(0xCC2A), before.word(0xCC2A));
+}
+
+// The bits and bytes the forms leave alone, by name.
+void FieldTests::untouchedBitsByName() {
+    std::array<std::uint8_t, MemoryImage::kImageSize> owned{};
+    for (const auto& [name, table] : formTables())
+        for (const FieldDescription& f : *table)
+            markOwned(f, owned);
+    QCOMPARE(owned[0xCC24] & 0x0C, 0); // bits 3-2
+    QCOMPARE(owned[0xCC2D], 0);
+    QCOMPARE(owned[0xCC2A] | owned[0xCC2B], 0);
+    QCOMPARE(owned[0xD6B7] & 0xFC, 0); // bits 7-2
+    for (std::uint32_t a : {0xD6C0u, 0xD6C7u, 0xD6D9u, 0xD6DCu, 0xD6DFu})
+        QCOMPARE(owned[a], 0);
 }
 
 QTEST_GUILESS_MAIN(FieldTests)

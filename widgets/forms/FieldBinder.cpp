@@ -88,9 +88,15 @@ void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
     case FieldControl::Check:
         static_cast<QCheckBox*>(c)->setChecked(v.index > 0);
         break;
-    case FieldControl::Text:
-        static_cast<QLineEdit*>(c)->setText(v.text);
+    case FieldControl::Text: {
+        // The stored text is shown as it is: the filter is for typing.
+        auto* edit = static_cast<QLineEdit*>(c);
+        const QValidator* filter = edit->validator();
+        edit->setValidator(nullptr);
+        edit->setText(v.text);
+        edit->setValidator(filter);
         break;
+    }
     }
 }
 

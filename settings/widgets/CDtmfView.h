@@ -1,0 +1,66 @@
+#pragma once
+
+#include "CSettingsPage.h"
+#include "CTabbedFormView.h"
+#include "DtmfCodeTable.h"
+#include "DtmfSettings.h"
+#include "FieldBinder.h"
+
+class GridControl;
+class InPlaceEditor;
+class QComboBox;
+
+// "Code" page: the DTMF timings, separators, identity, response and stun code, and the table of
+// sixteen stored DTMF codes in a grid.
+class CDtmfCodePage : public CSettingsPage {
+    Q_OBJECT
+public:
+    explicit CDtmfCodePage(MemoryImage& image, QWidget* parent = nullptr);
+    ~CDtmfCodePage() override;
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+    GridControl* grid() const { return grid_; }
+    const DtmfCodeTable& table() const { return table_; }
+
+private:
+    void buildGrid();
+    void showRow(int row);
+    InPlaceEditor* beginEdit(int row, int column);
+    void editEnded(int row, int column, const QString& text);
+    void separatorChosen(DtmfSettings::Separator changed);
+    void sideToneExcludesBeep(bool sideToneWins);
+    QChar chosenSeparator(QComboBox* list) const;
+
+    FieldBinder binder_;
+    DtmfCodeTable table_;
+    QComboBox* group_;
+    QComboBox* delimiter_;
+    GridControl* grid_;
+    InPlaceEditor* typeEditor_;
+    InPlaceEditor* numEditor_;
+    InPlaceEditor* aliasEditor_;
+};
+
+// "PTTID" page: the four PTT identity codes, each with its type and up and down codes.
+class CPttIdPage : public CSettingsPage {
+    Q_OBJECT
+public:
+    explicit CPttIdPage(MemoryImage& image, QWidget* parent = nullptr);
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FieldBinder binder_;
+};
+
+// The DTMF form: "Code" and "PTTID" pages.
+class CDtmfView : public CTabbedFormView {
+    Q_OBJECT
+public:
+    explicit CDtmfView(MemoryImage& image, QWidget* parent = nullptr);
+};
