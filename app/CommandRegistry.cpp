@@ -1,5 +1,6 @@
 #include "CommandRegistry.h"
 
+#include "CAlarmView.h"
 #include "CBasicSettingView.h"
 #include "CDtmfView.h"
 #include "CModelView.h"
@@ -7,8 +8,10 @@
 #include "ChannelRules.h"
 #include "Document.h"
 #include "FrequencyRangeDialog.h"
+#include "MemoryImage.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -33,55 +36,39 @@ std::vector<const CommandEntry*> ordered(int CommandEntry::*position) {
     return entries;
 }
 
+// A form made on the document's image (and band state).
+template <typename Form> CBaseFormView* makeForm(Document& d) {
+    if constexpr (std::is_constructible_v<Form, MemoryImage&, BandState&>)
+        return new Form(d.image(), d.bands());
+    else
+        return new Form(d.image());
+}
+
 } // namespace
 
 const std::vector<CommandEntry>& commandRegistry() {
     using K = CommandKind;
+    // clang-format off
     static const std::vector<CommandEntry> entries = {
-        {kChannelSetting,
-         0,
-         0,
-         K::FormWindow,
-         kChannelSetting,
-         {860, 620},
-         101,
-         true,
-         [](Document& d) -> CBaseFormView* { return new CProgramView(d.image(), d.bands()); }},
-        {"VFO", 1, 1, K::ModalDialog, "VFO", {}, 0},
-        {"Scan channel", 2, 2, K::FormWindow, "Scan channel", {720, 580}, 194},
-        {"Basic setting",
-         3,
-         3,
-         K::FormWindow,
-         "Basic setting",
-         {620, 580},
-         201,
-         false,
-         [](Document& d) -> CBaseFormView* { return new CBasicSettingView(d.image()); }},
-        {"DTMF",
-         4,
-         4,
-         K::FormWindow,
-         "DTMF",
-         {730, 550},
-         205,
-         false,
-         [](Document& d) -> CBaseFormView* { return new CDtmfView(d.image()); }},
-        {"2Tone", 5, 5, K::FormWindow, "2Tone", {670, 630}, 157},
-        {"5Tone", 6, 6, K::FormWindow, "5Tone", {830, 650}, 190},
-        {"Model",
-         7,
-         7,
-         K::FormWindow,
-         "Modle",
-         {360, 360},
-         196,
-         false,
-         [](Document& d) -> CBaseFormView* { return new CModelView(d.image()); }},
-        {"Frequency range", 8, 8, K::Command, {}, {}, 0, false, {}, frequencyRange},
-        // Opened by no menu, tree item, button or key.
-        {"Alarm", -1, -1, K::FormWindow, "Alarm", {490, 535}, 208},
+        // text            tree menu kind          caption            size        help max
+        {kChannelSetting,    0,  0, K::FormWindow,  kChannelSetting,   {860, 620}, 101, true,
+         makeForm<CProgramView>},
+        {"VFO",              1,  1, K::ModalDialog, "VFO",             {},         0},
+        {"Scan channel",     2,  2, K::FormWindow,  "Scan channel",    {720, 580}, 194},
+        {"Basic setting",    3,  3, K::FormWindow,  "Basic setting",   {620, 580}, 201, false,
+         makeForm<CBasicSettingView>},
+        {"DTMF",             4,  4, K::FormWindow,  "DTMF",            {730, 550}, 205, false,
+         makeForm<CDtmfView>},
+        {"2Tone",            5,  5, K::FormWindow,  "2Tone",           {670, 630}, 157},
+        {"5Tone",            6,  6, K::FormWindow,  "5Tone",           {830, 650}, 190},
+        {"Alarm",            7,  7, K::FormWindow,  "Alarm",           {490, 535}, 208, false,
+         makeForm<CAlarmView>},
+        {"Model",            8,  8, K::FormWindow,  "Modle",           {360, 360}, 196, false,
+         makeForm<CModelView>},
+        {"Frequency range",  9,  9, K::Command,     {},                {},         0,   false,
+         {}, frequencyRange},
     };
+    // clang-format on
     return entries;
 }
 

@@ -75,6 +75,12 @@ FieldValue decodeNumber(const FieldDescription& f, const QStringList& items,
     return chosenByText(items, QString::number(storedNumber(f, image, address) * f.unit));
 }
 
+FieldValue decodeEntryNumber(const FieldDescription& f, const QStringList& items,
+                             const MemoryImage& image, std::uint32_t address) {
+    return chosen(indexOfText(items, QString::number(storedNumber(f, image, address)),
+                              ListChoice::Match::Exact));
+}
+
 // "%G" of the stored tenths: 5 is "0.5", 10 is "1", 15 is "1.5".
 FieldValue decodeHours(const FieldDescription& f, const QStringList& items,
                        const MemoryImage& image, std::uint32_t address) {
@@ -158,6 +164,7 @@ const FieldCodec codeOrFirst{C::List, decodeCodeOrFirst, encodeCode};
 const FieldCodec flag{C::List, decodeCode, encodeFlag};
 const FieldCodec level{C::List, decodeLevel, encodeChosenNumber};
 const FieldCodec number{C::List, decodeNumber, encodeChosenNumber};
+const FieldCodec entryNumber{C::List, decodeEntryNumber, encodeChosenNumber};
 const FieldCodec hours{C::List, decodeHours, encodeHours};
 const FieldCodec dtmfChar{C::List, decodeCharacter<Digits::dtmfChar>,
                           encodeCharacter<Digits::dtmfValue>};

@@ -14,6 +14,7 @@ extern const FieldCodec codeOrFirst; // as code, but a code without an entry sho
 extern const FieldCodec flag;        // as code; the bit is set for any entry but the first
 extern const FieldCodec level;       // "Off" for 0, else the number; stores the chosen number
 extern const FieldCodec number;      // the stored number times `unit`; stores it divided back
+extern const FieldCodec entryNumber; // an entry number chosen by its exact text ("12", not "1")
 extern const FieldCodec hours;       // tenths of an hour ("0.5", "1", ...), "Off" for 0
 extern const FieldCodec dtmfChar;    // one DTMF character ("A"-"D", "*", "#", digits)
 extern const FieldCodec hexChar;     // one hexadecimal digit ("A"-"F")

@@ -16,7 +16,7 @@ QString show(int value, int decimals, const std::optional<QString>& textFor, int
 int stepped(int value, int delta, const SpinRange& range) {
     long long v = (long long)value + delta;
     const int size = std::abs(delta);
-    if (size > 1 && v % size != 0) {
+    if (range.alignHeldSteps && size > 1 && v % size != 0) {
         if (delta > 0)
             v -= v % size;
         else

@@ -26,6 +26,7 @@ struct SpinRange {
     int low = 0;
     int high = 0;
     std::optional<QString> lowText = std::nullopt; // shown when the value equals `low`
+    bool alignHeldSteps = true; // a held arrow's larger steps land on multiples of their size
 };
 
 QString normalizeIntField(const QString& text, const IntFieldRule& rule);

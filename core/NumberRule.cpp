@@ -28,7 +28,7 @@ QString normalized(const NumberRule& rule, const QString& text) {
 }
 
 QString stepped(const NumberRule& rule, const QString& text, int steps) {
-    const SpinRange range{rule.minimum, rule.maximum, rule.spinLowText};
+    const SpinRange range{rule.minimum, rule.maximum, rule.spinLowText, rule.alignHeldSteps};
     const int delta = steps * rule.spinUnit;
     return rule.tenths ? spinTenthsStep(text, delta, range) : spinIntStep(text, delta, range);
 }

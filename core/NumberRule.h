@@ -19,7 +19,8 @@ struct NumberRule {
     std::optional<QString> spinLowText = std::nullopt; // the arrows' text for the minimum
     int spinUnit = 1;                                  // one arrow press, in the field's units
     bool arrows = true;
-    int maxLength = 3; // characters that can be typed
+    int maxLength = 3;          // characters that can be typed
+    bool alignHeldSteps = true; // a held arrow's larger steps land on multiples of their size
 };
 
 namespace NumberText {

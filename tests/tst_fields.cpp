@@ -1,3 +1,4 @@
+#include "AlarmSettings.h"
 #include "BasicSettings.h"
 #include "DtmfSettings.h"
 #include "FactoryDefault.h"
@@ -293,7 +294,7 @@ const std::vector<std::pair<const char*, const std::vector<FieldDescription>*>>&
     static const std::vector<std::pair<const char*, const std::vector<FieldDescription>*>> all = {
         {"Option", &BasicSettings::optionFields()},   {"TOT", &BasicSettings::totFields()},
         {"Key", &BasicSettings::keyFields()},         {"DTMF Code", &DtmfSettings::codeFields()},
-        {"DTMF PTTID", &DtmfSettings::pttIdFields()},
+        {"DTMF PTTID", &DtmfSettings::pttIdFields()}, {"Alarm", &AlarmSettings::fields()},
     };
     return all;
 }
@@ -360,8 +361,9 @@ void FieldTests::untouchedBitsByName() {
     QCOMPARE(owned[0xCC2D], 0);
     QCOMPARE(owned[0xCC2A] | owned[0xCC2B], 0);
     QCOMPARE(owned[0xD6B7] & 0xFC, 0); // bits 7-2
-    for (std::uint32_t a : {0xD6C0u, 0xD6C7u, 0xD6D9u, 0xD6DCu, 0xD6DFu})
+    for (std::uint32_t a : {0xD6C0u, 0xD6C7u, 0xD6D9u, 0xD6DCu, 0xD6DFu, 0xCC74u, 0xCC75u})
         QCOMPARE(owned[a], 0);
+    QCOMPARE(owned[0xCC77] & 0x7C, 0); // bits 6-2
 }
 
 QTEST_GUILESS_MAIN(FieldTests)

@@ -71,6 +71,7 @@ private Q_SLOTS:
     void doubtfulFilesAskBeforeOpening();
     void windowsStayInsideTheWorkspace();
     void titleMarksAnEditAtOnce();
+    void alarmListFollowsTheDtmfWindow();
 
 private:
     QTemporaryDir dir;
@@ -123,8 +124,9 @@ void MainFrameTests::startsOnTheChannelWindow() {
     QStringList children;
     for (int i = 0; i < root->childCount(); ++i)
         children << root->child(i)->text(0);
-    QCOMPARE(children, (QStringList{"Channel setting", "VFO", "Scan channel", "Basic setting",
-                                    "DTMF", "2Tone", "5Tone", "Model", "Frequency range"}));
+    QCOMPARE(children,
+             (QStringList{"Channel setting", "VFO", "Scan channel", "Basic setting", "DTMF",
+                          "2Tone", "5Tone", "Alarm", "Model", "Frequency range"}));
     QVERIFY(!frame->isModified());
     // The child window's bottom bar.
     auto* child = qobject_cast<CMyChildFrame*>(channels->widget());
@@ -247,15 +249,16 @@ void MainFrameTests::treeDispatch() {
     QTreeWidgetItem* root = tree->topLevelItem(0);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(root).center());
     QCOMPARE(frame->mdiArea()->subWindowList().size(), 1); // the root does nothing
-    QTreeWidgetItem* model = root->child(7);
+    QTreeWidgetItem* model = root->child(8);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(model).center());
     QVERIFY(frame->formWindow("Model"));
     QCOMPARE(frame->mdiArea()->activeSubWindow(), frame->formWindow("Model"));
 }
 
 void MainFrameTests::treeAndEditMenuFromTheRegistry() {
-    const QStringList order = {"Channel setting", "VFO",   "Scan channel", "Basic setting",  "DTMF",
-                               "2Tone",           "5Tone", "Model",        "Frequency range"};
+    const QStringList order = {
+        "Channel setting", "VFO",   "Scan channel", "Basic setting", "DTMF",
+        "2Tone",           "5Tone", "Alarm",        "Model",         "Frequency range"};
     QStringList menu;
     for (QAction* a : frame->editMenu()->actions())
         menu << a->text();
@@ -270,8 +273,17 @@ void MainFrameTests::treeAndEditMenuFromTheRegistry() {
     // The Edit menu opens the same window as the tree.
     frame->action("Model")->trigger();
     QVERIFY(frame->formWindow("Model"));
-    // "Alarm" has a window but no menu item or tree item.
-    QVERIFY(findCommand("Alarm") && !menu.contains("Alarm"));
+    // The alarm form is reachable: from the menu and the tree, one window.
+    frame->action("Alarm")->trigger();
+    QMdiSubWindow* alarm = frame->formWindow("Alarm");
+    QVERIFY(alarm);
+    QCOMPARE(alarm->size(), QSize(490, 535));
+    QTreeWidgetItem* alarmItem = root->child(7);
+    QCOMPARE(alarmItem->text(0), QStringLiteral("Alarm"));
+    QTest::mouseClick(frame->tree()->viewport(), Qt::LeftButton, {},
+                      frame->tree()->visualItemRect(alarmItem).center());
+    QCOMPARE(frame->formWindow("Alarm"), alarm);
+    QCOMPARE(frame->mdiArea()->subWindowList().size(), 3);
 }
 
 void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
@@ -456,6 +468,29 @@ void MainFrameTests::titleMarksAnEditAtOnce() {
     // The user's choice, not yet in the image.
     QTest::keyClick(beep, beep->currentIndex() > 0 ? Qt::Key_Up : Qt::Key_Down);
     QVERIFY(frame->documentTitle().endsWith(" *"));
+}
+
+// An entry added in the DTMF window is offered as an EMI code when the alarm window is
+// activated again: leaving the DTMF window stores it, activating the alarm window reloads.
+void MainFrameTests::alarmListFollowsTheDtmfWindow() {
+    QMdiSubWindow* alarm = frame->openForm("Alarm");
+    auto* emi = byName<QComboBox>(*alarm, "EMI code");
+    QCOMPARE(emi->count(), 1); // "None": the factory table is empty
+    QMdiSubWindow* dtmf = frame->openForm("DTMF");
+    GridControl* codes = byName<GridControl>(*dtmf, "DTMF codes");
+    QTest::mouseClick(codes->viewport(), Qt::LeftButton, {}, codes->cellRect(4, 1).center());
+    auto* type = byName<QComboBox>(*dtmf, "Type editor");
+    QTRY_VERIFY(type->hasFocus());
+    QTest::keyClick(type, Qt::Key_End); // "ANI": 000004 begins with 0, so not offered
+    codes->setFocus();
+    QTest::mouseClick(codes->viewport(), Qt::LeftButton, {}, codes->cellRect(4, 2).center());
+    auto* num = byName<QLineEdit>(*dtmf, "Num editor");
+    QTRY_VERIFY(num->hasFocus());
+    QTest::keyClicks(num, "4711");
+    codes->setFocus();
+    frame->mdiArea()->setActiveSubWindow(alarm);
+    QCOMPARE(emi->count(), 2);
+    QCOMPARE(emi->itemText(1), QStringLiteral("4"));
 }
 
 QTEST_MAIN(MainFrameTests)

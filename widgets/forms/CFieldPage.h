@@ -2,6 +2,7 @@
 
 #include "CSettingsPage.h"
 #include "FieldBinder.h"
+#include "FieldGrid.h"
 
 // A page whose fields are one table of descriptions, laid out `columns` pairs a row. It loads
 // and stores its fields through its binder; pages with cross-field rules connect them to the
@@ -9,7 +10,7 @@
 class CFieldPage : public CSettingsPage {
     Q_OBJECT
 public:
-    enum class Width { Stretched, Natural }; // whether the controls fill the page's width
+    using Width = FieldWidth;
 
     CFieldPage(MemoryImage& image, const std::vector<FieldDescription>& fields, int columns,
                Width width, QWidget* parent = nullptr);

@@ -101,8 +101,18 @@ void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
 }
 
 void FieldBinder::load(const MemoryImage& image, std::uint32_t base) {
-    for (std::size_t i = 0; i < fields_.size(); ++i)
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i].itemsFrom) {
+            QStringList items = fields_[i].itemsFrom(image);
+            if (items != items_[i]) {
+                auto* list = static_cast<QComboBox*>(controls_[i]);
+                list->clear();
+                list->addItems(items);
+                items_[i] = std::move(items);
+            }
+        }
         setValue(i, Fields::load(fields_[i], items_[i], image, base));
+    }
 }
 
 void FieldBinder::fallbackStep() {

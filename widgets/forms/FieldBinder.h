@@ -22,7 +22,8 @@ public:
     // Places the shown controls in the grid in table order; the hidden ones only join its owner.
     void place(FieldGrid& grid) const;
 
-    // Every field from the record at `base` (0 for absolute addresses), fallback applied.
+    // Every field from the record at `base` (0 for absolute addresses), fallback applied. Lists
+    // built from the image are built again first, so that they never offer what it lacks.
     void load(const MemoryImage& image, std::uint32_t base = 0);
     // The fallback step, shown in the controls, then every field into the record at `base`.
     void store(MemoryImage& image, std::uint32_t base = 0);

@@ -1,7 +1,10 @@
 #include "FieldGrid.h"
 
+#include "FieldBinder.h"
+
 #include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 FieldGrid::FieldGrid(QWidget* owner, QGridLayout* grid, int columns, int firstRow)
     : owner_(owner), grid_(grid), columns_(columns), firstRow_(firstRow) {}
@@ -19,6 +22,17 @@ void FieldGrid::add(QWidget* control) {
 void FieldGrid::addHidden(QWidget* control) {
     control->setParent(owner_);
     control->hide();
+}
+
+void layOutFields(QWidget* owner, const FieldBinder& binder, int columns, FieldWidth width) {
+    auto* grid = new QGridLayout;
+    FieldGrid placer(owner, grid, columns);
+    binder.place(placer);
+    if (width == FieldWidth::Natural)
+        grid->setColumnStretch(2 * columns, 1); // an empty column takes the spare width
+    auto* outer = new QVBoxLayout(owner);
+    outer->addLayout(grid);
+    outer->addStretch();
 }
 
 void FieldGrid::place(QWidget* label, QWidget* control) {

@@ -1,5 +1,6 @@
 #pragma once
 
+class FieldBinder;
 class QGridLayout;
 class QString;
 class QWidget;
@@ -25,3 +26,10 @@ private:
     int firstRow_;
     int placed_ = 0;
 };
+
+// Whether a form's controls fill its width or keep their own.
+enum class FieldWidth { Stretched, Natural };
+
+// The whole layout of a form that is only its fields: the binder's controls on `owner`,
+// `columns` pairs a row, from the top.
+void layOutFields(QWidget* owner, const FieldBinder& binder, int columns, FieldWidth width);

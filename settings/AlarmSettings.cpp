@@ -1,0 +1,47 @@
+#include "AlarmSettings.h"
+
+#include "FieldCodecs.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+
+namespace AlarmSettings {
+
+QStringList emiCodes(const MemoryImage& image) {
+    QStringList list = {QStringLiteral("None")};
+    const ImageMap::RecordArray& entries = ImageMap::kDtmfCodeRecords;
+    for (int n = 1; n <= entries.count; ++n) {
+        const std::uint8_t first = image.byte(entries.number(n));
+        if (first != 0x00 && first != 0xFF)
+            list << QString::number(n);
+    }
+    return list;
+}
+
+const std::vector<FieldDescription>& fields() {
+    using namespace FieldCodecs;
+    // clang-format off
+    static const std::vector<FieldDescription> table = {
+        {.label = "Alarm type", .address = 0xCC70, .codec = &codeOrFirst,
+         .items = {"Alarm", "Transpond+Background", "Transpond+Alarm", "Secret", "Both"},
+         .fallback = 0},
+        {.label = "Cycle", .address = 0xCC71, .codec = &numberField,
+         .number = {.minimum = 0, .maximum = 255, .fallback = 5, .zeroText = "Continuous",
+                    .spinLowText = "Continuous", .alignHeldSteps = false}},
+        {.label = "Tx time (s)", .address = 0xCC72, .codec = &numberField,
+         .number = {.minimum = 1, .maximum = 255, .fallback = 5, .alignHeldSteps = false}},
+        {.label = "Rx time (s)", .address = 0xCC73, .codec = &numberField,
+         .number = {.minimum = 1, .maximum = 255, .fallback = 8, .alignHeldSteps = false}},
+        // The entry number exactly as the code table offers it: never a longer number that
+        // begins with the same digits.
+        {.label = "EMI code", .address = ImageMap::kEmiCode, .codec = &entryNumber,
+         .itemsFrom = emiCodes, .fallback = 0},
+        {.label = "EMI code type", .address = 0xCC77, .shift = 0, .width = 2, .codec = &code,
+         .items = {"None", "DTMF"}, .fallback = 0},
+        {.label = "Remote EMI alarm", .address = 0xCC77, .shift = 7, .width = 1, .codec = &code,
+         .items = {"Off", "On"}, .fallback = 0},
+    };
+    // clang-format on
+    return table;
+}
+
+} // namespace AlarmSettings

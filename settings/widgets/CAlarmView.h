@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CBaseFormView.h"
+#include "FieldBinder.h"
+
+// The alarm form: what the emergency alarm does, its cycles and times, and the DTMF code it
+// sends (chosen from the DTMF code table as the image holds it at each load).
+class CAlarmView : public CBaseFormView {
+    Q_OBJECT
+public:
+    explicit CAlarmView(MemoryImage& image, QWidget* parent = nullptr);
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    FieldBinder binder_;
+};
