@@ -5,6 +5,7 @@
 #include "CDtmfView.h"
 #include "CModelView.h"
 #include "CProgramView.h"
+#include "CScanChView.h"
 #include "ChannelRules.h"
 #include "Document.h"
 #include "FrequencyRangeDialog.h"
@@ -54,7 +55,8 @@ const std::vector<CommandEntry>& commandRegistry() {
         {kChannelSetting,    0,  0, K::FormWindow,  kChannelSetting,   {860, 620}, 101, true,
          makeForm<CProgramView>},
         {"VFO",              1,  1, K::ModalDialog, "VFO",             {},         0},
-        {"Scan channel",     2,  2, K::FormWindow,  "Scan channel",    {720, 580}, 194},
+        {"Scan channel",     2,  2, K::FormWindow,  "Scan channel",    {720, 580}, 194, false,
+         makeForm<CScanChView>},
         {"Basic setting",    3,  3, K::FormWindow,  "Basic setting",   {620, 580}, 201, false,
          makeForm<CBasicSettingView>},
         {"DTMF",             4,  4, K::FormWindow,  "DTMF",            {730, 550}, 205, false,

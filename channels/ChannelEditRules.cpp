@@ -87,4 +87,49 @@ Entry enterTx(int channel, const QString& text, const QString& previous, const B
     return {snapped(text, previous, bands)};
 }
 
+QStringList scanStepsFor(Frequency rx, const BandState& bands) {
+    const int band = bands.bandOf(rx);
+    if (band == 8)
+        return stepsFor(rx, bands);
+    QStringList steps = options(OptionTable::FrequencyStep);
+    if (band != 3)
+        steps.removeAll(QStringLiteral("8.33"));
+    return steps;
+}
+
+namespace {
+
+QString onRaster(Frequency f, const BandState& bands) {
+    return FrequencyText::fromValue(ChannelRules::snapFrequency(f, bands.bandOf(f)));
+}
+
+} // namespace
+
+Entry enterScanRx(const QString& text, const QString& previous, const BandState& bands) {
+    if (text.isEmpty())
+        return {QString()};
+    Frequency f = FrequencyText::toValue(text);
+    if (bands.bandOf(f) < 0) {
+        if (previous.isEmpty())
+            return {QString()};
+        f = FrequencyText::toValue(previous);
+    }
+    return {onRaster(f, bands)};
+}
+
+Entry enterScanTx(const QString& text, const QString& previous, const QString& rx,
+                  const BandState& bands) {
+    if (rx.isEmpty())
+        return {QString()};
+    if (text.isEmpty())
+        return {previous};
+    Frequency f = FrequencyText::toValue(text);
+    if (bands.bandOf(f) < 0) {
+        if (!inBand(previous, bands))
+            return {rx};
+        f = FrequencyText::toValue(previous);
+    }
+    return {onRaster(f, bands)};
+}
+
 } // namespace ChannelEditRules

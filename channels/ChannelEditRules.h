@@ -36,4 +36,17 @@ Entry enterRx(int channel, const QString& text, const QString& previous, const B
 // Transmit frequency of channel n: as Rx, but an empty entry takes the previous text back.
 Entry enterTx(int channel, const QString& text, const QString& previous, const BandState& bands);
 
+// Scan edges. The steps offered: all in the air band (band 3), fewer in the 850M band, and all
+// but 8.33 kHz elsewhere.
+QStringList scanStepsFor(Frequency rx, const BandState& bands);
+// Receive frequency of a scan edge: an entry in no band takes the previous frequency back; with
+// no previous frequency (an empty record) it is refused and the field stays empty, as the radio
+// cannot use a record outside its bands. Then the raster.
+Entry enterScanRx(const QString& text, const QString& previous, const BandState& bands);
+// Transmit frequency of a scan edge: empty while Rx is; an empty entry takes the previous text
+// back; an entry in no band takes the previous frequency, or the Rx text when that lies in no
+// band or there is none. Then the raster.
+Entry enterScanTx(const QString& text, const QString& previous, const QString& rx,
+                  const BandState& bands);
+
 } // namespace ChannelEditRules

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QTest>
 #include <QWidget>
 
@@ -9,4 +10,12 @@ template <typename T> T* byName(const QWidget& parent, const QString& name) {
         if (w->accessibleName() == name)
             return w;
     return nullptr;
+}
+
+// A list's entries, in order.
+inline QStringList itemsOf(const QComboBox* box) {
+    QStringList list;
+    for (int i = 0; i < box->count(); ++i)
+        list << box->itemText(i);
+    return list;
 }

@@ -20,13 +20,6 @@ void writeEntry(MemoryImage& image, int n, const QString& num) {
     image.setByte(e + 23, 1);
 }
 
-QStringList items(const QComboBox* box) {
-    QStringList list;
-    for (int i = 0; i < box->count(); ++i)
-        list << box->itemText(i);
-    return list;
-}
-
 } // namespace
 
 class AlarmTests : public QObject {
@@ -144,7 +137,7 @@ void AlarmTests::emiCodesFromTheCodeTable() {
     writeEntry(image, 12, "45");
     image.setByte(ImageMap::kEmiCode, 1); // entry 1 is not in use; 12 begins with "1"
     open();
-    QCOMPARE(items(list("EMI code")), (QStringList{"None", "3", "12"}));
+    QCOMPARE(itemsOf(list("EMI code")), (QStringList{"None", "3", "12"}));
     QCOMPARE(list("EMI code")->currentText(), QStringLiteral("None"));
     view->SaveToImage();
     QCOMPARE(image.byte(ImageMap::kEmiCode), 0);
@@ -153,7 +146,7 @@ void AlarmTests::emiCodesFromTheCodeTable() {
     image.fill(ImageMap::kDtmfCodeRecords.number(3), 24, 0xFF);
     image.setByte(ImageMap::kEmiCode, 5);
     view->LoadFromImage();
-    QCOMPARE(items(list("EMI code")), (QStringList{"None", "5", "12"}));
+    QCOMPARE(itemsOf(list("EMI code")), (QStringList{"None", "5", "12"}));
     QCOMPARE(list("EMI code")->currentText(), QStringLiteral("5"));
     view->SaveToImage();
     QCOMPARE(image.byte(ImageMap::kEmiCode), 5);

@@ -225,7 +225,7 @@ void BasicSettingsTests::closingStores() {
 void BasicSettingsTests::closingKeepsWhatWasLoadedSince() {
     open();
     showTab(1);
-    showTab(0); // the TOT page loaded and stored once, now hidden
+    showTab(0);                // the TOT page loaded and stored once, now hidden
     image.setByte(0xCC30, 17); // as an Open brings a file with another TOT
     image.setByte(0xCC38, 5);
     view->LoadFromImage();

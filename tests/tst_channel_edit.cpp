@@ -14,17 +14,6 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace {
-
-QStringList items(QComboBox* box) {
-    QStringList list;
-    for (int i = 0; i < box->count(); ++i)
-        list << box->itemText(i);
-    return list;
-}
-
-} // namespace
-
 class ChannelEditTests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -135,18 +124,18 @@ void ChannelEditTests::clearingAChannel() {
 void ChannelEditTests::sqlModeListFollowsDecodeAndSignaling() {
     open(1);
     QCOMPARE(list("Decode type")->currentText(), QStringLiteral("Off"));
-    QCOMPARE(items(list("SQL mode")), QStringList{"Carrier"});
+    QCOMPARE(itemsOf(list("SQL mode")), QStringList{"Carrier"});
     list("Decode type")->setCurrentText("Ctcss Codec");
-    QCOMPARE(items(list("SQL mode")), (QStringList{"Carrier", "Tone"}));
+    QCOMPARE(itemsOf(list("SQL mode")), (QStringList{"Carrier", "Tone"}));
     list("SQL mode")->setCurrentText("Tone");
     list("Option signaling")->setCurrentText("DTMF");
-    QCOMPARE(items(list("SQL mode")).size(), 5);
+    QCOMPARE(itemsOf(list("SQL mode")).size(), 5);
     QCOMPARE(list("SQL mode")->currentText(), QStringLiteral("Tone")); // kept
     QVERIFY(!list("Siganling decode")->isEnabled());
     list("Option signaling")->setCurrentText("2 Tone");
     QVERIFY(list("Siganling decode")->isEnabled());
     list("Decode type")->setCurrentText("Off");
-    QCOMPARE(items(list("SQL mode")), (QStringList{"Carrier", "Signaling"}));
+    QCOMPARE(itemsOf(list("SQL mode")), (QStringList{"Carrier", "Signaling"}));
     QCOMPARE(list("SQL mode")->currentText(), QStringLiteral("Carrier"));
     // Reverse and Talk around exclude each other.
     check("Reverse")->setChecked(true);
@@ -176,7 +165,7 @@ void ChannelEditTests::txSnapping() {
     open(3);
     type(edit("Tx frequency(MHz)"), "851.0063");
     QCOMPARE(edit("Tx frequency(MHz)")->text(), QStringLiteral("851.00500"));
-    QCOMPARE(items(list("Frequency step")).size(), 9); // the 850M steps
+    QCOMPARE(itemsOf(list("Frequency step")).size(), 9); // the 850M steps
     type(edit("Tx frequency(MHz)"), "145.0088");
     QCOMPARE(edit("Tx frequency(MHz)")->text(), QStringLiteral("145.00833"));
     type(edit("Tx frequency(MHz)"), ""); // empty: the previous text comes back

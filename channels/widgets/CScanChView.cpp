@@ -1,0 +1,60 @@
+#include "CScanChView.h"
+
+#include "CChannelRecordEditor.h"
+#include "FormTeardown.h"
+#include "ImageMap.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+CScanChView::CScanChView(MemoryImage& image, BandState& bands, QWidget* parent)
+    : CBaseFormView(image, parent), tabs_(new QTabBar),
+      editor_(new CChannelRecordEditor(image, bands, RecordUse::ScanEdge)) {
+    setWindowTitle(QStringLiteral("Scan channel"));
+    tabs_->setAccessibleName(QStringLiteral("Scan channels"));
+    for (int range = 1; range <= 5; ++range)
+        for (const char* edge : {"L", "U"})
+            tabs_->addTab(QStringLiteral("%1%2").arg(QLatin1String(edge)).arg(range));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(editor_);
+    layout->addStretch();
+    connect(tabs_, &QTabBar::currentChanged, this, &CScanChView::tabChanged);
+    connect(editor_, &CChannelRecordEditor::edited, this, &CBaseFormView::edited);
+    LoadFromImage();
+}
+
+CScanChView::~CScanChView() {
+    disconnectChildrenFrom(this);
+}
+
+void CScanChView::LoadFromImage() {
+    shown_ = std::max(0, tabs_->currentIndex());
+    editor_->load(ImageMap::kScanEdgeRecords.at(shown_));
+}
+
+void CScanChView::SaveToImage() {
+    editor_->store();
+}
+
+// The field being typed is corrected first (the focus moves to the tabs), then the record
+// left is stored and the one entered loaded.
+void CScanChView::tabChanged(int) {
+    tabs_->setFocus();
+    SaveToImage();
+    LoadFromImage();
+}
+
+// Enter anywhere runs the Rx entry; neither Enter nor Escape closes anything.
+void CScanChView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        editor_->enterRx();
+        return;
+    }
+    if (key == Qt::Key_Escape)
+        return;
+    CBaseFormView::keyPressEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CBaseFormView.h"
+
+class BandState;
+class CChannelRecordEditor;
+class QTabBar;
+
+// The scan channel form: the ten scan edge records "L1", "U1" ... "U5" (a lower and an upper
+// edge for each of five scan ranges), one tab each over one channel-record editor.
+class CScanChView : public CBaseFormView {
+    Q_OBJECT
+public:
+    CScanChView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
+    ~CScanChView() override;
+
+    void LoadFromImage() override; // the record of the selected tab
+    void SaveToImage() override;
+
+    QTabBar* tabs() const { return tabs_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void tabChanged(int index);
+
+    QTabBar* tabs_;
+    CChannelRecordEditor* editor_;
+    int shown_ = 0; // the record the editor shows
+};
