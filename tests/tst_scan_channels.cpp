@@ -80,6 +80,7 @@ void ScanChannelTests::emptyRecordThenANewOne() {
     QVERIFY(!edit("Tx frequency(MHz)")->isEnabled());
     QVERIFY(!list("Tx power")->isEnabled());
     QVERIFY(!byName<QCheckBox>(*view, "Emphasis")->isEnabled());
+    QVERIFY(list("Deocde type")); // the form's own label
     enter(edit("Rx frequency(MHz)"), "145");
     // The record is written at once, from the template.
     QCOMPARE(ChannelRecord::rxFrequency(record(0)), 14500000u);

@@ -141,7 +141,15 @@ Record CChannelRecordEditor::record() const {
 
 // --- Building -------------------------------------------------------------------------------
 
-void CChannelRecordEditor::place(const QString& label, QWidget* control, bool hidden) {
+// Each form's own texts for a few of the controls.
+QString CChannelRecordEditor::labelFor(const QString& label) const {
+    if (use_ == RecordUse::ScanEdge && label == QLatin1String("Decode type"))
+        return QStringLiteral("Deocde type");
+    return label;
+}
+
+void CChannelRecordEditor::place(const QString& text, QWidget* control, bool hidden) {
+    const QString label = labelFor(text);
     control->setAccessibleName(label);
     controls_.push_back(control);
     if (hidden)

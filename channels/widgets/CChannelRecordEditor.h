@@ -69,7 +69,8 @@ private:
     };
 
     Record record() const;
-    void place(const QString& label, QWidget* control, bool hidden);
+    QString labelFor(const QString& label) const;
+    void place(const QString& text, QWidget* control, bool hidden);
     QComboBox* addList(const QString& label, const QStringList& items, bool hidden = false);
     QCheckBox* addCheck(const QString& label, bool hidden = false);
     QLineEdit* addEdit(const QString& label, int maxLength, CharSet set, bool hidden = false);
