@@ -40,7 +40,7 @@ public:
     QWidget* dialogParent() override { return this; }
     void storeAllForms() override;
     void reloadForm(const QString& text) override;
-    void reloadAllForms();
+    void reloadAllForms() override;
     void runCommand(const CommandEntry& command);
 
     // The file and radio commands; the *Path variants skip the file dialogs.

@@ -6,6 +6,7 @@
 #include "CModelView.h"
 #include "CProgramView.h"
 #include "CScanChView.h"
+#include "CVfoDialog.h"
 #include "ChannelRules.h"
 #include "Document.h"
 #include "FrequencyRangeDialog.h"
@@ -26,6 +27,15 @@ void frequencyRange(CommandHost& host) {
     dialog.exec();
     ChannelRules::clearChannelsOutsideBands(document.image(), document.bands());
     host.reloadForm(kChannelSetting);
+}
+
+// The VFO dialog writes the image directly: the forms store before it and reload after it.
+void vfo(CommandHost& host) {
+    Document& document = host.document();
+    host.storeAllForms();
+    CVfoDialog dialog(document.image(), document.bands(), host.dialogParent());
+    dialog.exec();
+    host.reloadAllForms();
 }
 
 std::vector<const CommandEntry*> ordered(int CommandEntry::*position) {
@@ -54,7 +64,8 @@ const std::vector<CommandEntry>& commandRegistry() {
         // text            tree menu kind          caption            size        help max
         {kChannelSetting,    0,  0, K::FormWindow,  kChannelSetting,   {860, 620}, 101, true,
          makeForm<CProgramView>},
-        {"VFO",              1,  1, K::ModalDialog, "VFO",             {},         0},
+        {"VFO",              1,  1, K::ModalDialog, "VFO",             {},         193, false,
+         {}, vfo},
         {"Scan channel",     2,  2, K::FormWindow,  "Scan channel",    {720, 580}, 194, false,
          makeForm<CScanChView>},
         {"Basic setting",    3,  3, K::FormWindow,  "Basic setting",   {620, 580}, 201, false,

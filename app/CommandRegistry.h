@@ -18,6 +18,7 @@ public:
     virtual void storeAllForms() = 0;
     // The form's window, when it is open, loads from the image again.
     virtual void reloadForm(const QString& text) = 0;
+    virtual void reloadAllForms() = 0;
 };
 
 enum class CommandKind {

@@ -132,4 +132,46 @@ Entry enterScanTx(const QString& text, const QString& previous, const QString& r
     return {onRaster(f, bands)};
 }
 
+std::vector<VfoTab> vfoTabs(const BandState& bands) {
+    const QStringList& names = options(OptionTable::BandName);
+    std::vector<VfoTab> tabs;
+    for (int k = 0; k < kBandCount; ++k)
+        if (k != 3 && bands.enabled[std::size_t(k)])
+            tabs.push_back({k, names[k]});
+    if (bands.enabled[BandState::kVhf])
+        tabs.push_back({9, names[BandState::kVhf] + QStringLiteral(" R")});
+    if (bands.enabled[BandState::kBand220] || bands.enabled[BandState::kUhf]) {
+        const int band = bands.enabled[BandState::kBand220] ? BandState::kBand220 : BandState::kUhf;
+        tabs.push_back({10, names[band] + QStringLiteral(" R")});
+    }
+    return tabs;
+}
+
+BandRange vfoLimits(int record, const BandState& bands) {
+    return record < kBandCount ? bands.nine[std::size_t(record)]
+                               : bands.mainBands[std::size_t(record - kBandCount)];
+}
+
+QString enterVfoFrequency(int record, const QString& text, const BandState& bands) {
+    Frequency f = FrequencyText::toValue(text);
+    const BandRange limits = vfoLimits(record, bands);
+    const bool airBandIn150M = record == BandState::kVhf && bands.bandOf(f) == 3;
+    if (!airBandIn150M && !limits.contains(f))
+        f = limits.lower;
+    return onRaster(f, bands);
+}
+
+Frequency vfoTx(Frequency rx, int& direction, Frequency offset, const BandState& bands) {
+    Frequency tx = rx;
+    if (direction == 1)
+        tx = rx - std::min(offset, rx);
+    else if (direction == 2)
+        tx = rx + offset;
+    if (bands.bandOf(tx) != bands.bandOf(rx)) {
+        direction = 0;
+        tx = rx;
+    }
+    return tx;
+}
+
 } // namespace ChannelEditRules

@@ -2,8 +2,11 @@
 
 #include "Frequency.h"
 
+#include "BandTable.h"
+
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class BandState;
 
@@ -48,5 +51,24 @@ Entry enterScanRx(const QString& text, const QString& previous, const BandState&
 // band or there is none. Then the raster.
 Entry enterScanTx(const QString& text, const QString& previous, const QString& rx,
                   const BandState& bands);
+
+// VFO records: one a band of the radio (0-8 but the air band, 3), and two for the main bands
+// (9: the VHF one, 10: the UHF or 220 MHz one).
+struct VfoTab {
+    int record;
+    QString caption;
+};
+// The records the VFO dialog shows, in record order: band k when it is enabled ("%s" of its
+// name), 9 as "150M R" when band 4 is, 10 as "250M R" or "450M R" when band 5 or band 7 is.
+std::vector<VfoTab> vfoTabs(const BandState& bands);
+// The band limits of VFO record k.
+BandRange vfoLimits(int record, const BandState& bands);
+// A frequency typed into VFO record k: outside the record's limits it becomes the lower limit
+// (the "150M" record also takes the air band), then the raster.
+QString enterVfoFrequency(int record, const QString& text, const BandState& bands);
+// The Tx a VFO record stores: Rx, or Rx minus or plus the offset for direction 1 or 2. An
+// offset that would leave Rx's band turns the direction off (`direction` becomes 0) and gives
+// Tx = Rx.
+Frequency vfoTx(Frequency rx, int& direction, Frequency offset, const BandState& bands);
 
 } // namespace ChannelEditRules

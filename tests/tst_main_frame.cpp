@@ -4,6 +4,7 @@
 #include "CModelView.h"
 #include "CMyChildFrame.h"
 #include "CProgramView.h"
+#include "CVfoDialog.h"
 #include "ChannelRecord.h"
 #include "CloneProgressDialog.h"
 #include "CommandRegistry.h"
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void windowsStayInsideTheWorkspace();
     void titleMarksAnEditAtOnce();
     void alarmListFollowsTheDtmfWindow();
+    void vfoFromTheTree();
 
 private:
     QTemporaryDir dir;
@@ -491,6 +493,24 @@ void MainFrameTests::alarmListFollowsTheDtmfWindow() {
     frame->mdiArea()->setActiveSubWindow(alarm);
     QCOMPARE(emi->count(), 2);
     QCOMPARE(emi->itemText(1), QStringLiteral("4"));
+}
+
+// The tree's "VFO" opens the modal VFO dialog; the channel table reloads after it.
+void MainFrameTests::vfoFromTheTree() {
+    QTreeWidgetItem* vfo = frame->tree()->topLevelItem(0)->child(1);
+    QCOMPARE(vfo->text(0), QStringLiteral("VFO"));
+    QString caption;
+    auto* responder = ModalResponder::answer<CVfoDialog>(
+        [&](CVfoDialog* dialog) {
+            caption = dialog->windowTitle();
+            dialog->close();
+        },
+        this);
+    QTest::mouseClick(frame->tree()->viewport(), Qt::LeftButton, {},
+                      frame->tree()->visualItemRect(vfo).center());
+    QTRY_VERIFY(responder->answered);
+    QCOMPARE(caption, QStringLiteral("VFO"));
+    QCOMPARE(frame->mdiArea()->subWindowList().size(), 1); // no window of its own
 }
 
 QTEST_MAIN(MainFrameTests)

@@ -60,9 +60,8 @@ CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands,
         box->lineEdit()->setMaxLength(length);
         setFilter(box->lineEdit(), set);
     }
-    auto list = [this](const char* label, OptionTable table, ChannelField field,
-                       bool hidden = false) {
-        QComboBox* box = addList(QString::fromLatin1(label), options(table), hidden);
+    auto list = [this](const char* label, OptionTable table, ChannelField field) {
+        QComboBox* box = addList(QString::fromLatin1(label), options(table));
         lists_.push_back({box, field});
         return box;
     };
@@ -73,23 +72,23 @@ CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands,
     signalingDecode_ = addList(QStringLiteral("Siganling decode"), numbers(1, 16));
     pttId_ = list("PTT ID", OptionTable::PttId, ChannelField::PttId);
     sqlMode_ = addList(QStringLiteral("SQL mode"), {});
-    list("Tx stop", OptionTable::OnOff, ChannelField::TxStop, true);
+    list("Tx stop", OptionTable::OnOff, ChannelField::TxStop);
     list("Bandwidth", OptionTable::Bandwidth, ChannelField::Bandwidth);
     list("Scan", OptionTable::Scan, ChannelField::Scan);
     txPower_ = list("Tx power", OptionTable::TxPower, ChannelField::TxPower);
     list("Busy lock", OptionTable::BusyLock, ChannelField::BusyLock);
     list("Display type", OptionTable::DisplayType, ChannelField::DisplayType);
-    step_ = addList(QStringLiteral("Frequency step"), options(OptionTable::FrequencyStep), true);
+    step_ = addList(QStringLiteral("Frequency step"), options(OptionTable::FrequencyStep));
     offsetDirection_ =
-        addList(QStringLiteral("Offset direction"), options(OptionTable::OffsetDirection), true);
-    offset_ = addEdit(QStringLiteral("Offset freq(MHz)"), 8, CharSet::Frequency, true);
+        addList(QStringLiteral("Offset direction"), options(OptionTable::OffsetDirection));
+    offset_ = addEdit(QStringLiteral("Offset freq(MHz)"), 8, CharSet::Frequency);
 
-    auto check = [this](const char* label, ChannelField field, bool hidden = false) {
-        QCheckBox* box = addCheck(QString::fromLatin1(label), hidden);
+    auto check = [this](const char* label, ChannelField field) {
+        QCheckBox* box = addCheck(QString::fromLatin1(label));
         checks_.push_back({box, field});
         return box;
     };
-    check("Reverse backup", ChannelField::ReverseBackup, true);
+    check("Reverse backup", ChannelField::ReverseBackup);
     check("Emphasis", ChannelField::Emphasis);
     check("Compander", ChannelField::Compander);
     check("Scrambler", ChannelField::Scrambler);
@@ -143,13 +142,32 @@ Record CChannelRecordEditor::record() const {
 
 // Each form's own texts for a few of the controls.
 QString CChannelRecordEditor::labelFor(const QString& label) const {
-    if (use_ == RecordUse::ScanEdge && label == QLatin1String("Decode type"))
+    static const std::pair<const char*, const char*> vfo[] = {
+        {"Rx frequency(MHz)", "Rx frequency (MHz)"},
+        {"Tx frequency(MHz)", "Tx frequency (MHz)"},
+        {"Decode type", "Deocde type"},
+        {"Busy lock", "Busy lcok"}};
+    if (use_ != RecordUse::Channel && label == QLatin1String("Decode type"))
         return QStringLiteral("Deocde type");
+    if (use_ == RecordUse::Vfo)
+        for (auto [base, own] : vfo)
+            if (label == QLatin1String(base))
+                return QString::fromLatin1(own);
     return label;
 }
 
-void CChannelRecordEditor::place(const QString& text, QWidget* control, bool hidden) {
+// The controls each form has but never shows (they are still loaded and stored).
+bool CChannelRecordEditor::hiddenHere(const QString& label) const {
+    static const QStringList channel = {"Tx stop", "Reverse backup", "Frequency step",
+                                        "Offset direction", "Offset freq(MHz)"};
+    static const QStringList vfo = {"Tx frequency(MHz)", "Name",          "Tx stop", "Scan",
+                                    "Display type",      "Reverse backup"};
+    return (use_ == RecordUse::Vfo ? vfo : channel).contains(label);
+}
+
+void CChannelRecordEditor::place(const QString& text, QWidget* control) {
     const QString label = labelFor(text);
+    const bool hidden = hiddenHere(text);
     control->setAccessibleName(label);
     controls_.push_back(control);
     if (hidden)
@@ -160,29 +178,26 @@ void CChannelRecordEditor::place(const QString& text, QWidget* control, bool hid
         fields_->add(label, control);
 }
 
-QLineEdit* CChannelRecordEditor::addEdit(const QString& label, int maxLength, CharSet set,
-                                         bool hidden) {
+QLineEdit* CChannelRecordEditor::addEdit(const QString& label, int maxLength, CharSet set) {
     auto* edit = new QLineEdit;
     edit->setMaxLength(maxLength);
     setFilter(edit, set);
-    place(label, edit, hidden);
+    place(label, edit);
     return edit;
 }
 
-QComboBox* CChannelRecordEditor::addList(const QString& label, const QStringList& items,
-                                         bool hidden) {
+QComboBox* CChannelRecordEditor::addList(const QString& label, const QStringList& items) {
     auto* box = new QComboBox;
     box->addItems(items);
     box->setCurrentIndex(-1);
-    place(label, box, hidden);
+    place(label, box);
     return box;
 }
 
-QCheckBox* CChannelRecordEditor::addCheck(const QString& label, bool hidden) {
+QCheckBox* CChannelRecordEditor::addCheck(const QString& label) {
     // The hidden backup flag carries the label "Reverse" on the radio's own form.
-    auto* box =
-        new QCheckBox(hidden && label == "Reverse backup" ? QStringLiteral("Reverse") : label);
-    place(label, box, hidden);
+    auto* box = new QCheckBox(label == "Reverse backup" ? QStringLiteral("Reverse") : label);
+    place(label, box);
     return box;
 }
 
@@ -259,8 +274,13 @@ void CChannelRecordEditor::loadFields(ConstRecord r) {
     using namespace ChannelRecord;
     loading_ = true;
     // A scan edge's offset is only read, when its direction is worked out on store.
-    if (use_ == RecordUse::Channel)
+    if (use_ != RecordUse::ScanEdge)
         offset_->setText(r[19] == 0xFF ? QString() : FrequencyText::fromValue(offset(r)));
+    // Only a VFO record edits its direction; 3 (Tx set explicitly) shows "Off".
+    if (use_ == RecordUse::Vfo) {
+        const int direction = code(r, ChannelField::OffsetDirection);
+        selectCode(offsetDirection_, direction == 3 ? 0 : direction);
+    }
     ctcss_->setEditText(ctcssText(r));
     dcs_->setEditText(dcsText(r));
     for (const ListField& l : lists_)
@@ -281,11 +301,13 @@ void CChannelRecordEditor::loadFields(ConstRecord r) {
     updateEnabling();
 }
 
-void CChannelRecordEditor::load(std::uint32_t address, int channel) {
+void CChannelRecordEditor::load(std::uint32_t address, int number) {
     address_ = address;
-    channel_ = channel;
+    number_ = number;
     const ConstRecord r = record();
-    if (isEmptyRecord(r)) {
+    if (use_ == RecordUse::Vfo) {
+        loadVfo(r);
+    } else if (isEmptyRecord(r)) {
         clearControls();
         setEditable(false);
     } else {
@@ -301,8 +323,28 @@ void CChannelRecordEditor::load(std::uint32_t address, int channel) {
     previousTx_ = tx_->text();
 }
 
+// A VFO record is never empty: an empty or out-of-band frequency shows the record's lower limit.
+void CChannelRecordEditor::loadVfo(ConstRecord r) {
+    setEditable(true);
+    rx_->setText(isEmptyRecord(r) ? QString()
+                                  : FrequencyText::fromValue(ChannelRecord::rxFrequency(r)));
+    rebuildSteps();
+    tx_->setText(ChannelRecord::txIsSet(r) ? FrequencyText::fromValue(ChannelRecord::txFrequency(r))
+                                           : QString());
+    loadFields(r);
+    normalizeVfoFrequencies();
+}
+
+void CChannelRecordEditor::normalizeVfoFrequencies() {
+    rx_->setText(ChannelEditRules::enterVfoFrequency(number_, rx_->text(), bands_));
+    tx_->setText(ChannelEditRules::enterVfoFrequency(number_, tx_->text(), bands_));
+    rebuildSteps();
+}
+
 void CChannelRecordEditor::store() {
     fillDefaults();
+    if (use_ == RecordUse::Vfo)
+        normalizeVfoFrequencies();
     const Record r = record();
     if (rx_->text().isEmpty()) {
         writeInitialRecord(r, 0, bands_.nine); // cleared: Rx FF FF FF FF
@@ -318,17 +360,22 @@ void CChannelRecordEditor::store() {
         setTxFrequency(r, tx);
     setCtcss(r, ctcss_->currentText());
     setDcs(r, dcs_->currentText());
-    if (use_ == RecordUse::Channel) {
-        if (offset_->text().isEmpty())
-            std::fill(r.begin() + 16, r.begin() + 20, 0xFF);
-        else
-            Bcd::write32(r.subspan<16, 4>(), FrequencyText::toValue(offset_->text()));
-    } else {
+    if (use_ == RecordUse::ScanEdge) {
         // A scan edge's direction follows Rx, Tx and the stored offset; 3 (Tx set) stays.
         const int stored = code(r, ChannelField::OffsetDirection);
         if (stored != 3)
             setCode(r, ChannelField::OffsetDirection,
                     ChannelRules::offsetDirection(rx, tx, stored, offset(r)));
+    } else if (offset_->text().isEmpty()) {
+        std::fill(r.begin() + 16, r.begin() + 20, 0xFF);
+    } else {
+        Bcd::write32(r.subspan<16, 4>(), FrequencyText::toValue(offset_->text()));
+    }
+    if (use_ == RecordUse::Vfo) {
+        // Tx follows Rx, the direction and the offset; leaving Rx's band turns the offset off.
+        int direction = std::max(0, offsetDirection_->currentIndex());
+        setTxFrequency(r, ChannelEditRules::vfoTx(rx, direction, offset(r), bands_));
+        setCode(r, ChannelField::OffsetDirection, direction);
     }
     for (const ListField& l : lists_)
         setCode(r, l.field, std::max(0, l.box->currentIndex()));
@@ -345,10 +392,16 @@ void CChannelRecordEditor::store() {
 // --- Entries --------------------------------------------------------------------------------
 
 void CChannelRecordEditor::enterRx() {
-    const bool firstChannel = use_ == RecordUse::Channel && channel_ == 1;
+    if (use_ == RecordUse::Vfo) {
+        rx_->setText(ChannelEditRules::enterVfoFrequency(number_, rx_->text(), bands_));
+        rebuildSteps();
+        previousRx_ = rx_->text();
+        return;
+    }
+    const bool firstChannel = use_ == RecordUse::Channel && number_ == 1;
     const auto entry = use_ == RecordUse::ScanEdge
                            ? ChannelEditRules::enterScanRx(rx_->text(), previousRx_, bands_)
-                           : ChannelEditRules::enterRx(channel_, rx_->text(), previousRx_, bands_);
+                           : ChannelEditRules::enterRx(number_, rx_->text(), previousRx_, bands_);
     if (!entry.changed)
         return;
     if (!firstChannel && entry.text.isEmpty()) {
@@ -373,12 +426,16 @@ void CChannelRecordEditor::enterRx() {
 }
 
 void CChannelRecordEditor::enterTx() {
+    if (use_ == RecordUse::Vfo) {
+        tx_->setText(ChannelEditRules::enterVfoFrequency(number_, tx_->text(), bands_));
+        return;
+    }
     if (rx_->text().isEmpty())
         return;
     const auto entry =
         use_ == RecordUse::ScanEdge
             ? ChannelEditRules::enterScanTx(tx_->text(), previousTx_, rx_->text(), bands_)
-            : ChannelEditRules::enterTx(channel_, tx_->text(), previousTx_, bands_);
+            : ChannelEditRules::enterTx(number_, tx_->text(), previousTx_, bands_);
     if (!entry.changed)
         return;
     tx_->setText(entry.text);

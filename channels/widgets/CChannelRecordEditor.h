@@ -24,6 +24,10 @@ enum class RecordUse {
     // A scan edge (scan channel form): its own step list, an entry in no band is never taken,
     // the offset is only read, the offset direction follows Rx and Tx when stored.
     ScanEdge,
+    // A VFO record (VFO dialog): never empty, frequencies kept within the record's band, the
+    // offset direction edited and Tx derived from it; name, scan, display type, Tx stop and
+    // reverse backup hidden.
+    Vfo,
 };
 
 // The controls of one 32-byte channel record, their lists, filters, enabling rules and
@@ -42,8 +46,9 @@ public:
     QGridLayout* grid() const { return grid_; }
     QLineEdit* rxField() const { return rx_; }
 
-    // Shows the record at `address`; `channel` is its number when it is a memory channel.
-    void load(std::uint32_t address, int channel = 0);
+    // Shows the record at `address`; `number` is the channel's number for a memory channel and
+    // the record's index for a VFO record, whose rules depend on them.
+    void load(std::uint32_t address, int number = 0);
     // Writes the controls into the record shown.
     void store();
     // The Rx entry rule, as leaving the Rx field runs it.
@@ -70,10 +75,14 @@ private:
 
     Record record() const;
     QString labelFor(const QString& label) const;
-    void place(const QString& text, QWidget* control, bool hidden);
-    QComboBox* addList(const QString& label, const QStringList& items, bool hidden = false);
-    QCheckBox* addCheck(const QString& label, bool hidden = false);
-    QLineEdit* addEdit(const QString& label, int maxLength, CharSet set, bool hidden = false);
+    bool hiddenHere(const QString& label) const;
+    void loadVfo(ConstRecord r);
+    void storeVfo(Record r);
+    void normalizeVfoFrequencies();
+    void place(const QString& text, QWidget* control);
+    QComboBox* addList(const QString& label, const QStringList& items);
+    QCheckBox* addCheck(const QString& label);
+    QLineEdit* addEdit(const QString& label, int maxLength, CharSet set);
     void loadFields(ConstRecord r);
     void fillDefaults();
     void setEditable(bool on);
@@ -88,7 +97,7 @@ private:
     BandState& bands_;
     RecordUse use_;
     std::uint32_t address_ = 0;
-    int channel_ = 0;
+    int number_ = 0; // the channel's number, or the VFO record's index
     QString previousRx_;
     QString previousTx_;
     bool loading_ = false;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ChannelEditRules.h"
+
+#include <QDialog>
+#include <vector>
+
+class BandState;
+class CChannelRecordEditor;
+class MemoryImage;
+class QTabBar;
+
+// The modal "VFO" dialog: one tab per VFO record the radio's bands show, over one channel-record
+// editor. Changing tabs stores the record left and loads the one entered; the close box stores
+// too. It has no OK or Cancel, and Enter and Escape do nothing.
+class CVfoDialog : public QDialog {
+    Q_OBJECT
+public:
+    CVfoDialog(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
+    ~CVfoDialog() override;
+
+    QTabBar* tabs() const { return tabs_; }
+    int currentRecord() const { return record_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+public Q_SLOTS:
+    void reject() override; // Escape does not close
+
+private:
+    void tabChanged(int index);
+
+    std::vector<ChannelEditRules::VfoTab> shown_;
+    QTabBar* tabs_;
+    CChannelRecordEditor* editor_;
+    int record_ = -1;
+};
