@@ -6,6 +6,7 @@
 #include "CModelView.h"
 #include "CProgramView.h"
 #include "CScanChView.h"
+#include "CT2View.h"
 #include "CVfoDialog.h"
 #include "ChannelRules.h"
 #include "Document.h"
@@ -72,7 +73,8 @@ const std::vector<CommandEntry>& commandRegistry() {
          makeForm<CBasicSettingView>},
         {"DTMF",             4,  4, K::FormWindow,  "DTMF",            {730, 550}, 205, false,
          makeForm<CDtmfView>},
-        {"2Tone",            5,  5, K::FormWindow,  "2Tone",           {670, 630}, 157},
+        {"2Tone",            5,  5, K::FormWindow,  "2Tone",           {670, 630}, 157, false,
+         makeForm<CT2View>},
         {"5Tone",            6,  6, K::FormWindow,  "5Tone",           {830, 650}, 190},
         {"Alarm",            7,  7, K::FormWindow,  "Alarm",           {490, 535}, 208, false,
          makeForm<CAlarmView>},

@@ -3,6 +3,7 @@
 #include "BandState.h"
 #include "CDtmfView.h"
 #include "CScanChView.h"
+#include "CT2View.h"
 #include "FactoryDefault.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 class FormBench : public QObject {
@@ -20,6 +22,12 @@ private Q_SLOTS:
         for (int k = 0; k < ImageMap::kScanEdgeCount; ++k) // ten edges in use
             writeInitialRecord(image.at<32>(ImageMap::kScanEdgeRecords.at(k)),
                                14400000 + 100000 * Frequency(k), bands.nine);
+        for (int n = 1; n <= ImageMap::kTwoToneContactRecords.count; ++n) { // sixteen contacts
+            const std::uint32_t c = ImageMap::kTwoToneContactRecords.number(n);
+            image.setWord(c + 8, std::uint16_t(3000 + 100 * n));
+            image.setWord(c + 10, std::uint16_t(6000 + 100 * n));
+            image.fill(c, 6, 'C');
+        }
     }
 
     void openDtmfWindow() {
@@ -58,6 +66,35 @@ private Q_SLOTS:
         QBENCHMARK {
             tab = (tab + 1) % ImageMap::kScanEdgeCount;
             view.tabs()->setCurrentIndex(tab); // stores the edge left, loads the one entered
+        }
+    }
+
+    void openTwoToneWindow() {
+        QBENCHMARK {
+            CT2View view(image);
+            view.resize(670, 630);
+            view.show();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    void twoToneSystemChange() {
+        CT2View view(image);
+        view.resize(670, 630);
+        view.show();
+        QTabBar* systems = static_cast<CT2SystemPage*>(view.page(0))->systems();
+        int s = 0;
+        QBENCHMARK {
+            s = (s + 1) % 16;
+            systems->setCurrentIndex(s); // stores the system left, loads the one entered
+        }
+    }
+
+    void twoToneContactStore() {
+        CT2View view(image);
+        view.tabs()->setCurrentIndex(1);
+        QBENCHMARK {
+            view.SaveToImage(); // all sixteen contacts
         }
     }
 

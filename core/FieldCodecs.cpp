@@ -81,6 +81,21 @@ FieldValue decodeEntryNumber(const FieldDescription& f, const QStringList& items
                               ListChoice::Match::Exact));
 }
 
+FieldValue decodeCodedList(const FieldDescription& f, const QStringList&, const MemoryImage& image,
+                           std::uint32_t address) {
+    const int stored = storedNumber(f, image, address);
+    for (int wanted : {stored, 0})
+        for (std::size_t i = 0; i < f.codes.size(); ++i)
+            if (f.codes[i] == wanted)
+                return chosen(int(i));
+    return chosen(-1);
+}
+void encodeCodedList(const FieldDescription& f, const QStringList&, const FieldValue& v,
+                     MemoryImage& image, std::uint32_t address) {
+    const bool chosenEntry = v.index >= 0 && std::size_t(v.index) < f.codes.size();
+    setStoredNumber(f, image, address, chosenEntry ? f.codes[std::size_t(v.index)] : 0);
+}
+
 // "%G" of the stored tenths: 5 is "0.5", 10 is "1", 15 is "1.5".
 FieldValue decodeHours(const FieldDescription& f, const QStringList& items,
                        const MemoryImage& image, std::uint32_t address) {
@@ -166,6 +181,7 @@ const FieldCodec level{C::List, decodeLevel, encodeChosenNumber};
 const FieldCodec number{C::List, decodeNumber, encodeChosenNumber};
 const FieldCodec entryNumber{C::List, decodeEntryNumber, encodeChosenNumber};
 const FieldCodec hours{C::List, decodeHours, encodeHours};
+const FieldCodec codedList{C::List, decodeCodedList, encodeCodedList};
 const FieldCodec dtmfChar{C::List, decodeCharacter<Digits::dtmfChar>,
                           encodeCharacter<Digits::dtmfValue>};
 const FieldCodec hexChar{C::List, decodeCharacter<Digits::hexChar>,

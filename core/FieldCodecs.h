@@ -16,6 +16,8 @@ extern const FieldCodec level;       // "Off" for 0, else the number; stores the
 extern const FieldCodec number;      // the stored number times `unit`; stores it divided back
 extern const FieldCodec entryNumber; // an entry number chosen by its exact text ("12", not "1")
 extern const FieldCodec hours;       // tenths of an hour ("0.5", "1", ...), "Off" for 0
+extern const FieldCodec codedList;   // entry i stores codes[i]; an unknown code shows the entry of
+                                     // code 0; no choice stores 0
 extern const FieldCodec dtmfChar;    // one DTMF character ("A"-"D", "*", "#", digits)
 extern const FieldCodec hexChar;     // one hexadecimal digit ("A"-"F")
 extern const FieldCodec numberField; // an edit field: the number times `unit` (tenths too)

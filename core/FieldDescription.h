@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class MemoryImage;
 struct FieldDescription;
@@ -40,6 +41,7 @@ struct FieldDescription {
     int width = 8;         // bits of a number (16: a little-endian word); characters of a text
     const FieldCodec* codec = nullptr;
     QStringList items = {};                                 // a list's entries in stored-code order
+    std::vector<int> codes = {};                            // a coded list: entry i stores codes[i]
     QStringList (*itemsFrom)(const MemoryImage&) = nullptr; // a list built from the image
     std::optional<int> fallback = std::nullopt; // the entry a list without a choice takes
     bool hidden = false;    // never shown, but loaded and stored like the others

@@ -63,8 +63,11 @@ void FieldBinder::place(FieldGrid& grid) const {
 FieldValue FieldBinder::value(std::size_t i) const {
     QWidget* c = controls_[i];
     switch (fields_[i].codec->control) {
-    case FieldControl::List:
-        return {static_cast<QComboBox*>(c)->currentIndex(), {}};
+    case FieldControl::List: {
+        // By text: a form may show fewer entries than the field has (exclusive choices).
+        const auto* list = static_cast<QComboBox*>(c);
+        return {list->currentIndex() < 0 ? -1 : int(items_[i].indexOf(list->currentText())), {}};
+    }
     case FieldControl::Number:
         return {-1, static_cast<NumberField*>(c)->text()};
     case FieldControl::Check:
@@ -78,9 +81,11 @@ FieldValue FieldBinder::value(std::size_t i) const {
 void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
     QWidget* c = controls_[i];
     switch (fields_[i].codec->control) {
-    case FieldControl::List:
-        static_cast<QComboBox*>(c)->setCurrentIndex(v.index);
+    case FieldControl::List: {
+        auto* list = static_cast<QComboBox*>(c);
+        list->setCurrentIndex(v.index < 0 ? -1 : list->findText(items_[i].value(v.index)));
         break;
+    }
     case FieldControl::Number:
         if (auto* edit = static_cast<NumberField*>(c)->editor(); edit->text() != v.text)
             edit->setText(v.text);
