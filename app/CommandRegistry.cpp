@@ -7,6 +7,7 @@
 #include "CProgramView.h"
 #include "CScanChView.h"
 #include "CT2View.h"
+#include "CT5View.h"
 #include "CVfoDialog.h"
 #include "ChannelRules.h"
 #include "Document.h"
@@ -75,7 +76,8 @@ const std::vector<CommandEntry>& commandRegistry() {
          makeForm<CDtmfView>},
         {"2Tone",            5,  5, K::FormWindow,  "2Tone",           {670, 630}, 157, false,
          makeForm<CT2View>},
-        {"5Tone",            6,  6, K::FormWindow,  "5Tone",           {830, 650}, 190},
+        {"5Tone",            6,  6, K::FormWindow,  "5Tone",           {830, 650}, 190, false,
+         makeForm<CT5View>},
         {"Alarm",            7,  7, K::FormWindow,  "Alarm",           {490, 535}, 208, false,
          makeForm<CAlarmView>},
         {"Model",            8,  8, K::FormWindow,  "Modle",           {360, 360}, 196, false,

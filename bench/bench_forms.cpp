@@ -4,12 +4,14 @@
 #include "CDtmfView.h"
 #include "CScanChView.h"
 #include "CT2View.h"
+#include "CT5View.h"
 #include "FactoryDefault.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "RecordTemplates.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -95,6 +97,30 @@ private Q_SLOTS:
         view.tabs()->setCurrentIndex(1);
         QBENCHMARK {
             view.SaveToImage(); // all sixteen contacts
+        }
+    }
+
+    void openFiveToneWindow() {
+        QBENCHMARK {
+            CT5View view(image);
+            view.resize(830, 650);
+            view.show();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    void fiveToneStandardSwitch() {
+        CT5View view(image);
+        view.resize(830, 650);
+        view.show();
+        QComboBox* standards = nullptr;
+        for (QComboBox* list : view.findChildren<QComboBox*>())
+            if (list->accessibleName() == QLatin1String("Standard"))
+                standards = list;
+        int k = 0;
+        QBENCHMARK {
+            k = (k + 1) % 16;
+            Q_EMIT standards->activated(k); // stores the one shown, fills the one chosen
         }
     }
 

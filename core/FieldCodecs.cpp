@@ -226,8 +226,11 @@ FieldValue load(const FieldDescription& field, const QStringList& items, const M
 
 void store(const FieldDescription& field, const QStringList& items, const FieldValue& value,
            MemoryImage& image, std::uint32_t base) {
-    field.codec->encode(field, items, withFallback(field, items, value), image,
-                        base + field.address);
+    const FieldValue v = withFallback(field, items, value);
+    if (field.codec->control == FieldControl::List && v.index < 0 && field.noChoice)
+        setStoredNumber(field, image, base + field.address, *field.noChoice);
+    else
+        field.codec->encode(field, items, v, image, base + field.address);
 }
 
 QString shownText(const FieldDescription& field, const QStringList& items,

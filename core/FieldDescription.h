@@ -44,6 +44,7 @@ struct FieldDescription {
     std::vector<int> codes = {};                            // a coded list: entry i stores codes[i]
     QStringList (*itemsFrom)(const MemoryImage&) = nullptr; // a list built from the image
     std::optional<int> fallback = std::nullopt; // the entry a list without a choice takes
+    std::optional<int> noChoice = std::nullopt; // what a list without a choice stores (0 else)
     bool hidden = false;    // never shown, but loaded and stored like the others
     NumberRule number = {}; // a number field's range, fallback and arrows
     int unit = 1;           // a stored step in shown units: 50 for "ms / 50"

@@ -21,6 +21,8 @@ struct NumberRule {
     bool arrows = true;
     int maxLength = 3;          // characters that can be typed
     bool alignHeldSteps = true; // a held arrow's larger steps land on multiples of their size
+    int heldUnit = 0;           // an arrow held for heldAfterMs steps by this instead (0: never)
+    int heldAfterMs = 0;
 };
 
 namespace NumberText {

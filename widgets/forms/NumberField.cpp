@@ -1,5 +1,6 @@
 #include "NumberField.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
@@ -9,7 +10,7 @@ NumberField::NumberField(const QString& accessibleName, const NumberRule& rule, 
     setAccessibleName(accessibleName);
     // The character limit is for typing (see validate): the words shown for 0 may be longer.
     setButtonSymbols(rule.arrows ? UpDownArrows : NoButtons);
-    setAccelerated(rule.arrows);
+    setAccelerated(rule.arrows && rule.heldUnit == 0); // a held step is its own acceleration
     setKeyboardTracking(true);
     connect(lineEdit(), &QLineEdit::textEdited, this, &NumberField::edited);
 }
@@ -48,11 +49,44 @@ void NumberField::normalize() {
 }
 
 void NumberField::stepBy(int steps) {
-    lineEdit()->setText(NumberText::stepped(rule_, text(), steps));
+    lineEdit()->setText(NumberText::stepped(rule_, text(), stepUnits(steps)));
     Q_EMIT edited();
 }
 
+// A field with a held step (the 5-Tone timings) steps by it once the arrow has been held for a
+// while; steps that keep coming within a moment of each other count as one hold.
+int NumberField::stepUnits(int steps) {
+    if (rule_.heldUnit == 0)
+        return steps;
+    constexpr qint64 kRepeatGapMs = 400;
+    const qint64 now = held_.isValid() ? held_.elapsed() : 0;
+    if (!held_.isValid() || now - lastStep_ > kRepeatGapMs) {
+        held_.start();
+        lastStep_ = 0;
+        return steps;
+    }
+    lastStep_ = now;
+    if (now < rule_.heldAfterMs)
+        return steps;
+    const int sign = steps < 0 ? -1 : 1;
+    return sign * (rule_.heldUnit / std::max(1, rule_.spinUnit));
+}
+
+void NumberField::setRule(const NumberRule& rule) {
+    rule_ = rule;
+    sizeHint_ = {};
+    updateGeometry();
+}
+
+void NumberField::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        sizeHint_ = {};
+    QAbstractSpinBox::changeEvent(event);
+}
+
 QSize NumberField::sizeHint() const {
+    if (sizeHint_.isValid())
+        return sizeHint_;
     ensurePolished();
     const QFontMetrics metrics(font());
     int width = metrics.horizontalAdvance(QString(rule_.maxLength, u'8'));
@@ -62,7 +96,8 @@ QSize NumberField::sizeHint() const {
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     const QSize text(width + 4, lineEdit()->sizeHint().height()); // 4: the cursor and margins
-    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
+    sizeHint_ = style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
+    return sizeHint_;
 }
 
 QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {

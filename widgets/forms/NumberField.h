@@ -3,6 +3,7 @@
 #include "NumberRule.h"
 
 #include <QAbstractSpinBox>
+#include <QElapsedTimer>
 
 // A number edit field with an optional spin, as its rule describes it. It corrects itself when
 // it loses the focus and whenever its form asks before storing.
@@ -17,6 +18,8 @@ public:
     int number() const;
     // The correction made when the field is left.
     void normalize();
+    // A field whose range depends on another choice (a standard's nominal width) takes a new rule.
+    void setRule(const NumberRule& rule);
 
     void stepBy(int steps) override;
     // Wide enough for the longest number it takes and for its words for 0.
@@ -30,10 +33,16 @@ Q_SIGNALS:
     void edited();
 
 protected:
+    void changeEvent(QEvent* event) override;
     StepEnabled stepEnabled() const override;
     QValidator::State validate(QString& input, int& pos) const override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    int stepUnits(int steps);
+
     NumberRule rule_;
+    QElapsedTimer held_; // since the arrow went down, while steps keep coming
+    qint64 lastStep_ = -1;
+    mutable QSize sizeHint_; // layouts ask often; it changes only with the rule or the font
 };

@@ -1,0 +1,217 @@
+#include "FiveToneSettings.h"
+
+#include "DecimalText.h"
+#include "Digits.h"
+#include "FieldCodecs.h"
+#include "FiveToneStandards.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+
+#include <algorithm>
+
+namespace FiveToneSettings {
+
+namespace {
+
+// A standard's record: +0 index, +1 width, +2 group, +3 repeat, +4 delimiter (0 none), +5..+7
+// not the form's, +8 sixteen tones as little-endian tenths of a hertz.
+constexpr std::uint32_t kWidth = 1;
+constexpr std::uint32_t kGroup = 2;
+constexpr std::uint32_t kRepeat = 3;
+constexpr std::uint32_t kDelimiter = 4;
+constexpr std::uint32_t kTones = 8;
+constexpr int kLowestTone = 2880;
+constexpr int kHighestTone = 31160;
+
+QString letterOf(int code) {
+    return code >= 10 && code <= 15 ? QString(Digits::hexChar(code)) : QString();
+}
+
+int codeOf(const QString& letter) {
+    return letter.isEmpty() ? 0 : Digits::hexValue(letter[0]);
+}
+
+const QString kNone = QStringLiteral("None");
+
+NumberRule milliseconds() {
+    return {.minimum = 0,
+            .maximum = 2550,
+            .fallback = 100,
+            .step = 10,
+            .spinUnit = 10,
+            .maxLength = 4,
+            .heldUnit = 50,
+            .heldAfterMs = 5000};
+}
+
+} // namespace
+
+const QStringList& standardNames() {
+    static const QStringList names = [] {
+        QStringList list;
+        for (int k = 0; k < kStandards; ++k)
+            list << QString::fromLatin1(fiveToneStandard(k).name);
+        return list;
+    }();
+    return names;
+}
+
+const QStringList& letters() {
+    static const QStringList list = {"A", "B", "C", "D", "E", "F"};
+    return list;
+}
+
+int loadStandard(MemoryImage& image) {
+    int k = image.byte(ImageMap::kFiveToneSystem);
+    if (k > kUserStandard)
+        k = 0;
+    const auto block = image.at(ImageMap::kFiveToneSystem, ImageMap::kFiveToneRecordSize);
+    const std::size_t copied = k == kUserStandard ? block.size() : kTones;
+    std::copy_n(block.begin(), copied, image.pc().begin() + ImageMap::pcFiveToneSystem(k));
+    return k;
+}
+
+void storeStandard(MemoryImage& image, int k) {
+    auto entry = image.pc().subspan(ImageMap::pcFiveToneSystem(k), ImageMap::kFiveToneRecordSize);
+    entry[0] = std::uint8_t(k);
+    std::copy(entry.begin(), entry.end(),
+              image.at(ImageMap::kFiveToneSystem, ImageMap::kFiveToneRecordSize).begin());
+}
+
+Standard readStandard(const MemoryImage& image, int k) {
+    const auto entry =
+        image.pc().subspan(ImageMap::pcFiveToneSystem(k), ImageMap::kFiveToneRecordSize);
+    const FiveToneStandard& builtIn = fiveToneStandard(k);
+    Standard s;
+    s.width = std::max<int>(entry[kWidth], builtIn.nominalWidthMs);
+    s.group = letterOf(entry[kGroup]);
+    s.repeat = letterOf(entry[kRepeat]);
+    s.delimiter = entry[kDelimiter] == 0 ? kNone : letterOf(entry[kDelimiter]);
+    if (s.group.isEmpty())
+        s.group = QStringLiteral("A");
+    if (s.repeat.isEmpty())
+        s.repeat = QStringLiteral("E");
+    if (s.delimiter.isEmpty())
+        s.delimiter = builtIn.hasDelimiter ? QStringLiteral("F") : kNone;
+    for (std::size_t i = 0; i < 16; ++i) {
+        const int tenths = entry[kTones + 2 * i] | (entry[kTones + 2 * i + 1] << 8);
+        s.tones[i] = tenths < kLowestTone || tenths > kHighestTone ? QString()
+                                                                   : DecimalText::format(tenths, 1);
+    }
+    return s;
+}
+
+void writeStandard(MemoryImage& image, int k, const Standard& s) {
+    auto entry = image.pc().subspan(ImageMap::pcFiveToneSystem(k), ImageMap::kFiveToneRecordSize);
+    entry[kWidth] = std::uint8_t(std::clamp(s.width, 0, 255));
+    entry[kGroup] = std::uint8_t(codeOf(s.group));
+    entry[kRepeat] = std::uint8_t(codeOf(s.repeat));
+    entry[kDelimiter] = std::uint8_t(s.delimiter == kNone ? 0 : codeOf(s.delimiter));
+    if (k != kUserStandard)
+        return; // the built-in standards' tones are their own
+    for (std::size_t i = 0; i < 16; ++i) {
+        const auto tenths = std::uint16_t(DecimalText::scaled(s.tones[i], 1));
+        entry[kTones + 2 * i] = std::uint8_t(tenths & 0xFF);
+        entry[kTones + 2 * i + 1] = std::uint8_t(tenths >> 8);
+    }
+}
+
+void keepLettersApart(std::array<QString, 3>& shown, int changed) {
+    QString free;
+    for (const QString& letter : letters())
+        if (std::find(shown.begin(), shown.end(), letter) == shown.end()) {
+            free = letter;
+            break;
+        }
+    const QString& x = shown[std::size_t(changed)];
+    if (!letters().contains(x))
+        return; // "None" clashes with nothing
+    for (std::size_t other = 0; other < 3; ++other)
+        if (int(other) != changed && shown[other] == x)
+            shown[other] = free;
+}
+
+bool codeAccepts(QChar c, const std::array<QString, 16>& tones, const QString& repeat) {
+    const std::uint8_t digit = Digits::hexValue(c);
+    if (digit > 15)
+        return false;
+    return !tones[digit].isEmpty() && QString(c.toUpper()) != repeat;
+}
+
+const std::vector<FieldDescription>& fields() {
+    using namespace FieldCodecs;
+    static const QStringList responses = {"Off", "Remind", "Reply", "Remind+Reply"};
+    // clang-format off
+    static const std::vector<FieldDescription> table = {
+        {.label = "Pre-carreier time(ms)", .address = 0xD2A8, .codec = &numberField,
+         .number = milliseconds(), .unit = 10},
+        {.label = "First expand(ms)", .address = 0xD2A9, .codec = &numberField,
+         .number = milliseconds(), .unit = 10},
+        {.label = "End exit delay(ms)", .address = 0xD2AA, .codec = &numberField,
+         .number = milliseconds(), .unit = 10},
+        {.label = "Reply delay(ms)", .address = 0xD2AB, .codec = &numberField,
+         .number = milliseconds(), .unit = 10},
+        {.label = "Side tone", .address = 0xD2AF, .shift = 0, .width = 1, .codec = &check},
+        {.label = "Beep", .address = 0xD2AF, .shift = 1, .width = 1, .codec = &check,
+         .hidden = true},
+        {.label = "Begin ID", .address = 0xD2B0, .width = 8, .codec = &hexDigits,
+         .chars = CharSet::Hex, .upperCase = true},
+        {.label = "End ID", .address = 0xD2B8, .width = 8, .codec = &hexDigits,
+         .chars = CharSet::Hex, .upperCase = true},
+        {.label = "Self ID", .address = 0xD2C0, .width = 8, .codec = &hexDigits,
+         .chars = CharSet::Dcs},
+        {.label = "Decode response", .address = 0xD2C8, .codec = &code, .items = responses,
+         .noChoice = 0xFF},
+        {.label = "Auto reset time(s)", .address = 0xD2C9, .codec = &numberField,
+         .number = {.minimum = 0, .maximum = 255, .fallback = 10, .zeroText = "Off",
+                    .spinLowText = "Off"}},
+    };
+    // clang-format on
+    return table;
+}
+
+const std::vector<FieldDescription>& informationFields() {
+    using namespace FieldCodecs;
+    // clang-format off
+    static const std::vector<FieldDescription> table = {
+        {.label = "Type", .address = 15, .codec = &code,
+         .items = {"Select", "Stun", "Kill", "Wake"}, .noChoice = 0xFF},
+        {.label = "Response", .address = 14, .codec = &code,
+         .items = {"Off", "Remind", "Reply", "Remind+Reply"}, .noChoice = 0xFF},
+        {.label = "ID", .address = 0, .width = 8, .codec = &hexDigits, .chars = CharSet::Hex,
+         .upperCase = true},
+        {.label = "Name", .address = 8, .width = 6, .codec = &text, .hidden = true},
+    };
+    // clang-format on
+    return table;
+}
+
+const std::vector<FieldDescription>& contactFields() {
+    using namespace FieldCodecs;
+    // clang-format off
+    static const std::vector<FieldDescription> table = {
+        {.label = "Code type", .address = 15, .codec = &code, .items = {"Off", "ANI", "Message"}},
+        {.label = "Code", .address = 0, .width = 8, .codec = &hexDigits, .chars = CharSet::Hex,
+         .upperCase = true},
+        {.label = "Alias", .address = 8, .width = 6, .codec = &text},
+        {.label = "Message", .address = 16, .width = 16, .codec = &text},
+    };
+    // clang-format on
+    return table;
+}
+
+QString contactAliasFallback(const QString& alias, const QString& previous, int contact) {
+    if (!alias.isEmpty())
+        return alias;
+    if (!previous.isEmpty())
+        return previous;
+    return QStringLiteral("2T-S%1").arg(contact, 2, 10, QChar(u'0'));
+}
+
+QString contactCodeFallback(const QString& code, const QString& previous, int contact) {
+    if (!code.isEmpty() || contact != 1)
+        return code;
+    return previous.isEmpty() ? QStringLiteral("12345") : previous;
+}
+
+} // namespace FiveToneSettings
