@@ -87,6 +87,10 @@ Entry enterTx(int channel, const QString& text, const QString& previous, const B
     return {snapped(text, previous, bands)};
 }
 
+QString scanEdgeName(int k) {
+    return QStringLiteral("%1%2").arg(QChar(k % 2 ? u'U' : u'L')).arg(k / 2 + 1);
+}
+
 QStringList scanStepsFor(Frequency rx, const BandState& bands) {
     const int band = bands.bandOf(rx);
     if (band == 8)

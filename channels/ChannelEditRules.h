@@ -42,6 +42,8 @@ Entry enterTx(int channel, const QString& text, const QString& previous, const B
 // Scan edges. The steps offered: all in the air band (band 3), fewer in the 850M band, and all
 // but 8.33 kHz elsewhere.
 QStringList scanStepsFor(Frequency rx, const BandState& bands);
+// Scan edge k's name: "L1", "U1", ... "L5", "U5".
+QString scanEdgeName(int k);
 // Receive frequency of a scan edge: an entry in no band takes the previous frequency back; with
 // no previous frequency (an empty record) it is refused and the field stays empty, as the radio
 // cannot use a record outside its bands. Then the raster.

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using ListHelpers::itemsOf;
 using ListHelpers::Match;
 using ListHelpers::selectByText;
 using ListHelpers::selectCode;
@@ -30,11 +31,6 @@ QStringList numbers(int first, int last) {
     return list;
 }
 
-void setFilter(QLineEdit* edit, CharSet set, bool upperCase = false) {
-    edit->setValidator(
-        new CharFilterValidator([set](QChar c) { return accepts(set, c); }, upperCase, edit));
-}
-
 } // namespace
 
 CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands, RecordUse use,
@@ -46,56 +42,12 @@ CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands,
     grid_->setColumnMinimumWidth(2, 12);
     fields_ = std::make_unique<FieldGrid>(this, grid_, 2, firstRow);
 
-    rx_ = addEdit(QStringLiteral("Rx frequency(MHz)"), 9, CharSet::Frequency);
-    tx_ = addEdit(QStringLiteral("Tx frequency(MHz)"), 9, CharSet::Frequency);
-    name_ = addEdit(QStringLiteral("Name"), 6, CharSet::Name);
-    setFilter(name_, CharSet::Name, true);
-    ctcss_ = addList(QStringLiteral("CTCSS tone"), Ctcss::toneList());
-    dcs_ = addList(QStringLiteral("DCS code"), Dcs::codeList());
-    for (auto [box, length, set] :
-         {std::tuple{ctcss_, 5, CharSet::Tone}, {dcs_, 3, CharSet::Dcs}}) {
-        box->setEditable(true);
+    for (const RecordFields::Field& f : RecordFields::fields())
+        addControl(f);
+    for (QComboBox* box : {ctcss_, dcs_}) {
         box->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);
-        box->lineEdit()->setMaxLength(length);
-        setFilter(box->lineEdit(), set);
     }
-    auto list = [this](const char* label, OptionTable table, ChannelField field) {
-        QComboBox* box = addList(QString::fromLatin1(label), options(table));
-        lists_.push_back({box, field});
-        return box;
-    };
-    list("DCS polarity", OptionTable::DcsPolarity, ChannelField::DcsPolarity);
-    decodeType_ = list("Decode type", OptionTable::DecodeType, ChannelField::DecodeType);
-    signaling_ =
-        list("Option signaling", OptionTable::OptionSignaling, ChannelField::OptionSignaling);
-    signalingDecode_ = addList(QStringLiteral("Siganling decode"), numbers(1, 16));
-    pttId_ = list("PTT ID", OptionTable::PttId, ChannelField::PttId);
-    sqlMode_ = addList(QStringLiteral("SQL mode"), {});
-    list("Tx stop", OptionTable::OnOff, ChannelField::TxStop);
-    list("Bandwidth", OptionTable::Bandwidth, ChannelField::Bandwidth);
-    list("Scan", OptionTable::Scan, ChannelField::Scan);
-    txPower_ = list("Tx power", OptionTable::TxPower, ChannelField::TxPower);
-    list("Busy lock", OptionTable::BusyLock, ChannelField::BusyLock);
-    list("Display type", OptionTable::DisplayType, ChannelField::DisplayType);
-    step_ = addList(QStringLiteral("Frequency step"), options(OptionTable::FrequencyStep));
-    offsetDirection_ =
-        addList(QStringLiteral("Offset direction"), options(OptionTable::OffsetDirection));
-    offset_ = addEdit(QStringLiteral("Offset freq(MHz)"), 8, CharSet::Frequency);
-
-    auto check = [this](const char* label, ChannelField field) {
-        QCheckBox* box = addCheck(QString::fromLatin1(label));
-        checks_.push_back({box, field});
-        return box;
-    };
-    check("Reverse backup", ChannelField::ReverseBackup);
-    check("Emphasis", ChannelField::Emphasis);
-    check("Compander", ChannelField::Compander);
-    check("Scrambler", ChannelField::Scrambler);
-    reverse_ = check("Reverse", ChannelField::Reverse);
-    talkAround_ = check("Talk around", ChannelField::TalkAround);
-    check("Beat shift", ChannelField::BeatShift);
-    check("AM", ChannelField::Am);
 
     connect(rx_, &QLineEdit::editingFinished, this, &CChannelRecordEditor::enterRx);
     connect(tx_, &QLineEdit::editingFinished, this, &CChannelRecordEditor::enterTx);
@@ -140,37 +92,74 @@ Record CChannelRecordEditor::record() const {
 
 // --- Building -------------------------------------------------------------------------------
 
-// Each form's own texts for a few of the controls.
-QString CChannelRecordEditor::labelFor(const QString& label) const {
-    static const std::pair<const char*, const char*> vfo[] = {
-        {"Rx frequency(MHz)", "Rx frequency (MHz)"},
-        {"Tx frequency(MHz)", "Tx frequency (MHz)"},
-        {"Decode type", "Deocde type"},
-        {"Busy lock", "Busy lcok"}};
-    if (use_ != RecordUse::Channel && label == QLatin1String("Decode type"))
-        return QStringLiteral("Deocde type");
-    if (use_ == RecordUse::Vfo)
-        for (auto [base, own] : vfo)
-            if (label == QLatin1String(base))
-                return QString::fromLatin1(own);
-    return label;
+// One control for a field of the record; the controls the rules work on are kept by name.
+void CChannelRecordEditor::addControl(const RecordFields::Field& f) {
+    using K = RecordFields::Kind;
+    switch (f.kind) {
+    case K::Rx:
+        rx_ = addEdit(f);
+        break;
+    case K::Tx:
+        tx_ = addEdit(f);
+        break;
+    case K::Name:
+        name_ = addEdit(f);
+        break;
+    case K::Offset:
+        offset_ = addEdit(f);
+        break;
+    case K::Ctcss:
+        ctcss_ = addList(f, Ctcss::toneList());
+        makeEditable(ctcss_, f);
+        break;
+    case K::Dcs:
+        dcs_ = addList(f, Dcs::codeList());
+        makeEditable(dcs_, f);
+        break;
+    case K::SignalingDecode:
+        signalingDecode_ = addList(f, numbers(1, 16));
+        break;
+    case K::SqlMode:
+        sqlMode_ = addList(f, {});
+        break;
+    case K::Step:
+        step_ = addList(f, options(OptionTable::FrequencyStep));
+        break;
+    case K::OffsetDirection:
+        offsetDirection_ = addList(f, options(f.table));
+        break;
+    case K::List: {
+        QComboBox* box = addList(f, options(f.table));
+        lists_.push_back({box, f.field});
+        for (auto [field, member] : {std::pair{ChannelField::DecodeType, &decodeType_},
+                                     {ChannelField::OptionSignaling, &signaling_},
+                                     {ChannelField::PttId, &pttId_},
+                                     {ChannelField::TxPower, &txPower_}})
+            if (f.field == field)
+                *member = box;
+        break;
+    }
+    case K::Check: {
+        // The hidden backup flag carries the label "Reverse" on the radio's own form.
+        auto* box =
+            new QCheckBox(f.field == ChannelField::ReverseBackup ? QStringLiteral("Reverse")
+                                                                 : QString::fromLatin1(f.label));
+        place(f, box);
+        checks_.push_back({box, f.field});
+        if (f.field == ChannelField::Reverse)
+            reverse_ = box;
+        if (f.field == ChannelField::TalkAround)
+            talkAround_ = box;
+        break;
+    }
+    }
 }
 
-// The controls each form has but never shows (they are still loaded and stored).
-bool CChannelRecordEditor::hiddenHere(const QString& label) const {
-    static const QStringList channel = {"Tx stop", "Reverse backup", "Frequency step",
-                                        "Offset direction", "Offset freq(MHz)"};
-    static const QStringList vfo = {"Tx frequency(MHz)", "Name",          "Tx stop", "Scan",
-                                    "Display type",      "Reverse backup"};
-    return (use_ == RecordUse::Vfo ? vfo : channel).contains(label);
-}
-
-void CChannelRecordEditor::place(const QString& text, QWidget* control) {
-    const QString label = labelFor(text);
-    const bool hidden = hiddenHere(text);
+void CChannelRecordEditor::place(const RecordFields::Field& f, QWidget* control) {
+    const QString label = RecordFields::label(f, use_);
     control->setAccessibleName(label);
     controls_.push_back(control);
-    if (hidden)
+    if (RecordFields::hidden(f, use_))
         fields_->addHidden(control);
     else if (qobject_cast<QCheckBox*>(control))
         fields_->add(control);
@@ -178,26 +167,33 @@ void CChannelRecordEditor::place(const QString& text, QWidget* control) {
         fields_->add(label, control);
 }
 
-QLineEdit* CChannelRecordEditor::addEdit(const QString& label, int maxLength, CharSet set) {
+// A text field's length and characters come from its description.
+void CChannelRecordEditor::limitText(QLineEdit* edit, const RecordFields::Field& f) {
+    edit->setMaxLength(f.maxLength);
+    const CharSet set = *f.chars;
+    edit->setValidator(
+        new CharFilterValidator([set](QChar c) { return accepts(set, c); }, f.upperCase, edit));
+}
+
+QLineEdit* CChannelRecordEditor::addEdit(const RecordFields::Field& f) {
     auto* edit = new QLineEdit;
-    edit->setMaxLength(maxLength);
-    setFilter(edit, set);
-    place(label, edit);
+    limitText(edit, f);
+    place(f, edit);
     return edit;
 }
 
-QComboBox* CChannelRecordEditor::addList(const QString& label, const QStringList& items) {
+void CChannelRecordEditor::makeEditable(QComboBox* box, const RecordFields::Field& f) {
+    box->setEditable(true);
+    limitText(box->lineEdit(), f);
+}
+
+QComboBox* CChannelRecordEditor::addList(const RecordFields::Field& f, const QStringList& items) {
     auto* box = new QComboBox;
     box->addItems(items);
     box->setCurrentIndex(-1);
-    place(label, box);
-    return box;
-}
-
-QCheckBox* CChannelRecordEditor::addCheck(const QString& label) {
-    // The hidden backup flag carries the label "Reverse" on the radio's own form.
-    auto* box = new QCheckBox(label == "Reverse backup" ? QStringLiteral("Reverse") : label);
-    place(label, box);
+    place(f, box);
+    if (f.kind != RecordFields::Kind::Ctcss && f.kind != RecordFields::Kind::Dcs)
+        choices_.push_back({box, &f});
     return box;
 }
 
@@ -257,16 +253,9 @@ void CChannelRecordEditor::updateEnabling() {
 
 // Lists left without a choice take their defaults; the offset is normalized.
 void CChannelRecordEditor::fillDefaults() {
-    for (QComboBox* box : findChildren<QComboBox*>()) {
-        if (box->currentIndex() >= 0 || box == ctcss_ || box == dcs_ || box->count() == 0)
-            continue;
-        if (box == txPower_)
-            selectByText(box, QStringLiteral("High"), Match::Exact);
-        else if (box == step_)
-            box->setCurrentIndex(std::min(6, box->count() - 1));
-        else
-            box->setCurrentIndex(0);
-    }
+    for (auto [box, field] : choices_)
+        if (box->currentIndex() < 0 && box->count() > 0)
+            selectByText(box, RecordFields::listFallback(*field, itemsOf(box)), Match::Exact);
     offset_->setText(ChannelEditRules::normalizeOffset(offset_->text()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "ChannelRecord.h"
 #include "OptionTables.h"
+#include "RecordFields.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -15,20 +16,6 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
-
-// What the forms that edit a channel record do differently.
-enum class RecordUse {
-    // A memory channel (channel edit dialog): channel 1 keeps to the main bands, the offset is
-    // loaded and stored, the offset direction bits stay as they are.
-    Channel,
-    // A scan edge (scan channel form): its own step list, an entry in no band is never taken,
-    // the offset is only read, the offset direction follows Rx and Tx when stored.
-    ScanEdge,
-    // A VFO record (VFO dialog): never empty, frequencies kept within the record's band, the
-    // offset direction edited and Tx derived from it; name, scan, display type, Tx stop and
-    // reverse backup hidden.
-    Vfo,
-};
 
 // The controls of one 32-byte channel record, their lists, filters, enabling rules and
 // corrections, and the record's load and store: one editor for every form that edits such a
@@ -74,15 +61,15 @@ private:
     };
 
     Record record() const;
-    QString labelFor(const QString& label) const;
-    bool hiddenHere(const QString& label) const;
     void loadVfo(ConstRecord r);
     void storeVfo(Record r);
     void normalizeVfoFrequencies();
-    void place(const QString& text, QWidget* control);
-    QComboBox* addList(const QString& label, const QStringList& items);
-    QCheckBox* addCheck(const QString& label);
-    QLineEdit* addEdit(const QString& label, int maxLength, CharSet set);
+    void addControl(const RecordFields::Field& f);
+    void place(const RecordFields::Field& f, QWidget* control);
+    QComboBox* addList(const RecordFields::Field& f, const QStringList& items);
+    QLineEdit* addEdit(const RecordFields::Field& f);
+    void makeEditable(QComboBox* box, const RecordFields::Field& f);
+    static void limitText(QLineEdit* edit, const RecordFields::Field& f);
     void loadFields(ConstRecord r);
     void fillDefaults();
     void setEditable(bool on);
@@ -104,23 +91,25 @@ private:
 
     QGridLayout* grid_;
     std::unique_ptr<FieldGrid> fields_;
-    QLineEdit* rx_;
-    QLineEdit* tx_;
-    QLineEdit* name_;
-    QLineEdit* offset_;
-    QComboBox* ctcss_;
-    QComboBox* dcs_;
-    QComboBox* decodeType_;
-    QComboBox* signaling_;
-    QComboBox* signalingDecode_;
-    QComboBox* pttId_;
-    QComboBox* sqlMode_;
-    QComboBox* step_;
-    QComboBox* offsetDirection_;
-    QComboBox* txPower_;
-    QCheckBox* reverse_;
-    QCheckBox* talkAround_;
+    QLineEdit* rx_ = nullptr;
+    QLineEdit* tx_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* offset_ = nullptr;
+    QComboBox* ctcss_ = nullptr;
+    QComboBox* dcs_ = nullptr;
+    QComboBox* decodeType_ = nullptr;
+    QComboBox* signaling_ = nullptr;
+    QComboBox* signalingDecode_ = nullptr;
+    QComboBox* pttId_ = nullptr;
+    QComboBox* sqlMode_ = nullptr;
+    QComboBox* step_ = nullptr;
+    QComboBox* offsetDirection_ = nullptr;
+    QComboBox* txPower_ = nullptr;
+    QCheckBox* reverse_ = nullptr;
+    QCheckBox* talkAround_ = nullptr;
     std::vector<QWidget*> controls_; // every control of the record, in placing order
     std::vector<ListField> lists_;   // lists stored through their code
     std::vector<CheckField> checks_;
+    // Lists that fall back to a default when the record's code is none of their items.
+    std::vector<std::pair<QComboBox*, const RecordFields::Field*>> choices_;
 };

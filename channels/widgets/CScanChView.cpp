@@ -1,6 +1,7 @@
 #include "CScanChView.h"
 
 #include "CChannelRecordEditor.h"
+#include "ChannelEditRules.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
 
@@ -14,9 +15,8 @@ CScanChView::CScanChView(MemoryImage& image, BandState& bands, QWidget* parent)
       editor_(new CChannelRecordEditor(image, bands, RecordUse::ScanEdge)) {
     setWindowTitle(QStringLiteral("Scan channel"));
     tabs_->setAccessibleName(QStringLiteral("Scan channels"));
-    for (int range = 1; range <= 5; ++range)
-        for (const char* edge : {"L", "U"})
-            tabs_->addTab(QStringLiteral("%1%2").arg(QLatin1String(edge)).arg(range));
+    for (int k = 0; k < ImageMap::kScanEdgeCount; ++k)
+        tabs_->addTab(ChannelEditRules::scanEdgeName(k));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(editor_);

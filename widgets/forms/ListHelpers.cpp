@@ -6,14 +6,12 @@
 
 namespace ListHelpers {
 
-namespace {
 QStringList itemsOf(const QComboBox* list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     return items;
 }
-} // namespace
 
 void selectByText(QComboBox* list, const QString& text, Match match) {
     list->setCurrentIndex(ListChoice::indexOfText(itemsOf(list), text, match));

@@ -3,6 +3,7 @@
 #include "ListChoice.h"
 
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 
@@ -25,5 +26,8 @@ void ensureSelection(QComboBox* list, int fallback, bool byText = false);
 
 // The number at the start of the chosen text ("Off" and no choice give 0).
 int chosenNumber(const QComboBox* list);
+
+// The texts of a list's items, in order.
+QStringList itemsOf(const QComboBox* list);
 
 } // namespace ListHelpers

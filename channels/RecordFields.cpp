@@ -1,0 +1,199 @@
+#include "RecordFields.h"
+
+#include "ChannelEditRules.h"
+
+namespace RecordFields {
+
+namespace {
+
+using namespace ChannelRecord;
+
+// The lists whose choice a form keeps to when the record's code is none of its items.
+int fallbackIndex(const Field& field, const QStringList& items) {
+    if (field.kind == Kind::Step)
+        return std::min(6, int(items.size()) - 1);
+    if (field.kind == Kind::List && field.field == ChannelField::TxPower)
+        return std::max(0, int(items.indexOf(QStringLiteral("High"))));
+    return 0;
+}
+
+QString listText(const Field& field, const QStringList& items, int code) {
+    return code >= 0 && code < items.size() ? items[code] : listFallback(field, items);
+}
+
+QString textIn(const Field& field, const QStringList& items, const QString& text) {
+    return items.contains(text) ? text : listFallback(field, items);
+}
+
+// The texts of one record, built in field order: the steps and SQL modes offered depend on the
+// texts already shown.
+class RecordTexts {
+public:
+    RecordTexts(ConstRecord r, RecordUse use, int number, const BandState& bands)
+        : r_(r), use_(use), number_(number), bands_(bands) {}
+
+    QString text(const Field& f) {
+        switch (f.kind) {
+        case Kind::Rx:
+            rx_ = frequency(rxFrequency(r_), !isEmptyRecord(r_));
+            return rx_;
+        case Kind::Tx:
+            return frequency(txFrequency(r_), txIsSet(r_));
+        case Kind::Name:
+            return name(r_);
+        case Kind::Ctcss:
+            return ctcssText(r_);
+        case Kind::Dcs:
+            return dcsText(r_);
+        case Kind::List: {
+            const QString shown = listText(f, options(f.table), code(r_, f.field));
+            if (f.field == ChannelField::DecodeType)
+                decodeType_ = int(options(f.table).indexOf(shown));
+            if (f.field == ChannelField::OptionSignaling)
+                signaling_ = int(options(f.table).indexOf(shown));
+            return shown;
+        }
+        case Kind::SignalingDecode:
+            return QString::number(code(r_, ChannelField::SignalingDecode) + 1);
+        case Kind::SqlMode:
+            return textIn(f, ChannelEditRules::sqlModes(decodeType_, signaling_),
+                          sqlModeText(code(r_, ChannelField::SqlMode)));
+        case Kind::Step: {
+            const Frequency rx = FrequencyText::toValue(rx_);
+            return textIn(f,
+                          use_ == RecordUse::ScanEdge ? ChannelEditRules::scanStepsFor(rx, bands_)
+                                                      : ChannelEditRules::stepsFor(rx, bands_),
+                          frequencyStepText(code(r_, ChannelField::FrequencyStep)));
+        }
+        case Kind::OffsetDirection: {
+            const int direction = code(r_, ChannelField::OffsetDirection);
+            return listText(f, options(f.table), direction == 3 ? 0 : direction);
+        }
+        case Kind::Offset:
+            return ChannelEditRules::normalizeOffset(
+                r_[19] == 0xFF ? QString() : FrequencyText::fromValue(offset(r_)));
+        case Kind::Check: {
+            // Reverse and talk around exclude each other: with both set, talk around stays.
+            const bool talkAround = code(r_, ChannelField::TalkAround) == 1;
+            const bool on =
+                code(r_, f.field) == 1 && !(f.field == ChannelField::Reverse && talkAround);
+            return on ? QStringLiteral("On") : QStringLiteral("Off");
+        }
+        }
+        return {};
+    }
+
+private:
+    // A VFO record keeps its frequencies within its band.
+    QString frequency(Frequency f, bool set) const {
+        const QString text = set ? FrequencyText::fromValue(f) : QString();
+        return use_ == RecordUse::Vfo ? ChannelEditRules::enterVfoFrequency(number_, text, bands_)
+                                      : text;
+    }
+
+    ConstRecord r_;
+    RecordUse use_;
+    int number_;
+    const BandState& bands_;
+    QString rx_;
+    int decodeType_ = 0;
+    int signaling_ = 0;
+};
+
+} // namespace
+
+const std::vector<Field>& fields() {
+    using K = Kind;
+    using F = ChannelField;
+    using T = OptionTable;
+    // clang-format off
+    static const std::vector<Field> table = {
+        {K::Rx,              "Rx frequency(MHz)", {}, {}, 9, CharSet::Frequency},
+        {K::Tx,              "Tx frequency(MHz)", {}, {}, 9, CharSet::Frequency},
+        {K::Name,            "Name",              {}, {}, 6, CharSet::Name, true},
+        {K::Ctcss,           "CTCSS tone",        {}, {}, 5, CharSet::Tone},
+        {K::Dcs,             "DCS code",          {}, {}, 3, CharSet::Dcs},
+        {K::List,            "DCS polarity",     F::DcsPolarity,     T::DcsPolarity},
+        {K::List,            "Decode type",      F::DecodeType,      T::DecodeType},
+        {K::List,            "Option signaling", F::OptionSignaling, T::OptionSignaling},
+        {K::SignalingDecode, "Siganling decode"},
+        {K::List,            "PTT ID",           F::PttId,           T::PttId},
+        {K::SqlMode,         "SQL mode"},
+        {K::List,            "Tx stop",          F::TxStop,          T::OnOff},
+        {K::List,            "Bandwidth",        F::Bandwidth,       T::Bandwidth},
+        {K::List,            "Scan",             F::Scan,            T::Scan},
+        {K::List,            "Tx power",         F::TxPower,         T::TxPower},
+        {K::List,            "Busy lock",        F::BusyLock,        T::BusyLock},
+        {K::List,            "Display type",     F::DisplayType,     T::DisplayType},
+        {K::Step,            "Frequency step"},
+        {K::OffsetDirection, "Offset direction", F::OffsetDirection, T::OffsetDirection},
+        {K::Offset,          "Offset freq(MHz)", {}, {}, 8, CharSet::Frequency},
+        {K::Check,           "Reverse backup",   F::ReverseBackup},
+        {K::Check,           "Emphasis",         F::Emphasis},
+        {K::Check,           "Compander",        F::Compander},
+        {K::Check,           "Scrambler",        F::Scrambler},
+        {K::Check,           "Reverse",          F::Reverse},
+        {K::Check,           "Talk around",      F::TalkAround},
+        {K::Check,           "Beat shift",       F::BeatShift},
+        {K::Check,           "AM",               F::Am},
+    };
+    // clang-format on
+    return table;
+}
+
+QString label(const Field& field, RecordUse use) {
+    static const std::pair<const char*, const char*> vfo[] = {
+        {"Rx frequency(MHz)", "Rx frequency (MHz)"},
+        {"Tx frequency(MHz)", "Tx frequency (MHz)"},
+        {"Busy lock", "Busy lcok"}};
+    const QString base = QString::fromLatin1(field.label);
+    if (use != RecordUse::Channel && base == QLatin1String("Decode type"))
+        return QStringLiteral("Deocde type");
+    if (use == RecordUse::Vfo)
+        for (auto [channel, own] : vfo)
+            if (base == QLatin1String(channel))
+                return QString::fromLatin1(own);
+    return base;
+}
+
+bool hidden(const Field& field, RecordUse use) {
+    static const QStringList channel = {"Tx stop", "Reverse backup", "Frequency step",
+                                        "Offset direction", "Offset freq(MHz)"};
+    static const QStringList vfo = {"Tx frequency(MHz)", "Name",          "Tx stop", "Scan",
+                                    "Display type",      "Reverse backup"};
+    return (use == RecordUse::Vfo ? vfo : channel).contains(QString::fromLatin1(field.label));
+}
+
+QString listFallback(const Field& field, const QStringList& items) {
+    return items.value(fallbackIndex(field, items));
+}
+
+QString fieldText(const Field& field, const QString& text) {
+    if (!field.chars)
+        return text;
+    const QString cut = text.left(field.maxLength);
+    return filtered(*field.chars, field.upperCase ? cut.toUpper() : cut);
+}
+
+QStringList shownLabels(RecordUse use) {
+    QStringList labels;
+    for (const Field& f : fields())
+        if (!hidden(f, use))
+            labels << label(f, use);
+    return labels;
+}
+
+QStringList shownTexts(ConstRecord r, RecordUse use, int number, const BandState& bands) {
+    QStringList texts;
+    if (use != RecordUse::Vfo && isEmptyRecord(r))
+        return texts;
+    RecordTexts record(r, use, number, bands);
+    for (const Field& f : fields()) {
+        const QString text = record.text(f); // hidden fields still decide the lists offered
+        if (!hidden(f, use))
+            texts << fieldText(f, text);
+    }
+    return texts;
+}
+
+} // namespace RecordFields
