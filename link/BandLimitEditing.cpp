@@ -21,6 +21,11 @@ BandLimitTable BandLimitTable::fromImage(const MemoryImage& image) {
     return t;
 }
 
+const QStringList& BandLimitTable::headers() {
+    static const QStringList list = {"No.", "Rx Lower", "Rx Upper", "Tx Lower", "Tx Upper"};
+    return list;
+}
+
 QString BandLimitTable::cellText(int band, int column) const {
     const Frequency f = cell(band, column);
     return f == 0 ? QString() : FrequencyText::fromValue(f);

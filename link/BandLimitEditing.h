@@ -3,6 +3,7 @@
 #include "BandTable.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 class BandState;
@@ -25,6 +26,8 @@ public:
     }
     QString cellText(int band, int column) const; // "%3.5f", or empty
     static bool editable(int band, int column);   // not the transmit cells of 108M and 850M
+    // The "Frequency range" table's column headers: "No." (the band's name), then the edges.
+    static const QStringList& headers();
 
     // Commits a typed text into a cell. Returns false when the edit is refused (emptying the
     // last of 150M, 250M and 450M); then nothing changes.

@@ -58,6 +58,17 @@ bool RadioIdentity::codeCharacter(QChar c) {
     return c.unicode() < 0x80 && isPrintable(std::uint8_t(c.unicode()));
 }
 
+const std::array<RadioIdentity::Field, 5>& RadioIdentity::fields() {
+    static const std::array<Field, 5> table = {{
+        {"Serial number", &RadioIdentity::serialNumber, 8, serialCharacter},
+        {"Model name", &RadioIdentity::modelName, 8, serialCharacter},
+        {"Model code", &RadioIdentity::modelCode, 16, codeCharacter},
+        {"Firmware Version", &RadioIdentity::firmware, 8, nullptr},
+        {"Last program date", &RadioIdentity::programDate, 10, nullptr},
+    }};
+    return table;
+}
+
 void RadioIdentity::writeEditable(MemoryImage& image, const QString& serialNumber,
                                   const QString& modelName, const QString& modelCode) {
     const std::uint32_t id = ImageMap::kIdentity;

@@ -25,6 +25,15 @@ struct RadioIdentity {
     // The characters each field allows.
     static bool serialCharacter(QChar c); // letters and digits (serial number, model name)
     static bool codeCharacter(QChar c);   // printable (model code, firmware)
+
+    // The fields as the "Modle" form shows them; a field without `accept` is only shown.
+    struct Field {
+        const char* label;
+        QString RadioIdentity::*value;
+        int maxLength;
+        bool (*accept)(QChar);
+    };
+    static const std::array<Field, 5>& fields();
 };
 
 // One band's four edges (receive lower/upper, transmit lower/upper); 0 is an empty edge

@@ -101,6 +101,35 @@ Standard readStandard(const MemoryImage& image, int k) {
     return s;
 }
 
+Standard shownStandard(const MemoryImage& image, int k) {
+    Standard s = readStandard(image, k);
+    std::array<QString, 3> letters = {s.group, s.repeat, s.delimiter};
+    keepLettersApart(letters, 0);
+    s.group = letters[0];
+    s.repeat = letters[1];
+    s.delimiter = letters[2];
+    return s;
+}
+
+QStringList standardLabels() {
+    QStringList labels = {"Standard", "Width", "Group", "Repeat", "Delimiter"};
+    for (QChar digit : QStringLiteral("0123456789ABCDEF"))
+        labels << QStringLiteral("Tone %1").arg(digit);
+    return labels;
+}
+
+std::vector<std::pair<QString, QString>> standardFields(int k, const Standard& standard) {
+    const QStringList labels = standardLabels();
+    QStringList texts = {standardNames().value(k), QString::number(standard.width), standard.group,
+                         standard.repeat, standard.delimiter};
+    for (const QString& tone : standard.tones)
+        texts << tone;
+    std::vector<std::pair<QString, QString>> fields;
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        fields.emplace_back(labels[i], texts[i]);
+    return fields;
+}
+
 void writeStandard(MemoryImage& image, int k, const Standard& s) {
     auto entry = image.pc().subspan(ImageMap::pcFiveToneSystem(k), ImageMap::kFiveToneRecordSize);
     entry[kWidth] = std::uint8_t(std::clamp(s.width, 0, 255));

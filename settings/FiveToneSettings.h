@@ -39,6 +39,13 @@ void storeStandard(MemoryImage& image, int k);
 // letter that is no letter) shows the standard's own: nominal width, group A, repeat E,
 // delimiter F or none.
 Standard readStandard(const MemoryImage& image, int k);
+// Entry k as the form shows it: as read, with its group, repeat and delimiter letters kept
+// apart (the group's letter wins).
+Standard shownStandard(const MemoryImage& image, int k);
+// A standard as the form labels and shows it: "Standard", "Width", "Group", "Repeat",
+// "Delimiter", then "Tone 0" to "Tone F".
+std::vector<std::pair<QString, QString>> standardFields(int k, const Standard& standard);
+QStringList standardLabels();
 // The shown standard into entry k: width, letters, and for the user's standard its tones.
 void writeStandard(MemoryImage& image, int k, const Standard& standard);
 

@@ -34,25 +34,19 @@ QLineEdit* field(QFormLayout* form, const QString& label, int maxLength, bool (*
 CModelView::CModelView(MemoryImage& image, QWidget* parent) : CBaseFormView(image, parent) {
     setWindowTitle(QStringLiteral("Modle"));
     auto* form = new QFormLayout(this);
-    serial_ = field(form, QStringLiteral("Serial number"), 8, RadioIdentity::serialCharacter);
-    model_ = field(form, QStringLiteral("Model name"), 8, RadioIdentity::serialCharacter);
-    code_ = field(form, QStringLiteral("Model code"), 16, RadioIdentity::codeCharacter);
-    firmware_ = field(form, QStringLiteral("Firmware Version"), 8, nullptr);
-    date_ = field(form, QStringLiteral("Last program date"), 10, nullptr);
-    for (QLineEdit* edit : {serial_, model_, code_})
+    for (const RadioIdentity::Field& f : RadioIdentity::fields())
+        edits_.push_back(field(form, QString::fromLatin1(f.label), f.maxLength, f.accept));
+    for (QLineEdit* edit : edits_)
         connect(edit, &QLineEdit::textEdited, this, &CBaseFormView::edited);
     LoadFromImage();
 }
 
 void CModelView::LoadFromImage() {
     const RadioIdentity id = RadioIdentity::read(image());
-    serial_->setText(id.serialNumber);
-    model_->setText(id.modelName);
-    code_->setText(id.modelCode);
-    firmware_->setText(id.firmware);
-    date_->setText(id.programDate);
+    for (std::size_t i = 0; i < edits_.size(); ++i)
+        edits_[i]->setText(id.*RadioIdentity::fields()[i].value);
 }
 
 void CModelView::SaveToImage() {
-    RadioIdentity::writeEditable(image(), serial_->text(), model_->text(), code_->text());
+    RadioIdentity::writeEditable(image(), edits_[0]->text(), edits_[1]->text(), edits_[2]->text());
 }

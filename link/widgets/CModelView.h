@@ -2,6 +2,8 @@
 
 #include "CBaseFormView.h"
 
+#include <vector>
+
 class QLineEdit;
 
 // The "Modle" form: the radio's serial number, model name and model code (editable), its
@@ -15,9 +17,5 @@ public:
     void SaveToImage() override;
 
 private:
-    QLineEdit* serial_;
-    QLineEdit* model_;
-    QLineEdit* code_;
-    QLineEdit* firmware_;
-    QLineEdit* date_;
+    std::vector<QLineEdit*> edits_; // one a field, in the order of RadioIdentity::fields()
 };

@@ -19,7 +19,6 @@
 namespace {
 constexpr int kFirstColumn = 1;
 constexpr int kLastColumn = 4;
-const char* const kHeaders[] = {"No.", "Rx Lower", "Rx Upper", "Tx Lower", "Tx Upper"};
 } // namespace
 
 FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands, QWidget* parent)
@@ -31,7 +30,7 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
     grid_->setGridSize(kBandCount + 1, 5);
     grid_->setDrawingSuspended(true);
     for (int c = 0; c < 5; ++c) {
-        grid_->setText(0, c, QString::fromLatin1(kHeaders[c]));
+        grid_->setText(0, c, BandLimitTable::headers()[c]);
         grid_->setColumnCentered(c);
         grid_->setColumnWidthTwips(c, c == 0 ? 800 : 1300);
     }

@@ -63,8 +63,8 @@ QGroupBox* box(const QString& title, QGridLayout* grid) {
 CT5View::CT5View(MemoryImage& image, QWidget* parent)
     : CBaseFormView(image, parent), binder_(fields(), image),
       infoBinder_(informationFields(), image), contactBinder_(contactFields(), image),
-      standard_(newList(QStringLiteral("Standard"), standardNames())),
-      width_(new NumberField(QStringLiteral("Width"), widthRule(70))),
+      standard_(newList(standardLabels()[0], standardNames())),
+      width_(new NumberField(standardLabels()[1], widthRule(70))),
       infoGroup_(newList(QStringLiteral("Infomation Group"), numbers(8))),
       contactGroup_(newList(QStringLiteral("Contact Group"), numbers(16))),
       alias_(qobject_cast<QLineEdit*>(contactBinder_.control("Alias"))),
@@ -124,22 +124,22 @@ CT5View::~CT5View() {
 QWidget* CT5View::buildStandard() {
     auto* grid = new QGridLayout;
     FieldGrid placer(this, grid, 2);
-    placer.add(QStringLiteral("Standard"), standard_);
-    placer.add(QStringLiteral("Width"), width_);
-    const char* const names[] = {"Group", "Repeat", "Delimiter"};
+    const QStringList labels = standardLabels();
+    placer.add(labels[0], standard_);
+    placer.add(labels[1], width_);
     for (std::size_t x = 0; x < 3; ++x) {
         QStringList items = letters();
         if (x == 2)
             items.prepend(QStringLiteral("None"));
-        letters_[x] = newList(QString::fromLatin1(names[x]), items);
-        placer.add(QString::fromLatin1(names[x]), letters_[x]);
+        letters_[x] = newList(labels[qsizetype(x) + 2], items);
+        placer.add(labels[qsizetype(x) + 2], letters_[x]);
     }
     // The sixteen tones, digits 0-9 then A-F, four a row.
     auto* tones = new QGridLayout;
     for (int i = 0; i < 16; ++i) {
-        const QString digit = QString(QChar(u"0123456789ABCDEF"[i]));
-        tones_[std::size_t(i)] = new NumberField(QStringLiteral("Tone %1").arg(digit), kToneRule);
-        auto* label = new QLabel(digit);
+        const QString name = labels[i + 5]; // "Tone 0": the label shows its digit
+        tones_[std::size_t(i)] = new NumberField(name, kToneRule);
+        auto* label = new QLabel(name.right(1));
         label->setBuddy(tones_[std::size_t(i)]);
         tones->addWidget(label, i / 4, (i % 4) * 2);
         tones->addWidget(tones_[std::size_t(i)], i / 4, (i % 4) * 2 + 1);
@@ -171,7 +171,7 @@ QWidget* CT5View::buildContact() {
 // --- Standards ------------------------------------------------------------------------------
 
 void CT5View::fillStandard(int k) {
-    const Standard s = readStandard(image(), k);
+    const Standard s = FiveToneSettings::shownStandard(image(), k);
     selectByText(standard_, standardNames()[k], Match::Exact);
     width_->setRule(widthRule(fiveToneStandard(k).nominalWidthMs));
     width_->setNumber(s.width);
@@ -184,7 +184,6 @@ void CT5View::fillStandard(int k) {
         // The built-in standards show their own tones; only the user's can be changed.
         tones_[i]->setEnabled(k == kUserStandard);
     }
-    letterChosen(0);
 }
 
 void CT5View::storeStandardFields() {
