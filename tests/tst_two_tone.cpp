@@ -27,6 +27,7 @@ private Q_SLOTS:
     void tonesOutOfRangeLoadTheirDefaults();
     void formatsAreExclusive();
     void sharedFormatsAreDropped();
+    void formatsLoadWhateverThePreviousSystemHeld();
     void aliasFallbacks();
     void zeroShowsOff();
     void untouchedBytesAndSystemTabs();
@@ -130,6 +131,21 @@ void TwoToneTests::sharedFormatsAreDropped() {
     QCOMPARE(image.byte(system(1) + 24), 0x00);
     QCOMPARE(image.byte(system(1) + 26), 0x00);
     QCOMPARE(image.byte(system(1) + 27), 0x00);
+}
+
+// A format the system shown before had taken is still shown and kept by the next system.
+void TwoToneTests::formatsLoadWhateverThePreviousSystemHeld() {
+    image.setByte(system(2) + 24, 0x13); // "A-C"
+    image.setByte(system(2) + 25, 0x12); // "A-B", decoder 1's format on system 1
+    open();
+    QTabBar* systems = byName<QTabBar>(*view, "Systems");
+    QVERIFY(!entries("Decode 2 Format").contains("A-B"));
+    systems->setCurrentIndex(1);
+    QCOMPARE(list("Decode 2 Format")->currentText(), QStringLiteral("A-B"));
+    QCOMPARE(list("Decode 1 Format")->currentText(), QStringLiteral("A-C"));
+    systems->setCurrentIndex(0); // stores system 2
+    QCOMPARE(image.byte(system(2) + 25), 0x12);
+    QCOMPARE(image.byte(system(2) + 24), 0x13);
 }
 
 void TwoToneTests::aliasFallbacks() {

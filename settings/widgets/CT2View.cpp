@@ -86,6 +86,13 @@ std::uint32_t CT2SystemPage::base() const {
 
 void CT2SystemPage::LoadFromImage() {
     shown_ = std::max(0, systems_->currentIndex());
+    // The lists still leave out what the system shown before had taken: they offer every
+    // format again, so that whatever this system holds is shown (and kept).
+    for (QComboBox* list : formats_) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(TwoToneSettings::formats());
+    }
     binder_.load(image(), base());
     previousAlias_ = alias_->text();
     applyFormatExclusivity();
