@@ -5,33 +5,15 @@
 #include "ChannelCsv.h"
 #include "ChannelTable.h"
 #include "FactoryDefault.h"
+#include "FullImage.h"
 #include "MemoryImage.h"
 
 #include <QTest>
 
-namespace {
-
-MemoryImage fullImage(BandState& bands) {
-    MemoryImage image = buildFactoryDefault();
-    bands.loadLimitsFromImage(image);
-    bands.deriveEnabledFlags(image);
-    ChannelTable table(image, bands);
-    table.fill();
-    for (int r = 1; r <= ChannelTable::kRows; ++r) {
-        table.commit(r, ChannelTable::Rx, FrequencyText::fromValue(14400000 + 1250 * r));
-        table.commit(r, ChannelTable::Name, QStringLiteral("CH%1").arg(r));
-        table.commit(r, ChannelTable::DecodeType, "Ctcss Codec");
-    }
-    table.store();
-    return image;
-}
-
-} // namespace
-
 class ChannelBench : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { image = fullImage(bands); }
+    void initTestCase() { image = fullChannelImage(bands); }
     void fillTableModel() {
         ChannelTable table(image, bands);
         QBENCHMARK {

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+class BandState;
+class MemoryImage;
+
+// A data file as readable text, in the order of the forms: every field as the form shows it,
+// each record with many fields (a VFO record, a scan edge, a 2-Tone system) as a group of
+// fields, and list-shaped data (channels, code tables, contacts) as tables. Built from the
+// forms' own field tables and table models, without widgets.
+using ReportField = std::pair<QString, QString>; // label, value as the form shows it
+
+struct ReportGroup {
+    QString title;                   // the record's name ("150M", "L1", "System 3")
+    std::vector<ReportField> fields; // none for a record not in use
+};
+
+struct ReportTable {
+    QString title;
+    QStringList headers;
+    std::vector<QStringList> rows; // a row's first cell names it (a channel number, ...)
+};
+
+struct ReportSection {
+    QString title;
+    std::vector<ReportField> fields;
+    std::vector<ReportGroup> groups;
+    std::vector<ReportTable> tables;
+};
+
+struct Report {
+    std::vector<ReportSection> sections;
+};
+
+// The whole data file. `bands` decides what lies in which band, as the forms do.
+Report buildReport(const MemoryImage& image, const BandState& bands);
+// The channels in use only, as the channel table shows them.
+Report buildChannelReport(const MemoryImage& image, const BandState& bands);
+
+// What a group of a record not in use shows.
+extern const QString kRecordNotInUse;
+
+// The report as page body lines: a section's title, its fields three to a line in the form
+// "label:value^^label:value^^label:value^^", each group's title and fields the same way, and
+// each table as its title and lines of tab-separated cells. Titles are drawn in bold.
+struct BodyLines {
+    QStringList lines;
+    QSet<int> titles; // indexes into `lines`
+};
+BodyLines reportLines(const Report& report);
+
+// The report as plain text: one field a line, tables in aligned columns.
+QString reportText(const Report& report);

@@ -1,0 +1,26 @@
+#include "ReportPreview.h"
+
+#include "ReportPages.h"
+
+#include <QPrinter>
+
+ReportPreview::ReportPreview(QString documentName, BodyLines body, QWidget* hidden)
+    : QPrintPreviewDialog(nullptr, Qt::Window), name_(std::move(documentName)),
+      body_(std::move(body)), hidden_(hidden) {
+    setWindowTitle(QStringLiteral("Preview"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    printer()->setDocName(name_);
+    connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        ReportPages pages(*printer, name_, body_);
+        if (!pages.paintAll())
+            printer->abort(); // a failed page aborts the document
+    });
+}
+
+// The hidden window comes back before this one goes, so the application never finds itself
+// without a window and quits.
+void ReportPreview::done(int result) {
+    if (hidden_)
+        hidden_->show();
+    QPrintPreviewDialog::done(result);
+}

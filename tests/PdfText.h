@@ -1,0 +1,51 @@
+#pragma once
+
+#include "TestFiles.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <vector>
+
+struct Word {
+    QString text;
+    double xMin, xMax, yMin;
+};
+
+// A PDF read back with pdftotext: a page's text, or its words where they stand, in points.
+// Empty when pdftotext cannot run.
+class PdfText {
+public:
+    explicit PdfText(const QByteArray& pdf) {
+        path_ = dir_.filePath("r.pdf");
+        writeFile(path_, pdf);
+    }
+    QString text(int page) const { return run({"-layout"}, page); }
+    std::vector<Word> words(int page) const {
+        std::vector<Word> words;
+        const QRegularExpression word(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+        auto it = word.globalMatch(run({"-bbox"}, page));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            words.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(3).toDouble(),
+                             m.captured(2).toDouble()});
+        }
+        return words;
+    }
+
+private:
+    QString run(const QStringList& options, int page) const {
+        QProcess p;
+        p.start("pdftotext", options + QStringList{"-f", QString::number(page), "-l",
+                                                   QString::number(page), path_, "-"});
+        p.waitForFinished(10000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+inline QString pdfFileText(const QString& path, int page) {
+    return PdfText(fileBytes(path)).text(page);
+}
