@@ -38,3 +38,5 @@ int runPorts(const QStringList& args, CliStreams& io);
 int runSim(const QStringList& args, CliStreams& io);
 int runExport(const QStringList& args, CliStreams& io);
 int runImport(const QStringList& args, CliStreams& io);
+int runReport(const QStringList& args, CliStreams& io);
+int runDiff(const QStringList& args, CliStreams& io);

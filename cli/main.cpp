@@ -2,8 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -18,6 +20,11 @@ const Command kCommands[] = {
      "write the channels in use as CSV (standard output by default)", runExport},
     {"import", "FILE IN.csv -o OUT.dat",
      "apply the channels of a CSV file to a data file, saved as OUT.dat", runImport},
+    {"report", "FILE [-o OUT.txt|OUT.pdf] [--format text|pdf]",
+     "write a readable report of every setting (text to standard output by default)", runReport},
+    {"diff", "A B",
+     "list every setting and channel whose text differs (exit 0 equal, 1 different, 2 trouble)",
+     runDiff},
     {"ports", "", "list the serial ports", runPorts},
     {"sim", "[--image FILE] [--protect] [--pace] [--silent]",
      "play a radio on a pseudo-terminal; prints its device path, serves until interrupted", runSim},
@@ -71,8 +78,31 @@ std::optional<int> parseVerb(QCommandLineParser& parser, const char* verb, const
     return std::nullopt;
 }
 
+namespace {
+
+// A GUI application run without a desktop session says where it puts its runtime files; a
+// command-line tool keeps that to itself.
+void quietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
+                                const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Drawing report pages needs fonts, and so a GUI application, without a screen.
+    const bool drawsPages = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (drawsPages) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietAboutTheRuntimeFolder);
+    }
+    std::unique_ptr<QCoreApplication> application =
+        drawsPages ? std::make_unique<QGuiApplication>(argc, argv)
+                   : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliStreams io{out, err};

@@ -2,11 +2,13 @@
 #include "DataFile.h"
 #include "FactoryDefault.h"
 #include "MemoryImage.h"
+#include "PdfText.h"
 #include "TestFiles.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -25,6 +27,8 @@ private Q_SLOTS:
     void readAndWriteThroughTheVirtualRadio();
     void protectedRadioNeedsTheCode();
     void failedReadKeepsTheOutputFile();
+    void reportAsTextAndPdf();
+    void diffTellsWhatDiffers();
 
 private:
     QTemporaryDir dir;
@@ -100,7 +104,8 @@ void CliTests::usageAndFailureExitCodes() {
 
 void CliTests::everyVerbHasItsHelp() {
     // Help is asked of the verb before anything else: no file is opened, no port tried.
-    for (const char* verb : {"new", "info", "read", "write", "export", "import", "ports", "sim"}) {
+    for (const char* verb :
+         {"new", "info", "read", "write", "export", "import", "report", "diff", "ports", "sim"}) {
         const CliRun help = runCli({verb, "--help"});
         QCOMPARE(help.exitCode, 0);
         QVERIFY2(help.out.startsWith(QStringLiteral("Usage: duoband-cli %1").arg(verb)),
@@ -255,6 +260,54 @@ void CliTests::failedReadKeepsTheOutputFile() {
     QCOMPARE(runCli({"write", "--port", "/dev/null"}).exitCode, 2); // no file
     const CliRun missing = runCli({"write", "--port", "/dev/null", dir.filePath("none.dat")});
     QCOMPARE(missing.exitCode, 1);
+    QVERIFY(missing.err.contains("none.dat"));
+}
+
+void CliTests::reportAsTextAndPdf() {
+    const QString data = dir.filePath("abc.dat");
+    QVERIFY(saveDataFile(data, buildFactoryDefault()).ok);
+    const CliRun text = runCli({"report", data});
+    QCOMPARE(text.exitCode, 0);
+    QVERIFY(text.err.isEmpty());
+    for (const char* heading :
+         {"== Radio ==", "== Channel setting ==", "== Basic setting ==", "== 5Tone =="})
+        QVERIFY2(text.out.contains(heading), heading);
+    QVERIFY(text.out.contains(QRegularExpression("\\nBeep: +On\\n")));
+
+    // A .pdf output is a PDF; its header is the data file's name.
+    const QString pdf = dir.filePath("abc.pdf");
+    const CliRun drawn = runCli({"report", data, "-o", pdf});
+    QCOMPARE(drawn.exitCode, 0);
+    QVERIFY2(drawn.err.isEmpty(), qPrintable(drawn.err));
+    QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+    const QString page = pdfFileText(pdf, 1);
+    QVERIFY2(page.trimmed().startsWith("abc\n"), qPrintable(page));
+    QVERIFY(page.contains(QRegularExpression("-- Page 1 of \\d+ --")));
+    // --format wins over the name; a PDF never goes to a terminal by default.
+    QVERIFY(runCli({"report", data, "--format", "text", "-o", dir.filePath("r.pdf")}).exitCode ==
+            0);
+    QVERIFY(fileBytes(dir.filePath("r.pdf")).startsWith("== Radio =="));
+    QCOMPARE(runCli({"report", data, "--format", "pdf"}).exitCode, 2);
+    QCOMPARE(runCli({"report", data, "--format", "html"}).exitCode, 2);
+    QCOMPARE(runCli({"report", dir.filePath("none.dat")}).exitCode, 1);
+}
+
+// As diff(1): 0 equal, 1 different, 2 trouble.
+void CliTests::diffTellsWhatDiffers() {
+    MemoryImage image = buildFactoryDefault();
+    const QString a = dir.filePath("a.dat"), b = dir.filePath("b.dat");
+    QVERIFY(saveDataFile(a, image).ok);
+    image.setBits(0xCC24, 7, 1, 0); // Beep off
+    QVERIFY(saveDataFile(b, image).ok);
+    const CliRun same = runCli({"diff", a, a});
+    QCOMPARE(same.exitCode, 0);
+    QVERIFY(same.out.isEmpty());
+    const CliRun differ = runCli({"diff", a, b});
+    QCOMPARE(differ.exitCode, 1);
+    QCOMPARE(differ.out, QStringLiteral("Basic setting: Beep: On -> Off\n"));
+    QCOMPARE(runCli({"diff", a}).exitCode, 2);
+    const CliRun missing = runCli({"diff", a, dir.filePath("none.dat")});
+    QCOMPARE(missing.exitCode, 2);
     QVERIFY(missing.err.contains("none.dat"));
 }
 
