@@ -10,6 +10,7 @@
 #include "ImageMap.h"
 #include "Plausibility.h"
 #include "PortDialog.h"
+#include "ReportCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,7 +60,7 @@ constexpr int kStatusMs = 8000;
 
 CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
     : QMainWindow(parent), document_(document), config_(config), mdi_(new QMdiArea),
-      windows_(new FormWindows(mdi_, document, this)) {
+      windows_(new FormWindows(mdi_, document, this)), reports_(new ReportCommands(*this, config)) {
     setObjectName(QStringLiteral("CMainFrame"));
     // Each form opens at its own size, even over the maximized channel window.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
@@ -115,11 +116,14 @@ void CMainFrame::buildMenusAndToolbar() {
         if (openForm(kChannelSetting))
             activeChannelTable()->exportChannelsCommand();
     });
+    file->addAction(QStringLiteral("Export report as PDF..."), reports_,
+                    &ReportCommands::exportPdf);
+    file->addAction(QStringLiteral("Compare with..."), reports_, &ReportCommands::compareWith);
     file->addSeparator();
-    QAction* printAction = file->addAction(QStringLiteral("&Print..."));
+    QAction* printAction =
+        file->addAction(QStringLiteral("&Print..."), reports_, &ReportCommands::print);
     printAction->setShortcut(QKeySequence::Print);
-    printAction->setEnabled(false); // printing comes with its own form
-    file->addAction(QStringLiteral("Print Pre&view"))->setEnabled(false);
+    file->addAction(QStringLiteral("Print Pre&view"), reports_, &ReportCommands::preview);
     file->addAction(QStringLiteral("P&rint Setup..."), this, [this] {
         QPrinter printer;
         QPageSetupDialog(&printer, this).exec();
@@ -263,6 +267,10 @@ void CMainFrame::reloadForm(const QString& text) {
 
 void CMainFrame::reloadAllForms() {
     windows_->reloadAll();
+}
+
+bool CMainFrame::channelTableIsActive() const {
+    return activeChannelTable() != nullptr;
 }
 
 CProgramView* CMainFrame::activeChannelTable() const {
@@ -473,6 +481,7 @@ bool CMainFrame::readRadio() {
         // ask before it is lost.
         storeAllForms();
         document_.becomeUntitled();
+        document_.rememberRadioData();
         updateTitle();
     }
     return ok;
@@ -488,13 +497,21 @@ bool CMainFrame::writeRadio() {
     if (const QString doubt = implausibility(document_.image());
         !doubt.isEmpty() && !goOnDespite(doubt, QStringLiteral("Write anyway?")))
         return false;
-    if (table)
-        return table->writeToRadio(config_.portName);
-    CloneProgressDialog dialog(CloneDirection::Write, config_.portName, document_.image(),
-                               theCloneFlags(), this);
-    dialog.exec();
-    showStatus(dialog.summary());
-    return dialog.succeeded();
+    if (!reports_->confirmWrite())
+        return false;
+    bool ok = false;
+    if (table) {
+        ok = table->writeToRadio(config_.portName);
+    } else {
+        CloneProgressDialog dialog(CloneDirection::Write, config_.portName, document_.image(),
+                                   theCloneFlags(), this);
+        dialog.exec();
+        showStatus(dialog.summary());
+        ok = dialog.succeeded();
+    }
+    if (ok)
+        document_.rememberRadioData();
+    return ok;
 }
 
 void CMainFrame::choosePort() {

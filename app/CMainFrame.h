@@ -16,6 +16,7 @@ class QMdiSubWindow;
 class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
+class ReportCommands;
 
 // The main window: menus, toolbar, status bar, the "Tree Bar" with the navigation tree, and one
 // child window per form. It owns no radio data; it decides when the forms load from and store
@@ -57,6 +58,12 @@ public:
     void about();
     void help(int context);
 
+    // Print, preview, PDF and differences.
+    ReportCommands* reports() const { return reports_; }
+    // The channel table is the active form: it prints, reads and writes on its own terms.
+    bool channelTableIsActive() const;
+    void showStatus(const QString& text);
+
     // The data differs from what was last opened, saved or made new, or came from the radio and
     // was not saved, or a form holds an edit not yet stored.
     bool isModified();
@@ -80,12 +87,12 @@ private:
     void updateRecentMenu();
     void rememberFile(const QString& path);
     void showFileError(const QString& message);
-    void showStatus(const QString& text);
 
     Document& document_;
     AppConfig& config_;
     QMdiArea* mdi_;
     FormWindows* windows_;
+    ReportCommands* reports_;
     QMenu* editMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QDockWidget* treeBar_ = nullptr;

@@ -27,7 +27,8 @@ Result Document::open(const QString& path, const Confirm& confirm) {
     Result result = openDataFile(path, staged);
     if (!result.ok)
         return result;
-    if (const QString doubt = implausibility(staged); !doubt.isEmpty() && confirm && !confirm(doubt))
+    if (const QString doubt = implausibility(staged);
+        !doubt.isEmpty() && confirm && !confirm(doubt))
         return {false, {}, doubt};
     image_ = staged;
     bands_.loadLimitsFromImage(image_);
@@ -50,4 +51,9 @@ Result Document::saveAs(const QString& path) {
 void Document::belongTo(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
     markClean();
+}
+
+void Document::rememberRadioData() {
+    radioImage_ = image_;
+    radioBands_ = bands_;
 }

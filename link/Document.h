@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The radio's data as the program holds it: the memory image with its PC block, the band state
 // the forms check frequencies against, the file the data belongs to (none while untitled) and a
@@ -47,6 +48,13 @@ public:
     // Saves atomically; on success the document belongs to that file and is unmodified.
     Result saveAs(const QString& path);
 
+    // The radio holds the data as it is now (it was just read or written): a later Write can
+    // tell what it would change.
+    void rememberRadioData();
+    // The data last read from or written to the radio, or null when there is none.
+    const MemoryImage* radioImage() const { return radioImage_ ? &*radioImage_ : nullptr; }
+    const BandState& radioBands() const { return radioBands_; }
+
 private:
     // The data is now that file's, as it is there.
     void belongTo(const QString& path);
@@ -57,4 +65,6 @@ private:
     QString suggestedName_;
     MemoryImage clean_;
     bool unsaved_ = false;
+    std::optional<MemoryImage> radioImage_;
+    BandState radioBands_;
 };

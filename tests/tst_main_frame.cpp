@@ -9,14 +9,18 @@
 #include "CloneProgressDialog.h"
 #include "CommandRegistry.h"
 #include "DataFile.h"
+#include "DifferencesDialog.h"
 #include "Document.h"
 #include "FactoryDefault.h"
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "ModalResponder.h"
+#include "PdfText.h"
 #include "RadioBench.h"
 #include "RadioIdentity.h"
+#include "ReportCommands.h"
+#include "ReportPreview.h"
 #include "TestFiles.h"
 #include "WidgetLookup.h"
 
@@ -29,6 +33,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -74,6 +80,10 @@ private Q_SLOTS:
     void titleMarksAnEditAtOnce();
     void alarmListFollowsTheDtmfWindow();
     void vfoFromTheTree();
+    void printingShowsTheDataAsTheFormsHoldIt();
+    void previewStandsInForTheMainWindow();
+    void compareWithListsTheDifferences();
+    void writeOffersWhatWillChange();
 
 private:
     QTemporaryDir dir;
@@ -456,9 +466,9 @@ void MainFrameTests::windowsStayInsideTheWorkspace() {
     QCOMPARE(frame->mdiArea()->activeSubWindow(), channels);
     QCOMPARE(frame->mdiArea()->subWindowList(QMdiArea::StackingOrder).first(), channels);
     QCOMPARE(frame->action("&New(&N)")->toolTip(), QStringLiteral("New"));
-    // Printing is not offered yet: its button is disabled with its menu item.
+    // Printing is offered from the toolbar as from the menu.
     auto* tools = frame->findChild<QToolBar*>();
-    QVERIFY(!tools->widgetForAction(frame->action("&Print..."))->isEnabled());
+    QVERIFY(tools->widgetForAction(frame->action("&Print..."))->isEnabled());
 }
 
 void MainFrameTests::titleMarksAnEditAtOnce() {
@@ -515,3 +525,139 @@ void MainFrameTests::vfoFromTheTree() {
 
 QTEST_MAIN(MainFrameTests)
 #include "tst_main_frame.moc"
+
+// Print stores the forms first; the header names the file, the footer counts the pages; with
+// the channel table active only the channel list is printed.
+void MainFrameTests::printingShowsTheDataAsTheFormsHoldIt() {
+    QVERIFY(frame->saveToPath(dir.filePath("abc.dat")));
+    QMdiSubWindow* basic = frame->openForm("Basic setting");
+    byName<QComboBox>(*basic, "Beep")->setCurrentText("Off"); // not stored yet
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("all.pdf"));
+    QVERIFY(frame->reports()->printOn(printer));
+    const PdfText all(fileBytes(dir.filePath("all.pdf")));
+    const QString first = all.text(1);
+    QVERIFY2(first.trimmed().startsWith("abc\n"), qPrintable(first));
+    const QRegularExpression footer("-- Page 1 of (\\d+) --");
+    const int pages = footer.match(first).captured(1).toInt();
+    QVERIFY2(pages > 3, qPrintable(first));
+    QString text;
+    for (int page = 1; page <= pages; ++page)
+        text += all.text(page);
+    QVERIFY(text.contains(QRegularExpression("Beep: *Off")));
+
+    frame->mdiArea()->setActiveSubWindow(frame->formWindow("Channel setting"));
+    QVERIFY(frame->channelTableIsActive());
+    printer.setOutputFileName(dir.filePath("channels.pdf"));
+    QVERIFY(frame->reports()->printOn(printer));
+    const QString channels = pdfFileText(dir.filePath("channels.pdf"), 1);
+    QVERIFY2(channels.contains("-- Page 1 of 1 --"), qPrintable(channels));
+    QVERIFY(channels.contains(QRegularExpression("1 +134\\.00000 +134\\.00000")));
+    QVERIFY(!channels.contains("Basic setting"));
+}
+
+// The preview hides the main window while it is open; choosing it again only raises it;
+// closing it brings the main window back with its child windows.
+void MainFrameTests::previewStandsInForTheMainWindow() {
+    frame->openForm("Alarm");
+    const auto windowsBefore = frame->mdiArea()->subWindowList();
+    frame->reports()->preview();
+    ReportPreview* preview = frame->reports()->previewWindow();
+    QVERIFY(preview);
+    QCOMPARE(preview->windowTitle(), QStringLiteral("Preview"));
+    QVERIFY(preview->isVisible());
+    QVERIFY(!frame->isVisible());
+    frame->reports()->preview();
+    QCOMPARE(frame->reports()->previewWindow(), preview);
+    int previews = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        previews += qobject_cast<ReportPreview*>(w) && w->isVisible() ? 1 : 0;
+    QCOMPARE(previews, 1);
+    QVERIFY(!frame->isVisible());
+
+    preview->close();
+    QVERIFY(frame->isVisible());
+    QCOMPARE(frame->mdiArea()->subWindowList(), windowsBefore);
+    QTRY_VERIFY_WITH_TIMEOUT(!frame->reports()->previewWindow(), 5000); // deleted on close
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+}
+
+void MainFrameTests::compareWithListsTheDifferences() {
+    QVERIFY(frame->saveToPath(dir.filePath("before.dat")));
+    QMdiSubWindow* basic = frame->openForm("Basic setting");
+    byName<QComboBox>(*basic, "Beep")->setCurrentText("Off");
+    QString shown;
+    auto* responder = ModalResponder::answer<DifferencesDialog>(
+        [&](DifferencesDialog* dialog) {
+            shown = dialog->list()->toPlainText();
+            dialog->accept();
+        },
+        this);
+    QVERIFY(frame->reports()->compareWithPath(dir.filePath("before.dat")));
+    QVERIFY(responder->answered);
+    QCOMPARE(shown, QStringLiteral("Basic setting: Beep: On -> Off"));
+    QCOMPARE(frame->statusBar()->currentMessage(),
+             QStringLiteral("1 difference(s) from before.dat"));
+
+    // A file that cannot be read is said so, and nothing is compared.
+    BoxAnswer seen;
+    answerBox(QMessageBox::Ok, &seen, this);
+    QVERIFY(!frame->reports()->compareWithPath(dir.filePath("missing.dat")));
+    QVERIFY2(seen.text.contains("missing.dat"), qPrintable(seen.text));
+}
+
+// After a Read, a Write with changes offers to show them first; a Write of what the radio
+// already holds goes straight on.
+void MainFrameTests::writeOffersWhatWillChange() {
+    RadioBench bench;
+    QVERIFY(bench.started);
+    bench.radio.setMemory(buildFactoryDefault().toFileBytes().mid(MemoryImage::kPcSize));
+    config.portName = bench.radio.devicePath();
+    frame->openForm("Model");
+    auto transfer = [this] {
+        return ModalResponder::answer<CloneProgressDialog>(
+            [](CloneProgressDialog* dialog) { dialog->start(); }, this);
+    };
+    ModalResponder* reading = transfer();
+    QVERIFY(frame->readRadio());
+    QVERIFY(reading->answered);
+
+    QMdiSubWindow* basic = frame->openForm("Basic setting");
+    byName<QComboBox>(*basic, "Beep")->setCurrentText("Off");
+    BoxAnswer offer;
+    QString listed;
+    ModalResponder* writing = nullptr;
+    // The offer, then the list with its Write button, then the transfer.
+    answerBox(QMessageBox::Yes, &offer, this);
+    auto* list = ModalResponder::answer<DifferencesDialog>(
+        [&](DifferencesDialog* dialog) {
+            listed = dialog->list()->toPlainText();
+            writing = transfer();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == "Write")
+                    button->click();
+        },
+        this);
+    QVERIFY(frame->writeRadio());
+    QVERIFY(list->answered && writing && writing->answered);
+    QCOMPARE(offer.text, QStringLiteral("1 setting(s) and channel(s) differ from the data last "
+                                        "read from the radio. Show them before writing?"));
+    QCOMPARE(listed, QStringLiteral("Basic setting: Beep: On -> Off"));
+    QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 2, 5000);
+
+    // The radio now holds the data: nothing to offer.
+    ModalResponder* again = transfer();
+    QVERIFY(frame->writeRadio());
+    QVERIFY(again->answered);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 3, 5000);
+
+    // Cancel at the list writes nothing.
+    byName<QComboBox>(*basic, "Beep")->setCurrentText("On");
+    answerBox(QMessageBox::Yes, nullptr, this);
+    ModalResponder::answer<DifferencesDialog>([](DifferencesDialog* d) { d->reject(); }, this);
+    QVERIFY(!frame->writeRadio());
+    QTest::qWait(200);
+    QCOMPARE(bench.radio.completedSessions(), 3);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Report.h"
+
+#include <QObject>
+#include <QPointer>
+
+class AppConfig;
+class CMainFrame;
+class QPrinter;
+class ReportPreview;
+
+// The main window's report commands: Print, Print Preview, Export report as PDF, Compare
+// with, and the offer to show what a Write will change. Each stores every form first, so that
+// the report is the data as the forms show it.
+class ReportCommands : public QObject {
+    Q_OBJECT
+public:
+    ReportCommands(CMainFrame& frame, AppConfig& config);
+
+    // The printer dialog, then the pages. With the channel table active, the channel list.
+    void print();
+    // The pages on `printer`, named after the document; false when a page failed.
+    bool printOn(QPrinter& printer);
+    // The preview window; choosing it again while it is open only raises it.
+    void preview();
+    ReportPreview* previewWindow() const;
+
+    void exportPdf(); // asks for the file name
+    bool exportPdfTo(const QString& path);
+    void compareWith(); // asks for the file
+    // The differences between the data file at `path` and the open data, in a dialog.
+    bool compareWithPath(const QString& path);
+
+    // Before a Write: when the data differs from what was last read from the radio, offers to
+    // show the differences. True to go on with the Write.
+    bool confirmWrite();
+
+    // The printed document's name: the file's name, or the suggested one, before its first ".".
+    QString documentName() const;
+
+private:
+    // Every form stored; the channel list when the channel table is active, else everything.
+    BodyLines printedBody();
+    Report currentReport();
+
+    CMainFrame& frame_;
+    AppConfig& config_;
+    QPointer<ReportPreview> preview_;
+};
