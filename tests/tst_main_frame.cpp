@@ -555,6 +555,16 @@ void MainFrameTests::printingShowsTheDataAsTheFormsHoldIt() {
     QVERIFY2(channels.contains("-- Page 1 of 1 --"), qPrintable(channels));
     QVERIFY(channels.contains(QRegularExpression("1 +134\\.00000 +134\\.00000")));
     QVERIFY(!channels.contains("Basic setting"));
+
+    // The PDF export is the whole report, whichever form is active.
+    QVERIFY(frame->reports()->exportPdfTo(dir.filePath("report.pdf")));
+    QVERIFY(pdfFileText(dir.filePath("report.pdf"), 2).contains("-- Page 2 of"));
+    QCOMPARE(frame->statusBar()->currentMessage(),
+             "Report written to " + dir.filePath("report.pdf"));
+    BoxAnswer refused;
+    answerBox(QMessageBox::Ok, &refused, this);
+    QVERIFY(!frame->reports()->exportPdfTo(dir.path()));
+    QVERIFY2(refused.text.contains("folder"), qPrintable(refused.text));
 }
 
 // The preview hides the main window while it is open; choosing it again only raises it;

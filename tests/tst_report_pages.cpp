@@ -87,7 +87,7 @@ private Q_SLOTS:
     }
 
     void bodyLinesAreLaidOutInTheirForms() {
-        const BodyLines body{{"Alpha:1^^Beta:2^^Gamma:3^^hidden", "one\ttwo"}, {}};
+        const BodyLines body{{"Alpha:1^^Beta:2^^Gamma:3^^hidden", "one\ttwo", "three\tfour"}, {}};
         const auto pdf = reportPdf("forms", body);
         QVERIFY(pdf);
         QBuffer buffer;
@@ -115,13 +115,19 @@ private Q_SLOTS:
             QVERIFY2(label->xMin > left + 2 * f * column, labels[f]);
         }
         QVERIFY(!find(words, "hidden")); // text after the last "^^" is not drawn
-        // A plain line starts at the margin, one line below; its tab is expanded.
+        // A plain line starts at the margin, one line below; lines of tab-separated cells
+        // line their cells up in columns just wide enough for the widest.
         const Word* one = find(words, "one");
         const Word* two = find(words, "two");
-        QVERIFY(one && two);
+        const Word* three = find(words, "three");
+        const Word* four = find(words, "four");
+        QVERIFY(one && two && three && four);
         QVERIFY(qAbs(one->xMin - left) < 2.0);
-        QVERIFY(two->xMin > one->xMax + m.charWidth * unit);
+        QVERIFY(qAbs(three->xMin - left) < 2.0);
         QVERIFY(qAbs(one->yMin - find(words, "Alpha:")->yMin - m.lineHeight * unit) < 2.0);
+        QVERIFY(qAbs(two->xMin - four->xMin) < 0.5);
+        QVERIFY(four->xMin > three->xMax + m.charWidth * unit);
+        QVERIFY(four->xMin < three->xMax + 3 * m.charWidth * unit);
     }
 
     void anEmptyBodyIsOnePageWithItsFrame() {

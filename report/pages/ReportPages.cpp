@@ -31,7 +31,7 @@ QFont bold(QFont font) {
 
 ReportPages::ReportPages(QPagedPaintDevice& device, QString documentName, BodyLines body)
     : device_(device), name_(std::move(documentName)), lines_(std::move(body.lines)),
-      titles_(std::move(body.titles)), font_(printFont(device)) {
+      titles_(std::move(body.titles)), font_(printFont(device)), metrics_(font_, &device) {
     measure();
     findTables();
     starts_ = PageLayout::pageStarts(int(lines_.size()), lineHeight_, bodyHeight_);
@@ -49,7 +49,6 @@ void ReportPages::measure() {
 
 // Runs of lines with the same number of tab-separated cells share their columns.
 void ReportPages::findTables() {
-    const QFontMetrics metrics(font_, &device_);
     const int width = pageWidth_ - 8 * charWidth_;
     for (int i = 0; i < int(lines_.size());) {
         const auto cells = lines_[i].count(u'\t');
@@ -57,13 +56,13 @@ void ReportPages::findTables() {
             ++i;
             continue;
         }
-        Table table{i, i, {}, 1.0};
+        Table table;
+        table.first = table.last = i;
         std::vector<int> widths(std::size_t(cells + 1), 0);
         while (table.last < int(lines_.size()) && lines_[table.last].count(u'\t') == cells) {
             const QStringList parts = lines_[table.last].split(u'\t');
             for (qsizetype c = 0; c < parts.size(); ++c)
-                widths[std::size_t(c)] =
-                    std::max(widths[std::size_t(c)], metrics.horizontalAdvance(parts[c]));
+                widths[std::size_t(c)] = std::max(widths[std::size_t(c)], advance(parts[c]));
             ++table.last;
         }
         int x = 0;
@@ -72,9 +71,21 @@ void ReportPages::findTables() {
             x += w + charWidth_ * 3 / 2;
         }
         table.scale = x > width ? double(width) / x : 1.0;
+        table.font = font_;
+        table.font.setPixelSize(std::max(1, int(font_.pixelSize() * table.scale)));
+        table.headerFont = bold(table.font);
+        table.ascent = QFontMetrics(table.font, &device_).ascent();
         i = table.last;
         tables_.push_back(table);
     }
+}
+
+// Texts repeat ("Off", "High"): each is measured once.
+int ReportPages::advance(const QString& text) const {
+    auto known = advances_.constFind(text);
+    if (known != advances_.cend())
+        return *known;
+    return *advances_.insert(text, metrics_.horizontalAdvance(text));
 }
 
 const ReportPages::Table* ReportPages::tableOf(int line) const {
@@ -102,7 +113,7 @@ void ReportPages::paintFields(QPainter& painter, const QString& line, int y) con
 // A text wider than its cell is drawn smaller rather than cut.
 void ReportPages::drawFitted(QPainter& painter, const QRect& cell, int flags,
                              const QString& text) const {
-    const int width = QFontMetrics(font_, &device_).horizontalAdvance(text);
+    const int width = advance(text);
     if (width > cell.width()) {
         QFont smaller = font_;
         smaller.setPixelSize(std::max(1, font_.pixelSize() * cell.width() / width));
@@ -117,14 +128,12 @@ void ReportPages::paintLine(QPainter& painter, int line, int y) const {
     if (text.contains(QStringLiteral("^^"))) {
         paintFields(painter, text, y);
     } else if (const Table* table = tableOf(line)) {
-        QFont small = titles_.contains(line) ? bold(font_) : font_; // the header row is bold
-        small.setPixelSize(std::max(1, int(font_.pixelSize() * table->scale)));
-        painter.setFont(small);
+        painter.setFont(titles_.contains(line) ? table->headerFont : table->font);
         const QStringList cells = text.split(u'\t');
         for (qsizetype c = 0; c < cells.size(); ++c)
-            painter.drawText(QPoint(int(table->columns[std::size_t(c)] * table->scale),
-                                    y + QFontMetrics(small, &device_).ascent()),
-                             cells[c]);
+            painter.drawText(
+                QPoint(int(table->columns[std::size_t(c)] * table->scale), y + table->ascent),
+                cells[c]);
         painter.setFont(font_);
     } else {
         if (titles_.contains(line))

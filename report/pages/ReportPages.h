@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QStringList>
 #include <optional>
 #include <vector>
@@ -41,10 +43,13 @@ private:
         int first = 0, last = 0;  // the lines of one run of tab-separated lines
         std::vector<int> columns; // x of each cell, at full size
         double scale = 1.0;       // below 1 when the table is wider than the body
+        QFont font, headerFont;   // at that scale; the header row is bold
+        int ascent = 0;
     };
     void measure();
     void findTables();
     const Table* tableOf(int line) const;
+    int advance(const QString& text) const;
     void paintLine(QPainter& painter, int line, int y) const;
     void paintFields(QPainter& painter, const QString& line, int y) const;
     void drawFitted(QPainter& painter, const QRect& cell, int flags, const QString& text) const;
@@ -54,6 +59,8 @@ private:
     QStringList lines_;
     QSet<int> titles_;
     QFont font_;
+    QFontMetrics metrics_;
+    mutable QHash<QString, int> advances_;
     int lineHeight_ = 0, charWidth_ = 0, textHeight_ = 0;
     int pageWidth_ = 0, pageHeight_ = 0, bodyHeight_ = 0;
     std::vector<int> starts_;
