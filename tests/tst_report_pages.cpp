@@ -23,6 +23,16 @@ const Word* find(const std::vector<Word>& words, const QString& text) {
     return nullptr;
 }
 
+// What reportPdf lays `body` out with: the page frame's measures and the page count.
+std::pair<ReportPages::Metrics, int> pdfLayout(const BodyLines& body) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    setUpPdfWriter(writer, "x");
+    const ReportPages pages(writer, "x", body);
+    return {pages.metrics(), pages.pageCount()};
+}
+
 // A PDF writer that cannot start page `failing`.
 class FailingWriter : public QPdfWriter {
 public:
@@ -54,16 +64,11 @@ private Q_SLOTS:
         QVERIFY(pdf);
 
         // The page count is the body's lines laid out on the page's body height.
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        setUpPdfWriter(writer, "abc");
-        const ReportPages pages(writer, "abc", body);
-        const ReportPages::Metrics m = pages.metrics();
+        const auto [m, pageCount] = pdfLayout(body);
         QCOMPARE(m.bodyHeight, m.pageHeight - 3 * m.textHeight - 100);
         const int count =
             int(PageLayout::pageStarts(int(body.lines.size()), m.lineHeight, m.bodyHeight).size());
-        QCOMPARE(pages.pageCount(), count);
+        QCOMPARE(pageCount, count);
         QVERIFY2(count > 3, "the factory default fills several pages");
 
         const PdfText text(*pdf);
@@ -90,11 +95,7 @@ private Q_SLOTS:
         const BodyLines body{{"Alpha:1^^Beta:2^^Gamma:3^^hidden", "one\ttwo", "three\tfour"}, {}};
         const auto pdf = reportPdf("forms", body);
         QVERIFY(pdf);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        setUpPdfWriter(writer, "forms");
-        const ReportPages::Metrics m = ReportPages(writer, "forms", body).metrics();
+        const ReportPages::Metrics m = pdfLayout(body).first;
 
         // Points from device units (300 per inch), from the 12 mm margin and 4 characters in.
         const double unit = 72.0 / 300.0;
