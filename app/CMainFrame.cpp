@@ -69,9 +69,10 @@ CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
     setCentralWidget(mdi_);
     connect(windows_, &FormWindows::helpRequested, this, &CMainFrame::help);
     connect(windows_, &FormWindows::statusMessage, this, &CMainFrame::showStatus);
-    connect(windows_, &FormWindows::edited, this, [this] {
-        pendingEdits_ = true;
+    connect(windows_, &FormWindows::edited, this, [this](const QString& form) {
+        pendingForm_ = form;
         updateTitle();
+        updateUndoActions();
     });
     buildMenusAndToolbar();
     buildStatusBar();
@@ -81,13 +82,17 @@ CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
 
     document_.setSuggestedName(config_.suggestedFileName());
     document_.loadDefault(config_.paths.defaultDataFile);
+    // The title and Undo / Redo follow every step, undo, redo and save.
+    document_.setHistoryListener([this] {
+        updateTitle();
+        updateUndoActions();
+    });
     openForm(kChannelSetting);
-    markClean();
+    startFresh();
+}
 
-    // Edits reach the image when a form stores; the title follows within a moment.
-    auto* titleTimer = new QTimer(this);
-    connect(titleTimer, &QTimer::timeout, this, &CMainFrame::updateTitle);
-    titleTimer->start(500);
+CMainFrame::~CMainFrame() {
+    document_.setHistoryListener({});
 }
 
 // --- Building -------------------------------------------------------------------------------
@@ -134,6 +139,12 @@ void CMainFrame::buildMenusAndToolbar() {
     file->addAction(QStringLiteral("E&xit(&X)"), this, &QWidget::close);
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
+    undoAction_ = add(editMenu_, QStringLiteral("Undo"), &CMainFrame::undo, QKeySequence::Undo);
+    redoAction_ = add(editMenu_, QStringLiteral("Redo"), &CMainFrame::redo);
+    // Ctrl+Y as well as the platform's Ctrl+Shift+Z.
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    editMenu_->addSeparator();
     for (const CommandEntry* command : editMenuCommands()) {
         QAction* a =
             editMenu_->addAction(command->text, this, [this, command] { runCommand(*command); });
@@ -183,6 +194,9 @@ void CMainFrame::buildMenusAndToolbar() {
         {openAction, themed("document-open", QStyle::SP_DialogOpenButton)},
         {saveAction, themed("document-save", QStyle::SP_DialogSaveButton)},
         {nullptr, {}},
+        {undoAction_, themed("edit-undo", QStyle::SP_ArrowBack)},
+        {redoAction_, themed("edit-redo", QStyle::SP_ArrowForward)},
+        {nullptr, {}},
         {readAction, themed("go-down", QStyle::SP_ArrowDown)},
         {writeAction, themed("go-up", QStyle::SP_ArrowUp)},
         {nullptr, {}},
@@ -200,6 +214,7 @@ void CMainFrame::buildMenusAndToolbar() {
         tools->addAction(a);
     }
     updateRecentMenu();
+    updateUndoActions();
 }
 
 void CMainFrame::buildStatusBar() {
@@ -258,7 +273,8 @@ QMdiSubWindow* CMainFrame::openForm(const QString& name) {
 void CMainFrame::storeAllForms() {
     windows_->storeAll();
     document_.image().setBits(ImageMap::kStorageFlags, 0, 2, 0);
-    pendingEdits_ = false; // every edit is in the image now
+    document_.record(QStringLiteral("Store all"));
+    pendingForm_.clear(); // every edit is in the image now
 }
 
 void CMainFrame::reloadForm(const QString& text) {
@@ -278,10 +294,14 @@ CProgramView* CMainFrame::activeChannelTable() const {
 }
 
 void CMainFrame::runCommand(const CommandEntry& command) {
-    if (command.kind == CommandKind::FormWindow)
+    if (command.kind == CommandKind::FormWindow) {
         openForm(command.text);
-    else if (command.run)
+    } else if (command.run) {
+        storeAllForms(); // edits made before it are steps of their own
+        document_.beginStep(command.text);
         command.run(*this);
+        document_.endStep();
+    }
 }
 
 void CMainFrame::treeClicked(QTreeWidgetItem* item) {
@@ -293,14 +313,60 @@ void CMainFrame::treeClicked(QTreeWidgetItem* item) {
 
 // --- Modified state -------------------------------------------------------------------------
 
-void CMainFrame::markClean() {
+void CMainFrame::startFresh() {
     storeAllForms();
-    document_.markClean();
-    updateTitle();
+    document_.startHistory();
 }
 
 bool CMainFrame::isModified() {
-    return pendingEdits_ || document_.isModified();
+    return !pendingForm_.isEmpty() || document_.isModified();
+}
+
+// --- Undo and redo --------------------------------------------------------------------------
+
+void CMainFrame::updateUndoActions() {
+    if (!undoAction_)
+        return;
+    const EditHistory& history = document_.history();
+    // An edit in a form not stored yet is the step Undo takes back first.
+    const QString undoName = !pendingForm_.isEmpty() ? pendingForm_ : history.undoName();
+    undoAction_->setEnabled(!undoName.isEmpty());
+    undoAction_->setText(undoName.isEmpty() ? QStringLiteral("Undo")
+                                            : QStringLiteral("Undo %1").arg(undoName));
+    const QString redoName = pendingForm_.isEmpty() ? history.redoName() : QString();
+    redoAction_->setEnabled(!redoName.isEmpty());
+    redoAction_->setText(redoName.isEmpty() ? QStringLiteral("Redo")
+                                            : QStringLiteral("Redo %1").arg(redoName));
+    for (QAction* a : {undoAction_, redoAction_})
+        a->setToolTip(a->text());
+}
+
+void CMainFrame::undo() {
+    travel(false);
+}
+
+void CMainFrame::redo() {
+    travel(true);
+}
+
+void CMainFrame::travel(bool forwards) {
+    if (theCloneFlags().busy)
+        return;
+    const QString pending = pendingForm_;
+    const quint64 steps = document_.stepsRecorded();
+    storeAllForms();
+    // The form's edit left the data as it was: it was all there was to take back.
+    if (!pending.isEmpty() && document_.stepsRecorded() == steps) {
+        updateUndoActions();
+        showStatus(QStringLiteral("Nothing changed in %1").arg(pending));
+        return;
+    }
+    const QString name = forwards ? document_.history().redoName() : document_.history().undoName();
+    if (!(forwards ? document_.redo() : document_.undo()))
+        return;
+    reloadAllForms();
+    showStatus(forwards ? QStringLiteral("Redone: %1").arg(name)
+                        : QStringLiteral("Undone: %1").arg(name));
 }
 
 void CMainFrame::updateTitle() {
@@ -390,7 +456,7 @@ void CMainFrame::newData() {
         return;
     document_.loadDefault(config_.paths.defaultDataFile);
     reloadAllForms();
-    markClean();
+    startFresh();
     showStatus(QStringLiteral("New data from the factory default"));
 }
 
@@ -418,7 +484,7 @@ bool CMainFrame::openPath(const QString& path) {
     if (mdi_->subWindowList().isEmpty())
         openForm(kChannelSetting);
     rememberFile(path);
-    markClean();
+    startFresh();
     showStatus(QStringLiteral("Opened %1").arg(document_.path()));
     return true;
 }
@@ -448,7 +514,6 @@ bool CMainFrame::saveToPath(const QString& path) {
         return false;
     }
     rememberFile(path);
-    markClean();
     showStatus(QStringLiteral("Saved %1").arg(document_.path()));
     return true;
 }
@@ -458,12 +523,14 @@ bool CMainFrame::saveToPath(const QString& path) {
 bool CMainFrame::readRadio() {
     if (!maybeSave())
         return false;
+    storeAllForms();
+    // The read and what the forms make of it are one step: Undo brings back the data before it.
+    document_.beginStep(QStringLiteral("Read from radio"));
     bool ok = false;
     // The channel table answers Read itself while it is the active form.
     if (CProgramView* table = activeChannelTable()) {
         ok = table->readFromRadio(config_.portName);
     } else {
-        storeAllForms();
         CloneProgressDialog dialog(CloneDirection::Read, config_.portName, document_.image(),
                                    theCloneFlags(), this);
         dialog.exec();
@@ -476,13 +543,14 @@ bool CMainFrame::readRadio() {
                 openForm(kChannelSetting);
         }
     }
+    if (ok)
+        storeAllForms();
+    document_.endStep();
     if (ok) {
         // The radio's data belongs to no file: Save asks for a name, and closing, New and Open
         // ask before it is lost.
-        storeAllForms();
         document_.becomeUntitled();
         document_.rememberRadioData();
-        updateTitle();
     }
     return ok;
 }
@@ -509,8 +577,10 @@ bool CMainFrame::writeRadio() {
         showStatus(dialog.summary());
         ok = dialog.succeeded();
     }
-    if (ok)
+    if (ok) {
+        document_.record(QStringLiteral("Write to radio")); // the programming date it stamped
         document_.rememberRadioData();
+    }
     return ok;
 }
 

@@ -25,6 +25,7 @@ class CMainFrame : public QMainWindow, public CommandHost {
     Q_OBJECT
 public:
     CMainFrame(Document& document, AppConfig& config, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // Opens the form's window, or activates it when it exists. Null for a form not built yet.
     QMdiSubWindow* openForm(const QString& name);
@@ -51,6 +52,12 @@ public:
     bool save();
     bool saveAs();
     bool saveToPath(const QString& path);
+    // Undo and Redo of the document's history; every open form reloads after either.
+    void undo();
+    void redo();
+    QAction* undoAction() const { return undoAction_; }
+    QAction* redoAction() const { return redoAction_; }
+
     bool readRadio();
     bool writeRadio();
     void choosePort();
@@ -82,7 +89,10 @@ private:
     bool maybeSave();
     // Whether to go on with data that does not look like this radio's (`doubt` says why).
     bool goOnDespite(const QString& doubt, const QString& question);
-    void markClean();
+    // New, Open and start-up: the forms store, then the history starts afresh on the data.
+    void startFresh();
+    void travel(bool forwards);
+    void updateUndoActions();
     void updateTitle();
     void updateRecentMenu();
     void rememberFile(const QString& path);
@@ -101,5 +111,7 @@ private:
     QLabel* freqPane_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QString documentTitle_;
-    bool pendingEdits_ = false; // a form was edited since the forms last stored
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QString pendingForm_; // a form edited since the forms last stored
 };

@@ -3,6 +3,7 @@
 #include "CBaseFormView.h"
 #include "CMyChildFrame.h"
 #include "CommandRegistry.h"
+#include "Document.h"
 
 #include <QEvent>
 #include <QMdiArea>
@@ -47,8 +48,7 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     if (!form.makeForm)
         return nullptr;
     // The window being left stores before the new form loads itself as it is made.
-    if (CBaseFormView* left = activeView())
-        left->SaveToImage();
+    store(area_->activeSubWindow() ? area_->activeSubWindow() : active_.data());
     CBaseFormView* view = form.makeForm(document_);
     auto* frame = new CMyChildFrame(view, form.helpContext);
     QMdiSubWindow* window = area_->addSubWindow(frame);
@@ -57,7 +57,11 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     window->setWindowTitle(form.caption);
     connect(frame, &CMyChildFrame::closeRequested, window, &QWidget::close);
     connect(frame, &CMyChildFrame::helpRequested, this, &FormWindows::helpRequested);
-    connect(view, &CBaseFormView::edited, this, &FormWindows::edited);
+    connect(view, &CBaseFormView::edited, this, [this, text = form.text] { Q_EMIT edited(text); });
+    connect(view, &CBaseFormView::imageChanged, this,
+            [this, text = form.text](const QString& step) {
+                document_.record(step.isEmpty() ? text : step);
+            });
     connect(view, &CBaseFormView::statusMessage, this, &FormWindows::statusMessage);
     window->installEventFilter(this); // a closing window stores first
     active_ = window;                 // already loaded: its activation needs no reload
@@ -86,10 +90,16 @@ void FormWindows::place(QMdiSubWindow* window, const CommandEntry& form) {
 
 bool FormWindows::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close)
-        if (auto* window = qobject_cast<QMdiSubWindow*>(watched))
-            if (auto* frame = qobject_cast<CMyChildFrame*>(window->widget()))
-                frame->view()->SaveToImage();
+        store(qobject_cast<QMdiSubWindow*>(watched));
     return QObject::eventFilter(watched, event);
+}
+
+void FormWindows::store(QMdiSubWindow* window) {
+    auto* frame = window ? qobject_cast<CMyChildFrame*>(window->widget()) : nullptr;
+    if (!frame)
+        return;
+    frame->view()->SaveToImage();
+    document_.record(window->property("form").toString());
 }
 
 void FormWindows::activated(QMdiSubWindow* window) {
@@ -101,17 +111,15 @@ void FormWindows::activated(QMdiSubWindow* window) {
         window->lower();
     if (window == active_)
         return;
-    if (active_)
-        if (auto* frame = qobject_cast<CMyChildFrame*>(active_->widget()))
-            frame->view()->SaveToImage();
+    store(active_);
     active_ = window;
     if (auto* frame = qobject_cast<CMyChildFrame*>(window->widget()))
         frame->view()->LoadFromImage();
 }
 
 void FormWindows::storeAll() {
-    for (CMyChildFrame* frame : frames())
-        frame->view()->SaveToImage();
+    for (QMdiSubWindow* w : area_->subWindowList())
+        store(w);
 }
 
 void FormWindows::reloadAll() {

@@ -14,7 +14,8 @@ struct CommandEntry;
 
 // The form windows of the main window's workspace, one per form: made from their registry
 // entries, placed inside the workspace, and told when to load from the image and store into
-// it. When a window becomes the active one its form loads; the window left stores first.
+// it. When a window becomes the active one its form loads; the window left stores first. What a
+// form's store changes becomes one step of the document's history, named after the form.
 class FormWindows : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +38,8 @@ public:
 
 Q_SIGNALS:
     void helpRequested(int context);
-    void edited();
+    // A value in the form was changed; it becomes a step when the form stores.
+    void edited(const QString& form);
     void statusMessage(const QString& text);
 
 protected:
@@ -46,6 +48,8 @@ protected:
 private:
     void activated(QMdiSubWindow* window);
     void place(QMdiSubWindow* window, const CommandEntry& form);
+    // The window's form stores, and what that changed becomes a step named after the form.
+    void store(QMdiSubWindow* window);
 
     QMdiArea* area_;
     Document& document_;

@@ -237,3 +237,26 @@ void ChannelTable::store() {
         storeRow(r);
     normalizeAfterTableStore(image_, bands_);
 }
+
+std::vector<int> ChannelTable::refresh() {
+    const auto before = rows_;
+    fill();
+    return rowsChangedSince(before);
+}
+
+std::vector<int> ChannelTable::edit(int row, int column, const QString& editorText) {
+    const auto before = rows_;
+    if (!commit(row, column, editorText))
+        return {};
+    store();
+    fill();
+    return rowsChangedSince(before);
+}
+
+std::vector<int> ChannelTable::rowsChangedSince(const std::vector<Row>& before) const {
+    std::vector<int> changed;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i] != before[i])
+            changed.push_back(int(i) + 1);
+    return changed;
+}

@@ -53,6 +53,11 @@ public:
     void fill();
     // All rows into the image, then the normalization.
     void store();
+    // All rows again from the image; returns the rows whose texts changed.
+    std::vector<int> refresh();
+    // A cell edit as the channel window makes it: committed, stored with the whole table and
+    // shown from the image again. Returns the rows whose texts changed.
+    std::vector<int> edit(int row, int column, const QString& editorText);
 
     // Ends an edit of a cell with the editor's text, as the table's rules say. Returns the rows
     // whose texts changed (the edited one; none when the edit was refused).
@@ -67,9 +72,11 @@ private:
     bool commitFrequency(int row, int column, const QString& editorText);
     QString firstChannelText(const QString& candidate, const QString& previous) const;
     void storeRow(int row);
+    using Row = std::array<QString, kColumns>;
+    std::vector<int> rowsChangedSince(const std::vector<Row>& before) const;
 
     MemoryImage& image_;
     BandState& bands_;
-    std::vector<std::array<QString, kColumns>> rows_;
+    std::vector<Row> rows_;
     QString correction_;
 };

@@ -10,15 +10,67 @@ QString Document::displayName() const {
 }
 
 void Document::markClean() {
-    clean_ = image_;
-    unsaved_ = false;
+    record(QStringLiteral("Edit"));
+    history_.setClean();
+    historyChanged();
+}
+
+bool Document::record(const QString& step) {
+    if (groupDepth_ > 0 || image_ == recorded_)
+        return false;
+    history_.push(step, ImageDelta::between(recorded_, image_));
+    recorded_ = image_;
+    ++stepsRecorded_;
+    historyChanged();
+    return true;
+}
+
+void Document::beginStep(const QString& step) {
+    if (groupDepth_++ == 0)
+        groupStep_ = step;
+}
+
+void Document::endStep() {
+    if (groupDepth_ > 0 && --groupDepth_ == 0)
+        record(groupStep_);
+}
+
+void Document::startHistory() {
+    history_.clear();
+    recorded_ = image_;
+    historyChanged();
+}
+
+bool Document::undo() {
+    return travel(&EditHistory::undo);
+}
+
+bool Document::redo() {
+    return travel(&EditHistory::redo);
+}
+
+bool Document::travel(bool (EditHistory::*move)(MemoryImage&)) {
+    // A change not recorded yet is the newest step (and ends what could be redone).
+    record(QStringLiteral("Edit"));
+    if (!(history_.*move)(image_))
+        return false;
+    recorded_ = image_;
+    bands_.loadLimitsFromImage(image_);
+    bands_.deriveEnabledFlags(image_);
+    historyChanged();
+    return true;
+}
+
+void Document::historyChanged() {
+    if (listener_)
+        listener_();
 }
 
 DefaultSource Document::loadDefault(const QString& defaultFile) {
     const DefaultSource source = loadDefaultData(image_, defaultFile, bands_.nine);
     bands_.loadLimitsFromImage(image_);
     path_.clear();
-    markClean();
+    startHistory();
     return source;
 }
 
@@ -32,25 +84,24 @@ Result Document::open(const QString& path, const Confirm& confirm) {
         return {false, {}, doubt};
     image_ = staged;
     bands_.loadLimitsFromImage(image_);
-    belongTo(path);
+    path_ = QFileInfo(path).absoluteFilePath();
+    startHistory();
     return result;
 }
 
 void Document::becomeUntitled() {
     path_.clear();
-    unsaved_ = true;
+    history_.setCleanUnreachable();
+    historyChanged();
 }
 
 Result Document::saveAs(const QString& path) {
     Result result = saveDataFile(path, image_);
-    if (result.ok)
-        belongTo(path);
+    if (result.ok) {
+        path_ = QFileInfo(path).absoluteFilePath();
+        markClean();
+    }
     return result;
-}
-
-void Document::belongTo(const QString& path) {
-    path_ = QFileInfo(path).absoluteFilePath();
-    markClean();
 }
 
 void Document::rememberRadioData() {

@@ -2,17 +2,19 @@
 
 #include "BandState.h"
 #include "DefaultData.h"
+#include "EditHistory.h"
 #include "MemoryImage.h"
 #include "Result.h"
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 #include <optional>
 
 // The radio's data as the program holds it: the memory image with its PC block, the band state
-// the forms check frequencies against, the file the data belongs to (none while untitled) and a
-// copy of the data as it was last opened, saved, read or made new, which tells whether it has
-// been modified since.
+// the forms check frequencies against, the file the data belongs to (none while untitled) and
+// the history of the steps that changed it, which tells whether it has been modified since it
+// was last opened, saved or made new.
 class Document {
 public:
     MemoryImage& image() { return image_; }
@@ -29,9 +31,28 @@ public:
     QString displayName() const;
 
     // Changed since it was last opened, saved or made new, or read and not saved yet.
-    bool isModified() const { return unsaved_ || !(image_ == clean_); }
-    // The data as it is now counts as unmodified.
+    bool isModified() const { return !history_.isClean() || !(image_ == recorded_); }
+    // The data as it is now counts as saved (a change not recorded yet becomes a step first).
     void markClean();
+
+    // Whatever changed the image since the last step becomes one step named `step`, for undo;
+    // false when nothing changed.
+    bool record(const QString& step);
+    // Everything changed between these becomes one step named `step` (a Read with what the
+    // forms make of it, a dialog); record() waits until then.
+    void beginStep(const QString& step);
+    void endStep();
+    // How many steps have been recorded in all, to tell whether a store recorded one.
+    quint64 stepsRecorded() const { return stepsRecorded_; }
+    // A fresh history on the data as it is now, unmodified (New and Open).
+    void startHistory();
+    // Undoes or redoes the step before or after; the band limits follow the image. False when
+    // there is none.
+    bool undo();
+    bool redo();
+    const EditHistory& history() const { return history_; }
+    // Called after every change of the history (a step, an undo or redo, a save, a fresh start).
+    void setHistoryListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
     // Load default data (start and New): an untitled, unmodified document on the band limits
     // of the data.
@@ -56,15 +77,19 @@ public:
     const BandState& radioBands() const { return radioBands_; }
 
 private:
-    // The data is now that file's, as it is there.
-    void belongTo(const QString& path);
+    void historyChanged();
+    bool travel(bool (EditHistory::*move)(MemoryImage&));
 
     MemoryImage image_;
     BandState bands_;
     QString path_;
     QString suggestedName_;
-    MemoryImage clean_;
-    bool unsaved_ = false;
+    EditHistory history_;
+    MemoryImage recorded_; // the data as the last step left it
+    std::function<void()> listener_;
+    QString groupStep_;
+    int groupDepth_ = 0;
+    quint64 stepsRecorded_ = 0;
     std::optional<MemoryImage> radioImage_;
     BandState radioBands_;
 };

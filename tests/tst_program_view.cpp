@@ -7,6 +7,7 @@
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "ModalResponder.h"
+#include "RecordTemplates.h"
 #include "WidgetLookup.h"
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using T = ChannelTable;
 
@@ -101,9 +103,11 @@ void ProgramViewTests::clearingAChannel() {
     typeFrequency(5, "");
     for (int c = T::Rx; c < T::kColumns; ++c)
         QVERIFY(view->grid()->text(5, c).isEmpty());
+    // Stored at once, as the table store writes an empty row.
+    std::array<std::uint8_t, 32> emptyRow{};
+    writeEmptyRowRecord(emptyRow);
     const ConstRecord r = image.at<32>(ImageMap::channelAddress(5));
-    QVERIFY(isEmptyRecord(r));
-    QCOMPARE(ChannelRecord::offset(r), 60000u); // cleared at once by the initializer
+    QVERIFY(std::ranges::equal(r, emptyRow));
 }
 
 void ProgramViewTests::optionAndToneCells() {
@@ -222,9 +226,9 @@ void ProgramViewTests::rowLabelThenChannelEdit() {
     QCOMPARE(requested[0][0].toInt(), 7);
 }
 
-// A typed cell reports an edit at once; a corrected entry says why.
+// A typed cell is stored at once and reported as one step; a corrected entry says why.
 void ProgramViewTests::typedCellsReportEditsAndCorrections() {
-    QSignalSpy edited(view, &CBaseFormView::edited);
+    QSignalSpy edited(view, &CBaseFormView::imageChanged);
     QSignalSpy status(view, &CBaseFormView::statusMessage);
     GridControl* grid = view->grid();
     grid->setCurrentGridCell(1, T::Name);
@@ -237,6 +241,8 @@ void ProgramViewTests::typedCellsReportEditsAndCorrections() {
     QTest::keyClick(name, Qt::Key_Return);
     QCOMPARE(grid->text(1, T::Name), QStringLiteral("AB"));
     QCOMPARE(edited.size(), 1);
+    QCOMPARE(edited[0][0].toString(), QStringLiteral("Edit channel 1"));
+    QCOMPARE(ChannelRecord::name(image.at<32>(ImageMap::channelAddress(1))), QStringLiteral("AB"));
     // An unchanged cell is no edit.
     QTest::keyClick(grid, Qt::Key_Left);
     QTest::keyClick(grid, Qt::Key_F2);

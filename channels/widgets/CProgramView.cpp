@@ -66,7 +66,7 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
             e->setMaxLength(maxLength);
         if (filter)
             e->setFilter(*filter);
-        connect(e, &InPlaceEditor::committed, this, &CProgramView::editEnded);
+        connect(e, &InPlaceEditor::committed, this, &CProgramView::commitCell);
         connect(e, &InPlaceEditor::enterPressed, this, &CProgramView::editorEnter);
         return e;
     };
@@ -196,20 +196,13 @@ InPlaceEditor* CProgramView::beginEdit(int row, int column) {
     return editor;
 }
 
-void CProgramView::editEnded(int row, int column, const QString& text) {
-    const auto before = rowTexts(row);
-    if (table_->commit(row, column, text))
-        showRow(row);
-    if (rowTexts(row) != before)
-        Q_EMIT edited();
+void CProgramView::commitCell(int row, int column, const QString& text) {
+    const std::vector<int> changed = table_->edit(row, column, text);
+    for (int r : changed)
+        showRow(r);
     Q_EMIT statusMessage(table_->correction());
-}
-
-QStringList CProgramView::rowTexts(int row) const {
-    QStringList texts;
-    for (int c = kFirstData; c <= kLastData; ++c)
-        texts << table_->text(row, c);
-    return texts;
+    if (!changed.empty())
+        Q_EMIT imageChanged(QStringLiteral("Edit channel %1").arg(row));
 }
 
 // Enter moves on: one column right, or one row down after an emptied frequency.
@@ -230,6 +223,7 @@ void CProgramView::openChannelEdit(int channel) {
     CChannelEditDialog dialog(image(), bands_, channel, this);
     dialog.exec();
     LoadFromImage();
+    Q_EMIT imageChanged(QStringLiteral("Edit channel %1").arg(channel));
     grid_->setFocus();
 }
 
@@ -257,7 +251,7 @@ QString CProgramView::importChannelsFrom(const QString& path) {
     if (!result.ok)
         return result.message;
     LoadFromImage();
-    Q_EMIT edited();
+    Q_EMIT imageChanged(QStringLiteral("Import channels"));
     Q_EMIT statusMessage(
         QStringLiteral("Imported %1 channel(s) from %2%3")
             .arg(result.imported)

@@ -12,8 +12,8 @@ class InPlaceEditor;
 class QPushButton;
 
 // The channel table: the 800 bank A channels in a grid, edited through editors placed over
-// the cells. The grid holds the edits until the table is stored (SaveToImage), except a new
-// or a cleared channel, which is written at once.
+// the cells. Each committed cell stores the table, so the image is always current and each
+// cell edit is one step for undo ("Edit channel 12").
 class CProgramView : public CBaseFormView {
     Q_OBJECT
 public:
@@ -25,6 +25,8 @@ public:
 
     GridControl* grid() const { return grid_; }
     const ChannelTable& table() const { return *table_; }
+    // Ends an edit of a cell with `text`, as an in-place editor does when it closes.
+    void commitCell(int row, int column, const QString& text);
 
     // Read and Write as this form handles them: a read refills the table and makes sure
     // channels 1 and 801 are in use; a write stores the table first.
@@ -50,11 +52,9 @@ Q_SIGNALS:
 
 private:
     void fitColumns();
-    QStringList rowTexts(int row) const;
     InPlaceEditor* editorFor(int column) const;
     void showRow(int row);
     InPlaceEditor* beginEdit(int row, int column);
-    void editEnded(int row, int column, const QString& text);
     void editorEnter(int row, int column, const QString& text);
     void moveTo(int row, int column);
 

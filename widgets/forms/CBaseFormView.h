@@ -21,6 +21,9 @@ public:
 Q_SIGNALS:
     // The user changed a value; it reaches the image when the form stores.
     void edited();
+    // The form wrote into the image on its own (a cell committed, a page left, a dialog of its
+    // own closed): one step for undo, named `step`, or after the form when empty.
+    void imageChanged(const QString& step = QString());
     // What happened, for the status bar: a command's result, a value corrected on entry.
     void statusMessage(const QString& text);
 

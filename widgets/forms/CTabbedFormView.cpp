@@ -41,6 +41,7 @@ void CTabbedFormView::SaveToImage() {
 
 void CTabbedFormView::tabChanged(int index) {
     SaveToImage(); // the page being left
+    Q_EMIT imageChanged();
     current_ = index;
     LoadFromImage(); // the page entered
 }
