@@ -324,6 +324,12 @@ bool CMainFrame::isModified() {
 
 // --- Undo and redo --------------------------------------------------------------------------
 
+void CMainFrame::updateRowActions() {
+    const bool table = channelTableIsActive();
+    for (QAction* a : rowActions_)
+        a->setEnabled(table);
+}
+
 void CMainFrame::updateUndoActions() {
     if (!undoAction_)
         return;

@@ -111,6 +111,9 @@ private:
     QLabel* freqPane_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QString documentTitle_;
+    void updateRowActions();
+
+    std::vector<QAction*> rowActions_; // the channel table's row commands in the Edit menu
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QString pendingForm_; // a form edited since the forms last stored

@@ -11,6 +11,7 @@
 #include <QFileDevice>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -20,27 +21,25 @@ const QStringList kInterchangeHeader = {
 
 // --- CSV text -------------------------------------------------------------------------------
 
-QString quoted(const QString& field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n'))
+QString quoted(const QString& field, QChar separator) {
+    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\n') &&
+        !field.contains(u'\r'))
         return field;
     return u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QByteArray csvLine(const QStringList& fields) {
+QByteArray csvLine(const QStringList& fields, QChar separator = u',') {
     QStringList out;
     for (const QString& f : fields)
-        out << quoted(f);
-    return (out.join(u',') + QStringLiteral("\r\n")).toUtf8();
+        out << quoted(f, separator);
+    return (out.join(separator) + QStringLiteral("\r\n")).toUtf8();
 }
 
-// Splits CSV text into records of fields (quotes, doubled quotes; lines end with CR, LF or
-// CR LF), keeping for each record the line it starts on.
-struct CsvRecord {
-    int line;
-    QStringList fields;
-};
+using CsvRecord = ListRow;
 
-QList<CsvRecord> parseCsv(const QString& text) {
+// Splits the text into records of fields (quotes, doubled quotes; lines end with CR, LF or
+// CR LF), keeping for each record the line it starts on.
+QList<CsvRecord> parseCsv(const QString& text, QChar separator) {
     QList<CsvRecord> records;
     CsvRecord current{1, {}};
     QString field;
@@ -69,7 +68,7 @@ QList<CsvRecord> parseCsv(const QString& text) {
             }
         } else if (c == u'"') {
             inQuotes = true;
-        } else if (c == u',') {
+        } else if (c == separator) {
             current.fields << field;
             field.clear();
         } else if (c == u'\r' || c == u'\n') {
@@ -371,21 +370,45 @@ QByteArray exportChannels(const MemoryImage& source, const BandState& sourceBand
     BandState bands = sourceBands;
     ChannelTable table(image, bands);
     table.fill();
-    QByteArray out =
-        csvLine(dialect == CsvDialect::Native ? ChannelTable::headers() : kInterchangeHeader);
-    for (int r = 1; r <= ChannelTable::kRows; ++r) {
-        if (table.rowEmpty(r))
-            continue;
-        if (dialect == CsvDialect::Native) {
-            QStringList fields;
-            for (int c = 0; c < ChannelTable::kColumns; ++c)
-                fields << table.text(r, c);
-            out += csvLine(fields);
-        } else {
-            out += csvLine(interchangeFields(r, table, image, bands));
-        }
+    std::vector<int> inUse;
+    for (int r = 1; r <= ChannelTable::kRows; ++r)
+        if (!table.rowEmpty(r))
+            inUse.push_back(r);
+    if (dialect == CsvDialect::Native)
+        return nativeChannelList(table, inUse, u',');
+    QByteArray out = csvLine(kInterchangeHeader);
+    for (int r : inUse)
+        out += csvLine(interchangeFields(r, table, image, bands));
+    return out;
+}
+
+QByteArray nativeChannelList(const ChannelTable& table, const std::vector<int>& rows,
+                             QChar separator) {
+    QByteArray out = csvLine(ChannelTable::headers(), separator);
+    for (int r : rows) {
+        QStringList fields;
+        for (int c = 0; c < ChannelTable::kColumns; ++c)
+            fields << table.text(r, c);
+        out += csvLine(fields, separator);
     }
     return out;
+}
+
+QList<ListRow> splitChannelList(const QString& text) {
+    // Spreadsheets copy cells as tab-separated lines; a tab in the first line tells them apart.
+    const QString first = text.left(text.indexOf(u'\n'));
+    return parseCsv(text, first.contains(u'\t') ? u'\t' : u',');
+}
+
+std::optional<CsvDialect> channelListDialect(const QStringList& header) {
+    QSet<QString> names;
+    for (const QString& name : header)
+        names.insert(name.trimmed());
+    if (names.contains("CH") && names.contains("Rx Freq"))
+        return CsvDialect::Native;
+    if (names.contains("Location") && names.contains("Frequency"))
+        return CsvDialect::Interchange;
+    return std::nullopt;
 }
 
 Result readChannelList(QFileDevice& in, const QString& name, QByteArray& csv) {
@@ -421,31 +444,31 @@ Result readChannelList(QFileDevice& in, const QString& name, QByteArray& csv) {
 }
 
 ImportResult importChannels(MemoryImage& target, BandState& targetBands, const QByteArray& csv) {
-    ImportResult result;
-    result.ok = false;
     QString text = QString::fromUtf8(csv);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    const QList<CsvRecord> records = parseCsv(text);
-    if (records.isEmpty()) {
-        result.message = QStringLiteral("The file holds no channel list.");
-        return result;
-    }
-    Columns columns;
-    for (int i = 0; i < records[0].fields.size(); ++i)
-        columns.insert(records[0].fields[i].trimmed(), i);
-    CsvDialect dialect;
-    if (columns.contains("CH") && columns.contains("Rx Freq"))
-        dialect = CsvDialect::Native;
-    else if (columns.contains("Location") && columns.contains("Frequency"))
-        dialect = CsvDialect::Interchange;
-    else {
+    const QList<ListRow> records = splitChannelList(text);
+    if (records.isEmpty())
+        return {{false, QStringLiteral("The file holds no channel list."), {}}, {}, {}, 0};
+    return importChannelRows(target, targetBands, records);
+}
+
+ImportResult importChannelRows(MemoryImage& target, BandState& targetBands,
+                               const QList<ListRow>& records) {
+    ImportResult result;
+    result.ok = false;
+    const std::optional<CsvDialect> found =
+        records.isEmpty() ? std::nullopt : channelListDialect(records[0].fields);
+    if (!found) {
         result.message =
             QStringLiteral("Line 1 is not a channel list header: it needs the columns "
                            "\"CH\" and \"Rx Freq\", or \"Location\" and \"Frequency\".");
         return result;
     }
-
+    const CsvDialect dialect = *found;
+    Columns columns;
+    for (int i = 0; i < records[0].fields.size(); ++i)
+        columns.insert(records[0].fields[i].trimmed(), i);
     if (records.size() < 2) {
         result.message = QStringLiteral("The file holds no channel rows.");
         return result;

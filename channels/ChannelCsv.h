@@ -5,8 +5,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
 
 class BandState;
+class ChannelTable;
 class QFileDevice;
 class MemoryImage;
 
@@ -33,5 +36,22 @@ Result readChannelList(QFileDevice& in, const QString& name, QByteArray& csv);
 
 // Applies the CSV's channels to the image as typed cells would be, then stores the table once.
 // Channels the file does not name stay as they are. On failure the image and the band state
-// are untouched; skipped rows never leave part of themselves behind.
+// are untouched; skipped rows never leave part of themselves behind. Tab-separated lists, as
+// spreadsheets write them, are read as well.
 ImportResult importChannels(MemoryImage& image, BandState& bands, const QByteArray& csv);
+
+// A channel list split into rows of cells, comma- or tab-separated (as its first line shows),
+// with quotes as spreadsheets write them; each row keeps the line it starts on.
+struct ListRow {
+    int line;
+    QStringList fields;
+};
+QList<ListRow> splitChannelList(const QString& text);
+// The dialect a header line names, if it is one.
+std::optional<CsvDialect> channelListDialect(const QStringList& header);
+// Rows already split, the first being the header, applied as importChannels applies a file.
+ImportResult importChannelRows(MemoryImage& image, BandState& bands, const QList<ListRow>& rows);
+
+// The table's rows in its own columns, the header first, cells separated by `separator`.
+QByteArray nativeChannelList(const ChannelTable& table, const std::vector<int>& rows,
+                             QChar separator);

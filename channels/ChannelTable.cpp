@@ -244,6 +244,14 @@ std::vector<int> ChannelTable::refresh() {
     return rowsChangedSince(before);
 }
 
+std::vector<int> ChannelTable::recordsChanged() {
+    const auto before = rows_;
+    fill();
+    store();
+    fill();
+    return rowsChangedSince(before);
+}
+
 std::vector<int> ChannelTable::edit(int row, int column, const QString& editorText) {
     const auto before = rows_;
     if (!commit(row, column, editorText))

@@ -55,6 +55,10 @@ public:
     void store();
     // All rows again from the image; returns the rows whose texts changed.
     std::vector<int> refresh();
+    // After whole records were moved, inserted or emptied in the image: the rows are filled from
+    // them, the table stored (the derived regions follow) and filled again. Returns the rows
+    // whose texts changed.
+    std::vector<int> recordsChanged();
     // A cell edit as the channel window makes it: committed, stored with the whole table and
     // shown from the image again. Returns the rows whose texts changed.
     std::vector<int> edit(int row, int column, const QString& editorText);

@@ -125,7 +125,8 @@ void setBandVfoPairFrequencies(MemoryImage& image, const BandState& bands) {
         if (firstBand >= 0)
             setRxTx(image, kBandVfoPairRecords.at(p), bands.nine[std::size_t(firstBand)].lower);
         if (secondBand >= 0)
-            setRxTx(image, kBandVfoPairRecords.at(p) + kRecordSize, bands.nine[std::size_t(secondBand)].lower);
+            setRxTx(image, kBandVfoPairRecords.at(p) + kRecordSize,
+                    bands.nine[std::size_t(secondBand)].lower);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <algorithm>
 
 GridControl::GridControl(QWidget* parent) : QTableWidget(parent), corner_(new QLabel(this)) {
     setEditTriggers(NoEditTriggers);
@@ -26,7 +27,12 @@ GridControl::GridControl(QWidget* parent) : QTableWidget(parent), corner_(new QL
     // does nothing in single-cell mode).
     connect(verticalHeader(), &QHeaderView::sectionPressed, this, [this](int section) {
         finishEditing();
-        setCurrentGridCell(section + 1, std::max(currentGridCell().column, firstColumn_));
+        const int column = std::max(currentGridCell().column, firstColumn_);
+        if (rowSelection_) // the table has chosen the rows; only the current cell moves
+            selectionModel()->setCurrentIndex(model()->index(section, column - 1),
+                                              QItemSelectionModel::NoUpdate);
+        else
+            setCurrentGridCell(section + 1, column);
         Q_EMIT mousePressed(Qt::LeftButton, section + 1, 0);
     });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
@@ -136,11 +142,40 @@ void GridControl::setHeaderTip(int column, const QString& tip) {
 
 void GridControl::setRowHighlighting(bool on) {
     setSelectionBehavior(on ? SelectRows : SelectItems);
+    // Rows chosen by their labels stay chosen.
+    if (on && rowSelection_ && !selectionModel()->selectedRows().isEmpty())
+        return;
     const auto cell = currentIndex();
     clearSelection();
     if (cell.isValid())
         selectionModel()->select(cell, on ? QItemSelectionModel::Select | QItemSelectionModel::Rows
                                           : QItemSelectionModel::Select);
+}
+
+void GridControl::setRowSelection(bool on) {
+    rowSelection_ = on;
+    setSelectionMode(on ? ExtendedSelection : SingleSelection);
+}
+
+std::vector<int> GridControl::selectedGridRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row() + 1);
+    std::ranges::sort(rows);
+    return rows;
+}
+
+void GridControl::selectGridRows(int first, int last) {
+    if (first < 1 || last < first || last >= gridRows())
+        return;
+    finishEditing();
+    setSelectionBehavior(SelectRows);
+    const int column = std::max(currentGridCell().column, firstColumn_) - 1;
+    selectionModel()->setCurrentIndex(model()->index(first - 1, column),
+                                      QItemSelectionModel::NoUpdate);
+    selectionModel()->select(
+        QItemSelection(model()->index(first - 1, 0), model()->index(last - 1, columnCount() - 1)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void GridControl::setDrawingSuspended(bool suspended) {
@@ -206,8 +241,8 @@ bool GridControl::editingKey(QKeyEvent* event) {
         break;
     }
     const QString typed = event->text();
-    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
-                                               Qt::MetaModifier);
+    const bool command =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (typed.isEmpty() || !typed[0].isPrint() || command)
         return false;
     if (InPlaceEditor* editor = begin_(cell.row, cell.column))
@@ -237,6 +272,13 @@ void GridControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void GridControl::keyPressEvent(QKeyEvent* event) {
+    if (rowSelection_ && event->key() == Qt::Key_Space && event->modifiers() == Qt::ShiftModifier) {
+        setSelectionBehavior(SelectRows);
+        selectionModel()->select(currentIndex(),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        event->accept();
+        return;
+    }
     if (editingKey(event)) {
         event->accept();
         return;

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <functional>
 #include <set>
+#include <vector>
 
 class InPlaceEditor;
 class QLabel;
@@ -43,6 +44,14 @@ public:
     void setColumnWidthPixels(int column, int pixels) { setColumnWidth(column - 1, pixels); }
     void setHeaderTip(int column, const QString& tip);
     void setRowHighlighting(bool on);
+    // Several rows may be chosen by their labels: a press chooses one, Shift+press or a drag over
+    // the labels a range, Ctrl+press adds or removes one; Shift+Space chooses the current row
+    // and Shift+Up / Shift+Down then extend the choice.
+    void setRowSelection(bool on);
+    // The rows wholly chosen, in order; none when no whole row is.
+    std::vector<int> selectedGridRows() const;
+    // Chooses rows first..last and makes the first current.
+    void selectGridRows(int first, int last);
     void setDrawingSuspended(bool suspended);
     void setCellBackground(int row, int column, const QColor& color); // invalid: normal
 
@@ -87,4 +96,5 @@ private:
     int lastColumn_ = 1;
     EditStarter begin_;
     QPointer<InPlaceEditor> activeEditor_;
+    bool rowSelection_ = false;
 };

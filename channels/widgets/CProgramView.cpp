@@ -12,9 +12,13 @@
 #include "WholeFile.h"
 
 #include "CChannelEditDialog.h"
+#include "ChannelClipboard.h"
 #include "ChannelCsv.h"
+#include "ChannelRows.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,6 +26,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -34,6 +39,19 @@ const QString kColumnWidthsKey = QStringLiteral("Channel table/Column widths");
 
 InPlaceEditor::Filter filterFor(CharSet set, bool upperCase = false) {
     return {[set](QChar c) { return accepts(set, c); }, upperCase};
+}
+
+QString channelCount(int n) {
+    return n == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(n);
+}
+
+QString rowCount(int n) {
+    return n == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(n);
+}
+
+// "5" or "5-7".
+QString rangeText(int first, int last) {
+    return first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
 }
 
 } // namespace
@@ -91,9 +109,22 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
                     beginEdit(row, column);
             });
 
+    grid_->setRowSelection(true);
+    for (const RowCommand& command : rowCommands()) {
+        auto* action = new QAction(command.text, this);
+        action->setShortcut(command.key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, command.run);
+        addAction(action);
+        rowActions_.push_back(action);
+    }
+
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
+        for (QAction* action : rowActions_)
+            menu.addAction(action);
+        menu.addSeparator();
         menu.addAction(QStringLiteral("Import channels..."), this,
                        &CProgramView::importChannelsCommand);
         menu.addAction(QStringLiteral("Export channels..."), this,
@@ -161,9 +192,13 @@ void CProgramView::LoadFromImage() {
 
 void CProgramView::SaveToImage() {
     // An edit under way belongs to the table being stored.
+    finishEdits();
+    table_->store();
+}
+
+void CProgramView::finishEdits() {
     for (InPlaceEditor* e : {frequencyEditor_, nameEditor_, listEditor_, ctcssEditor_, dcsEditor_})
         e->finish();
-    table_->store();
 }
 
 InPlaceEditor* CProgramView::editorFor(int column) const {
@@ -311,4 +346,172 @@ bool CProgramView::writeToRadio(const QString& port) {
     dialog.exec();
     Q_EMIT statusMessage(dialog.summary());
     return dialog.succeeded();
+}
+
+// --- Row commands ---------------------------------------------------------------------------
+
+const std::vector<CProgramView::RowCommand>& CProgramView::rowCommands() {
+    static const std::vector<RowCommand> commands = {
+        {QStringLiteral("Cut"), QKeySequence::Cut, &CProgramView::cutRows},
+        {QStringLiteral("Copy"), QKeySequence::Copy, &CProgramView::copyRows},
+        {QStringLiteral("Paste"), QKeySequence::Paste, &CProgramView::pasteRows},
+        {QStringLiteral("Delete"), QKeySequence::Delete, &CProgramView::clearRows},
+        {QStringLiteral("Insert row"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+         &CProgramView::insertRows},
+        {QStringLiteral("Delete row"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+         &CProgramView::deleteRows},
+        {QStringLiteral("Move up"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
+         &CProgramView::moveRowsUp},
+        {QStringLiteral("Move down"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
+         &CProgramView::moveRowsDown},
+    };
+    return commands;
+}
+
+QAction* CProgramView::rowAction(const QString& text) const {
+    for (QAction* action : rowActions_)
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+std::vector<int> CProgramView::selectedRows() const {
+    std::vector<int> rows = grid_->selectedGridRows();
+    if (rows.empty())
+        rows.push_back(std::max(1, grid_->currentGridCell().row));
+    return rows;
+}
+
+void CProgramView::recordsChanged(const QString& step, const QString& status) {
+    grid_->setDrawingSuspended(true);
+    for (int r : table_->recordsChanged())
+        showRow(r);
+    grid_->setDrawingSuspended(false);
+    Q_EMIT imageChanged(step);
+    Q_EMIT statusMessage(status);
+}
+
+void CProgramView::copyRows() {
+    finishEdits();
+    const std::vector<int> rows = selectedRows();
+    const ChannelClipboard::Copied copied = ChannelClipboard::copy(*table_, image(), rows);
+    auto* data = new QMimeData;
+    data->setText(copied.text);
+    data->setData(ChannelClipboard::kCsvFormat, copied.csv);
+    data->setData(ChannelClipboard::kRecordsFormat, copied.records);
+    QGuiApplication::clipboard()->setMimeData(data);
+    Q_EMIT statusMessage(QStringLiteral("Copied %1").arg(channelCount(int(rows.size()))));
+}
+
+void CProgramView::cutRows() {
+    copyRows();
+    const std::vector<int> rows = selectedRows();
+    const int emptied = ChannelRows::clear(image(), rows);
+    const QString step = QStringLiteral("Cut %1").arg(channelCount(emptied));
+    recordsChanged(
+        step, rows.front() == 1 ? step + QStringLiteral("; channel 1 can never be emptied") : step);
+}
+
+void CProgramView::clearRows() {
+    finishEdits();
+    const std::vector<int> rows = selectedRows();
+    const int emptied = ChannelRows::clear(image(), rows);
+    const QString step = QStringLiteral("Delete %1").arg(channelCount(emptied));
+    recordsChanged(
+        step, rows.front() == 1 ? step + QStringLiteral("; channel 1 can never be emptied") : step);
+}
+
+void CProgramView::pasteRows() {
+    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
+        pasteAt(selectedRows().front(), *data);
+    else
+        Q_EMIT statusMessage(QStringLiteral("The clipboard holds no channel rows."));
+}
+
+void CProgramView::pasteAt(int first, const QMimeData& data) {
+    finishEdits();
+    // Records copied here keep every field; text goes through the rules of an import.
+    if (data.hasFormat(ChannelClipboard::kRecordsFormat))
+        if (const std::optional<int> placed = ChannelClipboard::pasteRecords(
+                image(), bands_, data.data(ChannelClipboard::kRecordsFormat), first)) {
+            const QString step = QStringLiteral("Paste %1").arg(channelCount(*placed));
+            recordsChanged(step, step + QStringLiteral(" at %1").arg(first));
+            grid_->selectGridRows(first, first + *placed - 1);
+            return;
+        }
+    const QString text =
+        data.hasText() ? data.text() : QString::fromUtf8(data.data(ChannelClipboard::kCsvFormat));
+    const ImportResult result = ChannelClipboard::pasteText(image(), bands_, text, first);
+    if (!result.ok) {
+        Q_EMIT statusMessage(result.message);
+        return;
+    }
+    const QString step = QStringLiteral("Paste %1").arg(channelCount(result.imported));
+    QString status = step + QStringLiteral(" at %1").arg(first);
+    if (!result.warnings.isEmpty())
+        status += QStringLiteral("; %1").arg(result.warnings.join(QStringLiteral("; ")));
+    if (!result.notes.isEmpty())
+        status += QStringLiteral("; %1").arg(result.notes.join(QStringLiteral("; ")));
+    recordsChanged(step, status);
+    if (result.imported > 0)
+        grid_->selectGridRows(first,
+                              std::min<int>(first + result.imported - 1, ChannelTable::kRows));
+}
+
+void CProgramView::insertRows() {
+    finishEdits();
+    const std::vector<int> rows = selectedRows();
+    const int at = rows.front();
+    const int count = int(rows.size());
+    if (const Result inserted = ChannelRows::insertEmpty(image(), at, count); !inserted.ok) {
+        Q_EMIT statusMessage(inserted.message);
+        QMessageBox::warning(this, QApplication::applicationDisplayName(), inserted.message);
+        return;
+    }
+    const QString step = QStringLiteral("Insert %1 at %2").arg(rowCount(count)).arg(at);
+    recordsChanged(step, step);
+    grid_->selectGridRows(at, at + count - 1);
+}
+
+void CProgramView::deleteRows() {
+    finishEdits();
+    const std::vector<int> rows = selectedRows();
+    // From the last up, so that each row is still where it was chosen.
+    for (auto r = rows.rbegin(); r != rows.rend(); ++r)
+        ChannelRows::remove(image(), *r, 1);
+    const QString step = QStringLiteral("Delete %1 at %2")
+                             .arg(rowCount(int(rows.size())))
+                             .arg(rangeText(rows.front(), rows.back()));
+    recordsChanged(step, step);
+    grid_->selectGridRows(rows.front(), rows.front());
+}
+
+void CProgramView::moveRowsUp() {
+    moveRows(-1);
+}
+
+void CProgramView::moveRowsDown() {
+    moveRows(+1);
+}
+
+void CProgramView::moveRows(int by) {
+    finishEdits();
+    const std::vector<int> rows = selectedRows();
+    const int first = rows.front();
+    const int last = rows.back();
+    if (last - first + 1 != int(rows.size())) {
+        Q_EMIT statusMessage(QStringLiteral("Choose adjacent rows to move them."));
+        return;
+    }
+    if (!ChannelRows::move(image(), first, last, by)) {
+        Q_EMIT statusMessage(by < 0 ? QStringLiteral("Channel 1 is the first channel.")
+                                    : QStringLiteral("Channel 800 is the last channel."));
+        return;
+    }
+    const QString step =
+        QStringLiteral("Move %1 %2 %3")
+            .arg(first == last ? QStringLiteral("channel") : QStringLiteral("channels"),
+                 rangeText(first, last), by < 0 ? QStringLiteral("up") : QStringLiteral("down"));
+    recordsChanged(step, step);
+    grid_->selectGridRows(first + by, last + by);
 }

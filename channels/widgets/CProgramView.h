@@ -3,12 +3,16 @@
 #include "CBaseFormView.h"
 #include "ChannelTable.h"
 
+#include <QKeySequence>
 #include <array>
 #include <memory>
+#include <vector>
 
 class BandState;
 class GridControl;
 class InPlaceEditor;
+class QAction;
+class QMimeData;
 class QPushButton;
 
 // The channel table: the 800 bank A channels in a grid, edited through editors placed over
@@ -46,6 +50,28 @@ public:
     void importChannelsCommand();
     void exportChannelsCommand();
 
+    // The row commands, on the rows chosen by their labels (or the current row); each is one
+    // step for undo. The table's context menu offers them with their keys, which work while the
+    // table has the focus; the main window's Edit menu lists them too.
+    struct RowCommand {
+        QString text;
+        QKeySequence key;
+        void (CProgramView::*run)();
+    };
+    static const std::vector<RowCommand>& rowCommands();
+    QAction* rowAction(const QString& text) const;
+    std::vector<int> selectedRows() const;
+    void cutRows();
+    void copyRows();
+    void pasteRows();
+    void clearRows();
+    void insertRows();
+    void deleteRows();
+    void moveRowsUp();
+    void moveRowsDown();
+    // Pastes channel rows (this program's records, or tab-separated or CSV text) at `first`.
+    void pasteAt(int first, const QMimeData& data);
+
 Q_SIGNALS:
     // "Channel edit" pressed: the table is stored; the channel of the current row is asked for.
     void channelEditRequested(int channel);
@@ -57,6 +83,10 @@ private:
     InPlaceEditor* beginEdit(int row, int column);
     void editorEnter(int row, int column, const QString& text);
     void moveTo(int row, int column);
+    void finishEdits();
+    // Shows what a change of whole records did and records it as one step.
+    void recordsChanged(const QString& step, const QString& status);
+    void moveRows(int by);
 
     BandState& bands_;
     std::unique_ptr<ChannelTable> table_;
@@ -67,4 +97,5 @@ private:
     InPlaceEditor* listEditor_;
     InPlaceEditor* ctcssEditor_;
     InPlaceEditor* dcsEditor_;
+    std::vector<QAction*> rowActions_;
 };
