@@ -145,6 +145,19 @@ void CMainFrame::buildMenusAndToolbar() {
     redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     editMenu_->addSeparator();
+    // The channel table's row commands; their keys belong to the table, so that they act only
+    // while it has the focus.
+    for (const CProgramView::RowCommand& command : CProgramView::rowCommands()) {
+        QAction* a = editMenu_->addAction(command.text + u'\t' +
+                                              command.key.toString(QKeySequence::NativeText),
+                                          this, [this, run = command.run] {
+                                              if (CProgramView* table = activeChannelTable())
+                                                  (table->*run)();
+                                          });
+        rowActions_.push_back(a);
+    }
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateRowActions);
+    editMenu_->addSeparator();
     for (const CommandEntry* command : editMenuCommands()) {
         QAction* a =
             editMenu_->addAction(command->text, this, [this, command] { runCommand(*command); });

@@ -119,18 +119,20 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
         rowActions_.push_back(action);
     }
 
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        for (QAction* action : rowActions_)
-            menu.addAction(action);
-        menu.addSeparator();
-        menu.addAction(QStringLiteral("Import channels..."), this,
-                       &CProgramView::importChannelsCommand);
-        menu.addAction(QStringLiteral("Export channels..."), this,
-                       &CProgramView::exportChannelsCommand);
-        menu.exec(grid_->mapToGlobal(at));
-    });
+    // The same menu over the cells and over the row labels.
+    for (QWidget* area : std::initializer_list<QWidget*>{grid_, grid_->verticalHeader()}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint& at) {
+            // A row label not chosen yet is chosen first, as the menu's commands act on it.
+            if (area == grid_->verticalHeader()) {
+                const int row = grid_->verticalHeader()->logicalIndexAt(at) + 1;
+                const std::vector<int> chosen = grid_->selectedGridRows();
+                if (row >= 1 && std::ranges::find(chosen, row) == chosen.end())
+                    grid_->selectGridRows(row, row);
+            }
+            showContextMenu(area->mapToGlobal(at));
+        });
+    }
 
     editButton_->setAccessibleName(editButton_->text());
     connect(editButton_, &QPushButton::clicked, this,
@@ -175,6 +177,18 @@ void CProgramView::fitColumns() {
 
 CProgramView::~CProgramView() {
     disconnectChildrenFrom(this);
+}
+
+void CProgramView::showContextMenu(const QPoint& at) {
+    QMenu menu(this);
+    for (QAction* action : rowActions_)
+        menu.addAction(action);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Import channels..."), this,
+                   &CProgramView::importChannelsCommand);
+    menu.addAction(QStringLiteral("Export channels..."), this,
+                   &CProgramView::exportChannelsCommand);
+    menu.exec(at);
 }
 
 void CProgramView::showRow(int row) {

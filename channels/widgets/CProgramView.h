@@ -78,6 +78,7 @@ Q_SIGNALS:
 
 private:
     void fitColumns();
+    void showContextMenu(const QPoint& at);
     InPlaceEditor* editorFor(int column) const;
     void showRow(int row);
     InPlaceEditor* beginEdit(int row, int column);
