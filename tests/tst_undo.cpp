@@ -1,0 +1,331 @@
+#include "AppConfig.h"
+#include "CMainFrame.h"
+#include "CMyChildFrame.h"
+#include "CProgramView.h"
+#include "ChannelRecord.h"
+#include "CloneProgressDialog.h"
+#include "DataFile.h"
+#include "Document.h"
+#include "FactoryDefault.h"
+#include "FullImage.h"
+#include "GridControl.h"
+#include "ImageMap.h"
+#include "ModalResponder.h"
+#include "RadioBench.h"
+#include "WidgetLookup.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using T = ChannelTable;
+
+CProgramView* channelView(CMainFrame& frame) {
+    QMdiSubWindow* w = frame.formWindow("Channel setting");
+    return w ? qobject_cast<CProgramView*>(qobject_cast<CMyChildFrame*>(w->widget())->view())
+             : nullptr;
+}
+
+QByteArray recordBytes(const MemoryImage& image, int channel) {
+    const auto r = image.at<32>(ImageMap::channelAddress(channel));
+    return QByteArray(reinterpret_cast<const char*>(r.data()), 32);
+}
+
+} // namespace
+
+class UndoTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyKindOfEditUndoesByteForByte();
+    void modifiedStateFollowsTheHistory();
+    void ctrlZInALineEditUndoesItsText();
+    void rowsThroughTheClipboard();
+    void insertAndDeleteRowsByKeys();
+
+private:
+    // Types `text` into a cell of the channel table and ends the edit with Enter.
+    void typeCell(int row, int column, const QString& text);
+    void clickRowLabel(int row, Qt::KeyboardModifiers modifiers = {});
+
+    QTemporaryDir dir;
+    Document document;
+    MemoryImage& image = document.image();
+    AppConfig config;
+    CMainFrame* frame = nullptr;
+    CProgramView* view = nullptr;
+    GridControl* grid = nullptr;
+};
+
+void UndoTests::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("Belmora");
+    QCoreApplication::setApplicationName("DuobandUndoTest");
+    QSettings().clear();
+    QVERIFY(dir.isValid());
+    QVERIFY(saveDataFile(dir.filePath("Default.dat"), buildFactoryDefault()).ok);
+    QFile ini(dir.filePath("Program.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Setup]\nCOM=COM3\nModel=M1\nCompany=C1\n");
+}
+
+void UndoTests::init() {
+    document.image() = MemoryImage();
+    document.bands() = BandState();
+    config = AppConfig::startUp(AppPaths::resolve(dir.path(), true, {}, {}));
+    frame = new CMainFrame(document, config);
+    frame->show();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    view = channelView(*frame);
+    grid = view->grid();
+}
+
+void UndoTests::cleanup() {
+    auto* responder = answerBox(QMessageBox::Discard, nullptr, this);
+    frame->close();
+    delete frame;
+    delete responder;
+}
+
+void UndoTests::typeCell(int row, int column, const QString& text) {
+    grid->setCurrentGridCell(row, column);
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+void UndoTests::clickRowLabel(int row, Qt::KeyboardModifiers modifiers) {
+    QHeaderView* labels = grid->verticalHeader();
+    grid->scrollToItem(grid->item(row - 1, 0));
+    const QPoint at(labels->width() / 2,
+                    labels->sectionViewportPosition(row - 1) + labels->sectionSize(row - 1) / 2);
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, modifiers, at);
+}
+
+// A cell edit, a form store, an import and a read, each undone and redone to the exact bytes.
+void UndoTests::everyKindOfEditUndoesByteForByte() {
+    std::vector<MemoryImage> states{image};
+    typeCell(12, T::Rx, "145.5");
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Edit channel 12"));
+    states.push_back(image);
+
+    QMdiSubWindow* basic = frame->openForm("Basic setting");
+    auto* sql = byName<QComboBox>(*basic, "SQL(Left)");
+    const QString sqlBefore = sql->currentText();
+    sql->setCurrentText(sqlBefore == "Full" ? "Off" : "Full");
+    frame->openForm("Channel setting"); // leaving the form stores it
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Basic setting"));
+    states.push_back(image);
+
+    const QString csv = dir.filePath("list.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("CH,Rx Freq,Name\n30,146.00000,IMP\n31,146.50000,PORT\n");
+    file.close();
+    QCOMPARE(view->importChannelsFrom(csv), QString());
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Import channels"));
+    states.push_back(image);
+
+    RadioBench bench;
+    QVERIFY(bench.started);
+    config.portName = bench.radio.devicePath();
+    answerBox(QMessageBox::Discard, nullptr, this); // the edits stay in the history
+    auto* reading = ModalResponder::answer<CloneProgressDialog>(
+        [](CloneProgressDialog* dialog) { dialog->start(); }, this);
+    QVERIFY(frame->readRadio());
+    QVERIFY(reading->answered);
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Read from radio"));
+    states.push_back(image);
+    QVERIFY(!(states[4] == states[3]));
+
+    for (int i = int(states.size()) - 2; i >= 0; --i) {
+        frame->undoAction()->trigger();
+        QVERIFY2(image == states[std::size_t(i)], qPrintable(QString::number(i)));
+    }
+    QVERIFY(!frame->undoAction()->isEnabled());
+    // Every open form shows the data as it is again.
+    QCOMPARE(grid->text(12, T::Rx), QString());
+    QCOMPARE(sql->currentText(), sqlBefore);
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        frame->redoAction()->trigger();
+        QVERIFY2(image == states[i], qPrintable(QString::number(i)));
+    }
+    QVERIFY(!frame->redoAction()->isEnabled());
+    QVERIFY(grid->text(30, T::Name) != QStringLiteral("IMP")); // the read replaced the import
+}
+
+void UndoTests::modifiedStateFollowsTheHistory() {
+    const QString path = dir.filePath("clean.dat");
+    QVERIFY(frame->saveToPath(path));
+    QVERIFY(!frame->documentTitle().endsWith(" *"));
+    const int steps = document.history().count();
+    // Stores that change nothing are no steps.
+    frame->storeAllForms();
+    frame->openForm("Basic setting");
+    frame->openForm("Channel setting");
+    typeCell(1, T::Rx, grid->text(1, T::Rx));
+    QCOMPARE(document.history().count(), steps);
+    QVERIFY(!frame->documentTitle().endsWith(" *"));
+
+    typeCell(5, T::Rx, "146");
+    QVERIFY(frame->documentTitle().endsWith(" *"));
+    frame->undo();
+    QVERIFY(!frame->isModified());
+    QVERIFY(!frame->documentTitle().endsWith(" *"));
+    frame->redo();
+    QVERIFY(frame->documentTitle().endsWith(" *"));
+    QVERIFY(frame->save());
+    QVERIFY(!frame->documentTitle().endsWith(" *"));
+    frame->undo(); // before what was saved
+    QVERIFY(frame->isModified());
+    // An edit after the undo cannot reach the saved state again by redoing.
+    typeCell(6, T::Rx, "147");
+    QVERIFY(!frame->redoAction()->isEnabled());
+    QVERIFY(frame->isModified());
+}
+
+void UndoTests::ctrlZInALineEditUndoesItsText() {
+    typeCell(1, T::Name, "XY");
+    const int steps = document.history().count();
+    grid->setCurrentGridCell(1, T::Name);
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* editor = byName<QLineEdit>(*view, "Name editor");
+    QTRY_VERIFY(editor->hasFocus());
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, "Z");
+    QCOMPARE(editor->text(), QStringLiteral("XYZ"));
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor->text(), QStringLiteral("XY")); // the text's own undo
+    QVERIFY(editor->isVisible());
+    QCOMPARE(document.history().count(), steps);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_VERIFY(grid->hasFocus());
+    // On the grid, Ctrl+Z takes back the document's last step.
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(grid->text(1, T::Name), QString());
+    QCOMPARE(ChannelRecord::name(image.at<32>(ImageMap::channelAddress(1))), QString());
+}
+
+void UndoTests::rowsThroughTheClipboard() {
+    typeCell(5, T::Rx, "145.1");
+    typeCell(6, T::Rx, "145.2");
+    typeCell(6, T::Name, "SIX");
+    typeCell(7, T::Rx, "145.3");
+    // Something no column shows travels with a copy inside the program.
+    ChannelRecord::setCode(image.at<32>(ImageMap::channelAddress(6)), ChannelField::Am, 1);
+    document.record("AM");
+    clickRowLabel(5);
+    clickRowLabel(7, Qt::ShiftModifier);
+    QCOMPARE(view->selectedRows(), (std::vector<int>{5, 6, 7}));
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QVERIFY(copied->text().startsWith("CH\tRx Freq\tTx Freq\t"));
+    QVERIFY(copied->text().contains("\r\n6\t145.20000\t145.20000\t"));
+    QVERIFY(copied->data("text/csv").startsWith("CH,Rx Freq,"));
+
+    const MemoryImage before = image;
+    clickRowLabel(20);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(recordBytes(image, 20 + i), recordBytes(image, 5 + i));
+        for (int c = T::Rx; c < T::kColumns; ++c)
+            QCOMPARE(grid->text(20 + i, c), grid->text(5 + i, c));
+    }
+    QCOMPARE(view->selectedRows(), (std::vector<int>{20, 21, 22}));
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Paste 3 channels"));
+    frame->undo();
+    QVERIFY(image == before);
+    QCOMPARE(grid->text(21, T::Name), QString());
+
+    // A spreadsheet's cells, without a header, land at the current row.
+    auto* sheet = new QMimeData;
+    sheet->setText("146.52\t146.52\tOff\t100.0\t023\tPositive\tLow\tAllow\tWide\tOff\tSHEET\n");
+    QGuiApplication::clipboard()->setMimeData(sheet);
+    clickRowLabel(40);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(grid->text(40, T::Rx), QStringLiteral("146.52000"));
+    QCOMPARE(grid->text(40, T::Power), QStringLiteral("Low"));
+    QCOMPARE(grid->text(40, T::Name), QStringLiteral("SHEET"));
+
+    // Cut empties the rows it copied; Delete empties without copying; channel 1 stays.
+    clickRowLabel(5);
+    clickRowLabel(6, Qt::ShiftModifier);
+    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(grid->text(5, T::Rx), QString());
+    QCOMPARE(grid->text(6, T::Rx), QString());
+    QVERIFY(QGuiApplication::clipboard()->text().contains("SIX"));
+    clickRowLabel(1);
+    clickRowLabel(7, Qt::ShiftModifier);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QVERIFY(!grid->text(1, T::Rx).isEmpty());
+    QCOMPARE(grid->text(7, T::Rx), QString());
+}
+
+void UndoTests::insertAndDeleteRowsByKeys() {
+    BandState bands;
+    image = fullChannelImage(bands);
+    document.bands() = bands;
+    frame->reloadAllForms();
+    document.startHistory();
+    const MemoryImage full = image;
+    // Channel 800 is in use: nothing can be pushed past it.
+    clickRowLabel(10);
+    BoxAnswer seen;
+    auto* refusal = answerBox(QMessageBox::Ok, &seen, this);
+    QTest::keyClick(grid, Qt::Key_Plus, Qt::ControlModifier);
+    QTRY_VERIFY(refusal->answered);
+    QVERIFY2(seen.text.startsWith("Channel 800 is in use"), qPrintable(seen.text));
+    QVERIFY(image == full);
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+
+    QTest::keyClick(grid, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(recordBytes(image, 10), recordBytes(full, 11));
+    QCOMPARE(recordBytes(image, 799), recordBytes(full, 800));
+    QCOMPARE(grid->text(800, T::Rx), QString());
+    QCOMPARE(grid->text(10, T::Name), QStringLiteral("CH11"));
+
+    QTest::keyClick(grid, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(grid->text(10, T::Rx), QString());
+    for (int n : {9, 11, 500, 800})
+        QCOMPARE(recordBytes(image, n), recordBytes(full, n));
+
+    // Moving down and back leaves the table as it was.
+    clickRowLabel(11);
+    clickRowLabel(12, Qt::ShiftModifier);
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(grid->text(12, T::Name), QStringLiteral("CH11"));
+    QCOMPARE(grid->text(11, T::Name), QStringLiteral("CH13"));
+    QTest::keyClick(grid, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(grid->text(11, T::Name), QStringLiteral("CH11"));
+
+    for (int i = 0; i < 4; ++i)
+        frame->undo();
+    QVERIFY(image == full);
+    QVERIFY(!frame->undoAction()->isEnabled());
+}
+
+QTEST_MAIN(UndoTests)
+#include "tst_undo.moc"
