@@ -1,13 +1,19 @@
 // Channel table timings with all 800 channels in use: filling the table (the model alone and
-// the form with its grid), storing it with the normalization, and CSV export and import.
+// the form with its grid), storing it with the normalization, CSV export and import, a cell
+// edit stored at once, undo steps, and pasting 800 rows.
 #include "BandState.h"
 #include "CProgramView.h"
+#include "ChannelClipboard.h"
 #include "ChannelCsv.h"
 #include "ChannelTable.h"
+#include "Document.h"
 #include "FactoryDefault.h"
 #include "FullImage.h"
+#include "GridControl.h"
+#include "ImageMap.h"
 #include "MemoryImage.h"
 
+#include <QMimeData>
 #include <QTest>
 
 class ChannelBench : public QObject {
@@ -55,7 +61,85 @@ private Q_SLOTS:
         }
     }
 
+    void cellEditStoredAtOnce() {
+        MemoryImage target = image;
+        BandState b = bands;
+        ChannelTable table(target, b);
+        table.fill();
+        int n = 0;
+        QBENCHMARK {
+            table.edit(1 + n % 800, ChannelTable::Name, QStringLiteral("N%1").arg(n));
+            ++n;
+        }
+    }
+    // A cell edit's step: the difference of the whole data before and after.
+    void recordACellStep() {
+        Document document;
+        document.image() = image;
+        document.startHistory();
+        int n = 0;
+        QBENCHMARK {
+            document.image().setByte(ImageMap::channelAddress(1 + n % 800) + 24, std::uint8_t(n));
+            document.record(QStringLiteral("Edit channel"));
+            ++n;
+        }
+    }
+    void undoAndRedoACellStep() {
+        Document document;
+        document.image() = image;
+        document.startHistory();
+        document.image().setByte(ImageMap::channelAddress(5) + 24, 0x41);
+        document.record(QStringLiteral("Edit channel 5"));
+        QBENCHMARK {
+            document.undo();
+            document.redo();
+        }
+    }
+    // A read's step: every channel differs.
+    void recordAndUndoAReadSizedStep() {
+        Document document;
+        document.image() = buildFactoryDefault();
+        document.startHistory();
+        QBENCHMARK {
+            document.image() = image;
+            document.record(QStringLiteral("Read from radio"));
+            document.undo();
+        }
+    }
+    void paste800RowsModel() {
+        const QString text = copiedText();
+        QBENCHMARK {
+            MemoryImage target = buildFactoryDefault();
+            BandState b = bands;
+            QCOMPARE(ChannelClipboard::pasteText(target, b, text, 1).imported, 800);
+        }
+    }
+    // Pasted into the channel window: the rules of an import, the table store and the grid.
+    // Two lists take turns, so that every paste changes all 800 rows.
+    void paste800RowsForm() {
+        QMimeData lists[2];
+        lists[0].setText(copiedText());
+        lists[1].setText(copiedText().replace(QStringLiteral("\tCH"), QStringLiteral("\tXY")));
+        MemoryImage target = buildFactoryDefault();
+        BandState b = bands;
+        CProgramView view(target, b);
+        int n = 0;
+        QBENCHMARK {
+            view.pasteAt(1, lists[n++ % 2]);
+        }
+        QVERIFY(view.grid()->text(800, ChannelTable::Name).endsWith(QStringLiteral("800")));
+    }
+
 private:
+    QString copiedText() {
+        ChannelTable table(image, bands);
+        table.fill();
+        std::vector<int> all(800);
+        for (int r = 1; r <= 800; ++r)
+            all[std::size_t(r - 1)] = r;
+        return ChannelClipboard::copy(table, image, all).text;
+    }
+
     BandState bands;
     MemoryImage image;
 };
