@@ -55,6 +55,7 @@ private Q_SLOTS:
     void ctrlZInALineEditUndoesItsText();
     void rowsThroughTheClipboard();
     void insertAndDeleteRowsByKeys();
+    void everyOpenFormReloadsWithoutEndingRedo();
 
 private:
     // Types `text` into a cell of the channel table and ends the edit with Enter.
@@ -325,6 +326,27 @@ void UndoTests::insertAndDeleteRowsByKeys() {
         frame->undo();
     QVERIFY(image == full);
     QVERIFY(!frame->undoAction()->isEnabled());
+}
+
+// A form that wrote into the image as it loads would make a new step after every undo and end
+// what could be redone.
+void UndoTests::everyOpenFormReloadsWithoutEndingRedo() {
+    for (const char* form : {"Scan channel", "Basic setting", "DTMF", "2Tone", "5Tone", "Alarm",
+                             "Model", "Channel setting"})
+        QVERIFY(frame->openForm(form));
+    const MemoryImage before = image;
+    typeCell(3, T::Rx, "146.2");
+    const MemoryImage after = image;
+    for (int round = 0; round < 3; ++round) {
+        frame->undo();
+        QVERIFY(image == before);
+        QVERIFY(frame->redoAction()->isEnabled());
+        frame->redo();
+        QVERIFY(image == after);
+    }
+    frame->storeAllForms(); // storing every form again changes nothing
+    QVERIFY(image == after);
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Edit channel 3"));
 }
 
 QTEST_MAIN(UndoTests)
