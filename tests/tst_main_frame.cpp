@@ -17,6 +17,7 @@
 #include "ImageMap.h"
 #include "ModalResponder.h"
 #include "PdfText.h"
+#include "ProgramFolder.h"
 #include "RadioBench.h"
 #include "RadioIdentity.h"
 #include "ReportCommands.h"
@@ -95,15 +96,7 @@ private:
 };
 
 void MainFrameTests::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("Belmora");
-    QCoreApplication::setApplicationName("DuobandTest");
-    QSettings().clear();
-    QVERIFY(dir.isValid());
-    QVERIFY(saveDataFile(dir.filePath("Default.dat"), buildFactoryDefault()).ok);
-    QFile ini(dir.filePath("Program.ini"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[Setup]\nCOM=COM3\nModel=M1\nCompany=C1\n");
+    QVERIFY(prepareProgramFolder(dir, "DuobandTest"));
 }
 
 void MainFrameTests::init() {

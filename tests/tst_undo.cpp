@@ -11,6 +11,7 @@
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "ModalResponder.h"
+#include "ProgramFolder.h"
 #include "RadioBench.h"
 #include "WidgetLookup.h"
 
@@ -72,15 +73,7 @@ private:
 };
 
 void UndoTests::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("Belmora");
-    QCoreApplication::setApplicationName("DuobandUndoTest");
-    QSettings().clear();
-    QVERIFY(dir.isValid());
-    QVERIFY(saveDataFile(dir.filePath("Default.dat"), buildFactoryDefault()).ok);
-    QFile ini(dir.filePath("Program.ini"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[Setup]\nCOM=COM3\nModel=M1\nCompany=C1\n");
+    QVERIFY(prepareProgramFolder(dir, "DuobandUndoTest"));
 }
 
 void UndoTests::init() {

@@ -419,18 +419,18 @@ void CProgramView::copyRows() {
 
 void CProgramView::cutRows() {
     copyRows();
-    const std::vector<int> rows = selectedRows();
-    const int emptied = ChannelRows::clear(image(), rows);
-    const QString step = QStringLiteral("Cut %1").arg(channelCount(emptied));
-    recordsChanged(
-        step, rows.front() == 1 ? step + QStringLiteral("; channel 1 can never be emptied") : step);
+    emptyRows(QStringLiteral("Cut"));
 }
 
 void CProgramView::clearRows() {
     finishEdits();
+    emptyRows(QStringLiteral("Delete"));
+}
+
+void CProgramView::emptyRows(const QString& command) {
     const std::vector<int> rows = selectedRows();
     const int emptied = ChannelRows::clear(image(), rows);
-    const QString step = QStringLiteral("Delete %1").arg(channelCount(emptied));
+    const QString step = QStringLiteral("%1 %2").arg(command, channelCount(emptied));
     recordsChanged(
         step, rows.front() == 1 ? step + QStringLiteral("; channel 1 can never be emptied") : step);
 }

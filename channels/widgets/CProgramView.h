@@ -88,6 +88,8 @@ private:
     // Shows what a change of whole records did and records it as one step.
     void recordsChanged(const QString& step, const QString& status);
     void moveRows(int by);
+    // The chosen rows emptied as one step named after `command`.
+    void emptyRows(const QString& command);
 
     BandState& bands_;
     std::unique_ptr<ChannelTable> table_;
