@@ -7,6 +7,8 @@
 #include "CloneProgressDialog.h"
 #include "Document.h"
 #include "FormWindows.h"
+#include "HelpCatalog.h"
+#include "HelpWindow.h"
 #include "ImageMap.h"
 #include "Plausibility.h"
 #include "PortDialog.h"
@@ -25,7 +27,6 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
@@ -629,13 +630,12 @@ void CMainFrame::about() {
     box.exec();
 }
 
-// There is no HTML help viewer here: a help file is shown only when a viewer for it exists;
-// otherwise a help request does nothing.
+// The program's own help window, opened at the topic of the help context (the contents for 0).
 void CMainFrame::help(int context) {
-    Q_UNUSED(context);
-    if (!QFileInfo::exists(config_.paths.helpFile))
-        return;
-    const QString viewer = QStandardPaths::findExecutable(QStringLiteral("xchm"));
-    if (!viewer.isEmpty())
-        QProcess::startDetached(viewer, {config_.paths.helpFile});
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(HelpCatalog::builtIn(), this);
+    helpWindow_->showTopic(context);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }

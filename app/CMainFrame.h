@@ -7,6 +7,7 @@
 class AppConfig;
 class CMyChildFrame;
 class CProgramView;
+class HelpWindow;
 class FormWindows;
 class QAction;
 class QDockWidget;
@@ -63,7 +64,9 @@ public:
     void choosePort();
     void frequencyRange();
     void about();
+    // The help window at the topic of `context` (0: the contents).
     void help(int context);
+    HelpWindow* helpWindow() const { return helpWindow_; }
 
     // Print, preview, PDF and differences.
     ReportCommands* reports() const { return reports_; }
@@ -114,6 +117,7 @@ private:
     void updateRowActions();
 
     std::vector<QAction*> rowActions_; // the channel table's row commands in the Edit menu
+    HelpWindow* helpWindow_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QString pendingForm_; // a form edited since the forms last stored

@@ -11,6 +11,7 @@
 #include "CVfoDialog.h"
 #include "ChannelRules.h"
 #include "Document.h"
+#include "FieldTips.h"
 #include "FrequencyRangeDialog.h"
 #include "MemoryImage.h"
 
@@ -36,6 +37,7 @@ void vfo(CommandHost& host) {
     Document& document = host.document();
     host.storeAllForms();
     CVfoDialog dialog(document.image(), document.bands(), host.dialogParent());
+    applyFieldTips(&dialog, QStringLiteral("VFO"));
     dialog.exec();
     host.reloadAllForms();
 }
@@ -82,7 +84,7 @@ const std::vector<CommandEntry>& commandRegistry() {
          makeForm<CAlarmView>},
         {"Model",            8,  8, K::FormWindow,  "Modle",           {360, 360}, 196, false,
          makeForm<CModelView>},
-        {"Frequency range",  9,  9, K::Command,     {},                {},         0,   false,
+        {"Frequency range",  9,  9, K::Command,     {},                {},         197, false,
          {}, frequencyRange},
     };
     // clang-format on

@@ -4,6 +4,7 @@
 #include "CMyChildFrame.h"
 #include "CommandRegistry.h"
 #include "Document.h"
+#include "FieldTips.h"
 
 #include <QEvent>
 #include <QMdiArea>
@@ -50,6 +51,7 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     // The window being left stores before the new form loads itself as it is made.
     store(area_->activeSubWindow() ? area_->activeSubWindow() : active_.data());
     CBaseFormView* view = form.makeForm(document_);
+    applyFieldTips(view, form.text);
     auto* frame = new CMyChildFrame(view, form.helpContext);
     QMdiSubWindow* window = area_->addSubWindow(frame);
     window->setAttribute(Qt::WA_DeleteOnClose);

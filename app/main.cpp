@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QStyle>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,9 +14,12 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Duoband"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DUOBAND_VERSION));
 
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("network-wireless"),
-                         QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon)));
+    // The installed theme icon, else the one built in.
+    QIcon icon;
+    for (const char* file : {":/icons/duoband-48.png", ":/icons/duoband-256.png"})
+        icon.addFile(QLatin1String(file));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("duoband"), icon));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.duoband.Duoband"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Programming software for a dual-band radio"));

@@ -23,6 +23,19 @@ QString withSlash(QString dir) {
     return dir;
 }
 
+// The shipped files beside the program, else in the installed data folder when that has them.
+QString shippedFolder(const QString& programDir) {
+    for (const char* name : {"Program.ini", "Default.dat"})
+        if (QFileInfo::exists(programDir + QLatin1String(name)))
+            return programDir;
+    const QString installed =
+        withSlash(QDir::cleanPath(programDir + QStringLiteral(DUOBAND_SHARE_FROM_BIN)));
+    for (const char* name : {"Program.ini", "Default.dat"})
+        if (QFileInfo::exists(installed + QLatin1String(name)))
+            return installed;
+    return programDir;
+}
+
 } // namespace
 
 AppPaths AppPaths::forProgramDir(const QString& programDir) {
@@ -35,10 +48,11 @@ AppPaths AppPaths::resolve(const QString& programDir, bool programDirWritable,
                            const QString& userConfigDir, const QString& userDataDir) {
     AppPaths p;
     p.programDir = withSlash(programDir);
-    p.defaultDataFile = p.programDir + QStringLiteral("Default.dat");
-    p.helpFile = p.programDir + QStringLiteral("enHelp.chm");
-    const QString shippedIni = p.programDir + QStringLiteral("Program.ini");
-    if (programDirWritable) {
+    p.shippedDir = shippedFolder(p.programDir);
+    p.defaultDataFile = p.shippedDir + QStringLiteral("Default.dat");
+    const QString shippedIni = p.shippedDir + QStringLiteral("Program.ini");
+    // Files of an installed program are never written in place.
+    if (programDirWritable && p.shippedDir == p.programDir) {
         p.configFile = shippedIni;
         p.dataFolder = p.programDir + QStringLiteral("DATA");
         return p;

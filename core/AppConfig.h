@@ -5,15 +5,17 @@
 
 class QSettings;
 
-// Where the program keeps its files. All of them sit in the program's own folder; when that
-// folder cannot be written (a system-wide install), "Program.ini" and the data folder move to
-// the user's configuration and data locations, the ini seeded from the shipped one.
+// Where the program keeps its files. The shipped "Default.dat" and "Program.ini" sit in the
+// program's own folder, or, installed, in the data folder of its prefix (bin/../share/duoband).
+// Beside a program whose folder can be written, "Program.ini" and "DATA" are used in place;
+// otherwise (a system-wide install) they move to the user's configuration and data locations,
+// the ini seeded from the shipped one.
 struct AppPaths {
     QString programDir;      // with a trailing "/"
+    QString shippedDir;      // where Default.dat and the shipped Program.ini are; trailing "/"
     QString configFile;      // "Program.ini"
     QString dataFolder;      // "DATA", without a trailing "/"
-    QString defaultDataFile; // "Default.dat", always beside the program
-    QString helpFile;        // "enHelp.chm"
+    QString defaultDataFile; // "Default.dat", the shipped one
 
     // Paths for a program living in `programDir`, moving to the platform's per-user locations
     // when that folder cannot be written.

@@ -43,18 +43,19 @@ QString hex(std::uint32_t address) {
 
 const QString kCommunicationError = QStringLiteral("Communication error");
 
-// How a user on Linux gets at a serial device: through the group that owns it.
-QString accessHint(const QString& port) {
+} // namespace
+
+QString serialAccessAdvice(const QString& port) {
     QString group = QFileInfo(port).group();
     if (group.isEmpty() || group == QLatin1String("root"))
         group = QStringLiteral("dialout");
-    return QStringLiteral("You have no access to this port. Add your user to the group that owns "
-                          "the device (%1), for example with \"sudo usermod -aG %1 $USER\", "
-                          "then log in again.")
+    return QStringLiteral("You have no access to this port. Either install the udev rules that "
+                          "come with Duoband (60-duoband-serial.rules in /usr/lib/udev/rules.d, "
+                          "part of its package) and plug the cable in again, or add your user to "
+                          "the group that owns the device (%1), for example with \"sudo usermod "
+                          "-aG %1 $USER\", then log in again.")
         .arg(group);
 }
-
-} // namespace
 
 CloneFlags& theCloneFlags() {
     static CloneFlags flags;
@@ -235,7 +236,7 @@ CloneReport CloneEngine::run(CloneDirection direction, const QString& portName,
     if (!link_.open(portName, &error, &permissionDenied)) {
         report = {CloneReport::OpenFailed, QStringLiteral("Open port fail"), error};
         if (permissionDenied)
-            report.detail += u'\n' + accessHint(portName);
+            report.detail += u'\n' + serialAccessAdvice(portName);
         flags_.busy = false;
         return report;
     }

@@ -20,6 +20,10 @@ struct CloneFlags {
 };
 CloneFlags& theCloneFlags();
 
+// What a user on Linux does when the port may not be opened: install the udev rules that give
+// the logged-in user the cable, or join the group that owns the device.
+QString serialAccessAdvice(const QString& port);
+
 // The message is what the user must see ("Open port fail", "Communication error" or empty);
 // the detail names the port or the block.
 struct CloneReport : Result {
@@ -38,7 +42,7 @@ class CloneEngine {
 public:
     static constexpr int kReadBlocks = 510;
     static constexpr int kWriteBlocks = 490;
-    static constexpr int kReadBytes = 0x10000 - 0x0100;                      // 0x0100-0xFFFF
+    static constexpr int kReadBytes = 0x10000 - 0x0100;                        // 0x0100-0xFFFF
     static constexpr int kWriteBytes = (0xF400 - 0x0060) + (0x10000 - 0xFF00); // two ranges
     static constexpr int kMaxWakeAttempts = 9;
     static inline const char* kAccessCode = "5172KB";

@@ -2,8 +2,11 @@
 # Installs what building and testing Duoband needs on Debian 12, skipping what is there.
 set -e
 # fonts-liberation2: a serif face with the metrics of the print font; poppler-utils: the
-# tests read the text of the PDF reports with pdftotext.
-PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev fonts-liberation2 poppler-utils"
+# tests read the text of the PDF reports with pdftotext; desktop-file-utils and appstream: the
+# tests validate the installed desktop entry and metainfo; dpkg-dev: cpack finds the Debian
+# package's library dependencies with dpkg-shlibdeps.
+PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev fonts-liberation2 poppler-utils
+desktop-file-utils appstream dpkg-dev"
 MISSING=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"

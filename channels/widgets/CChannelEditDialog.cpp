@@ -1,5 +1,7 @@
 #include "CChannelEditDialog.h"
 
+#include "FieldTips.h"
+
 #include "CChannelRecordEditor.h"
 #include "CharFilterValidator.h"
 #include "FormTeardown.h"
@@ -69,6 +71,7 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
     connect(number_, &QLineEdit::editingFinished, this, &CChannelEditDialog::numberEntered);
+    applyFieldTips(this, QStringLiteral("Channel setting"));
 
     load();
 }
