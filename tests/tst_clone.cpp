@@ -43,6 +43,7 @@ private Q_SLOTS:
     void fullReadSequence();
     void fullWriteSequence();
     void openFailure();
+    void permissionAdviceNamesBothRemedies();
     void silentRadioGivesUpAfterNineTries();
     void noiseBeforeTheAcknowledge();
     void wrongIdentificationAcknowledge();
@@ -360,6 +361,14 @@ void CloneTests::summariesForTheStatusBar() {
              QStringLiteral("Open port fail: /dev/pts/3"));
     QCOMPARE(transferSummary(CloneDirection::Read, port, R(R::CommunicationError, {}, {})),
              QStringLiteral("Communication error on /dev/pts/3"));
+}
+
+// Run as root here, a port is never refused: the advice is checked on its own.
+void CloneTests::permissionAdviceNamesBothRemedies() {
+    const QString advice = serialAccessAdvice(QStringLiteral("/dev/null-no-such-port"));
+    QVERIFY(advice.contains("60-duoband-serial.rules"));
+    QVERIFY(advice.contains("plug the cable in again"));
+    QVERIFY(advice.contains("sudo usermod -aG dialout $USER"));
 }
 
 QTEST_GUILESS_MAIN(CloneTests)

@@ -2,6 +2,7 @@
 #include "IniFile.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void startUpTexts();
     void exitWritesOnlyThePort();
     void readOnlyProgramFolderUsesUserLocations();
+    void installedProgramFindsItsSharedFiles();
     void recentFiles();
 
 private:
@@ -125,6 +127,29 @@ void ConfigTests::readOnlyProgramFolderUsesUserLocations() {
     QVERIFY(config.saveAtExit());
     QCOMPARE(IniFile(paths.configFile).get("Setup", "COM"), QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(fileBytes(program + "/Program.ini"), QByteArray("[Setup]\nModel=Shipped\n"));
+}
+
+// bin/duoband with its shipped files in share/duoband: found there, and the user's own files
+// elsewhere even when the bin folder could be written.
+void ConfigTests::installedProgramFindsItsSharedFiles() {
+    const QString bin = dir.filePath("usr/bin");
+    const QString share = dir.filePath("usr/share/duoband");
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(share));
+    writeFile(share + "/Program.ini", "[Setup]\nModel=Installed\n");
+    writeFile(share + "/Default.dat", "");
+    const AppPaths paths =
+        AppPaths::resolve(bin, true, dir.filePath("home/config"), dir.filePath("home/data"));
+    QCOMPARE(paths.shippedDir, share + "/");
+    QCOMPARE(paths.defaultDataFile, share + "/Default.dat");
+    QCOMPARE(paths.configFile, dir.filePath("home/config/Program.ini"));
+    QCOMPARE(paths.dataFolder, dir.filePath("home/data/DATA"));
+    QCOMPARE(IniFile(paths.configFile).get("Setup", "Model"), QStringLiteral("Installed"));
+    // Files beside the program win: the build folder and a portable copy.
+    writeFile(bin + "/Default.dat", "");
+    const AppPaths beside =
+        AppPaths::resolve(bin, true, dir.filePath("home/config"), dir.filePath("home/data"));
+    QCOMPARE(beside.defaultDataFile, bin + "/Default.dat");
+    QCOMPARE(beside.configFile, bin + "/Program.ini");
 }
 
 void ConfigTests::recentFiles() {
