@@ -6,8 +6,8 @@
 #include "Document.h"
 #include "HelpCatalog.h"
 #include "HelpWindow.h"
+#include "MainFrameFixture.h"
 #include "ModalResponder.h"
-#include "ProgramFolder.h"
 #include "WidgetLookup.h"
 
 #include <QAbstractSpinBox>
@@ -67,19 +67,12 @@ void HelpTests::initTestCase() {
 }
 
 void HelpTests::init() {
-    document.image() = MemoryImage();
-    config = AppConfig::startUp(AppPaths::resolve(dir.path(), true, {}, {}));
-    frame = new CMainFrame(document, config);
-    frame->show();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
+    frame = openMainFrame(document, config, dir.path());
+    QVERIFY(frame->isActiveWindow());
 }
 
 void HelpTests::cleanup() {
-    auto* responder = answerBox(QMessageBox::Discard, nullptr, this);
-    frame->close();
-    delete frame;
-    delete responder;
+    closeWithoutSaving(frame, this);
 }
 
 void HelpTests::topicFilesReadAsWritten() {

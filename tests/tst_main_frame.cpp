@@ -15,9 +15,9 @@
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
 #include "ImageMap.h"
+#include "MainFrameFixture.h"
 #include "ModalResponder.h"
 #include "PdfText.h"
-#include "ProgramFolder.h"
 #include "RadioBench.h"
 #include "RadioIdentity.h"
 #include "ReportCommands.h"
@@ -100,21 +100,12 @@ void MainFrameTests::initTestCase() {
 }
 
 void MainFrameTests::init() {
-    image = MemoryImage();
-    bands = BandState();
-    config = AppConfig::startUp(AppPaths::resolve(dir.path(), true, {}, {}));
-    frame = new CMainFrame(document, config);
-    frame->show();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
+    frame = openMainFrame(document, config, dir.path());
+    QVERIFY(frame->isActiveWindow());
 }
 
 void MainFrameTests::cleanup() {
-    // Nothing is saved on the way out of a test.
-    auto* responder = answerBox(QMessageBox::Discard, nullptr, this);
-    frame->close();
-    delete frame;
-    delete responder;
+    closeWithoutSaving(frame, this);
 }
 
 void MainFrameTests::startsOnTheChannelWindow() {

@@ -10,8 +10,8 @@
 #include "FullImage.h"
 #include "GridControl.h"
 #include "ImageMap.h"
+#include "MainFrameFixture.h"
 #include "ModalResponder.h"
-#include "ProgramFolder.h"
 #include "RadioBench.h"
 #include "WidgetLookup.h"
 
@@ -77,22 +77,14 @@ void UndoTests::initTestCase() {
 }
 
 void UndoTests::init() {
-    document.image() = MemoryImage();
-    document.bands() = BandState();
-    config = AppConfig::startUp(AppPaths::resolve(dir.path(), true, {}, {}));
-    frame = new CMainFrame(document, config);
-    frame->show();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
+    frame = openMainFrame(document, config, dir.path());
+    QVERIFY(frame->isActiveWindow());
     view = channelView(*frame);
     grid = view->grid();
 }
 
 void UndoTests::cleanup() {
-    auto* responder = answerBox(QMessageBox::Discard, nullptr, this);
-    frame->close();
-    delete frame;
-    delete responder;
+    closeWithoutSaving(frame, this);
 }
 
 void UndoTests::typeCell(int row, int column, const QString& text) {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "AppConfig.h"
+#include "CMainFrame.h"
+#include "DataFile.h"
+#include "Document.h"
+#include "FactoryDefault.h"
+#include "ModalResponder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A program folder for main-window tests: the factory default as Default.dat and a Program.ini
+// naming port COM3, model M1 and company C1; settings kept apart from the user's under
+// `application`, and empty.
+inline bool prepareProgramFolder(const QTemporaryDir& dir, const char* application) {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("Belmora");
+    QCoreApplication::setApplicationName(application);
+    QSettings().clear();
+    if (!dir.isValid() || !saveDataFile(dir.filePath("Default.dat"), buildFactoryDefault()).ok)
+        return false;
+    QFile ini(dir.filePath("Program.ini"));
+    return ini.open(QIODevice::WriteOnly) &&
+           ini.write("[Setup]\nCOM=COM3\nModel=M1\nCompany=C1\n") > 0;
+}
+
+// A main window on fresh data from that folder, shown and active (check with isActiveWindow()).
+inline CMainFrame* openMainFrame(Document& document, AppConfig& config, const QString& folder) {
+    document.image() = MemoryImage();
+    document.bands() = BandState();
+    config = AppConfig::startUp(AppPaths::resolve(folder, true, {}, {}));
+    auto* frame = new CMainFrame(document, config);
+    frame->show();
+    frame->activateWindow();
+    // The caller checks isActiveWindow(), where a failure names the test.
+    static_cast<void>(QTest::qWaitForWindowActive(frame));
+    return frame;
+}
+
+// Closes the window; nothing is saved on the way out of a test.
+inline void closeWithoutSaving(CMainFrame* frame, QObject* parent) {
+    auto* responder = answerBox(QMessageBox::Discard, nullptr, parent);
+    frame->close();
+    delete frame;
+    delete responder;
+}
