@@ -14,7 +14,6 @@ namespace {
 const QByteArray kWake("\x02PROGRA", 7);
 const QByteArray kIdentify("M\x02", 2);
 const QByteArray kAck("A");
-constexpr char kAckByte = 'A';
 constexpr int kIdentificationLength = 16;
 constexpr int kBlock = 128;
 constexpr int kHeader = 4;
@@ -107,6 +106,13 @@ void CloneEngine::send(const QByteArray& bytes) {
         fail(QStringLiteral("Could not send to %1.").arg(port_));
 }
 
+void CloneEngine::pause(std::chrono::milliseconds duration) {
+    if (hooks_.pause)
+        hooks_.pause(duration);
+    else
+        preciseSleep(duration);
+}
+
 void CloneEngine::reportProgress(int done, int total) {
     if (hooks_.progress)
         hooks_.progress(done, total);
@@ -117,7 +123,7 @@ void CloneEngine::reportProgress(int done, int total) {
 void CloneEngine::handshake() {
     for (;;) {
         for (char b : kWake) {
-            preciseSleep(std::chrono::milliseconds(2));
+            pause(std::chrono::milliseconds(2));
             link_.purge();
             send(QByteArray(1, b));
         }
@@ -126,7 +132,9 @@ void CloneEngine::handshake() {
             return;
         QElapsedTimer timer;
         timer.start();
-        while (timer.elapsed() <= kWakeWindowMs) {
+        const auto now = [&] { return hooks_.clockMs ? hooks_.clockMs() : timer.elapsed(); };
+        const qint64 start = now();
+        while (now() - start <= kWakeWindowMs) {
             if (link_.read(1) == kAck)
                 return;
         }
@@ -156,7 +164,7 @@ bool CloneEngine::protectionCheckPasses() {
     send(command('R', kProtectionBlock, kBlock));
     link_.read(kHeader);
     const QByteArray block = link_.read(kBlock);
-    preciseSleep(std::chrono::milliseconds(10));
+    pause(std::chrono::milliseconds(10));
     acknowledge(); // the reply to this one does not matter
     if (block.size() <= kProtectionFlagOffset ||
         std::uint8_t(block[kProtectionFlagOffset]) != kProtected)
@@ -183,7 +191,7 @@ void CloneEngine::readLoop(MemoryImage& image) {
                     staging.at(a, kBlock).begin());
         bool acknowledged = false;
         for (int t = 0; t < kAckTries && !acknowledged; ++t) {
-            preciseSleep(std::chrono::milliseconds(10));
+            pause(std::chrono::milliseconds(10));
             acknowledged = acknowledge();
         }
         if (!acknowledged)

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -52,6 +53,10 @@ public:
         // Asked when the radio is read protected; nullopt when the prompt was cancelled.
         std::function<std::optional<QString>()> askAccessCode;
         std::function<QDate()> today; // the local date when not set
+        // The protocol's waits and the clock of the wake-up window; a scripted link in a test or
+        // fuzz target replaces them so that no real time passes. Real sleep and time when unset.
+        std::function<void(std::chrono::milliseconds)> pause;
+        std::function<qint64()> clockMs;
     };
 
     CloneEngine(SerialLink& link, CloneFlags& flags, Hooks hooks);
@@ -71,6 +76,7 @@ private:
     bool acknowledge();
     void send(const QByteArray& bytes);
     void reportProgress(int done, int total);
+    void pause(std::chrono::milliseconds duration);
     [[noreturn]] void fail(const QString& detail);
 
     SerialLink& link_;

@@ -4,9 +4,10 @@ set -e
 # fonts-liberation2: a serif face with the metrics of the print font; poppler-utils: the
 # tests read the text of the PDF reports with pdftotext; desktop-file-utils and appstream: the
 # tests validate the installed desktop entry and metainfo; dpkg-dev: cpack finds the Debian
-# package's library dependencies with dpkg-shlibdeps.
+# package's library dependencies with dpkg-shlibdeps; clang and libclang-rt-dev: the fuzz
+# targets (libFuzzer) of the hardening run.
 PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev fonts-liberation2 poppler-utils
-desktop-file-utils appstream dpkg-dev"
+desktop-file-utils appstream dpkg-dev clang libclang-rt-dev"
 MISSING=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"

@@ -1,0 +1,32 @@
+#!/bin/sh
+# The hardening runs of CI, each in a build folder of its own:
+#   build-asan  the whole suite under AddressSanitizer + UBSan (the first finding fails it)
+#   build-tsan  the clone, link-widget and main-window suites under ThreadSanitizer
+#   build-fuzz  every fuzz target for FUZZ_SECONDS (default 30) each under ASan + UBSan
+# Optimized lightly (-O1) with line tables only, to keep the builds short on two cores.
+set -e
+cd "$(dirname "$0")/.."
+FLAGS="-O1 -g1"
+export QT_QPA_PLATFORM=offscreen
+
+# Qt and fontconfig keep caches for the life of the process: their allocations are not leaks.
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
+    -DDUOBAND_SANITIZE=address,undefined
+cmake --build build-asan -j2
+ctest --test-dir build-asan --output-on-failure
+
+# Qt's own locking is not instrumented: reports whose every frame is inside Qt are suppressed.
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tools/sanitizers/tsan.supp"
+TSAN_SUITES="tst_clone tst_link_widgets tst_main_frame"
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
+    -DDUOBAND_SANITIZE=thread
+cmake --build build-tsan -j2 --target $TSAN_SUITES duoband-cli
+ctest --test-dir build-tsan --output-on-failure -R "^($(echo $TSAN_SUITES | tr ' ' '|'))\$"
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
+    -DDUOBAND_FUZZ=ON
+cmake --build build-fuzz -j2
+tools/fuzz.sh build-fuzz "${FUZZ_SECONDS:-30}"
