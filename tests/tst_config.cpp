@@ -18,6 +18,7 @@ private Q_SLOTS:
     void putKeepsTheRestOfTheFile();
     void putCreatesFileAndSection();
     void putRefusesEmptyKeyOrValue();
+    void putKeepsEveryOtherLinesEnding();
     void startUpTexts();
     void exitWritesOnlyThePort();
     void readOnlyProgramFolderUsesUserLocations();
@@ -69,6 +70,24 @@ void ConfigTests::putRefusesEmptyKeyOrValue() {
     QVERIFY(!IniFile(path).put("Setup", "COM", ""));
     QVERIFY(!IniFile(path).put("Setup", "", "x"));
     QVERIFY(!QFile::exists(path));
+}
+
+// Found by fuzzing: a stray carriage return made the next put rewrite every line with CR LF.
+void ConfigTests::putKeepsEveryOtherLinesEnding() {
+    const QString path = dir.filePath("endings.ini");
+    writeFile(path, QByteArray(";; settings\n\r\r[Setup]\r\nModel=M\nCOM=a\n[Other]\rX=1"));
+    const IniFile ini(path);
+    QVERIFY(ini.put("Setup", "COM", "b"));
+    QCOMPARE(fileBytes(path),
+             QByteArray(";; settings\n\r\r[Setup]\r\nModel=M\nCOM=b\n[Other]\rX=1"));
+    QVERIFY(ini.put("Setup", "COM", "b"));
+    QCOMPARE(fileBytes(path),
+             QByteArray(";; settings\n\r\r[Setup]\r\nModel=M\nCOM=b\n[Other]\rX=1"));
+    // A new key after a last line without an ending: that line ends first, as the first does.
+    const QString open = dir.filePath("open.ini");
+    writeFile(open, QByteArray("[Setup]\r\nModel=M"));
+    QVERIFY(IniFile(open).put("Setup", "COM", "c"));
+    QCOMPARE(fileBytes(open), QByteArray("[Setup]\r\nModel=M\r\nCOM=c\r\n"));
 }
 
 void ConfigTests::startUpTexts() {

@@ -19,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "Name\n",
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
         "Mode,TStep,Skip,Power,Comment\n",
-        "CH\tRx Freq\tTx Freq\tName\n",
-        ""};
+        "CH\tRx Freq\tTx Freq\tName\n", ""};
     const QByteArray csv = headers[data[0] % 4] +
                            QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     MemoryImage image = factory;

@@ -20,9 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < out.size(); ++i)
         FUZZ_ASSERT(i < std::size_t(text.size()) ? out[i] == field[i] : out[i] == 0xFF);
     // Any text: what is written reads back as the characters that have a code.
-    const QString typed = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
-                                            qsizetype(size - 1))
-                              .left(16);
+    const QString typed =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)).left(16);
     std::array<std::uint8_t, 16> field2{};
     Digits::writeCode(field2, typed, code);
     const QString back = Digits::readCode(field2, code);
