@@ -62,7 +62,7 @@ void CloneProgressDialog::start() {
     startButton_->setEnabled(false);
     flags_.busy = true; // set at once so that a quick second click finds it
     thread_ = new QThread(this);
-    auto* worker = new CloneWorker(direction_, port_, image_, flags_, this);
+    auto* worker = new CloneWorker(direction_, port_, image_, flags_, this, mailbox_);
     worker->moveToThread(thread_);
     connect(thread_, &QThread::started, worker, &CloneWorker::run);
     connect(thread_, &QThread::finished, worker, &QObject::deleteLater);
@@ -110,11 +110,12 @@ void CloneProgressDialog::closeEvent(QCloseEvent* event) {
     event->ignore(); // requestExit closes the dialog itself when nothing runs
 }
 
-QVariant CloneProgressDialog::askAccessCode() {
+void CloneProgressDialog::askAccessCode() {
     AccessCodeDialog prompt(this);
     if (prompt.exec() != QDialog::Accepted) {
         promptCancelled_ = true;
-        return {};
+        mailbox_.put(std::nullopt);
+        return;
     }
-    return prompt.code();
+    mailbox_.put(prompt.code());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessCodeMailbox.h"
 #include "CloneEngine.h"
 
 #include <QDialog>
@@ -28,8 +29,8 @@ public:
 public Q_SLOTS:
     void start();
     void requestExit();
-    // Asked by the worker; null when the user cancelled the prompt.
-    QVariant askAccessCode();
+    // Asked by the worker: the code typed goes into the mailbox, nullopt when the user cancelled.
+    void askAccessCode();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,4 +52,5 @@ private:
     bool succeeded_ = false;
     bool promptCancelled_ = false;
     QString summary_;
+    AccessCodeMailbox mailbox_;
 };

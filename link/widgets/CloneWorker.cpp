@@ -1,21 +1,19 @@
 #include "CloneWorker.h"
 
+#include "AccessCodeMailbox.h"
 #include "QtSerialLink.h"
 
 CloneWorker::CloneWorker(CloneDirection direction, QString port, MemoryImage& image,
-                         CloneFlags& flags, QObject* asker)
-    : direction_(direction), port_(std::move(port)), image_(image), flags_(flags), asker_(asker) {}
+                         CloneFlags& flags, QObject* asker, AccessCodeMailbox& mailbox)
+    : direction_(direction), port_(std::move(port)), image_(image), flags_(flags), asker_(asker),
+      mailbox_(mailbox) {}
 
 void CloneWorker::run() {
     CloneEngine::Hooks hooks;
     hooks.progress = [this](int done, int total) { Q_EMIT progressed(done, total); };
     hooks.askAccessCode = [this]() -> std::optional<QString> {
-        QVariant answer;
-        QMetaObject::invokeMethod(asker_, "askAccessCode", Qt::BlockingQueuedConnection,
-                                  Q_RETURN_ARG(QVariant, answer));
-        if (answer.isNull())
-            return std::nullopt;
-        return answer.toString();
+        QMetaObject::invokeMethod(asker_, "askAccessCode", Qt::BlockingQueuedConnection);
+        return mailbox_.take();
     };
     // The port object is made here, in the thread that uses it.
     QtSerialLink link;

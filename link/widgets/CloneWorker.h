@@ -3,19 +3,19 @@
 #include "CloneEngine.h"
 
 #include <QObject>
-#include <QVariant>
 
+class AccessCodeMailbox;
 class MemoryImage;
 
 // Runs one transfer on a thread of its own. It never touches a widget: progress and the result
 // leave as queued signals, and the access code is asked of `asker` (an object living in the
-// user-interface thread with a slot `QVariant askAccessCode()`, null when cancelled) by a
-// blocking queued call.
+// user-interface thread with a slot `void askAccessCode()` that puts the answer into
+// `mailbox`) by a blocking queued call.
 class CloneWorker : public QObject {
     Q_OBJECT
 public:
     CloneWorker(CloneDirection direction, QString port, MemoryImage& image, CloneFlags& flags,
-                QObject* asker);
+                QObject* asker, AccessCodeMailbox& mailbox);
 
 public Q_SLOTS:
     void run();
@@ -30,4 +30,5 @@ private:
     MemoryImage& image_;
     CloneFlags& flags_;
     QObject* asker_;
+    AccessCodeMailbox& mailbox_;
 };
