@@ -1,6 +1,7 @@
 #include "ChannelRecord.h"
 
 #include "Bcd.h"
+#include "PrintableText.h"
 #include "Tones.h"
 
 #include <algorithm>
@@ -58,10 +59,6 @@ constexpr const BitField& bitField(ChannelField field) {
     return kBitFields[std::size_t(field)];
 }
 
-bool printable(std::uint8_t c) {
-    return c >= 0x20 && c <= 0x7E;
-}
-
 } // namespace
 
 namespace ChannelRecord {
@@ -113,16 +110,11 @@ void setDcs(Record r, const QString& text) {
 }
 
 QString name(ConstRecord r) {
-    QString text;
-    for (int i = 24; i < 30 && printable(r[std::size_t(i)]); ++i)
-        text += QChar(r[std::size_t(i)]);
-    return text;
+    return PrintableText::read(r.subspan<24, 6>());
 }
 
 void setName(Record r, const QString& text) {
-    std::fill(r.begin() + 24, r.begin() + 30, 0xFF);
-    const QByteArray latin = text.left(6).toLatin1();
-    std::copy(latin.begin(), latin.end(), r.begin() + 24);
+    PrintableText::write(r.subspan<24, 6>(), text);
 }
 
 } // namespace ChannelRecord

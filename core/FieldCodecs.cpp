@@ -4,6 +4,7 @@
 #include "Digits.h"
 #include "ListChoice.h"
 #include "MemoryImage.h"
+#include "PrintableText.h"
 
 using ListChoice::indexOfCode;
 using ListChoice::indexOfText;
@@ -153,20 +154,11 @@ void encodeDigits(const FieldDescription& f, const QStringList&, const FieldValu
 
 FieldValue decodeText(const FieldDescription& f, const QStringList&, const MemoryImage& image,
                       std::uint32_t address) {
-    QString text;
-    for (std::uint8_t c : image.at(address, std::size_t(f.width))) {
-        if (c < 0x20 || c > 0x7E)
-            break;
-        text += QChar(c);
-    }
-    return {-1, text};
+    return {-1, PrintableText::read(image.at(address, std::size_t(f.width)))};
 }
 void encodeText(const FieldDescription& f, const QStringList&, const FieldValue& v,
                 MemoryImage& image, std::uint32_t address) {
-    const auto bytes = image.at(address, std::size_t(f.width));
-    std::fill(bytes.begin(), bytes.end(), 0xFF);
-    const QByteArray latin = v.text.left(f.width).toLatin1();
-    std::copy(latin.begin(), latin.end(), bytes.begin());
+    PrintableText::write(image.at(address, std::size_t(f.width)), v.text);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Digits.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "PrintableText.h"
 
 namespace {
 
@@ -67,13 +68,7 @@ void DtmfCodeTable::fill() {
         }
         cell(r, Type) = typeItems()[type + 1];
         cell(r, Num) = Digits::readCode(image_.at(e + kNum, kNumLength), Digits::Code::Dtmf);
-        QString alias;
-        for (std::uint8_t c : image_.at(e + kAlias, kAliasLength)) {
-            if (c < 0x20 || c > 0x7E)
-                break;
-            alias += QChar(c);
-        }
-        cell(r, Alias) = alias;
+        cell(r, Alias) = PrintableText::read(image_.at(e + kAlias, kAliasLength));
     }
 }
 
@@ -86,8 +81,7 @@ void DtmfCodeTable::store() {
         const std::uint32_t e = entries().number(r);
         image_.setByte(e + kType, std::uint8_t(type));
         Digits::writeCode(image_.at(e + kNum, kNumLength), text(r, Num), Digits::Code::Dtmf);
-        const QByteArray alias = text(r, Alias).left(kAliasLength).toLatin1();
-        std::copy(alias.begin(), alias.end(), image_.at(e + kAlias, kAliasLength).begin());
+        PrintableText::write(image_.at(e + kAlias, kAliasLength), text(r, Alias));
     }
 }
 

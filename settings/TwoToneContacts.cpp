@@ -3,6 +3,7 @@
 #include "DecimalText.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 
@@ -84,13 +85,7 @@ void TwoToneContacts::fill() {
         cell(r, Second) = noTone(second) ? QString() : DecimalText::format(second, 1);
         cell(r, Format) = formatItems()[image_.byte(c + kFormat) == 1 ? 1 : 0];
         cell(r, System) = QString::number(image_.byte(c + kSystem));
-        QString alias;
-        for (std::uint8_t ch : image_.at(c + kAlias, kAliasLength)) {
-            if (ch < 0x20 || ch > 0x7E)
-                break;
-            alias += QChar(ch);
-        }
-        cell(r, Alias) = alias;
+        cell(r, Alias) = PrintableText::read(image_.at(c + kAlias, kAliasLength));
     }
 }
 
@@ -109,8 +104,7 @@ void TwoToneContacts::store() {
                                         : std::uint16_t(DecimalText::scaled(text(r, Second), 1)));
         image_.setByte(c + kFormat, secondUnused(r) ? 1 : 0);
         image_.setByte(c + kSystem, std::uint8_t(DecimalText::leadingInt(text(r, System))));
-        const QByteArray alias = text(r, Alias).left(kAliasLength).toLatin1();
-        std::copy(alias.begin(), alias.end(), image_.at(c + kAlias, kAliasLength).begin());
+        PrintableText::write(image_.at(c + kAlias, kAliasLength), text(r, Alias));
     }
 }
 
