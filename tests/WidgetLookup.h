@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
@@ -18,4 +19,14 @@ inline QStringList itemsOf(const QComboBox* box) {
     for (int i = 0; i < box->count(); ++i)
         list << box->itemText(i);
     return list;
+}
+
+// Types `text` over what a line edit holds and leaves it with Tab, as a user does.
+inline void enter(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
 }

@@ -32,7 +32,6 @@ private:
     void open();
     QLineEdit* edit(const char* name) const { return byName<QLineEdit>(*view, name); }
     QComboBox* list(const char* name) const { return byName<QComboBox>(*view, name); }
-    void enter(QLineEdit* field, const QString& text); // types and leaves with Tab
     Record record(int k) { return image.at<32>(ImageMap::kScanEdgeRecords.at(k)); }
     void writeRecord(int k, Frequency rx);
 
@@ -57,15 +56,6 @@ void ScanChannelTests::open() {
     view->show();
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view));
-}
-
-void ScanChannelTests::enter(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Tab);
 }
 
 void ScanChannelTests::writeRecord(int k, Frequency rx) {

@@ -30,7 +30,6 @@ private:
     void open();
     QLineEdit* edit(const char* name) const { return byName<QLineEdit>(*dialog, name); }
     QComboBox* list(const char* name) const { return byName<QComboBox>(*dialog, name); }
-    void enter(QLineEdit* field, const QString& text);
     void showTab(const QString& caption);
     Record record(int k) { return image.at<32>(ImageMap::kVfoRecordArray.at(k)); }
 
@@ -56,15 +55,6 @@ void VfoTests::open() {
     dialog->show();
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-}
-
-void VfoTests::enter(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    QTRY_VERIFY(field->hasFocus());
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Tab);
 }
 
 void VfoTests::showTab(const QString& caption) {
