@@ -238,12 +238,6 @@ void ChannelTable::store() {
     normalizeAfterTableStore(image_, bands_);
 }
 
-std::vector<int> ChannelTable::refresh() {
-    const auto before = rows_;
-    fill();
-    return rowsChangedSince(before);
-}
-
 std::vector<int> ChannelTable::recordsChanged() {
     const auto before = rows_;
     fill();

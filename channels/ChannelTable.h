@@ -53,8 +53,6 @@ public:
     void fill();
     // All rows into the image, then the normalization.
     void store();
-    // All rows again from the image; returns the rows whose texts changed.
-    std::vector<int> refresh();
     // After whole records were moved, inserted or emptied in the image: the rows are filled from
     // them, the table stored (the derived regions follow) and filled again. Returns the rows
     // whose texts changed.
