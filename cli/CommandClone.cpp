@@ -101,6 +101,8 @@ int runWrite(const QStringList& args, CliStreams& io) {
     Document document;
     if (!openForCommand(files.first(), document, io))
         return kExitFailure;
-    // The date stamp goes into this copy only: the file stays as it is.
+    // The radio gets the coefficients and bitmaps of the tones and channels the file holds. The
+    // date stamp goes into this copy only: the file stays as it is.
+    document.refreshDerivedRegions();
     return runClone(CloneDirection::Write, clone, document.image(), io).ok ? kExitOk : kExitFailure;
 }

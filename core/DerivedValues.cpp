@@ -45,3 +45,16 @@ void rebuildChannelBitmaps(MemoryImage& image, const NineBands& bands) {
         }
     }
 }
+
+void copyVfoRecords(MemoryImage& image) {
+    using namespace ImageMap;
+    const auto records = image.at(kVfoRecords, 9 * kRecordSize);
+    std::copy(records.begin(), records.end(), image.at(kVfoCopy, 9 * kRecordSize).begin());
+}
+
+void refreshDerivedRegions(MemoryImage& image, const NineBands& bands) {
+    recomputeToneDecoderCoefficients(image);
+    recomputeScramblerCoefficient(image);
+    rebuildChannelBitmaps(image, bands);
+    copyVfoRecords(image);
+}

@@ -1,6 +1,7 @@
 #include "Document.h"
 
 #include "DataFile.h"
+#include "DerivedValues.h"
 #include "Plausibility.h"
 
 #include <QFileInfo>
@@ -18,11 +19,18 @@ void Document::markClean() {
 bool Document::record(const QString& step) {
     if (groupDepth_ > 0 || image_ == recorded_)
         return false;
+    refreshDerivedRegions();
+    if (image_ == recorded_)
+        return false;
     history_.push(step, ImageDelta::between(recorded_, image_));
     recorded_ = image_;
     ++stepsRecorded_;
     historyChanged();
     return true;
+}
+
+void Document::refreshDerivedRegions() {
+    ::refreshDerivedRegions(image_, bands_.nine);
 }
 
 void Document::beginStep(const QString& step) {

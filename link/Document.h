@@ -35,9 +35,12 @@ public:
     // The data as it is now counts as saved (a change not recorded yet becomes a step first).
     void markClean();
 
-    // Whatever changed the image since the last step becomes one step named `step`, for undo;
-    // false when nothing changed.
+    // Whatever changed the image since the last step becomes one step named `step`, for undo,
+    // with the derived regions brought in line first; false when nothing changed.
     bool record(const QString& step);
+    // The regions computed from the rest of the data (tone-decoder coefficients, channel
+    // bitmaps, ...) rebuilt, as before every save and write.
+    void refreshDerivedRegions();
     // Everything changed between these becomes one step named `step` (a Read with what the
     // forms make of it, a dialog); record() waits until then.
     void beginStep(const QString& step);
