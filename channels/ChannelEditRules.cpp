@@ -156,12 +156,31 @@ BandRange vfoLimits(int record, const BandState& bands) {
                                : bands.mainBands[std::size_t(record - kBandCount)];
 }
 
+bool vfoEnabled(int record, const BandState& bands) {
+    if (record < kBandCount)
+        return bands.enabled[std::size_t(record)];
+    if (record == kBandCount)
+        return bands.enabled[BandState::kVhf];
+    return bands.enabled[BandState::kBand220] || bands.enabled[BandState::kUhf];
+}
+
+Frequency vfoBuiltInLower(int record) {
+    const int band = record < kBandCount    ? record
+                     : record == kBandCount ? BandState::kVhf
+                                            : BandState::kUhf;
+    return kAbsoluteBands[std::size_t(band)].lower;
+}
+
+bool vfoAccepts(int record, Frequency f, const BandState& bands) {
+    constexpr int kAirBand = 3;
+    return vfoLimits(record, bands).contains(f) ||
+           (record == BandState::kVhf && bands.bandOf(f) == kAirBand);
+}
+
 QString enterVfoFrequency(int record, const QString& text, const BandState& bands) {
     Frequency f = FrequencyText::toValue(text);
-    const BandRange limits = vfoLimits(record, bands);
-    const bool airBandIn150M = record == BandState::kVhf && bands.bandOf(f) == 3;
-    if (!airBandIn150M && !limits.contains(f))
-        f = limits.lower;
+    if (!vfoAccepts(record, f, bands))
+        f = vfoLimits(record, bands).lower;
     return onRaster(f, bands);
 }
 

@@ -65,8 +65,15 @@ struct VfoTab {
 std::vector<VfoTab> vfoTabs(const BandState& bands);
 // The band limits of VFO record k.
 BandRange vfoLimits(int record, const BandState& bands);
-// A frequency typed into VFO record k: outside the record's limits it becomes the lower limit
-// (the "150M" record also takes the air band), then the raster.
+// Whether the radio has record k's band: band k (0-8), band 4 (9), band 5 or 7 (10).
+bool vfoEnabled(int record, const BandState& bands);
+// Where a record of a band the radio lacks rests: the built-in lower limit of its band.
+Frequency vfoBuiltInLower(int record);
+// A frequency VFO record k keeps: one inside its limits, or an air-band one (band 3) in the
+// "150M" record. The dialog's entries and the check after a table store both ask this.
+bool vfoAccepts(int record, Frequency f, const BandState& bands);
+// A frequency typed into VFO record k: one the record does not accept becomes its lower limit,
+// then the raster.
 QString enterVfoFrequency(int record, const QString& text, const BandState& bands);
 // The Tx a VFO record stores: Rx, or Rx minus or plus the offset for direction 1 or 2. An
 // offset that would leave Rx's band turns the direction off (`direction` becomes 0) and gives

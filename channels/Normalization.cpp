@@ -1,6 +1,7 @@
 #include "Normalization.h"
 
 #include "BandState.h"
+#include "ChannelEditRules.h"
 #include "ChannelRecord.h"
 #include "ChannelRules.h"
 #include "DerivedValues.h"
@@ -69,29 +70,12 @@ void checkEmiCode(MemoryImage& image) {
 void checkVfoRecords(MemoryImage& image, const BandState& bands) {
     for (int k = 0; k < kVfoCount; ++k) {
         const std::uint32_t address = kVfoRecordArray.at(k);
-        bool enabled;
-        BandRange limits;
-        Frequency builtIn;
-        if (k < kBandCount) {
-            enabled = bands.enabled[std::size_t(k)];
-            limits = bands.nine[std::size_t(k)];
-            builtIn = kAbsoluteBands[std::size_t(k)].lower;
-        } else if (k == 9) {
-            enabled = bands.enabled[BandState::kVhf];
-            limits = bands.mainBands[0];
-            builtIn = kAbsoluteBands[BandState::kVhf].lower;
-        } else {
-            enabled = bands.enabled[BandState::kBand220] || bands.enabled[BandState::kUhf];
-            limits = bands.mainBands[1];
-            builtIn = kAbsoluteBands[BandState::kUhf].lower;
-        }
-        if (!enabled)
-            setRxTx(image, address, builtIn);
-        else if (!limits.contains(rxAt(image, address)))
-            setRxTx(image, address, limits.lower);
+        if (!ChannelEditRules::vfoEnabled(k, bands))
+            setRxTx(image, address, ChannelEditRules::vfoBuiltInLower(k));
+        else if (!ChannelEditRules::vfoAccepts(k, rxAt(image, address), bands))
+            setRxTx(image, address, ChannelEditRules::vfoLimits(k, bands).lower);
     }
-    const auto records = image.at(kVfoRecords, 9 * kRecordSize);
-    std::copy(records.begin(), records.end(), image.at(kVfoCopy, 9 * kRecordSize).begin());
+    copyVfoRecords(image);
 }
 
 void checkChannelReferences(MemoryImage& image) {

@@ -7,6 +7,7 @@
 #include "MemoryImage.h"
 #include "WidgetLookup.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void txFollowsTheOffset();
     void closingStoresAndTouchesNothingElse();
     void disabledBandsRecordResetByATableStore();
+    void airBandIn150MSurvivesATableStore();
 
 private:
     void open();
@@ -143,6 +145,24 @@ void VfoTests::disabledBandsRecordResetByATableStore() {
     table.fill();
     table.store();
     QCOMPARE(ChannelRecord::rxFrequency(record(1)), kAbsoluteBands[1].lower);
+}
+
+// What the "150M" record accepts, the check after a table store keeps; the "450M" record still
+// takes no air-band frequency.
+void VfoTests::airBandIn150MSurvivesATableStore() {
+    open();
+    QLineEdit* rx = edit("Rx frequency (MHz)");
+    enter(rx, "121.5");
+    dialog->close();
+    QCOMPARE(ChannelRecord::rxFrequency(record(4)), 12150000u);
+    ChannelRecord::setRxFrequency(record(7), 12150000);
+    ChannelTable table(image, bands);
+    table.fill();
+    table.store();
+    QCOMPARE(ChannelRecord::rxFrequency(record(4)), 12150000u);
+    QCOMPARE(ChannelRecord::rxFrequency(record(7)), 40000000u);
+    // and the copy of the first nine records follows
+    QVERIFY(std::ranges::equal(image.at<32>(ImageMap::kVfoCopy + 4 * 32), record(4)));
 }
 
 QTEST_MAIN(VfoTests)
