@@ -100,7 +100,8 @@ void ChannelTable::fillRow(int row) {
     }
     using namespace ChannelRecord;
     cell(row, Rx) = FrequencyText::fromValue(rxFrequency(r));
-    cell(row, Tx) = FrequencyText::fromValue(txFrequency(r));
+    // A Tx that is not set (as the channel edit dialog leaves one) shows empty, as there.
+    cell(row, Tx) = txIsSet(r) ? FrequencyText::fromValue(txFrequency(r)) : QString();
     cell(row, Ctcss) = ctcssText(r);
     cell(row, Dcs) = dcsText(r);
     for (const ListColumn& l : kListColumns)
@@ -219,7 +220,9 @@ void ChannelTable::storeRow(int row) {
     const Frequency rx = std::min(FrequencyText::toValue(text(row, Rx)), kMaxStorableFrequency);
     const Frequency tx = std::min(FrequencyText::toValue(text(row, Tx)), kMaxStorableFrequency);
     setRxFrequency(r, rx);
-    setTxFrequency(r, tx);
+    // An empty Tx cell stores 00 00 00 00; a Tx that is not set stays as it is.
+    if (!text(row, Tx).isEmpty() || txIsSet(r))
+        setTxFrequency(r, tx);
     setCode(
         r, ChannelField::OffsetDirection,
         ChannelRules::offsetDirection(rx, tx, code(r, ChannelField::OffsetDirection), offset(r)));

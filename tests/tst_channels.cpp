@@ -325,6 +325,15 @@ void ChannelTests::tableStore() {
     QCOMPARE(ChannelRecord::code(r, ChannelField::SqlMode), 0); // no tone decoding any more
     // Every empty bank A channel is stored as the empty-row template.
     QCOMPARE(ChannelRecord::offset(channel(image, 3)), 760000u);
+
+    // A Tx that is not set (the channel edit dialog keeps one so) shows empty and stays unset,
+    // never a frequency made of the FF bytes.
+    std::fill(r.begin() + 4, r.begin() + 8, 0xFF);
+    table.fill();
+    QCOMPARE(table.text(2, T::Tx), QString());
+    table.store();
+    QVERIFY(!ChannelRecord::txIsSet(r));
+    QCOMPARE(r[7], 0xFF);
 }
 
 void ChannelTests::randomImagesSettleAfterOneStore() {
