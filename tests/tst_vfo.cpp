@@ -27,6 +27,7 @@ private Q_SLOTS:
     void closingStoresAndTouchesNothingElse();
     void disabledBandsRecordResetByATableStore();
     void airBandIn150MSurvivesATableStore();
+    void reverseWinsOverTalkAroundOnLoad();
 
 private:
     void open();
@@ -163,6 +164,16 @@ void VfoTests::airBandIn150MSurvivesATableStore() {
     QCOMPARE(ChannelRecord::rxFrequency(record(7)), 40000000u);
     // and the copy of the first nine records follows
     QVERIFY(std::ranges::equal(image.at<32>(ImageMap::kVfoCopy + 4 * 32), record(4)));
+}
+
+// A record with both bits set loads with Reverse on and Talk around off, and stores so.
+void VfoTests::reverseWinsOverTalkAroundOnLoad() {
+    record(4)[14] = 0xB6; // "+", reverse, talk around, step "12.5"
+    open();
+    QVERIFY(byName<QCheckBox>(*dialog, "Reverse")->isChecked());
+    QVERIFY(!byName<QCheckBox>(*dialog, "Talk around")->isChecked());
+    dialog->close();
+    QCOMPARE(record(4)[14] & 0x3F, 0x26);
 }
 
 QTEST_MAIN(VfoTests)

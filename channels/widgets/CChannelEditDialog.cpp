@@ -141,9 +141,9 @@ bool CChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CChannelEditDialog::closeEvent(QCloseEvent* event) {
-    // A field being typed in is entered first, as leaving it would.
-    if (QWidget* focused = focusWidget())
-        focused->clearFocus();
+    // A channel number being typed is entered first: the channel it names is the one left.
+    if (number_->hasFocus())
+        numberEntered();
     store();
     event->accept();
     QDialog::done(QDialog::Accepted);

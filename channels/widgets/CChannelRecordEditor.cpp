@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,14 +50,10 @@ CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands,
         box->setInsertPolicy(QComboBox::NoInsert);
     }
 
-    connect(rx_, &QLineEdit::editingFinished, this, &CChannelRecordEditor::enterRx);
-    connect(tx_, &QLineEdit::editingFinished, this, &CChannelRecordEditor::enterTx);
-    connect(offset_, &QLineEdit::editingFinished, this,
-            [this] { offset_->setText(ChannelEditRules::normalizeOffset(offset_->text())); });
-    connect(ctcss_->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { ctcss_->setEditText(Ctcss::normalize(ctcss_->currentText())); });
-    connect(dcs_->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { dcs_->setEditText(Dcs::normalize(dcs_->currentText())); });
+    for (const Entry& e : entries())
+        connect(e.field, &QLineEdit::editingFinished, this, e.rule);
+    rx_->installEventFilter(this);
+    tx_->installEventFilter(this);
     for (QComboBox* box : {decodeType_, signaling_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (!loading_)
@@ -66,11 +63,12 @@ CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands,
             &CChannelRecordEditor::updateEnabling);
     connect(offsetDirection_, &QComboBox::currentIndexChanged, this,
             &CChannelRecordEditor::updateEnabling);
-    connect(reverse_, &QCheckBox::toggled, this, [this](bool on) {
+    // The user's click decides, not a load: a record with both bits loads as load step 6 says.
+    connect(reverse_, &QCheckBox::clicked, this, [this](bool on) {
         if (on)
             talkAround_->setChecked(false);
     });
-    connect(talkAround_, &QCheckBox::toggled, this, [this](bool on) {
+    connect(talkAround_, &QCheckBox::clicked, this, [this](bool on) {
         if (on)
             reverse_->setChecked(false);
     });
@@ -88,6 +86,39 @@ CChannelRecordEditor::~CChannelRecordEditor() {
 
 Record CChannelRecordEditor::record() const {
     return image_.at<32>(address_);
+}
+
+// Each edit field and what leaving it does.
+std::vector<CChannelRecordEditor::Entry> CChannelRecordEditor::entries() {
+    return {
+        {rx_, [this] { enterRx(); }},
+        {tx_, [this] { enterTx(); }},
+        {offset_, [this] { offset_->setText(ChannelEditRules::normalizeOffset(offset_->text())); }},
+        {ctcss_->lineEdit(),
+         [this] { ctcss_->setEditText(Ctcss::normalize(ctcss_->currentText())); }},
+        {dcs_->lineEdit(), [this] { dcs_->setEditText(Dcs::normalize(dcs_->currentText())); }},
+    };
+}
+
+// A value still being typed is entered as leaving its field would enter it.
+void CChannelRecordEditor::enterPending() {
+    for (const Entry& e : entries())
+        if (e.field->isModified()) {
+            e.rule();
+            e.field->setModified(false);
+        }
+}
+
+// The texts the entry rules fall back on are taken when the field gets the focus: Tx always,
+// Rx on a scan edge.
+bool CChannelRecordEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == tx_)
+            previousTx_ = tx_->text();
+        else if (watched == rx_ && use_ == RecordUse::ScanEdge)
+            previousRx_ = rx_->text();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // --- Building -------------------------------------------------------------------------------
@@ -331,12 +362,15 @@ void CChannelRecordEditor::normalizeVfoFrequencies() {
 }
 
 void CChannelRecordEditor::store() {
+    enterPending();
     fillDefaults();
     if (use_ == RecordUse::Vfo)
         normalizeVfoFrequencies();
     const Record r = record();
     if (rx_->text().isEmpty()) {
-        writeInitialRecord(r, 0, bands_.nine); // cleared: Rx FF FF FF FF
+        // Cleared: Rx FF FF FF FF. A record that was empty already stays as it is.
+        if (!isEmptyRecord(r))
+            writeInitialRecord(r, 0, bands_.nine);
         return;
     }
     using namespace ChannelRecord;

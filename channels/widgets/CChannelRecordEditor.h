@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,7 @@ protected:
     // An empty record's Rx field left with Tab is entered first, so that the fields it enables
     // take the focus, not whatever came before them.
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct ListField {
@@ -60,9 +62,16 @@ private:
         ChannelField field;
     };
 
+    // An edit field with the rule that runs when it is left.
+    struct Entry {
+        QLineEdit* field;
+        std::function<void()> rule;
+    };
+    std::vector<Entry> entries();
+    void enterPending();
+
     Record record() const;
     void loadVfo(ConstRecord r);
-    void storeVfo(Record r);
     void normalizeVfoFrequencies();
     void addControl(const RecordFields::Field& f);
     void place(const RecordFields::Field& f, QWidget* control);

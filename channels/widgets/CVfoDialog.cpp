@@ -51,8 +51,6 @@ void CVfoDialog::keyPressEvent(QKeyEvent* event) {
 void CVfoDialog::reject() {}
 
 void CVfoDialog::closeEvent(QCloseEvent* event) {
-    if (QWidget* focused = focusWidget())
-        focused->clearFocus(); // a field being typed is entered first
     if (record_ >= 0)
         editor_->store();
     event->accept();

@@ -1,6 +1,5 @@
 #include "CT2View.h"
 
-#include "DerivedValues.h"
 #include "FieldGrid.h"
 #include "FormTeardown.h"
 #include "GridControl.h"
@@ -70,7 +69,7 @@ CT2SystemPage::CT2SystemPage(MemoryImage& image, QWidget* parent)
     connect(systems_, &QTabBar::currentChanged, this, &CT2SystemPage::systemChanged);
     for (QComboBox* format : formats_)
         connect(format, &QComboBox::activated, this, &CT2SystemPage::applyFormatExclusivity);
-    connect(alias_, &QLineEdit::editingFinished, this, &CT2SystemPage::aliasLeft);
+    binder_.onLeave("Alias", [this] { aliasLeft(); });
     alias_->installEventFilter(this);
     binder_.onEdited(this, [this] { Q_EMIT edited(); });
     LoadFromImage();
@@ -99,10 +98,7 @@ void CT2SystemPage::LoadFromImage() {
 }
 
 void CT2SystemPage::SaveToImage() {
-    aliasLeft(); // an empty alias is never stored
     binder_.store(image(), base());
-    // The decoders work from coefficients of the tones: they follow at once.
-    recomputeToneDecoderCoefficients(image());
 }
 
 // The field being typed is corrected first, then the system left is stored and the one entered

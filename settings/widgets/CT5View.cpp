@@ -105,8 +105,8 @@ CT5View::CT5View(MemoryImage& image, QWidget* parent)
     });
     connect(qobject_cast<QComboBox*>(contactBinder_.control("Code type")),
             &QComboBox::currentIndexChanged, this, &CT5View::enableMessage);
-    connect(alias_, &QLineEdit::editingFinished, this, &CT5View::contactFallbacks);
-    connect(code_, &QLineEdit::editingFinished, this, &CT5View::contactFallbacks);
+    contactBinder_.onLeave("Alias", [this] { aliasFallback(); });
+    contactBinder_.onLeave("Code", [this] { codeFallback(); });
     alias_->installEventFilter(this);
     code_->installEventFilter(this);
     for (const FieldBinder* b : {&binder_, &infoBinder_, &contactBinder_})
@@ -236,23 +236,27 @@ std::uint32_t CT5View::contact() const {
     return ImageMap::kFiveToneContactRecords.at(shownContact_);
 }
 
+// The alias falls back when a contact loads and stores; the code only when the user leaves
+// its field empty (and a stored empty code stays empty).
 void CT5View::loadContact() {
     contactBinder_.load(image(), contact());
     previousAlias_ = alias_->text();
     previousCode_ = code_->text();
-    contactFallbacks();
+    aliasFallback();
     enableMessage();
 }
 
 void CT5View::storeContact() {
-    contactFallbacks();
+    aliasFallback();
     contactBinder_.store(image(), contact());
 }
 
-void CT5View::contactFallbacks() {
-    const int n = shownContact_ + 1;
-    alias_->setText(contactAliasFallback(alias_->text(), previousAlias_, n));
-    code_->setText(contactCodeFallback(code_->text(), previousCode_, n));
+void CT5View::aliasFallback() {
+    alias_->setText(contactAliasFallback(alias_->text(), previousAlias_, shownContact_ + 1));
+}
+
+void CT5View::codeFallback() {
+    code_->setText(contactCodeFallback(code_->text(), previousCode_, shownContact_ + 1));
 }
 
 void CT5View::enableMessage() {

@@ -40,7 +40,8 @@ private:
     std::uint32_t contact() const;
     void loadContact();
     void storeContact();
-    void contactFallbacks();
+    void aliasFallback();
+    void codeFallback();
     void enableMessage();
     bool codeAccepts(QChar c) const;
 

@@ -125,7 +125,23 @@ void FieldBinder::fallbackStep() {
         setValue(i, Fields::withFallback(fields_[i], items_[i], value(i)));
 }
 
+void FieldBinder::onLeave(const char* label, std::function<void()> rule) {
+    auto* edit = qobject_cast<QLineEdit*>(control(label));
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, rule);
+    leaveRules_.emplace_back(edit, std::move(rule));
+}
+
+// A value still being typed is entered as leaving its field would enter it.
+void FieldBinder::enterPending() {
+    for (const auto& [edit, rule] : leaveRules_)
+        if (edit->isModified()) {
+            rule();
+            edit->setModified(false);
+        }
+}
+
 void FieldBinder::store(MemoryImage& image, std::uint32_t base) {
+    enterPending();
     fallbackStep();
     for (std::size_t i = 0; i < fields_.size(); ++i)
         Fields::store(fields_[i], items_[i], value(i), image, base);

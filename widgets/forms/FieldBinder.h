@@ -9,6 +9,7 @@
 class FieldGrid;
 class QObject;
 class MemoryImage;
+class QLineEdit;
 class QWidget;
 
 // The controls of a table of field descriptions: each built from its description (a list, a
@@ -32,6 +33,9 @@ public:
 
     // Calls `edited` whenever the user changes a control (not when a load does).
     void onEdited(QObject* context, const std::function<void()>& edited) const;
+    // `rule` runs when the user leaves the text field `label`, and before every store while a
+    // value typed into it has not been entered yet.
+    void onLeave(const char* label, std::function<void()> rule);
 
     QWidget* control(const char* label) const;
     FieldValue value(std::size_t field) const;
@@ -39,8 +43,10 @@ public:
 
 private:
     QWidget* makeControl(const FieldDescription& field, const QStringList& items) const;
+    void enterPending();
 
     const std::vector<FieldDescription>& fields_;
     std::vector<QStringList> items_;
     std::vector<QWidget*> controls_;
+    std::vector<std::pair<QLineEdit*, std::function<void()>>> leaveRules_;
 };
