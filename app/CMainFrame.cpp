@@ -70,8 +70,7 @@ CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
     setCentralWidget(mdi_);
     connect(windows_, &FormWindows::helpRequested, this, &CMainFrame::help);
     connect(windows_, &FormWindows::statusMessage, this, &CMainFrame::showStatus);
-    connect(windows_, &FormWindows::edited, this, [this](const QString& form) {
-        pendingForm_ = form;
+    connect(windows_, &FormWindows::edited, this, [this] {
         updateTitle();
         updateUndoActions();
     });
@@ -287,8 +286,9 @@ QMdiSubWindow* CMainFrame::openForm(const QString& name) {
 void CMainFrame::storeAllForms() {
     windows_->storeAll();
     document_.image().setBits(ImageMap::kStorageFlags, 0, 2, 0);
+    // What a save or write sends out matches the tones and channels it holds.
+    document_.refreshDerivedRegions();
     document_.record(QStringLiteral("Store all"));
-    pendingForm_.clear(); // every edit is in the image now
 }
 
 void CMainFrame::reloadForm(const QString& text) {
@@ -333,7 +333,7 @@ void CMainFrame::startFresh() {
 }
 
 bool CMainFrame::isModified() {
-    return !pendingForm_.isEmpty() || document_.isModified();
+    return !windows_->pendingForm().isEmpty() || document_.isModified();
 }
 
 // --- Undo and redo --------------------------------------------------------------------------
@@ -349,11 +349,12 @@ void CMainFrame::updateUndoActions() {
         return;
     const EditHistory& history = document_.history();
     // An edit in a form not stored yet is the step Undo takes back first.
-    const QString undoName = !pendingForm_.isEmpty() ? pendingForm_ : history.undoName();
+    const QString pending = windows_->pendingForm();
+    const QString undoName = !pending.isEmpty() ? pending : history.undoName();
     undoAction_->setEnabled(!undoName.isEmpty());
     undoAction_->setText(undoName.isEmpty() ? QStringLiteral("Undo")
                                             : QStringLiteral("Undo %1").arg(undoName));
-    const QString redoName = pendingForm_.isEmpty() ? history.redoName() : QString();
+    const QString redoName = pending.isEmpty() ? history.redoName() : QString();
     redoAction_->setEnabled(!redoName.isEmpty());
     redoAction_->setText(redoName.isEmpty() ? QStringLiteral("Redo")
                                             : QStringLiteral("Redo %1").arg(redoName));
@@ -369,17 +370,21 @@ void CMainFrame::redo() {
     travel(true);
 }
 
+// Undo and Redo record nothing of their own: an edit still in a form is stored first and
+// becomes the step Undo takes back, when it changed anything.
 void CMainFrame::travel(bool forwards) {
     if (theCloneFlags().busy)
         return;
-    const QString pending = pendingForm_;
-    const quint64 steps = document_.stepsRecorded();
-    storeAllForms();
-    // The form's edit left the data as it was: it was all there was to take back.
-    if (!pending.isEmpty() && document_.stepsRecorded() == steps) {
-        updateUndoActions();
-        showStatus(QStringLiteral("Nothing changed in %1").arg(pending));
-        return;
+    if (const QString pending = windows_->pendingForm(); !pending.isEmpty()) {
+        const quint64 steps = document_.stepsRecorded();
+        windows_->storeAll();
+        if (document_.stepsRecorded() == steps) {
+            // The form's edit left the data as it was: it was all there was to take back.
+            updateTitle();
+            updateUndoActions();
+            showStatus(QStringLiteral("Nothing changed in %1").arg(pending));
+            return;
+        }
     }
     const QString name = forwards ? document_.history().redoName() : document_.history().undoName();
     if (!(forwards ? document_.redo() : document_.undo()))
@@ -576,12 +581,10 @@ bool CMainFrame::readRadio() {
 }
 
 bool CMainFrame::writeRadio() {
-    // The channel table answers Write itself, after storing only itself.
+    // Every form stores first (the other windows stored when they were left; a form still
+    // edited stores what it holds) and the derived regions follow what is sent.
     CProgramView* table = activeChannelTable();
-    if (table)
-        table->SaveToImage();
-    else
-        storeAllForms();
+    storeAllForms();
     if (const QString doubt = implausibility(document_.image());
         !doubt.isEmpty() && !goOnDespite(doubt, QStringLiteral("Write anyway?")))
         return false;

@@ -120,5 +120,4 @@ private:
     HelpWindow* helpWindow_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
-    QString pendingForm_; // a form edited since the forms last stored
 };

@@ -10,6 +10,7 @@
 #include "CT5View.h"
 #include "CVfoDialog.h"
 #include "ChannelRules.h"
+#include "ChannelTable.h"
 #include "Document.h"
 #include "FieldTips.h"
 #include "FrequencyRangeDialog.h"
@@ -22,13 +23,18 @@ namespace {
 
 const QString kChannelSetting = QStringLiteral("Channel setting");
 
-// The band-limit editor, then every channel outside the bands it leaves is cleared.
+// The band-limit editor; when it changed the limits, every channel outside the new bands is
+// cleared, and the channels are stored as the channel table stores them, so that the step
+// holds all the change.
 void frequencyRange(CommandHost& host) {
     Document& document = host.document();
     host.storeAllForms();
     FrequencyRangeDialog dialog(document.image(), document.bands(), host.dialogParent());
     dialog.exec();
+    if (!dialog.limitsChanged())
+        return;
     ChannelRules::clearChannelsOutsideBands(document.image(), document.bands());
+    ChannelTable::settle(document.image(), document.bands());
     host.reloadForm(kChannelSetting);
 }
 

@@ -12,8 +12,14 @@
 #include <QMenu>
 
 namespace {
-constexpr int kCascadeStep = 28; // about a title bar: each new window shows the last one's
+constexpr int kCascadeStep = 28;       // about a title bar: each new window shows the last one's
+constexpr char kPending[] = "pending"; // the window's form holds an edit not stored yet
+
+CBaseFormView* viewOf(QMdiSubWindow* window) {
+    auto* frame = window ? qobject_cast<CMyChildFrame*>(window->widget()) : nullptr;
+    return frame ? frame->view() : nullptr;
 }
+} // namespace
 
 FormWindows::FormWindows(QMdiArea* area, Document& document, QObject* parent)
     : QObject(parent), area_(area), document_(document) {
@@ -59,9 +65,13 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     window->setWindowTitle(form.caption);
     connect(frame, &CMyChildFrame::closeRequested, window, &QWidget::close);
     connect(frame, &CMyChildFrame::helpRequested, this, &FormWindows::helpRequested);
-    connect(view, &CBaseFormView::edited, this, [this, text = form.text] { Q_EMIT edited(text); });
+    connect(view, &CBaseFormView::edited, this, [this, window, text = form.text] {
+        window->setProperty(kPending, true);
+        Q_EMIT edited(text);
+    });
     connect(view, &CBaseFormView::imageChanged, this,
-            [this, text = form.text](const QString& step) {
+            [this, window, text = form.text](const QString& step) {
+                window->setProperty(kPending, false);
                 document_.record(step.isEmpty() ? text : step);
             });
     connect(view, &CBaseFormView::statusMessage, this, &FormWindows::statusMessage);
@@ -97,11 +107,26 @@ bool FormWindows::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormWindows::store(QMdiSubWindow* window) {
-    auto* frame = window ? qobject_cast<CMyChildFrame*>(window->widget()) : nullptr;
-    if (!frame)
+    CBaseFormView* view = viewOf(window);
+    if (!view)
         return;
-    frame->view()->SaveToImage();
+    view->SaveToImage();
+    window->setProperty(kPending, false);
     document_.record(window->property("form").toString());
+}
+
+void FormWindows::load(QMdiSubWindow* window) {
+    if (CBaseFormView* view = viewOf(window)) {
+        view->LoadFromImage();
+        window->setProperty(kPending, false);
+    }
+}
+
+QString FormWindows::pendingForm() const {
+    for (QMdiSubWindow* w : area_->subWindowList())
+        if (w->property(kPending).toBool())
+            return w->property("form").toString();
+    return {};
 }
 
 void FormWindows::activated(QMdiSubWindow* window) {
@@ -115,8 +140,7 @@ void FormWindows::activated(QMdiSubWindow* window) {
         return;
     store(active_);
     active_ = window;
-    if (auto* frame = qobject_cast<CMyChildFrame*>(window->widget()))
-        frame->view()->LoadFromImage();
+    load(window);
 }
 
 void FormWindows::storeAll() {
@@ -125,13 +149,12 @@ void FormWindows::storeAll() {
 }
 
 void FormWindows::reloadAll() {
-    for (CMyChildFrame* frame : frames())
-        frame->view()->LoadFromImage();
+    for (QMdiSubWindow* w : area_->subWindowList())
+        load(w);
 }
 
 void FormWindows::reload(const QString& text) {
-    if (QMdiSubWindow* w = window(text))
-        qobject_cast<CMyChildFrame*>(w->widget())->view()->LoadFromImage();
+    load(window(text));
 }
 
 void FormWindows::listIn(QMenu* menu) {

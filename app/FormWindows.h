@@ -28,9 +28,13 @@ public:
     // The form of the active window (or of the one last active while the main window is not).
     CBaseFormView* activeView() const;
 
+    // A window stores when it is left or closed; what that changed becomes one step named after
+    // its form. A window that reloads forgets its unstored edits (they were undone or replaced).
     void storeAll();
     void reloadAll();
     void reload(const QString& text);
+    // The form of a window the user changed since it last stored or loaded; empty when none.
+    QString pendingForm() const;
 
     // The open windows as menu items "&1 Channel setting", "&2 Basic setting" ..., the active one
     // checked; choosing one activates it.
@@ -50,6 +54,7 @@ private:
     void place(QMdiSubWindow* window, const CommandEntry& form);
     // The window's form stores, and what that changed becomes a step named after the form.
     void store(QMdiSubWindow* window);
+    void load(QMdiSubWindow* window);
 
     QMdiArea* area_;
     Document& document_;

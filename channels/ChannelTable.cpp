@@ -235,6 +235,12 @@ void ChannelTable::storeRow(int row) {
     ChannelRules::applySqlModeRule(r);
 }
 
+void ChannelTable::settle(MemoryImage& image, BandState& bands) {
+    ChannelTable table(image, bands);
+    table.fill();
+    table.store();
+}
+
 void ChannelTable::store() {
     for (int r = 1; r <= kRows; ++r)
         storeRow(r);

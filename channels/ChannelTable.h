@@ -41,6 +41,10 @@ public:
     static std::optional<OptionTable> listOf(int column);
 
     ChannelTable(MemoryImage& image, BandState& bands);
+    // Channels changed outside any table (a dialog, new band limits) as the next table store
+    // would leave them: filled from the image and stored, whether a channel window is open or
+    // not, so that the change that made them is one step and no later store adds to it.
+    static void settle(MemoryImage& image, BandState& bands);
 
     const QString& text(int row, int column) const {
         return rows_[std::size_t(row - 1)][std::size_t(column)];

@@ -109,17 +109,24 @@ bool BandLimitTable::closeAllowed() const {
            (rxLowerSet(4) || rxLowerSet(5) || rxLowerSet(7));
 }
 
-void BandLimitTable::writeBack(MemoryImage& image, BandState& bands) {
+bool BandLimitTable::writeBack(MemoryImage& image, BandState& bands) {
     applyConsistency();
-    for (std::uint32_t b = 0; b < kBandCount; ++b) {
-        const Row& row = rows_[b];
-        for (std::uint32_t c = 0; c < 4; ++c)
-            Bcd::write32(image.at<4>(ImageMap::kBandLimitRecords.at(int(b)) + 4 * c), row[c]);
-        bands.enabled[b] = kAbsoluteBands[b].contains(row[RxLower]);
-        bands.nine[b] = {row[RxLower], row[RxUpper]};
+    bool changed = false;
+    for (int b = 0; b < kBandCount; ++b) {
+        const Row& row = rows_[std::size_t(b)];
+        const BandEdges stored = readBandEdges(image, b);
+        for (std::uint32_t c = 0; c < 4; ++c) {
+            if (stored[c] == row[c])
+                continue;
+            Bcd::write32(image.at<4>(ImageMap::kBandLimitRecords.at(b) + 4 * c), row[c]);
+            changed = true;
+        }
+        bands.enabled[std::size_t(b)] = kAbsoluteBands[std::size_t(b)].contains(row[RxLower]);
+        bands.nine[std::size_t(b)] = {row[RxLower], row[RxUpper]};
     }
     bands.updateMainFlags();
     bands.mainBands[0] = bands.nine[BandState::kVhf];
     bands.mainBands[1] =
         bands.nine[bands.enabled[BandState::kBand220] ? BandState::kBand220 : BandState::kUhf];
+    return changed;
 }

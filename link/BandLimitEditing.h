@@ -40,8 +40,10 @@ public:
     bool closeAllowed() const;
 
     // Closing: consistency, then the cells go into the image's table (empty as 0) and the
-    // band state takes the new edges, enabled flags and main bands.
-    void writeBack(MemoryImage& image, BandState& bands);
+    // band state takes the new edges, enabled flags and main bands. An edge whose value did not
+    // change keeps its bytes (an empty edge stored as FF FF FF FF stays so). True when an edge
+    // changed.
+    bool writeBack(MemoryImage& image, BandState& bands);
 
 private:
     bool rxLowerSet(int band) const { return rows_[std::size_t(band)][RxLower] != 0; }

@@ -1,6 +1,7 @@
 #include "BandState.h"
 #include "Bcd.h"
 #include "CModelView.h"
+#include "CellTyping.h"
 #include "FactoryDefault.h"
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
@@ -31,19 +32,8 @@ struct UnlockedDialog {
     FrequencyRangeDialog dialog{image, bands};
 };
 
-// Clicks a cell, types into the editor that opens there and presses Enter.
 void editCell(FrequencyRangeDialog& dialog, int row, int column, const QString& text) {
-    GridControl* grid = dialog.grid();
-    const QRect cell = grid->cellRect(row, column);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    auto* editor = byName<QLineEdit>(dialog, "Cell editor");
-    QVERIFY(editor);
-    QTRY_VERIFY(editor->hasFocus());
-    QCOMPARE(editor->selectedText(), grid->text(row, column)); // starts with all selected
-    QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QVERIFY(!editor->isVisible());
+    typeIntoCell(dialog.grid(), row, column, text);
 }
 
 } // namespace

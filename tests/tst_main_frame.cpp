@@ -5,6 +5,7 @@
 #include "CMyChildFrame.h"
 #include "CProgramView.h"
 #include "CVfoDialog.h"
+#include "CellTyping.h"
 #include "ChannelRecord.h"
 #include "CloneProgressDialog.h"
 #include "CommandRegistry.h"
@@ -288,19 +289,44 @@ void MainFrameTests::treeAndEditMenuFromTheRegistry() {
     QCOMPARE(frame->mdiArea()->subWindowList().size(), 3);
 }
 
+// New band limits clear every channel they leave outside, as one step; closing the dialog
+// without a change clears nothing (a channel from another radio stays).
 void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
-    // A channel on 30 MHz, which lies in no band of the radio (a file from another radio).
     CProgramView* view = channelView(*frame);
     writeInitialRecord(image.at<32>(ImageMap::channelAddress(5)), 3000000, kAbsoluteBands);
+    writeInitialRecord(image.at<32>(ImageMap::channelAddress(6)), 17800000, kAbsoluteBands);
     view->LoadFromImage();
+    view->SaveToImage();
+    document.record("Channels");
     QCOMPARE(view->grid()->text(5, ChannelTable::Rx), QStringLiteral("30.00000"));
-    auto* responder = ModalResponder::answer<FrequencyRangeDialog>(
+    const MemoryImage before = image;
+    auto* look = ModalResponder::answer<FrequencyRangeDialog>(
         [](FrequencyRangeDialog* dialog) { dialog->close(); }, this);
     frame->frequencyRange();
-    QVERIFY(responder->answered);
+    QVERIFY(look->answered);
+    QVERIFY(image == before);
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Channels"));
+
+    bands.unlocked = true;
+    auto* narrow = ModalResponder::answer<FrequencyRangeDialog>(
+        [](FrequencyRangeDialog* dialog) {
+            typeIntoCell(dialog->grid(), BandState::kVhf + 1, 2, "174"); // 150M Rx upper
+            dialog->close();
+        },
+        this);
+    frame->frequencyRange();
+    QVERIFY(narrow->answered);
     QVERIFY(isEmptyRecord(image.at<32>(ImageMap::channelAddress(5))));
-    QCOMPARE(view->grid()->text(5, ChannelTable::Rx), QString());
+    QVERIFY(isEmptyRecord(image.at<32>(ImageMap::channelAddress(6))));
+    QCOMPARE(view->grid()->text(6, ChannelTable::Rx), QString());
+    QCOMPARE(ChannelRecord::rxFrequency(image.at<32>(ImageMap::channelAddress(1))), 13400000u);
     QVERIFY(bands.enabled[4] && bands.enabled[7]);
+    QCOMPARE(bands.nine[4].upper, 17400000u);
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Frequency range"));
+    // The channel table finds nothing left to store: the step holds all of the change.
+    const quint64 steps = document.stepsRecorded();
+    frame->storeAllForms();
+    QCOMPARE(document.stepsRecorded(), steps);
 }
 
 void MainFrameTests::readAndWriteThroughTheMainWindow() {

@@ -7,6 +7,7 @@
 #include "DataFile.h"
 #include "Document.h"
 #include "FactoryDefault.h"
+#include "FrequencyRangeDialog.h"
 #include "FullImage.h"
 #include "GridControl.h"
 #include "ImageMap.h"
@@ -16,6 +17,7 @@
 #include "WidgetLookup.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -25,6 +27,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +60,7 @@ private Q_SLOTS:
     void rowsThroughTheClipboard();
     void insertAndDeleteRowsByKeys();
     void everyOpenFormReloadsWithoutEndingRedo();
+    void undoTakesBackTheStepItNames();
 
 private:
     // Types `text` into a cell of the channel table and ends the edit with Enter.
@@ -332,6 +336,56 @@ void UndoTests::everyOpenFormReloadsWithoutEndingRedo() {
     frame->storeAllForms(); // storing every form again changes nothing
     QVERIFY(image == after);
     QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Edit channel 3"));
+}
+
+// Undo and Redo record no step of their own, also after Frequency range was looked at; an edit
+// still in a form becomes the step Undo takes back.
+void UndoTests::undoTakesBackTheStepItNames() {
+    auto* look = ModalResponder::answer<FrequencyRangeDialog>(
+        [](FrequencyRangeDialog* dialog) { dialog->close(); }, this);
+    frame->frequencyRange();
+    QVERIFY(look->answered);
+    QVERIFY(!frame->undoAction()->isEnabled());
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    const MemoryImage start = image;
+    typeCell(12, T::Rx, "145.5");
+    const MemoryImage edited = image;
+    typeCell(13, T::Rx, "146.5");
+    const MemoryImage twice = image;
+    const quint64 steps = document.stepsRecorded();
+    auto status = [this] { return frame->statusBar()->currentMessage(); };
+
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(status(), QStringLiteral("Undone: Edit channel 13"));
+    QVERIFY(image == edited);
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Edit channel 12"));
+    frame->undo();
+    QCOMPARE(status(), QStringLiteral("Undone: Edit channel 12"));
+    QVERIFY(image == start);
+    QVERIFY(!frame->undoAction()->isEnabled());
+    frame->redo();
+    frame->redo();
+    QCOMPARE(status(), QStringLiteral("Redone: Edit channel 13"));
+    QVERIFY(image == twice);
+    QCOMPARE(document.stepsRecorded(), steps);
+
+    // A value chosen in a form and not stored yet is what Undo names and takes back.
+    QMdiSubWindow* dtmf = frame->openForm("DTMF");
+    auto* sideTone = byName<QCheckBox>(*dtmf, "Side tone");
+    QVERIFY(sideTone);
+    QTest::mouseClick(sideTone, Qt::LeftButton);
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo DTMF"));
+    QVERIFY(frame->documentTitle().endsWith(" *"));
+    frame->undo();
+    QCOMPARE(status(), QStringLiteral("Undone: DTMF"));
+    QCOMPARE(document.stepsRecorded(), steps + 1); // the edit, stored as its own step
+    QVERIFY(image == twice);
+    QVERIFY(!sideTone->isChecked());
+    QCOMPARE(frame->redoAction()->text(), QStringLiteral("Redo DTMF"));
+    frame->redo();
+    QVERIFY(!(image == twice));
+    QCOMPARE(document.stepsRecorded(), steps + 1);
 }
 
 QTEST_MAIN(UndoTests)

@@ -271,6 +271,9 @@ void CProgramView::openChannelEdit(int channel) {
     Q_EMIT channelEditRequested(channel);
     CChannelEditDialog dialog(image(), bands_, channel, this);
     dialog.exec();
+    // What the dialog wrote, as the table stores it: the step holds all of the edit.
+    table_->fill();
+    table_->store();
     LoadFromImage();
     Q_EMIT imageChanged(QStringLiteral("Edit channel %1").arg(channel));
     grid_->setFocus();

@@ -164,7 +164,7 @@ void FrequencyRangeDialog::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    table_.writeBack(image_, bands_);
+    limitsChanged_ = table_.writeBack(image_, bands_);
     event->accept();
     QDialog::done(QDialog::Accepted);
 }

@@ -23,6 +23,8 @@ public:
     ~FrequencyRangeDialog() override;
 
     GridControl* grid() const { return grid_; }
+    // Whether closing wrote new band limits (opening and closing alone changes none).
+    bool limitsChanged() const { return limitsChanged_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,4 +49,5 @@ private:
     QLabel* passwordLabel_;
     QLineEdit* password_;
     QPushButton* editButton_;
+    bool limitsChanged_ = false;
 };

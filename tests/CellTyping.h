@@ -1,0 +1,20 @@
+#pragma once
+
+#include "GridControl.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+// Clicks a cell of a grid, types over what the editor that opens there holds and presses
+// Enter, as a user edits a cell.
+inline void typeIntoCell(GridControl* grid, int row, int column, const QString& text) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(row, column).center());
+    QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(editor->selectedText(), grid->text(row, column)); // starts with all selected
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QVERIFY(!editor->isVisible());
+}
