@@ -2,10 +2,9 @@
 
 #include "AppConfig.h"
 #include "CBaseFormView.h"
-#include "CMyChildFrame.h"
-#include "CProgramView.h"
-#include "CloneProgressDialog.h"
+#include "ChannelTableView.h"
 #include "Document.h"
+#include "FormFrame.h"
 #include "FormWindows.h"
 #include "HelpCatalog.h"
 #include "HelpWindow.h"
@@ -13,6 +12,7 @@
 #include "Plausibility.h"
 #include "PortDialog.h"
 #include "ReportCommands.h"
+#include "TransferCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,7 +61,8 @@ constexpr int kStatusMs = 8000;
 
 CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
     : QMainWindow(parent), document_(document), config_(config), mdi_(new QMdiArea),
-      windows_(new FormWindows(mdi_, document, this)), reports_(new ReportCommands(*this, config)) {
+      windows_(new FormWindows(mdi_, document, this)), reports_(new ReportCommands(*this, config)),
+      transfers_(new TransferCommands(*this, config)) {
     setObjectName(QStringLiteral("CMainFrame"));
     // Each form opens at its own size, even over the maximized channel window.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
@@ -147,11 +148,11 @@ void CMainFrame::buildMenusAndToolbar() {
     editMenu_->addSeparator();
     // The channel table's row commands; their keys belong to the table, so that they act only
     // while it has the focus.
-    for (const CProgramView::RowCommand& command : CProgramView::rowCommands()) {
+    for (const ChannelTableView::RowCommand& command : ChannelTableView::rowCommands()) {
         QAction* a = editMenu_->addAction(command.text + u'\t' +
                                               command.key.toString(QKeySequence::NativeText),
                                           this, [this, run = command.run] {
-                                              if (CProgramView* table = activeChannelTable())
+                                              if (ChannelTableView* table = activeChannelTable())
                                                   (table->*run)();
                                           });
         rowActions_.push_back(a);
@@ -272,10 +273,6 @@ QMdiSubWindow* CMainFrame::formWindow(const QString& name) const {
     return windows_->window(name);
 }
 
-QList<CMyChildFrame*> CMainFrame::childFrames() const {
-    return windows_->frames();
-}
-
 QMdiSubWindow* CMainFrame::openForm(const QString& name) {
     const CommandEntry* entry = findCommand(name);
     if (!entry || entry->kind != CommandKind::FormWindow)
@@ -303,8 +300,8 @@ bool CMainFrame::channelTableIsActive() const {
     return activeChannelTable() != nullptr;
 }
 
-CProgramView* CMainFrame::activeChannelTable() const {
-    return qobject_cast<CProgramView*>(windows_->activeView());
+ChannelTableView* CMainFrame::activeChannelTable() const {
+    return qobject_cast<ChannelTableView*>(windows_->activeView());
 }
 
 void CMainFrame::runCommand(const CommandEntry& command) {
@@ -546,65 +543,11 @@ bool CMainFrame::saveToPath(const QString& path) {
 // --- Radio commands -------------------------------------------------------------------------
 
 bool CMainFrame::readRadio() {
-    if (!maybeSave())
-        return false;
-    storeAllForms();
-    // The read and what the forms make of it are one step: Undo brings back the data before it.
-    document_.beginStep(QStringLiteral("Read from radio"));
-    bool ok = false;
-    // The channel table answers Read itself while it is the active form.
-    if (CProgramView* table = activeChannelTable()) {
-        ok = table->readFromRadio(config_.portName);
-    } else {
-        CloneProgressDialog dialog(CloneDirection::Read, config_.portName, document_.image(),
-                                   theCloneFlags(), this);
-        dialog.exec();
-        showStatus(dialog.summary());
-        ok = dialog.succeeded();
-        if (ok) {
-            document_.bands().loadLimitsFromImage(document_.image());
-            reloadAllForms();
-            if (mdi_->subWindowList().isEmpty())
-                openForm(kChannelSetting);
-        }
-    }
-    if (ok)
-        storeAllForms();
-    document_.endStep();
-    if (ok) {
-        // The radio's data belongs to no file: Save asks for a name, and closing, New and Open
-        // ask before it is lost.
-        document_.becomeUntitled();
-        document_.rememberRadioData();
-    }
-    return ok;
+    return transfers_->read();
 }
 
 bool CMainFrame::writeRadio() {
-    // Every form stores first (the other windows stored when they were left; a form still
-    // edited stores what it holds) and the derived regions follow what is sent.
-    CProgramView* table = activeChannelTable();
-    storeAllForms();
-    if (const QString doubt = implausibility(document_.image());
-        !doubt.isEmpty() && !goOnDespite(doubt, QStringLiteral("Write anyway?")))
-        return false;
-    if (!reports_->confirmWrite())
-        return false;
-    bool ok = false;
-    if (table) {
-        ok = table->writeToRadio(config_.portName);
-    } else {
-        CloneProgressDialog dialog(CloneDirection::Write, config_.portName, document_.image(),
-                                   theCloneFlags(), this);
-        dialog.exec();
-        showStatus(dialog.summary());
-        ok = dialog.succeeded();
-    }
-    if (ok) {
-        document_.record(QStringLiteral("Write to radio")); // the programming date it stamped
-        document_.rememberRadioData();
-    }
-    return ok;
+    return transfers_->write();
 }
 
 void CMainFrame::choosePort() {

@@ -5,8 +5,8 @@
 #include <QMainWindow>
 
 class AppConfig;
-class CMyChildFrame;
-class CProgramView;
+class FormFrame;
+class ChannelTableView;
 class HelpWindow;
 class FormWindows;
 class QAction;
@@ -18,6 +18,7 @@ class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
 class ReportCommands;
+class TransferCommands;
 
 // The main window: menus, toolbar, status bar, the "Tree Bar" with the navigation tree, and one
 // child window per form. It owns no radio data; it decides when the forms load from and store
@@ -31,7 +32,6 @@ public:
     // Opens the form's window, or activates it when it exists. Null for a form not built yet.
     QMdiSubWindow* openForm(const QString& name);
     QMdiSubWindow* formWindow(const QString& name) const;
-    QList<CMyChildFrame*> childFrames() const;
     QMdiArea* mdiArea() const { return mdi_; }
     QTreeWidget* tree() const { return tree_; }
     QAction* action(const QString& text) const;
@@ -61,6 +61,10 @@ public:
 
     bool readRadio();
     bool writeRadio();
+    // Asks before unsaved changes are lost: true to go on (saved, or discarded on purpose).
+    bool maybeSave();
+    // Whether to go on with data that does not look like this radio's (`doubt` says why).
+    bool goOnDespite(const QString& doubt, const QString& question);
     void choosePort();
     void frequencyRange();
     void about();
@@ -68,8 +72,9 @@ public:
     void help(int context);
     HelpWindow* helpWindow() const { return helpWindow_; }
 
-    // Print, preview, PDF and differences.
+    // Print, preview, PDF and differences; Read and Write.
     ReportCommands* reports() const { return reports_; }
+    TransferCommands* transfers() const { return transfers_; }
     // The channel table is the active form: it prints, reads and writes on its own terms.
     bool channelTableIsActive() const;
     void showStatus(const QString& text);
@@ -88,10 +93,7 @@ private:
     void buildStatusBar();
     void buildTreeBar();
     void treeClicked(QTreeWidgetItem* item);
-    CProgramView* activeChannelTable() const;
-    bool maybeSave();
-    // Whether to go on with data that does not look like this radio's (`doubt` says why).
-    bool goOnDespite(const QString& doubt, const QString& question);
+    ChannelTableView* activeChannelTable() const;
     // New, Open and start-up: the forms store, then the history starts afresh on the data.
     void startFresh();
     void travel(bool forwards);
@@ -106,6 +108,7 @@ private:
     QMdiArea* mdi_;
     FormWindows* windows_;
     ReportCommands* reports_;
+    TransferCommands* transfers_;
     QMenu* editMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QDockWidget* treeBar_ = nullptr;

@@ -4,17 +4,17 @@
 #include "CBasicSettingView.h"
 #include "CDtmfView.h"
 #include "CModelView.h"
-#include "CProgramView.h"
-#include "CScanChView.h"
-#include "CT2View.h"
-#include "CT5View.h"
 #include "CVfoDialog.h"
 #include "ChannelRules.h"
 #include "ChannelTable.h"
+#include "ChannelTableView.h"
 #include "Document.h"
 #include "FieldTips.h"
+#include "FiveToneView.h"
 #include "FrequencyRangeDialog.h"
 #include "MemoryImage.h"
+#include "ScanChannelView.h"
+#include "TwoToneView.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -73,19 +73,19 @@ const std::vector<CommandEntry>& commandRegistry() {
     static const std::vector<CommandEntry> entries = {
         // text            tree menu kind          caption            size        help max
         {kChannelSetting,    0,  0, K::FormWindow,  kChannelSetting,   {860, 620}, 101, true,
-         makeForm<CProgramView>},
+         makeForm<ChannelTableView>},
         {"VFO",              1,  1, K::ModalDialog, "VFO",             {},         193, false,
          {}, vfo},
         {"Scan channel",     2,  2, K::FormWindow,  "Scan channel",    {720, 580}, 194, false,
-         makeForm<CScanChView>},
+         makeForm<ScanChannelView>},
         {"Basic setting",    3,  3, K::FormWindow,  "Basic setting",   {620, 580}, 201, false,
          makeForm<CBasicSettingView>},
         {"DTMF",             4,  4, K::FormWindow,  "DTMF",            {730, 550}, 205, false,
          makeForm<CDtmfView>},
         {"2Tone",            5,  5, K::FormWindow,  "2Tone",           {670, 630}, 157, false,
-         makeForm<CT2View>},
+         makeForm<TwoToneView>},
         {"5Tone",            6,  6, K::FormWindow,  "5Tone",           {830, 650}, 190, false,
-         makeForm<CT5View>},
+         makeForm<FiveToneView>},
         {"Alarm",            7,  7, K::FormWindow,  "Alarm",           {490, 535}, 208, false,
          makeForm<CAlarmView>},
         {"Model",            8,  8, K::FormWindow,  "Modle",           {360, 360}, 196, false,

@@ -1,10 +1,10 @@
 #include "FormWindows.h"
 
 #include "CBaseFormView.h"
-#include "CMyChildFrame.h"
 #include "CommandRegistry.h"
 #include "Document.h"
 #include "FieldTips.h"
+#include "FormFrame.h"
 
 #include <QEvent>
 #include <QMdiArea>
@@ -16,7 +16,7 @@ constexpr int kCascadeStep = 28;       // about a title bar: each new window sho
 constexpr char kPending[] = "pending"; // the window's form holds an edit not stored yet
 
 CBaseFormView* viewOf(QMdiSubWindow* window) {
-    auto* frame = window ? qobject_cast<CMyChildFrame*>(window->widget()) : nullptr;
+    auto* frame = window ? qobject_cast<FormFrame*>(window->widget()) : nullptr;
     return frame ? frame->view() : nullptr;
 }
 } // namespace
@@ -33,17 +33,9 @@ QMdiSubWindow* FormWindows::window(const QString& text) const {
     return nullptr;
 }
 
-QList<CMyChildFrame*> FormWindows::frames() const {
-    QList<CMyChildFrame*> list;
-    for (QMdiSubWindow* w : area_->subWindowList())
-        if (auto* frame = qobject_cast<CMyChildFrame*>(w->widget()))
-            list << frame;
-    return list;
-}
-
 CBaseFormView* FormWindows::activeView() const {
     QMdiSubWindow* w = area_->activeSubWindow() ? area_->activeSubWindow() : active_.data();
-    auto* frame = w ? qobject_cast<CMyChildFrame*>(w->widget()) : nullptr;
+    auto* frame = w ? qobject_cast<FormFrame*>(w->widget()) : nullptr;
     return frame ? frame->view() : nullptr;
 }
 
@@ -58,13 +50,13 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     store(area_->activeSubWindow() ? area_->activeSubWindow() : active_.data());
     CBaseFormView* view = form.makeForm(document_);
     applyFieldTips(view, form.text);
-    auto* frame = new CMyChildFrame(view, form.helpContext);
+    auto* frame = new FormFrame(view, form.helpContext);
     QMdiSubWindow* window = area_->addSubWindow(frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setProperty("form", form.text);
     window->setWindowTitle(form.caption);
-    connect(frame, &CMyChildFrame::closeRequested, window, &QWidget::close);
-    connect(frame, &CMyChildFrame::helpRequested, this, &FormWindows::helpRequested);
+    connect(frame, &FormFrame::closeRequested, window, &QWidget::close);
+    connect(frame, &FormFrame::helpRequested, this, &FormWindows::helpRequested);
     connect(view, &CBaseFormView::edited, this, [this, window, text = form.text] {
         window->setProperty(kPending, true);
         Q_EMIT edited(text);

@@ -5,7 +5,7 @@
 #include <QPointer>
 
 class CBaseFormView;
-class CMyChildFrame;
+class FormFrame;
 class Document;
 class QMdiArea;
 class QMdiSubWindow;
@@ -24,7 +24,6 @@ public:
     // Opens the form's window, or activates it when it exists.
     QMdiSubWindow* open(const CommandEntry& form);
     QMdiSubWindow* window(const QString& text) const;
-    QList<CMyChildFrame*> frames() const;
     // The form of the active window (or of the one last active while the main window is not).
     CBaseFormView* activeView() const;
 

@@ -2,10 +2,10 @@
 // the form with its grid), storing it with the normalization, CSV export and import, a cell
 // edit stored at once, undo steps, and pasting 800 rows.
 #include "BandState.h"
-#include "CProgramView.h"
 #include "ChannelClipboard.h"
 #include "ChannelCsv.h"
 #include "ChannelTable.h"
+#include "ChannelTableView.h"
 #include "Document.h"
 #include "FactoryDefault.h"
 #include "FullImage.h"
@@ -27,14 +27,14 @@ private Q_SLOTS:
         }
     }
     void fillTableForm() {
-        CProgramView view(image, bands);
+        ChannelTableView view(image, bands);
         QBENCHMARK {
             view.LoadFromImage();
         }
     }
     void openTableForm() {
         QBENCHMARK {
-            CProgramView view(image, bands);
+            ChannelTableView view(image, bands);
         }
     }
     void storeTableWithNormalization() {
@@ -122,7 +122,7 @@ private Q_SLOTS:
         lists[1].setText(copiedText().replace(QStringLiteral("\tCH"), QStringLiteral("\tXY")));
         MemoryImage target = buildFactoryDefault();
         BandState b = bands;
-        CProgramView view(target, b);
+        ChannelTableView view(target, b);
         int n = 0;
         QBENCHMARK {
             view.pasteAt(1, lists[n++ % 2]);

@@ -2,13 +2,13 @@
 // the image and shown) and one store and load of its page, as a window switch does them.
 #include "BandState.h"
 #include "CDtmfView.h"
-#include "CScanChView.h"
-#include "CT2View.h"
-#include "CT5View.h"
 #include "FactoryDefault.h"
+#include "FiveToneView.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "RecordTemplates.h"
+#include "ScanChannelView.h"
+#include "TwoToneView.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,7 +53,7 @@ private Q_SLOTS:
 
     void openScanChannelWindow() {
         QBENCHMARK {
-            CScanChView view(image, bands);
+            ScanChannelView view(image, bands);
             view.resize(720, 580);
             view.show();
             QCoreApplication::processEvents();
@@ -61,7 +61,7 @@ private Q_SLOTS:
     }
 
     void scanChannelTabChange() {
-        CScanChView view(image, bands);
+        ScanChannelView view(image, bands);
         view.resize(720, 580);
         view.show();
         int tab = 0;
@@ -73,7 +73,7 @@ private Q_SLOTS:
 
     void openTwoToneWindow() {
         QBENCHMARK {
-            CT2View view(image);
+            TwoToneView view(image);
             view.resize(670, 630);
             view.show();
             QCoreApplication::processEvents();
@@ -81,10 +81,10 @@ private Q_SLOTS:
     }
 
     void twoToneSystemChange() {
-        CT2View view(image);
+        TwoToneView view(image);
         view.resize(670, 630);
         view.show();
-        QTabBar* systems = static_cast<CT2SystemPage*>(view.page(0))->systems();
+        QTabBar* systems = static_cast<TwoToneSystemPage*>(view.page(0))->systems();
         int s = 0;
         QBENCHMARK {
             s = (s + 1) % 16;
@@ -93,7 +93,7 @@ private Q_SLOTS:
     }
 
     void twoToneContactStore() {
-        CT2View view(image);
+        TwoToneView view(image);
         view.tabs()->setCurrentIndex(1);
         QBENCHMARK {
             view.SaveToImage(); // all sixteen contacts
@@ -102,7 +102,7 @@ private Q_SLOTS:
 
     void openFiveToneWindow() {
         QBENCHMARK {
-            CT5View view(image);
+            FiveToneView view(image);
             view.resize(830, 650);
             view.show();
             QCoreApplication::processEvents();
@@ -110,7 +110,7 @@ private Q_SLOTS:
     }
 
     void fiveToneStandardSwitch() {
-        CT5View view(image);
+        FiveToneView view(image);
         view.resize(830, 650);
         view.show();
         QComboBox* standards = nullptr;

@@ -102,11 +102,6 @@ QByteArray VirtualRadio::received() const {
     return received_;
 }
 
-void VirtualRadio::clearReceived() {
-    std::lock_guard lock(mutex_);
-    received_.clear();
-}
-
 void VirtualRadio::serve() {
     char buffer[4096];
     Clock::time_point lastActive = Clock::now() - kHotListening;

@@ -42,7 +42,6 @@ public:
     QByteArray memory() const;
     void setMemory(const QByteArray& image);
     QByteArray received() const;
-    void clearReceived();
     int completedSessions() const { return sessions_; }
     bool hungUp() const { return hungUp_; }
 

@@ -1,6 +1,6 @@
-#include "CT5View.h"
 #include "Digits.h"
 #include "FactoryDefault.h"
+#include "FiveToneView.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "NumberField.h"
@@ -48,7 +48,7 @@ private:
     void typeAndLeave(QWidget* field, const QString& text);
 
     MemoryImage image;
-    CT5View* view = nullptr;
+    FiveToneView* view = nullptr;
 };
 
 void FiveToneTests::cleanup() {
@@ -57,7 +57,7 @@ void FiveToneTests::cleanup() {
 }
 
 void FiveToneTests::open() {
-    view = new CT5View(image);
+    view = new FiveToneView(image);
     view->resize(830, 650);
     view->show();
     view->activateWindow();

@@ -1,9 +1,9 @@
 #include "AppConfig.h"
 #include "CMainFrame.h"
-#include "CMyChildFrame.h"
 #include "CTabbedFormView.h"
 #include "CommandRegistry.h"
 #include "Document.h"
+#include "FormFrame.h"
 #include "HelpCatalog.h"
 #include "HelpWindow.h"
 #include "MainFrameFixture.h"
@@ -26,7 +26,7 @@
 namespace {
 
 CBaseFormView* viewOf(QMdiSubWindow* window) {
-    return qobject_cast<CMyChildFrame*>(window->widget())->view();
+    return qobject_cast<FormFrame*>(window->widget())->view();
 }
 
 // The controls a user sees and edits: lists, text and number fields, check boxes and grids.
@@ -121,7 +121,7 @@ void HelpTests::everyFormAndTabHasATopic() {
             continue;
         QMdiSubWindow* window = frame->openForm(command.text);
         QVERIFY(window);
-        auto* frameOfForm = qobject_cast<CMyChildFrame*>(window->widget());
+        auto* frameOfForm = qobject_cast<FormFrame*>(window->widget());
         QVERIFY2(help.topic(frameOfForm->helpContext()), qPrintable(command.text));
         if (auto* tabbed = qobject_cast<CTabbedFormView*>(viewOf(window)))
             for (int t = 0; t < tabbed->tabs()->count(); ++t) {

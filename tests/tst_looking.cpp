@@ -5,17 +5,17 @@
 #include "Bcd.h"
 #include "CChannelEditDialog.h"
 #include "CMainFrame.h"
-#include "CMyChildFrame.h"
-#include "CProgramView.h"
 #include "CVfoDialog.h"
 #include "ChannelCsv.h"
 #include "ChannelRecord.h"
+#include "ChannelTableView.h"
 #include "CommandRegistry.h"
 #include "DataFile.h"
 #include "DerivedValues.h"
 #include "Document.h"
 #include "FactoryDefault.h"
 #include "FiveToneSettings.h"
+#include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
 #include "ImageMap.h"
 #include "MainFrameFixture.h"
@@ -132,9 +132,9 @@ QString changedBytes(const MemoryImage& before, const MemoryImage& after) {
         .arg(quint8(b[first]), 2, 16, QChar(u'0'));
 }
 
-CProgramView* channelView(CMainFrame& frame) {
+ChannelTableView* channelView(CMainFrame& frame) {
     QMdiSubWindow* w = frame.formWindow("Channel setting");
-    return w ? qobject_cast<CProgramView*>(qobject_cast<CMyChildFrame*>(w->widget())->view())
+    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
              : nullptr;
 }
 
@@ -174,9 +174,7 @@ void LookingTests::initTestCase() {
     bench.radio.setMemory(
         QByteArray(reinterpret_cast<const char*>(inUse.image().data()), MemoryImage::kImageSize));
     MemoryImage read = buildFactoryDefault();
-    CloneEngine::Hooks hooks;
-    hooks.pause = [](std::chrono::milliseconds) {};
-    const CloneReport report = bench.run(CloneDirection::Read, read, hooks);
+    const CloneReport report = bench.run(CloneDirection::Read, read);
     QVERIFY2(report.ok, qPrintable(report.detail));
     BandState readBands = BandState::fromImage(read);
     normalizeAfterTableStore(read, readBands);
@@ -224,7 +222,7 @@ void LookingTests::openingAndClosingChangesNothing() {
 
 void LookingTests::visit(CMainFrame& frame, const QString& entry, int channel) {
     if (entry == QLatin1String("Channel edit")) {
-        CProgramView* table = channelView(frame);
+        ChannelTableView* table = channelView(frame);
         QVERIFY(table);
         auto* responder = ModalResponder::answer<CChannelEditDialog>(
             [](CChannelEditDialog* dialog) {

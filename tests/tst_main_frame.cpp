@@ -2,17 +2,17 @@
 #include "BandState.h"
 #include "CMainFrame.h"
 #include "CModelView.h"
-#include "CMyChildFrame.h"
-#include "CProgramView.h"
 #include "CVfoDialog.h"
 #include "CellTyping.h"
 #include "ChannelRecord.h"
+#include "ChannelTableView.h"
 #include "CloneProgressDialog.h"
 #include "CommandRegistry.h"
 #include "DataFile.h"
 #include "DifferencesDialog.h"
 #include "Document.h"
 #include "FactoryDefault.h"
+#include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
 #include "ImageMap.h"
@@ -49,9 +49,9 @@
 
 namespace {
 
-CProgramView* channelView(CMainFrame& frame) {
+ChannelTableView* channelView(CMainFrame& frame) {
     QMdiSubWindow* w = frame.formWindow("Channel setting");
-    return w ? qobject_cast<CProgramView*>(qobject_cast<CMyChildFrame*>(w->widget())->view())
+    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
              : nullptr;
 }
 
@@ -126,7 +126,7 @@ void MainFrameTests::startsOnTheChannelWindow() {
                           "2Tone", "5Tone", "Alarm", "Model", "Frequency range"}));
     QVERIFY(!frame->isModified());
     // The child window's bottom bar.
-    auto* child = qobject_cast<CMyChildFrame*>(channels->widget());
+    auto* child = qobject_cast<FormFrame*>(channels->widget());
     QVERIFY(byName<QPushButton>(*child, "Help") && byName<QPushButton>(*child, "Close"));
 }
 
@@ -161,7 +161,7 @@ void MainFrameTests::activationHandsValuesOn() {
 }
 
 void MainFrameTests::saveStoresTheFormsFirst() {
-    CProgramView* view = channelView(*frame);
+    ChannelTableView* view = channelView(*frame);
     QVERIFY(view);
     // A name typed into the table stays in its grid until the table is stored.
     view->commitCell(1, ChannelTable::Name, "SAVED");
@@ -214,7 +214,7 @@ void MainFrameTests::newAsksFirst() {
 void MainFrameTests::unsavedChangesAreNeverLostSilently() {
     const QString path = dir.filePath("edited.dat");
     QVERIFY(frame->saveToPath(path));
-    CProgramView* view = channelView(*frame);
+    ChannelTableView* view = channelView(*frame);
     view->commitCell(4, ChannelTable::Rx, "146"); // written at once
     QVERIFY(frame->isModified());
     QTRY_VERIFY(frame->documentTitle().endsWith(" *"));
@@ -292,7 +292,7 @@ void MainFrameTests::treeAndEditMenuFromTheRegistry() {
 // New band limits clear every channel they leave outside, as one step; closing the dialog
 // without a change clears nothing (a channel from another radio stays).
 void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
-    CProgramView* view = channelView(*frame);
+    ChannelTableView* view = channelView(*frame);
     writeInitialRecord(image.at<32>(ImageMap::channelAddress(5)), 3000000, kAbsoluteBands);
     writeInitialRecord(image.at<32>(ImageMap::channelAddress(6)), 17800000, kAbsoluteBands);
     view->LoadFromImage();
@@ -378,7 +378,7 @@ void MainFrameTests::basicSettingsStoreBeforeAnotherFormLoads() {
     frame->openForm("Model");
     QCOMPARE(image.byte(0xCC20), 4);
     // F1 asks for the selected tab's context.
-    QCOMPARE(qobject_cast<CMyChildFrame*>(window->widget())->helpContext(), 151);
+    QCOMPARE(qobject_cast<FormFrame*>(window->widget())->helpContext(), 151);
 }
 
 // After a Read the data belongs to no file: Save asks for a name and the file that was open
@@ -418,7 +418,7 @@ void MainFrameTests::readThenSaveLeavesTheOpenFileAlone() {
 // The default data's band limits are the radio's: a frequency in no band becomes the first
 // band of the radio, not a band it does not have; the status bar says why.
 void MainFrameTests::newChannelsFallBackToTheRadiosBand() {
-    CProgramView* view = channelView(*frame);
+    ChannelTableView* view = channelView(*frame);
     GridControl* grid = view->grid();
     grid->setCurrentGridCell(5, ChannelTable::Rx);
     grid->setFocus();

@@ -5,19 +5,19 @@
 #include "CBasicSettingView.h"
 #include "CDtmfView.h"
 #include "CModelView.h"
-#include "CProgramView.h"
-#include "CScanChView.h"
-#include "CT2View.h"
-#include "CT5View.h"
 #include "CVfoDialog.h"
 #include "ChannelTable.h"
+#include "ChannelTableView.h"
 #include "FactoryDefault.h"
+#include "FiveToneView.h"
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "RecordTemplates.h"
 #include "Report.h"
+#include "ScanChannelView.h"
+#include "TwoToneView.h"
 #include "WidgetLookup.h"
 
 #include <QAbstractSpinBox>
@@ -130,7 +130,7 @@ private Q_SLOTS:
                 QCOMPARE(form.grid()->text(int(b) + 1, int(c)), limits.rows[b][c]);
     }
     void channels() {
-        CProgramView form(image, bands);
+        ChannelTableView form(image, bands);
         compareTable(*form.grid(), section(report, "Channel setting").tables.at(0));
     }
     void vfo() {
@@ -138,7 +138,7 @@ private Q_SLOTS:
         compareGroups(form, *byName<QTabBar>(form, "VFO records"), section(report, "VFO").groups);
     }
     void scanChannels() {
-        CScanChView form(image, bands);
+        ScanChannelView form(image, bands);
         const auto& groups = section(report, "Scan channel").groups;
         QVERIFY(!groups.at(0).fields.empty());
         compareGroups(form, *form.findChild<QTabBar*>(), groups);
@@ -158,13 +158,13 @@ private Q_SLOTS:
         compareTable(*form.findChild<CDtmfCodePage*>()->grid(), s.tables.at(0));
     }
     void twoTone() {
-        CT2View form(image);
+        TwoToneView form(image);
         const ReportSection& s = section(report, "2Tone");
         compareGroups(form, *byName<QTabBar>(form, "Systems"), s.groups);
-        compareTable(*form.findChild<CT2ContactPage*>()->grid(), s.tables.at(0));
+        compareTable(*form.findChild<TwoToneContactPage*>()->grid(), s.tables.at(0));
     }
     void fiveTone() {
-        CT5View form(image);
+        FiveToneView form(image);
         const ReportSection& s = section(report, "5Tone");
         compareFields(form, s.fields, "5Tone");
         // One entry and one contact at a time, chosen by their group lists.

@@ -1,10 +1,10 @@
 #include "BandState.h"
 #include "Bcd.h"
-#include "CScanChView.h"
 #include "ChannelRecord.h"
 #include "FactoryDefault.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "ScanChannelView.h"
 #include "WidgetLookup.h"
 
 #include <QCheckBox>
@@ -40,7 +40,7 @@ private:
 
     MemoryImage image;
     BandState bands;
-    CScanChView* view = nullptr;
+    ScanChannelView* view = nullptr;
 };
 
 void ScanChannelTests::init() {
@@ -54,7 +54,7 @@ void ScanChannelTests::cleanup() {
 }
 
 void ScanChannelTests::open() {
-    view = new CScanChView(image, bands);
+    view = new ScanChannelView(image, bands);
     view->resize(720, 580);
     view->show();
     view->activateWindow();

@@ -1,4 +1,3 @@
-#include "CT2View.h"
 #include "DerivedValues.h"
 #include "FactoryDefault.h"
 #include "GridControl.h"
@@ -6,6 +5,7 @@
 #include "MemoryImage.h"
 #include "NumberField.h"
 #include "Tones.h"
+#include "TwoToneView.h"
 #include "WidgetLookup.h"
 
 #include <QAbstractItemView>
@@ -46,7 +46,7 @@ private:
     QStringList entries(const char* name) const { return itemsOf(list(name)); }
 
     MemoryImage image;
-    CT2View* view = nullptr;
+    TwoToneView* view = nullptr;
 };
 
 void TwoToneTests::cleanup() {
@@ -55,7 +55,7 @@ void TwoToneTests::cleanup() {
 }
 
 void TwoToneTests::open() {
-    view = new CT2View(image);
+    view = new TwoToneView(image);
     view->resize(670, 630);
     view->show();
     view->activateWindow();

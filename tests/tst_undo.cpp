@@ -1,12 +1,12 @@
 #include "AppConfig.h"
 #include "CMainFrame.h"
-#include "CMyChildFrame.h"
-#include "CProgramView.h"
 #include "ChannelRecord.h"
+#include "ChannelTableView.h"
 #include "CloneProgressDialog.h"
 #include "DataFile.h"
 #include "Document.h"
 #include "FactoryDefault.h"
+#include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
 #include "FullImage.h"
 #include "GridControl.h"
@@ -35,9 +35,9 @@ namespace {
 
 using T = ChannelTable;
 
-CProgramView* channelView(CMainFrame& frame) {
+ChannelTableView* channelView(CMainFrame& frame) {
     QMdiSubWindow* w = frame.formWindow("Channel setting");
-    return w ? qobject_cast<CProgramView*>(qobject_cast<CMyChildFrame*>(w->widget())->view())
+    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
              : nullptr;
 }
 
@@ -72,7 +72,7 @@ private:
     MemoryImage& image = document.image();
     AppConfig config;
     CMainFrame* frame = nullptr;
-    CProgramView* view = nullptr;
+    ChannelTableView* view = nullptr;
     GridControl* grid = nullptr;
 };
 

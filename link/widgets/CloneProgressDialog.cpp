@@ -14,11 +14,12 @@
 #include <QVBoxLayout>
 
 CloneProgressDialog::CloneProgressDialog(CloneDirection direction, QString port, MemoryImage& image,
-                                         CloneFlags& flags, QWidget* parent)
+                                         CloneFlags& flags, QWidget* parent,
+                                         CloneEngine::Hooks timing)
     : QDialog(parent), direction_(direction), port_(std::move(port)), image_(image), flags_(flags),
       bar_(new QProgressBar), percent_(new QLabel(QStringLiteral("0%"))),
       startButton_(new QPushButton(QStringLiteral("Start"))),
-      exitButton_(new QPushButton(QStringLiteral("Exit"))) {
+      exitButton_(new QPushButton(QStringLiteral("Exit"))), timing_(std::move(timing)) {
     const bool reading = direction == CloneDirection::Read;
     setWindowTitle(reading ? QStringLiteral("Read") : QStringLiteral("Write"));
     setModal(true);
@@ -62,7 +63,7 @@ void CloneProgressDialog::start() {
     startButton_->setEnabled(false);
     flags_.busy = true; // set at once so that a quick second click finds it
     thread_ = new QThread(this);
-    auto* worker = new CloneWorker(direction_, port_, image_, flags_, this, mailbox_);
+    auto* worker = new CloneWorker(direction_, port_, image_, flags_, this, mailbox_, timing_);
     worker->moveToThread(thread_);
     connect(thread_, &QThread::started, worker, &CloneWorker::run);
     connect(thread_, &QThread::finished, worker, &QObject::deleteLater);

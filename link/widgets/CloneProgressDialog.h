@@ -18,8 +18,10 @@ class QThread;
 class CloneProgressDialog : public QDialog {
     Q_OBJECT
 public:
+    // `timing` holds the engine's pause and clock hooks (real time when unset).
     CloneProgressDialog(CloneDirection direction, QString port, MemoryImage& image,
-                        CloneFlags& flags, QWidget* parent = nullptr);
+                        CloneFlags& flags, QWidget* parent = nullptr,
+                        CloneEngine::Hooks timing = {});
     ~CloneProgressDialog() override;
 
     bool succeeded() const { return succeeded_; }
@@ -53,4 +55,5 @@ private:
     bool promptCancelled_ = false;
     QString summary_;
     AccessCodeMailbox mailbox_;
+    CloneEngine::Hooks timing_;
 };

@@ -4,12 +4,13 @@
 #include "QtSerialLink.h"
 
 CloneWorker::CloneWorker(CloneDirection direction, QString port, MemoryImage& image,
-                         CloneFlags& flags, QObject* asker, AccessCodeMailbox& mailbox)
+                         CloneFlags& flags, QObject* asker, AccessCodeMailbox& mailbox,
+                         CloneEngine::Hooks timing)
     : direction_(direction), port_(std::move(port)), image_(image), flags_(flags), asker_(asker),
-      mailbox_(mailbox) {}
+      mailbox_(mailbox), timing_(std::move(timing)) {}
 
 void CloneWorker::run() {
-    CloneEngine::Hooks hooks;
+    CloneEngine::Hooks hooks = timing_;
     hooks.progress = [this](int done, int total) { Q_EMIT progressed(done, total); };
     hooks.askAccessCode = [this]() -> std::optional<QString> {
         QMetaObject::invokeMethod(asker_, "askAccessCode", Qt::BlockingQueuedConnection);

@@ -14,8 +14,9 @@ class MemoryImage;
 class CloneWorker : public QObject {
     Q_OBJECT
 public:
+    // `timing` holds the engine's pause and clock hooks (real time when unset).
     CloneWorker(CloneDirection direction, QString port, MemoryImage& image, CloneFlags& flags,
-                QObject* asker, AccessCodeMailbox& mailbox);
+                QObject* asker, AccessCodeMailbox& mailbox, CloneEngine::Hooks timing = {});
 
 public Q_SLOTS:
     void run();
@@ -31,4 +32,5 @@ private:
     CloneFlags& flags_;
     QObject* asker_;
     AccessCodeMailbox& mailbox_;
+    CloneEngine::Hooks timing_;
 };

@@ -1,4 +1,4 @@
-#include "CT2View.h"
+#include "TwoToneView.h"
 
 #include "FieldGrid.h"
 #include "FormTeardown.h"
@@ -24,7 +24,7 @@ using C = TwoToneContacts;
 
 // --- System page ----------------------------------------------------------------------------
 
-CT2SystemPage::CT2SystemPage(MemoryImage& image, QWidget* parent)
+TwoToneSystemPage::TwoToneSystemPage(MemoryImage& image, QWidget* parent)
     : CSettingsPage(image, parent), binder_(TwoToneSettings::systemFields(), image),
       systems_(new QTabBar), alias_(qobject_cast<QLineEdit*>(binder_.control("Alias"))) {
     systems_->setAccessibleName(QStringLiteral("Systems"));
@@ -66,24 +66,24 @@ CT2SystemPage::CT2SystemPage(MemoryImage& image, QWidget* parent)
     layout->addLayout(decoders);
     layout->addStretch();
 
-    connect(systems_, &QTabBar::currentChanged, this, &CT2SystemPage::systemChanged);
+    connect(systems_, &QTabBar::currentChanged, this, &TwoToneSystemPage::systemChanged);
     for (QComboBox* format : formats_)
-        connect(format, &QComboBox::activated, this, &CT2SystemPage::applyFormatExclusivity);
+        connect(format, &QComboBox::activated, this, &TwoToneSystemPage::applyFormatExclusivity);
     binder_.onLeave("Alias", [this] { aliasLeft(); });
     alias_->installEventFilter(this);
     binder_.onEdited(this, [this] { Q_EMIT edited(); });
     LoadFromImage();
 }
 
-CT2SystemPage::~CT2SystemPage() {
+TwoToneSystemPage::~TwoToneSystemPage() {
     disconnectChildrenFrom(this);
 }
 
-std::uint32_t CT2SystemPage::base() const {
+std::uint32_t TwoToneSystemPage::base() const {
     return ImageMap::kTwoToneSystemRecords.at(shown_);
 }
 
-void CT2SystemPage::LoadFromImage() {
+void TwoToneSystemPage::LoadFromImage() {
     shown_ = std::max(0, systems_->currentIndex());
     // The lists still leave out what the system shown before had taken: they offer every
     // format again, so that whatever this system holds is shown (and kept).
@@ -97,20 +97,20 @@ void CT2SystemPage::LoadFromImage() {
     applyFormatExclusivity();
 }
 
-void CT2SystemPage::SaveToImage() {
+void TwoToneSystemPage::SaveToImage() {
     binder_.store(image(), base());
 }
 
 // The field being typed is corrected first, then the system left is stored and the one entered
 // loaded.
-void CT2SystemPage::systemChanged(int) {
+void TwoToneSystemPage::systemChanged(int) {
     systems_->setFocus();
     SaveToImage();
     LoadFromImage();
 }
 
 // No two decoders share a format other than "Off", and decoder 1 is never "Off".
-void CT2SystemPage::applyFormatExclusivity() {
+void TwoToneSystemPage::applyFormatExclusivity() {
     std::array<QString, 4> chosen;
     for (std::size_t k = 0; k < 4; ++k)
         chosen[k] = formats_[k]->currentText();
@@ -124,12 +124,12 @@ void CT2SystemPage::applyFormatExclusivity() {
     }
 }
 
-void CT2SystemPage::aliasLeft() {
+void TwoToneSystemPage::aliasLeft() {
     alias_->setText(TwoToneSettings::aliasFallback(alias_->text(), previousAlias_, shown_ + 1));
 }
 
 // The alias to fall back on is the one the field had when it got the focus.
-bool CT2SystemPage::eventFilter(QObject* watched, QEvent* event) {
+bool TwoToneSystemPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == alias_ && event->type() == QEvent::FocusIn)
         previousAlias_ = alias_->text();
     return CSettingsPage::eventFilter(watched, event);
@@ -137,7 +137,7 @@ bool CT2SystemPage::eventFilter(QObject* watched, QEvent* event) {
 
 // --- Contact page ---------------------------------------------------------------------------
 
-CT2ContactPage::CT2ContactPage(MemoryImage& image, QWidget* parent)
+TwoToneContactPage::TwoToneContactPage(MemoryImage& image, QWidget* parent)
     : CSettingsPage(image, parent), contacts_(image), grid_(new GridControl) {
     grid_->setAccessibleName(QStringLiteral("Contacts"));
     grid_->setGridSize(C::kRows + 1, C::kColumns);
@@ -173,7 +173,7 @@ CT2ContactPage::CT2ContactPage(MemoryImage& image, QWidget* parent)
         new InPlaceEditor(grid_, InPlaceEditor::Kind::Line, QStringLiteral("Alias editor"));
     aliasEditor_->setMaxLength(6);
     for (InPlaceEditor* e : {toneEditor_, formatEditor_, systemEditor_, aliasEditor_})
-        connect(e, &InPlaceEditor::committed, this, &CT2ContactPage::editEnded);
+        connect(e, &InPlaceEditor::committed, this, &TwoToneContactPage::editEnded);
     grid_->setEditing(C::First, C::Alias,
                       [this](int row, int column) { return beginEdit(row, column); });
     connect(grid_, &GridControl::mousePressed, this,
@@ -193,30 +193,30 @@ CT2ContactPage::CT2ContactPage(MemoryImage& image, QWidget* parent)
     LoadFromImage();
 }
 
-CT2ContactPage::~CT2ContactPage() {
+TwoToneContactPage::~TwoToneContactPage() {
     disconnectChildrenFrom(this);
 }
 
-void CT2ContactPage::showRow(int row) {
+void TwoToneContactPage::showRow(int row) {
     for (int c = C::First; c < C::kColumns; ++c)
         grid_->setText(row, c, contacts_.text(row, c));
     grid_->setCellBackground(row, C::Second,
                              contacts_.secondUnused(row) ? QColor(0xEC, 0xE9, 0xDB) : QColor());
 }
 
-void CT2ContactPage::LoadFromImage() {
+void TwoToneContactPage::LoadFromImage() {
     contacts_.fill();
     for (int r = 1; r <= C::kRows; ++r)
         showRow(r);
 }
 
-void CT2ContactPage::SaveToImage() {
+void TwoToneContactPage::SaveToImage() {
     for (InPlaceEditor* e : {toneEditor_, formatEditor_, systemEditor_, aliasEditor_})
         e->finish(); // an open edit belongs to the contacts being stored
     contacts_.store();
 }
 
-InPlaceEditor* CT2ContactPage::beginEdit(int row, int column) {
+InPlaceEditor* TwoToneContactPage::beginEdit(int row, int column) {
     const int edited = contacts_.editColumn(row, column);
     if (edited < 0)
         return nullptr;
@@ -229,7 +229,7 @@ InPlaceEditor* CT2ContactPage::beginEdit(int row, int column) {
     return editor;
 }
 
-void CT2ContactPage::editEnded(int row, int column, const QString& text) {
+void TwoToneContactPage::editEnded(int row, int column, const QString& text) {
     QStringList before;
     for (int c = C::First; c < C::kColumns; ++c)
         before << contacts_.text(row, c);
@@ -244,10 +244,10 @@ void CT2ContactPage::editEnded(int row, int column, const QString& text) {
 
 // --- The form -------------------------------------------------------------------------------
 
-CT2View::CT2View(MemoryImage& image, QWidget* parent) : CTabbedFormView(image, parent) {
+TwoToneView::TwoToneView(MemoryImage& image, QWidget* parent) : CTabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("2Tone"));
     setNoTabHelpContext(157);
-    addPage(new CT2SystemPage(image), QStringLiteral("System"), 141);
-    addPage(new CT2ContactPage(image), QStringLiteral("Contact"), 142);
+    addPage(new TwoToneSystemPage(image), QStringLiteral("System"), 141);
+    addPage(new TwoToneContactPage(image), QStringLiteral("Contact"), 142);
     tabs()->setCurrentIndex(0);
 }

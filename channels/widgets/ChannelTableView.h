@@ -18,11 +18,11 @@ class QPushButton;
 // The channel table: the 800 bank A channels in a grid, edited through editors placed over
 // the cells. Each committed cell stores the table, so the image is always current and each
 // cell edit is one step for undo ("Edit channel 12").
-class CProgramView : public CBaseFormView {
+class ChannelTableView : public CBaseFormView {
     Q_OBJECT
 public:
-    CProgramView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
-    ~CProgramView() override;
+    ChannelTableView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
+    ~ChannelTableView() override;
 
     void LoadFromImage() override; // fill table
     void SaveToImage() override;   // store table
@@ -32,13 +32,8 @@ public:
     // Ends an edit of a cell with `text`, as an in-place editor does when it closes.
     void commitCell(int row, int column, const QString& text);
 
-    // Read and Write as this form handles them: a read refills the table and makes sure
-    // channels 1 and 801 are in use; a write stores the table first.
     // The "Channel edit" button: stores the table, edits the channel in the dialog, refills.
     void openChannelEdit(int channel);
-
-    bool readFromRadio(const QString& port);
-    bool writeToRadio(const QString& port);
 
     // CSV of the channels: export stores the table first; import applies the file's channels
     // to the image (nothing on failure) and refills the table. Both return a message to show
@@ -56,10 +51,9 @@ public:
     struct RowCommand {
         QString text;
         QKeySequence key;
-        void (CProgramView::*run)();
+        void (ChannelTableView::*run)();
     };
     static const std::vector<RowCommand>& rowCommands();
-    QAction* rowAction(const QString& text) const;
     std::vector<int> selectedRows() const;
     void cutRows();
     void copyRows();

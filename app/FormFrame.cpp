@@ -1,4 +1,4 @@
-#include "CMyChildFrame.h"
+#include "FormFrame.h"
 
 #include "CBaseFormView.h"
 
@@ -7,7 +7,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-CMyChildFrame::CMyChildFrame(CBaseFormView* view, int windowHelpContext, QWidget* parent)
+FormFrame::FormFrame(CBaseFormView* view, int windowHelpContext, QWidget* parent)
     : QWidget(parent), view_(view), helpContext_(windowHelpContext) {
     auto* help = new QPushButton(QStringLiteral("Help"));
     auto* close = new QPushButton(QStringLiteral("Close"));
@@ -28,18 +28,18 @@ CMyChildFrame::CMyChildFrame(CBaseFormView* view, int windowHelpContext, QWidget
     layout->addLayout(bar);
     setFocusProxy(view);
     connect(help, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(helpContext()); });
-    connect(close, &QPushButton::clicked, this, &CMyChildFrame::closeRequested);
+    connect(close, &QPushButton::clicked, this, &FormFrame::closeRequested);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr,
                              Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, [this] { Q_EMIT helpRequested(helpContext()); });
 }
 
-int CMyChildFrame::helpContext() const {
+int FormFrame::helpContext() const {
     const int own = view_->helpContext();
     return own != 0 ? own : helpContext_;
 }
 
-void CMyChildFrame::focusInEvent(QFocusEvent* event) {
+void FormFrame::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     view_->setFocus();
 }

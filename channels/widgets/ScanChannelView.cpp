@@ -1,4 +1,4 @@
-#include "CScanChView.h"
+#include "ScanChannelView.h"
 
 #include "CChannelRecordEditor.h"
 #include "ChannelEditRules.h"
@@ -10,7 +10,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CScanChView::CScanChView(MemoryImage& image, BandState& bands, QWidget* parent)
+ScanChannelView::ScanChannelView(MemoryImage& image, BandState& bands, QWidget* parent)
     : CBaseFormView(image, parent), tabs_(new QTabBar),
       editor_(new CChannelRecordEditor(image, bands, RecordUse::ScanEdge)) {
     setWindowTitle(QStringLiteral("Scan channel"));
@@ -21,34 +21,34 @@ CScanChView::CScanChView(MemoryImage& image, BandState& bands, QWidget* parent)
     layout->addWidget(tabs_);
     layout->addWidget(editor_);
     layout->addStretch();
-    connect(tabs_, &QTabBar::currentChanged, this, &CScanChView::tabChanged);
+    connect(tabs_, &QTabBar::currentChanged, this, &ScanChannelView::tabChanged);
     connect(editor_, &CChannelRecordEditor::edited, this, &CBaseFormView::edited);
     LoadFromImage();
 }
 
-CScanChView::~CScanChView() {
+ScanChannelView::~ScanChannelView() {
     disconnectChildrenFrom(this);
 }
 
-void CScanChView::LoadFromImage() {
+void ScanChannelView::LoadFromImage() {
     shown_ = std::max(0, tabs_->currentIndex());
     editor_->load(ImageMap::kScanEdgeRecords.at(shown_));
 }
 
-void CScanChView::SaveToImage() {
+void ScanChannelView::SaveToImage() {
     editor_->store();
 }
 
 // The field being typed is corrected first (the focus moves to the tabs), then the record
 // left is stored and the one entered loaded.
-void CScanChView::tabChanged(int) {
+void ScanChannelView::tabChanged(int) {
     tabs_->setFocus();
     SaveToImage();
     LoadFromImage();
 }
 
 // Enter anywhere runs the Rx entry; neither Enter nor Escape closes anything.
-void CScanChView::keyPressEvent(QKeyEvent* event) {
+void ScanChannelView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         editor_->enterRx();

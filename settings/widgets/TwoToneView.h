@@ -15,11 +15,11 @@ class QTabBar;
 
 // "System" page: the sixteen decoder systems, one inner tab each ("1" to "16") over one set of
 // fields.
-class CT2SystemPage : public CSettingsPage {
+class TwoToneSystemPage : public CSettingsPage {
     Q_OBJECT
 public:
-    explicit CT2SystemPage(MemoryImage& image, QWidget* parent = nullptr);
-    ~CT2SystemPage() override;
+    explicit TwoToneSystemPage(MemoryImage& image, QWidget* parent = nullptr);
+    ~TwoToneSystemPage() override;
 
     void LoadFromImage() override; // the system of the selected inner tab
     void SaveToImage() override;
@@ -44,11 +44,11 @@ private:
 };
 
 // "Contact" page: the sixteen contacts in a grid with in-place editors.
-class CT2ContactPage : public CSettingsPage {
+class TwoToneContactPage : public CSettingsPage {
     Q_OBJECT
 public:
-    explicit CT2ContactPage(MemoryImage& image, QWidget* parent = nullptr);
-    ~CT2ContactPage() override;
+    explicit TwoToneContactPage(MemoryImage& image, QWidget* parent = nullptr);
+    ~TwoToneContactPage() override;
 
     void LoadFromImage() override;
     void SaveToImage() override;
@@ -69,8 +69,8 @@ private:
 };
 
 // The 2-Tone form: "System" and "Contact" pages.
-class CT2View : public CTabbedFormView {
+class TwoToneView : public CTabbedFormView {
     Q_OBJECT
 public:
-    explicit CT2View(MemoryImage& image, QWidget* parent = nullptr);
+    explicit TwoToneView(MemoryImage& image, QWidget* parent = nullptr);
 };

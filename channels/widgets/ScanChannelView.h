@@ -8,11 +8,11 @@ class QTabBar;
 
 // The scan channel form: the ten scan edge records "L1", "U1" ... "U5" (a lower and an upper
 // edge for each of five scan ranges), one tab each over one channel-record editor.
-class CScanChView : public CBaseFormView {
+class ScanChannelView : public CBaseFormView {
     Q_OBJECT
 public:
-    CScanChView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
-    ~CScanChView() override;
+    ScanChannelView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
+    ~ScanChannelView() override;
 
     void LoadFromImage() override; // the record of the selected tab
     void SaveToImage() override;

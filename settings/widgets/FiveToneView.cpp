@@ -1,4 +1,4 @@
-#include "CT5View.h"
+#include "FiveToneView.h"
 
 #include "CharFilterValidator.h"
 #include "FieldGrid.h"
@@ -60,7 +60,7 @@ QGroupBox* box(const QString& title, QGridLayout* grid) {
 
 } // namespace
 
-CT5View::CT5View(MemoryImage& image, QWidget* parent)
+FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
     : CBaseFormView(image, parent), binder_(fields(), image),
       infoBinder_(informationFields(), image), contactBinder_(contactFields(), image),
       standard_(newList(standardLabels()[0], standardNames())),
@@ -89,7 +89,7 @@ CT5View::CT5View(MemoryImage& image, QWidget* parent)
     for (QLineEdit* id : {qobject_cast<QLineEdit*>(infoBinder_.control("ID")), code_})
         id->setValidator(
             new CharFilterValidator([this](QChar c) { return codeAccepts(c); }, true, id));
-    connect(standard_, &QComboBox::activated, this, &CT5View::standardChosen);
+    connect(standard_, &QComboBox::activated, this, &FiveToneView::standardChosen);
     for (int x = 0; x < 3; ++x)
         connect(letters_[std::size_t(x)], &QComboBox::activated, this,
                 [this, x] { letterChosen(x); });
@@ -104,7 +104,7 @@ CT5View::CT5View(MemoryImage& image, QWidget* parent)
         loadContact();
     });
     connect(qobject_cast<QComboBox*>(contactBinder_.control("Code type")),
-            &QComboBox::currentIndexChanged, this, &CT5View::enableMessage);
+            &QComboBox::currentIndexChanged, this, &FiveToneView::enableMessage);
     contactBinder_.onLeave("Alias", [this] { aliasFallback(); });
     contactBinder_.onLeave("Code", [this] { codeFallback(); });
     alias_->installEventFilter(this);
@@ -115,13 +115,13 @@ CT5View::CT5View(MemoryImage& image, QWidget* parent)
     LoadFromImage();
 }
 
-CT5View::~CT5View() {
+FiveToneView::~FiveToneView() {
     disconnectChildrenFrom(this);
 }
 
 // --- Building -------------------------------------------------------------------------------
 
-QWidget* CT5View::buildStandard() {
+QWidget* FiveToneView::buildStandard() {
     auto* grid = new QGridLayout;
     FieldGrid placer(this, grid, 2);
     const QStringList labels = standardLabels();
@@ -152,7 +152,7 @@ QWidget* CT5View::buildStandard() {
     return group;
 }
 
-QWidget* CT5View::buildInformation() {
+QWidget* FiveToneView::buildInformation() {
     auto* grid = new QGridLayout;
     FieldGrid placer(this, grid, 1);
     placer.add(QStringLiteral("Group"), infoGroup_);
@@ -160,7 +160,7 @@ QWidget* CT5View::buildInformation() {
     return box(QStringLiteral("Infomation"), grid);
 }
 
-QWidget* CT5View::buildContact() {
+QWidget* FiveToneView::buildContact() {
     auto* grid = new QGridLayout;
     FieldGrid placer(this, grid, 1);
     placer.add(QStringLiteral("Group"), contactGroup_);
@@ -170,7 +170,7 @@ QWidget* CT5View::buildContact() {
 
 // --- Standards ------------------------------------------------------------------------------
 
-void CT5View::fillStandard(int k) {
+void FiveToneView::fillStandard(int k) {
     const Standard s = FiveToneSettings::shownStandard(image(), k);
     selectByText(standard_, standardNames()[k], Match::Exact);
     width_->setRule(widthRule(fiveToneStandard(k).nominalWidthMs));
@@ -186,7 +186,7 @@ void CT5View::fillStandard(int k) {
     }
 }
 
-void CT5View::storeStandardFields() {
+void FiveToneView::storeStandardFields() {
     Standard s;
     width_->normalize();
     s.width = width_->number();
@@ -202,14 +202,14 @@ void CT5View::storeStandardFields() {
 
 // The standard shown so far goes into its own PC block entry first; the image is written only
 // by a store.
-void CT5View::standardChosen(int k) {
+void FiveToneView::standardChosen(int k) {
     storeStandardFields();
     shown_ = k;
     fillStandard(k);
     Q_EMIT edited();
 }
 
-void CT5View::letterChosen(int changed) {
+void FiveToneView::letterChosen(int changed) {
     std::array<QString, 3> shown;
     for (std::size_t x = 0; x < 3; ++x)
         shown[x] = letters_[x]->currentText();
@@ -219,7 +219,7 @@ void CT5View::letterChosen(int changed) {
             selectByText(letters_[x], shown[x], Match::Exact);
 }
 
-bool CT5View::codeAccepts(QChar c) const {
+bool FiveToneView::codeAccepts(QChar c) const {
     std::array<QString, 16> tones;
     for (std::size_t i = 0; i < 16; ++i)
         tones[i] = tones_[i]->text();
@@ -228,17 +228,17 @@ bool CT5View::codeAccepts(QChar c) const {
 
 // --- Entries and contacts -------------------------------------------------------------------
 
-std::uint32_t CT5View::information() const {
+std::uint32_t FiveToneView::information() const {
     return ImageMap::kFiveToneInfoRecords.at(shownInfo_);
 }
 
-std::uint32_t CT5View::contact() const {
+std::uint32_t FiveToneView::contact() const {
     return ImageMap::kFiveToneContactRecords.at(shownContact_);
 }
 
 // The alias falls back when a contact loads and stores; the code only when the user leaves
 // its field empty (and a stored empty code stays empty).
-void CT5View::loadContact() {
+void FiveToneView::loadContact() {
     contactBinder_.load(image(), contact());
     previousAlias_ = alias_->text();
     previousCode_ = code_->text();
@@ -246,26 +246,26 @@ void CT5View::loadContact() {
     enableMessage();
 }
 
-void CT5View::storeContact() {
+void FiveToneView::storeContact() {
     aliasFallback();
     contactBinder_.store(image(), contact());
 }
 
-void CT5View::aliasFallback() {
+void FiveToneView::aliasFallback() {
     alias_->setText(contactAliasFallback(alias_->text(), previousAlias_, shownContact_ + 1));
 }
 
-void CT5View::codeFallback() {
+void FiveToneView::codeFallback() {
     code_->setText(contactCodeFallback(code_->text(), previousCode_, shownContact_ + 1));
 }
 
-void CT5View::enableMessage() {
+void FiveToneView::enableMessage() {
     auto* type = qobject_cast<QComboBox*>(contactBinder_.control("Code type"));
     contactBinder_.control("Message")->setEnabled(type->currentText() == QLatin1String("Message"));
 }
 
 // The fallbacks are what the fields held when they got the focus.
-bool CT5View::eventFilter(QObject* watched, QEvent* event) {
+bool FiveToneView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (watched == alias_)
             previousAlias_ = alias_->text();
@@ -275,7 +275,7 @@ bool CT5View::eventFilter(QObject* watched, QEvent* event) {
     return CBaseFormView::eventFilter(watched, event);
 }
 
-void CT5View::keyPressEvent(QKeyEvent* event) {
+void FiveToneView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
         return; // neither closes nor resets the form
@@ -284,7 +284,7 @@ void CT5View::keyPressEvent(QKeyEvent* event) {
 
 // --- Load and store -------------------------------------------------------------------------
 
-void CT5View::LoadFromImage() {
+void FiveToneView::LoadFromImage() {
     shown_ = loadStandard(image());
     fillStandard(shown_);
     binder_.load(image()); // timings, own identity and PTT identities
@@ -294,7 +294,7 @@ void CT5View::LoadFromImage() {
     loadContact();
 }
 
-void CT5View::SaveToImage() {
+void FiveToneView::SaveToImage() {
     storeStandardFields();
     storeStandard(image(), shown_);
     infoBinder_.store(image(), information());

@@ -1,9 +1,7 @@
-#include "CProgramView.h"
+#include "ChannelTableView.h"
 
 #include "BandState.h"
 #include "ChannelRules.h"
-#include "CloneEngine.h"
-#include "CloneProgressDialog.h"
 #include "FormTeardown.h"
 #include "GridControl.h"
 #include "InPlaceEditor.h"
@@ -56,7 +54,7 @@ QString rangeText(int first, int last) {
 
 } // namespace
 
-CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent)
+ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget* parent)
     : CBaseFormView(image, parent), bands_(bands),
       table_(std::make_unique<ChannelTable>(image, bands)), grid_(new GridControl),
       editButton_(new QPushButton(QStringLiteral("Channel edit"))) {
@@ -84,8 +82,8 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
             e->setMaxLength(maxLength);
         if (filter)
             e->setFilter(*filter);
-        connect(e, &InPlaceEditor::committed, this, &CProgramView::commitCell);
-        connect(e, &InPlaceEditor::enterPressed, this, &CProgramView::editorEnter);
+        connect(e, &InPlaceEditor::committed, this, &ChannelTableView::commitCell);
+        connect(e, &InPlaceEditor::enterPressed, this, &ChannelTableView::editorEnter);
         return e;
     };
     frequencyEditor_ =
@@ -150,7 +148,7 @@ CProgramView::CProgramView(MemoryImage& image, BandState& bands, QWidget* parent
 
 // Every column shows its longest list entry ("Ctcss Codec") and its header; widths the user
 // dragged are remembered.
-void CProgramView::fitColumns() {
+void ChannelTableView::fitColumns() {
     const QFontMetrics metrics(grid_->font());
     const int padding = 2 * metrics.horizontalAdvance(u'M');
     const QStringList saved =
@@ -175,28 +173,28 @@ void CProgramView::fitColumns() {
     });
 }
 
-CProgramView::~CProgramView() {
+ChannelTableView::~ChannelTableView() {
     disconnectChildrenFrom(this);
 }
 
-void CProgramView::showContextMenu(const QPoint& at) {
+void ChannelTableView::showContextMenu(const QPoint& at) {
     QMenu menu(this);
     for (QAction* action : rowActions_)
         menu.addAction(action);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Import channels..."), this,
-                   &CProgramView::importChannelsCommand);
+                   &ChannelTableView::importChannelsCommand);
     menu.addAction(QStringLiteral("Export channels..."), this,
-                   &CProgramView::exportChannelsCommand);
+                   &ChannelTableView::exportChannelsCommand);
     menu.exec(at);
 }
 
-void CProgramView::showRow(int row) {
+void ChannelTableView::showRow(int row) {
     for (int c = kFirstData; c <= kLastData; ++c)
         grid_->setText(row, c, table_->text(row, c));
 }
 
-void CProgramView::LoadFromImage() {
+void ChannelTableView::LoadFromImage() {
     table_->fill();
     grid_->setDrawingSuspended(true);
     for (int r = 1; r <= ChannelTable::kRows; ++r)
@@ -204,18 +202,18 @@ void CProgramView::LoadFromImage() {
     grid_->setDrawingSuspended(false);
 }
 
-void CProgramView::SaveToImage() {
+void ChannelTableView::SaveToImage() {
     // An edit under way belongs to the table being stored.
     finishEdits();
     table_->store();
 }
 
-void CProgramView::finishEdits() {
+void ChannelTableView::finishEdits() {
     for (InPlaceEditor* e : {frequencyEditor_, nameEditor_, listEditor_, ctcssEditor_, dcsEditor_})
         e->finish();
 }
 
-InPlaceEditor* CProgramView::editorFor(int column) const {
+InPlaceEditor* ChannelTableView::editorFor(int column) const {
     switch (column) {
     case ChannelTable::Rx:
     case ChannelTable::Tx:
@@ -231,7 +229,7 @@ InPlaceEditor* CProgramView::editorFor(int column) const {
     }
 }
 
-InPlaceEditor* CProgramView::beginEdit(int row, int column) {
+InPlaceEditor* ChannelTableView::beginEdit(int row, int column) {
     if (row < 1 || row > ChannelTable::kRows || column < kFirstData || column > kLastData)
         return nullptr;
     // An empty channel can only be given an Rx frequency first.
@@ -245,7 +243,7 @@ InPlaceEditor* CProgramView::beginEdit(int row, int column) {
     return editor;
 }
 
-void CProgramView::commitCell(int row, int column, const QString& text) {
+void ChannelTableView::commitCell(int row, int column, const QString& text) {
     const std::vector<int> changed = table_->edit(row, column, text);
     for (int r : changed)
         showRow(r);
@@ -255,18 +253,18 @@ void CProgramView::commitCell(int row, int column, const QString& text) {
 }
 
 // Enter moves on: one column right, or one row down after an emptied frequency.
-void CProgramView::editorEnter(int row, int column, const QString& text) {
+void ChannelTableView::editorEnter(int row, int column, const QString& text) {
     if ((column == ChannelTable::Rx || column == ChannelTable::Tx) && text.isEmpty())
         moveTo(std::min(row + 1, int(ChannelTable::kRows)), column);
     else
         moveTo(row, std::min(column + 1, kLastData));
 }
 
-void CProgramView::moveTo(int row, int column) {
+void ChannelTableView::moveTo(int row, int column) {
     grid_->setCurrentGridCell(row, column);
 }
 
-void CProgramView::openChannelEdit(int channel) {
+void ChannelTableView::openChannelEdit(int channel) {
     SaveToImage();
     Q_EMIT channelEditRequested(channel);
     CChannelEditDialog dialog(image(), bands_, channel, this);
@@ -279,7 +277,7 @@ void CProgramView::openChannelEdit(int channel) {
     grid_->setFocus();
 }
 
-QString CProgramView::exportChannelsTo(const QString& path, bool interchange) {
+QString ChannelTableView::exportChannelsTo(const QString& path, bool interchange) {
     SaveToImage();
     const QByteArray csv =
         exportChannels(image(), bands_, interchange ? CsvDialect::Interchange : CsvDialect::Native);
@@ -291,7 +289,7 @@ QString CProgramView::exportChannelsTo(const QString& path, bool interchange) {
     return {};
 }
 
-QString CProgramView::importChannelsFrom(const QString& path) {
+QString ChannelTableView::importChannelsFrom(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
@@ -321,7 +319,7 @@ QString CProgramView::importChannelsFrom(const QString& path) {
     return QStringLiteral("%1 channel(s) imported.\n%2").arg(result.imported).arg(told.join(u'\n'));
 }
 
-void CProgramView::exportChannelsCommand() {
+void ChannelTableView::exportChannelsCommand() {
     const QString native = QStringLiteral("Channel table (*.csv)");
     const QString interchange = QStringLiteral("Channel list for other programmers (*.csv)");
     QString filter;
@@ -336,7 +334,7 @@ void CProgramView::exportChannelsCommand() {
         QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
 }
 
-void CProgramView::importChannelsCommand() {
+void ChannelTableView::importChannelsCommand() {
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Import channels"), {},
                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
@@ -346,60 +344,34 @@ void CProgramView::importChannelsCommand() {
         QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
 }
 
-bool CProgramView::readFromRadio(const QString& port) {
-    CloneProgressDialog dialog(CloneDirection::Read, port, image(), theCloneFlags(), this);
-    dialog.exec();
-    Q_EMIT statusMessage(dialog.summary());
-    if (!dialog.succeeded())
-        return false;
-    LoadFromImage();
-    ChannelRules::ensureFirstChannels(image(), bands_);
-    return true;
-}
-
-bool CProgramView::writeToRadio(const QString& port) {
-    SaveToImage();
-    CloneProgressDialog dialog(CloneDirection::Write, port, image(), theCloneFlags(), this);
-    dialog.exec();
-    Q_EMIT statusMessage(dialog.summary());
-    return dialog.succeeded();
-}
-
 // --- Row commands ---------------------------------------------------------------------------
 
-const std::vector<CProgramView::RowCommand>& CProgramView::rowCommands() {
+const std::vector<ChannelTableView::RowCommand>& ChannelTableView::rowCommands() {
     static const std::vector<RowCommand> commands = {
-        {QStringLiteral("Cut"), QKeySequence::Cut, &CProgramView::cutRows},
-        {QStringLiteral("Copy"), QKeySequence::Copy, &CProgramView::copyRows},
-        {QStringLiteral("Paste"), QKeySequence::Paste, &CProgramView::pasteRows},
-        {QStringLiteral("Delete"), QKeySequence::Delete, &CProgramView::clearRows},
+        {QStringLiteral("Cut"), QKeySequence::Cut, &ChannelTableView::cutRows},
+        {QStringLiteral("Copy"), QKeySequence::Copy, &ChannelTableView::copyRows},
+        {QStringLiteral("Paste"), QKeySequence::Paste, &ChannelTableView::pasteRows},
+        {QStringLiteral("Delete"), QKeySequence::Delete, &ChannelTableView::clearRows},
         {QStringLiteral("Insert row"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
-         &CProgramView::insertRows},
+         &ChannelTableView::insertRows},
         {QStringLiteral("Delete row"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
-         &CProgramView::deleteRows},
+         &ChannelTableView::deleteRows},
         {QStringLiteral("Move up"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
-         &CProgramView::moveRowsUp},
+         &ChannelTableView::moveRowsUp},
         {QStringLiteral("Move down"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
-         &CProgramView::moveRowsDown},
+         &ChannelTableView::moveRowsDown},
     };
     return commands;
 }
 
-QAction* CProgramView::rowAction(const QString& text) const {
-    for (QAction* action : rowActions_)
-        if (action->text() == text)
-            return action;
-    return nullptr;
-}
-
-std::vector<int> CProgramView::selectedRows() const {
+std::vector<int> ChannelTableView::selectedRows() const {
     std::vector<int> rows = grid_->selectedGridRows();
     if (rows.empty())
         rows.push_back(std::max(1, grid_->currentGridCell().row));
     return rows;
 }
 
-void CProgramView::recordsChanged(const QString& step, const QString& status) {
+void ChannelTableView::recordsChanged(const QString& step, const QString& status) {
     grid_->setDrawingSuspended(true);
     for (int r : table_->recordsChanged())
         showRow(r);
@@ -408,7 +380,7 @@ void CProgramView::recordsChanged(const QString& step, const QString& status) {
     Q_EMIT statusMessage(status);
 }
 
-void CProgramView::copyRows() {
+void ChannelTableView::copyRows() {
     finishEdits();
     const std::vector<int> rows = selectedRows();
     const ChannelClipboard::Copied copied = ChannelClipboard::copy(*table_, image(), rows);
@@ -420,17 +392,17 @@ void CProgramView::copyRows() {
     Q_EMIT statusMessage(QStringLiteral("Copied %1").arg(channelCount(int(rows.size()))));
 }
 
-void CProgramView::cutRows() {
+void ChannelTableView::cutRows() {
     copyRows();
     emptyRows(QStringLiteral("Cut"));
 }
 
-void CProgramView::clearRows() {
+void ChannelTableView::clearRows() {
     finishEdits();
     emptyRows(QStringLiteral("Delete"));
 }
 
-void CProgramView::emptyRows(const QString& command) {
+void ChannelTableView::emptyRows(const QString& command) {
     const std::vector<int> rows = selectedRows();
     const int emptied = ChannelRows::clear(image(), rows);
     const QString step = QStringLiteral("%1 %2").arg(command, channelCount(emptied));
@@ -438,14 +410,14 @@ void CProgramView::emptyRows(const QString& command) {
         step, rows.front() == 1 ? step + QStringLiteral("; channel 1 can never be emptied") : step);
 }
 
-void CProgramView::pasteRows() {
+void ChannelTableView::pasteRows() {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
         pasteAt(selectedRows().front(), *data);
     else
         Q_EMIT statusMessage(QStringLiteral("The clipboard holds no channel rows."));
 }
 
-void CProgramView::pasteAt(int first, const QMimeData& data) {
+void ChannelTableView::pasteAt(int first, const QMimeData& data) {
     finishEdits();
     // Records copied here keep every field; text goes through the rules of an import.
     if (data.hasFormat(ChannelClipboard::kRecordsFormat))
@@ -475,7 +447,7 @@ void CProgramView::pasteAt(int first, const QMimeData& data) {
                               std::min<int>(first + result.imported - 1, ChannelTable::kRows));
 }
 
-void CProgramView::insertRows() {
+void ChannelTableView::insertRows() {
     finishEdits();
     const std::vector<int> rows = selectedRows();
     const int at = rows.front();
@@ -490,7 +462,7 @@ void CProgramView::insertRows() {
     grid_->selectGridRows(at, at + count - 1);
 }
 
-void CProgramView::deleteRows() {
+void ChannelTableView::deleteRows() {
     finishEdits();
     const std::vector<int> rows = selectedRows();
     // From the last up, so that each row is still where it was chosen.
@@ -503,15 +475,15 @@ void CProgramView::deleteRows() {
     grid_->selectGridRows(rows.front(), rows.front());
 }
 
-void CProgramView::moveRowsUp() {
+void ChannelTableView::moveRowsUp() {
     moveRows(-1);
 }
 
-void CProgramView::moveRowsDown() {
+void ChannelTableView::moveRowsDown() {
     moveRows(+1);
 }
 
-void CProgramView::moveRows(int by) {
+void ChannelTableView::moveRows(int by) {
     finishEdits();
     const std::vector<int> rows = selectedRows();
     const int first = rows.front();

@@ -13,11 +13,11 @@ class QLineEdit;
 // The 5-Tone form, all on one page: the standard with its width, letters and tones (the working
 // copies in the PC block), the timings and identities, the eight "Infomation" entries and the
 // sixteen contacts, each of the last two switched by its group list.
-class CT5View : public CBaseFormView {
+class FiveToneView : public CBaseFormView {
     Q_OBJECT
 public:
-    explicit CT5View(MemoryImage& image, QWidget* parent = nullptr);
-    ~CT5View() override;
+    explicit FiveToneView(MemoryImage& image, QWidget* parent = nullptr);
+    ~FiveToneView() override;
 
     void LoadFromImage() override;
     void SaveToImage() override;

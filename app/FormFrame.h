@@ -6,10 +6,10 @@ class CBaseFormView;
 
 // The inside of a form window: the form, and a bottom bar with "Help" and "Close" placed
 // around its middle.
-class CMyChildFrame : public QWidget {
+class FormFrame : public QWidget {
     Q_OBJECT
 public:
-    CMyChildFrame(CBaseFormView* view, int helpContext, QWidget* parent = nullptr);
+    FormFrame(CBaseFormView* view, int helpContext, QWidget* parent = nullptr);
 
     CBaseFormView* view() const { return view_; }
     // The form's own context (a tabbed form's depends on its tab), else the window's.

@@ -1,7 +1,7 @@
 #include "BandState.h"
 #include "CChannelEditDialog.h"
-#include "CProgramView.h"
 #include "ChannelRecord.h"
+#include "ChannelTableView.h"
 #include "FactoryDefault.h"
 #include "GridControl.h"
 #include "ImageMap.h"
@@ -21,7 +21,7 @@
 
 using T = ChannelTable;
 
-class ProgramViewTests : public QObject {
+class ChannelTableViewTests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -45,26 +45,26 @@ private:
 
     MemoryImage image;
     BandState bands; // the built-in band state of a program that has not opened a file
-    CProgramView* view = nullptr;
+    ChannelTableView* view = nullptr;
 };
 
-void ProgramViewTests::init() {
+void ChannelTableViewTests::init() {
     image = buildFactoryDefault();
     bands = BandState();
-    view = new CProgramView(image, bands);
+    view = new ChannelTableView(image, bands);
     view->resize(1100, 600);
     view->show();
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view));
 }
 
-void ProgramViewTests::click(int row, int column) {
+void ChannelTableViewTests::click(int row, int column) {
     GridControl* grid = view->grid();
     grid->scrollTo(grid->model()->index(row - 1, column - 1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(row, column).center());
 }
 
-void ProgramViewTests::typeFrequency(int row, const QString& text) {
+void ChannelTableViewTests::typeFrequency(int row, const QString& text) {
     click(row, T::Rx);
     QTRY_VERIFY(frequencyEditor()->hasFocus());
     QTest::keyClick(frequencyEditor(), Qt::Key_A, Qt::ControlModifier);
@@ -73,14 +73,14 @@ void ProgramViewTests::typeFrequency(int row, const QString& text) {
     QTest::keyClick(frequencyEditor(), Qt::Key_Return);
 }
 
-void ProgramViewTests::emptyRowEditsRxFirst() {
+void ChannelTableViewTests::emptyRowEditsRxFirst() {
     click(3, T::Name);
     QVERIFY(frequencyEditor()->isVisible());
     QCOMPARE(view->grid()->currentGridCell(), (GridControl::Cell{3, T::Rx}));
     QVERIFY(!byName<QLineEdit>(*view, "Name editor")->isVisible());
 }
 
-void ProgramViewTests::newChannelFromTheTemplate() {
+void ChannelTableViewTests::newChannelFromTheTemplate() {
     typeFrequency(5, "3a0"); // letters are dropped: 30 MHz, band 0 of the built-in limits
     const QStringList expected = {"5",        "30.00000", "30.00000", "Off",  "100.0", "023",
                                   "Positive", "High",     "Allow",    "Wide", "Off",   ""};
@@ -92,13 +92,13 @@ void ProgramViewTests::newChannelFromTheTemplate() {
     QCOMPARE(view->grid()->text(6, T::Rx), QStringLiteral("26.00000"));
 }
 
-void ProgramViewTests::channelOneCannotBeEmptied() {
+void ChannelTableViewTests::channelOneCannotBeEmptied() {
     typeFrequency(1, "");
     QCOMPARE(view->grid()->text(1, T::Rx), QStringLiteral("134.00000"));
     QCOMPARE(view->grid()->currentGridCell(), (GridControl::Cell{2, T::Rx})); // empty: down
 }
 
-void ProgramViewTests::clearingAChannel() {
+void ChannelTableViewTests::clearingAChannel() {
     typeFrequency(5, "145");
     typeFrequency(5, "");
     for (int c = T::Rx; c < T::kColumns; ++c)
@@ -110,7 +110,7 @@ void ProgramViewTests::clearingAChannel() {
     QVERIFY(std::ranges::equal(r, emptyRow));
 }
 
-void ProgramViewTests::optionAndToneCells() {
+void ChannelTableViewTests::optionAndToneCells() {
     typeFrequency(2, "145");
     click(2, T::Power);
     auto* list = byName<QComboBox>(*view, "List editor");
@@ -144,7 +144,7 @@ void ProgramViewTests::optionAndToneCells() {
     QCOMPARE(view->grid()->text(2, T::Name), QStringLiteral("RPT123"));
 }
 
-void ProgramViewTests::keyboardMovement() {
+void ChannelTableViewTests::keyboardMovement() {
     GridControl* grid = view->grid();
     grid->setFocus();
     grid->setCurrentGridCell(10, T::Name);
@@ -164,12 +164,12 @@ void ProgramViewTests::keyboardMovement() {
     QCOMPARE(frequencyEditor()->text(), QStringLiteral("134.00000"));
 }
 
-void ProgramViewTests::storeAndChannelEditButton() {
+void ChannelTableViewTests::storeAndChannelEditButton() {
     typeFrequency(7, "440");
     click(7, T::Name);
     QTest::keyClicks(byName<QLineEdit>(*view, "Name editor"), "UHF");
     // The button stores the table (taking the open edit along) and asks for the row's channel.
-    QSignalSpy requested(view, &CProgramView::channelEditRequested);
+    QSignalSpy requested(view, &ChannelTableView::channelEditRequested);
     auto* responder = ModalResponder::answer<CChannelEditDialog>(
         [](CChannelEditDialog* dialog) { dialog->close(); }, this);
     QTest::mouseClick(byName<QPushButton>(*view, "Channel edit"), Qt::LeftButton);
@@ -185,7 +185,7 @@ void ProgramViewTests::storeAndChannelEditButton() {
     QCOMPARE(view->grid()->text(7, T::Name), QStringLiteral("NEW"));
 }
 
-void ProgramViewTests::csvThroughTheForm() {
+void ChannelTableViewTests::csvThroughTheForm() {
     QTemporaryDir dir;
     typeFrequency(3, "145.5");
     const QString path = dir.filePath("channels.csv");
@@ -210,14 +210,14 @@ void ProgramViewTests::csvThroughTheForm() {
 }
 
 // One click on a row label makes that row the one "Channel edit" opens.
-void ProgramViewTests::rowLabelThenChannelEdit() {
+void ChannelTableViewTests::rowLabelThenChannelEdit() {
     GridControl* grid = view->grid();
     QHeaderView* labels = grid->verticalHeader();
     const int middle = labels->sectionViewportPosition(6) + labels->sectionSize(6) / 2;
     QTest::mouseClick(labels->viewport(), Qt::LeftButton, {}, QPoint(labels->width() / 2, middle));
     QCOMPARE(grid->currentGridCell().row, 7);
     QVERIFY(grid->selectionModel()->isRowSelected(6, {})); // highlighted
-    QSignalSpy requested(view, &CProgramView::channelEditRequested);
+    QSignalSpy requested(view, &ChannelTableView::channelEditRequested);
     auto* responder = ModalResponder::answer<CChannelEditDialog>(
         [](CChannelEditDialog* dialog) { dialog->close(); }, this);
     QTest::mouseClick(byName<QPushButton>(*view, "Channel edit"), Qt::LeftButton);
@@ -227,7 +227,7 @@ void ProgramViewTests::rowLabelThenChannelEdit() {
 }
 
 // A typed cell is stored at once and reported as one step; a corrected entry says why.
-void ProgramViewTests::typedCellsReportEditsAndCorrections() {
+void ChannelTableViewTests::typedCellsReportEditsAndCorrections() {
     QSignalSpy edited(view, &CBaseFormView::imageChanged);
     QSignalSpy status(view, &CBaseFormView::statusMessage);
     GridControl* grid = view->grid();
@@ -255,7 +255,7 @@ void ProgramViewTests::typedCellsReportEditsAndCorrections() {
              QStringLiteral("4315 MHz lies in no band of this radio: 26.00000"));
 }
 
-void ProgramViewTests::columnsShowTheirLongestEntry() {
+void ChannelTableViewTests::columnsShowTheirLongestEntry() {
     GridControl* grid = view->grid();
     const QFontMetrics metrics(grid->font());
     QVERIFY(grid->columnWidthPixels(T::DecodeType) > metrics.horizontalAdvance("Ctcss Codec"));
@@ -265,5 +265,5 @@ void ProgramViewTests::columnsShowTheirLongestEntry() {
              QStringLiteral("Receive frequency (MHz)"));
 }
 
-QTEST_MAIN(ProgramViewTests)
-#include "tst_program_view.moc"
+QTEST_MAIN(ChannelTableViewTests)
+#include "tst_channel_table_view.moc"

@@ -9,7 +9,8 @@
 namespace {
 
 bool isBcd(std::span<const std::uint8_t> bytes) {
-    return std::ranges::all_of(bytes, [](std::uint8_t b) { return (b >> 4) < 10 && (b & 15) < 10; });
+    return std::ranges::all_of(bytes,
+                               [](std::uint8_t b) { return (b >> 4) < 10 && (b & 15) < 10; });
 }
 
 // An edge or a frequency whose most significant byte is 0x00 or 0xFF is no number at all.
