@@ -5,7 +5,9 @@
 #include "DataFile.h"
 #include "Document.h"
 #include "FactoryDefault.h"
+#include "FastTiming.h"
 #include "ModalResponder.h"
+#include "TransferCommands.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -35,6 +37,7 @@ inline CMainFrame* openMainFrame(Document& document, AppConfig& config, const QS
     document.bands() = BandState();
     config = AppConfig::startUp(AppPaths::resolve(folder, true, {}, {}));
     auto* frame = new CMainFrame(document, config);
+    frame->transfers()->setTiming(fastTiming()); // a transfer runs at full speed
     frame->show();
     frame->activateWindow();
     // The caller checks isActiveWindow(), where a failure names the test.

@@ -2,6 +2,7 @@
 
 #include "CloneEngine.h"
 #include "FactoryDefault.h"
+#include "FastTiming.h"
 #include "MemoryImage.h"
 #include "QtSerialLink.h"
 #include "VirtualRadio.h"
@@ -9,6 +10,8 @@
 #include <QTest>
 
 // A virtual radio on a pseudo-terminal, filled with a recognisable memory, for clone tests.
+// Conversations run at full speed: the protocol's pauses are skipped (a test that wants them
+// asks for `paced`).
 struct RadioBench {
     explicit RadioBench(VirtualRadioOptions options = {}) : radio(options) {
         QString error;
@@ -27,9 +30,12 @@ struct RadioBench {
         return m;
     }
 
-    CloneReport run(CloneDirection direction, MemoryImage& image, CloneEngine::Hooks hooks = {}) {
+    CloneReport run(CloneDirection direction, MemoryImage& image, CloneEngine::Hooks hooks = {},
+                    bool paced = false) {
         if (!hooks.today)
             hooks.today = [] { return QDate(2014, 3, 5); };
+        if (!paced && !hooks.pause)
+            hooks.pause = fastTiming().pause;
         QtSerialLink link;
         CloneEngine engine(link, flags, std::move(hooks));
         return engine.run(direction, radio.devicePath(), image);

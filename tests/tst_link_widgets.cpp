@@ -40,7 +40,8 @@ void LinkWidgetTests::readThroughTheDialog() {
     RadioBench bench;
     QVERIFY(bench.started);
     MemoryImage image = buildFactoryDefault();
-    CloneProgressDialog dialog(CloneDirection::Read, bench.radio.devicePath(), image, bench.flags);
+    CloneProgressDialog dialog(CloneDirection::Read, bench.radio.devicePath(), image, bench.flags,
+                               nullptr, fastTiming());
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Read"));
     auto* bar = byName<QProgressBar>(dialog, "Progress");
@@ -59,7 +60,8 @@ void LinkWidgetTests::startTwiceRunsOnce() {
     RadioBench bench;
     QVERIFY(bench.started);
     MemoryImage image = buildFactoryDefault();
-    CloneProgressDialog dialog(CloneDirection::Write, bench.radio.devicePath(), image, bench.flags);
+    CloneProgressDialog dialog(CloneDirection::Write, bench.radio.devicePath(), image, bench.flags,
+                               nullptr, fastTiming());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Write"));
     dialog.show();
     dialog.start();
@@ -75,7 +77,8 @@ void LinkWidgetTests::exitCancelsAtABlockBoundary() {
     QVERIFY(bench.started);
     MemoryImage image = buildFactoryDefault();
     const MemoryImage before = image;
-    CloneProgressDialog dialog(CloneDirection::Read, bench.radio.devicePath(), image, bench.flags);
+    CloneProgressDialog dialog(CloneDirection::Read, bench.radio.devicePath(), image, bench.flags,
+                               nullptr, fastTiming());
     dialog.show();
     auto* bar = byName<QProgressBar>(dialog, "Progress");
     QTest::mouseClick(byName<QPushButton>(dialog, "Start"), Qt::LeftButton);
@@ -92,7 +95,8 @@ void LinkWidgetTests::passwordPrompt() {
     RadioBench bench({.readProtected = true});
     QVERIFY(bench.started);
     MemoryImage image = buildFactoryDefault();
-    CloneProgressDialog dialog(CloneDirection::Read, bench.radio.devicePath(), image, bench.flags);
+    CloneProgressDialog dialog(CloneDirection::Read, bench.radio.devicePath(), image, bench.flags,
+                               nullptr, fastTiming());
     dialog.show();
     auto* responder = ModalResponder::answer<AccessCodeDialog>(
         [](AccessCodeDialog* prompt) {
