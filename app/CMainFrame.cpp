@@ -9,6 +9,7 @@
 #include "HelpCatalog.h"
 #include "HelpWindow.h"
 #include "ImageMap.h"
+#include "MainMenus.h"
 #include "Plausibility.h"
 #include "PortDialog.h"
 #include "ReportCommands.h"
@@ -25,35 +26,15 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrinter>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QStyle>
-#include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
 
 const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
 const QString kChannelSetting = QStringLiteral("Channel setting");
-
-QIcon themed(const char* name, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(QLatin1String(name), QApplication::style()->standardIcon(fallback));
-}
-
-// A menu text as a tooltip: "&New(&N)" is "New", "&Open(&O)..." is "Open".
-QString plainText(QString text) {
-    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
-    text.remove(u'&');
-    if (text.endsWith(QLatin1String("...")))
-        text.chop(3);
-    return text;
-}
 
 constexpr int kStatusMs = 8000;
 
@@ -75,9 +56,9 @@ CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
         updateTitle();
         updateUndoActions();
     });
-    buildMenusAndToolbar();
-    buildStatusBar();
     buildTreeBar();
+    buildMenus();
+    buildStatusBar();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
 
@@ -98,137 +79,31 @@ CMainFrame::~CMainFrame() {
 
 // --- Building -------------------------------------------------------------------------------
 
-void CMainFrame::buildMenusAndToolbar() {
-    auto add = [this](QMenu* menu, const QString& text, auto slot, QKeySequence key = {}) {
-        QAction* a = menu->addAction(text);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* newAction =
-        add(file, QStringLiteral("&New(&N)"), &CMainFrame::newData, QKeySequence::New);
-    QAction* openAction =
-        add(file, QStringLiteral("&Open(&O)..."), &CMainFrame::openData, QKeySequence::Open);
-    QAction* saveAction =
-        add(file, QStringLiteral("&Save(&S)"), &CMainFrame::save, QKeySequence::Save);
-    add(file, QStringLiteral("Save &As(&A)..."), &CMainFrame::saveAs);
-    file->addSeparator();
-    file->addAction(QStringLiteral("Import channels..."), this, [this] {
-        if (openForm(kChannelSetting))
-            activeChannelTable()->importChannelsCommand();
-    });
-    file->addAction(QStringLiteral("Export channels..."), this, [this] {
-        if (openForm(kChannelSetting))
-            activeChannelTable()->exportChannelsCommand();
-    });
-    file->addAction(QStringLiteral("Export report as PDF..."), reports_,
-                    &ReportCommands::exportPdf);
-    file->addAction(QStringLiteral("Compare with..."), reports_, &ReportCommands::compareWith);
-    file->addSeparator();
-    QAction* printAction =
-        file->addAction(QStringLiteral("&Print..."), reports_, &ReportCommands::print);
-    printAction->setShortcut(QKeySequence::Print);
-    file->addAction(QStringLiteral("Print Pre&view"), reports_, &ReportCommands::preview);
-    file->addAction(QStringLiteral("P&rint Setup..."), this, [this] {
-        QPrinter printer;
-        QPageSetupDialog(&printer, this).exec();
-    });
-    file->addSeparator();
-    recentMenu_ = file->addMenu(QStringLiteral("Recent Files"));
-    file->addSeparator();
-    file->addAction(QStringLiteral("E&xit(&X)"), this, &QWidget::close);
-
-    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
-    undoAction_ = add(editMenu_, QStringLiteral("Undo"), &CMainFrame::undo, QKeySequence::Undo);
-    redoAction_ = add(editMenu_, QStringLiteral("Redo"), &CMainFrame::redo);
-    // Ctrl+Y as well as the platform's Ctrl+Shift+Z.
-    redoAction_->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    editMenu_->addSeparator();
-    // The channel table's row commands; their keys belong to the table, so that they act only
-    // while it has the focus.
-    for (const ChannelTableView::RowCommand& command : ChannelTableView::rowCommands()) {
-        QAction* a = editMenu_->addAction(command.text + u'\t' +
-                                              command.key.toString(QKeySequence::NativeText),
-                                          this, [this, run = command.run] {
-                                              if (ChannelTableView* table = activeChannelTable())
-                                                  (table->*run)();
-                                          });
-        rowActions_.push_back(a);
-    }
+void CMainFrame::buildMenus() {
+    MainMenus menus = buildMainMenus(*this);
+    editMenu_ = menus.edit;
+    windowMenu_ = menus.window;
+    recentMenu_ = menus.recent;
+    undoAction_ = menus.undo;
+    redoAction_ = menus.redo;
+    rowActions_ = std::move(menus.rowActions);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateRowActions);
-    editMenu_->addSeparator();
-    for (const CommandEntry* command : editMenuCommands()) {
-        QAction* a =
-            editMenu_->addAction(command->text, this, [this, command] { runCommand(*command); });
-        a->setEnabled(command->built());
-    }
-
-    QMenu* program = menuBar()->addMenu(QStringLiteral("&Program"));
-    QAction* readAction = add(program, QStringLiteral("Read"), &CMainFrame::readRadio);
-    QAction* writeAction = add(program, QStringLiteral("Write"), &CMainFrame::writeRadio);
-
-    QToolBar* tools = addToolBar(QStringLiteral("Toolbar"));
-    tools->setObjectName(QStringLiteral("Toolbar"));
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* toolbarToggle = tools->toggleViewAction();
-    toolbarToggle->setText(QStringLiteral("&Toolbar(&T)"));
-    view->addAction(toolbarToggle);
-    QAction* statusToggle = view->addAction(QStringLiteral("&Status Bar(&S)"));
-    statusToggle->setCheckable(true);
-    statusToggle->setChecked(true);
-    connect(statusToggle, &QAction::toggled, this,
-            [this](bool on) { statusBar()->setVisible(on); });
-    treeBar_ = new QDockWidget(QStringLiteral("Tree Bar"), this);
-    treeBar_->setObjectName(QStringLiteral("Tree Bar"));
-    QAction* treeToggle = treeBar_->toggleViewAction();
-    treeToggle->setText(QStringLiteral("Tree View"));
-    view->addAction(treeToggle);
-
-    QMenu* setting = menuBar()->addMenu(QStringLiteral("&Setting"));
-    QAction* portAction = add(setting, QStringLiteral("Port"), &CMainFrame::choosePort);
-
-    windowMenu_ = menuBar()->addMenu(QStringLiteral("&Window"));
-    connect(windowMenu_, &QMenu::aboutToShow, this, [this] {
-        windowMenu_->clear();
-        windowMenu_->addAction(QStringLiteral("Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
-        windowMenu_->addAction(QStringLiteral("Tile"), mdi_, &QMdiArea::tileSubWindows);
-        windowMenu_->addAction(QStringLiteral("Arrange"), mdi_, &QMdiArea::tileSubWindows);
-        windowMenu_->addSeparator();
-        windows_->listIn(windowMenu_);
-    });
-
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpMenu->addAction(QStringLiteral("Help Topics"), this, [this] { help(0); });
-    QAction* aboutAction = add(helpMenu, QStringLiteral("About..."), &CMainFrame::about);
-
-    const std::pair<QAction*, QIcon> buttons[] = {
-        {newAction, themed("document-new", QStyle::SP_FileIcon)},
-        {openAction, themed("document-open", QStyle::SP_DialogOpenButton)},
-        {saveAction, themed("document-save", QStyle::SP_DialogSaveButton)},
-        {nullptr, {}},
-        {undoAction_, themed("edit-undo", QStyle::SP_ArrowBack)},
-        {redoAction_, themed("edit-redo", QStyle::SP_ArrowForward)},
-        {nullptr, {}},
-        {readAction, themed("go-down", QStyle::SP_ArrowDown)},
-        {writeAction, themed("go-up", QStyle::SP_ArrowUp)},
-        {nullptr, {}},
-        {printAction, themed("document-print", QStyle::SP_FileDialogDetailedView)},
-        {portAction, themed("network-wired", QStyle::SP_DriveNetIcon)},
-        {aboutAction, themed("help-about", QStyle::SP_MessageBoxInformation)},
-    };
-    for (const auto& [a, icon] : buttons) {
-        if (!a) {
-            tools->addSeparator();
-            continue;
-        }
-        a->setIcon(icon);
-        a->setToolTip(plainText(a->text()));
-        tools->addAction(a);
-    }
     updateRecentMenu();
     updateUndoActions();
+}
+
+void CMainFrame::importChannels() {
+    if (openForm(kChannelSetting))
+        activeChannelTable()->importChannelsCommand();
+}
+
+void CMainFrame::exportChannels() {
+    if (openForm(kChannelSetting))
+        activeChannelTable()->exportChannelsCommand();
+}
+
+void CMainFrame::listWindowsIn(QMenu* menu) {
+    windows_->listIn(menu);
 }
 
 void CMainFrame::buildStatusBar() {
@@ -254,6 +129,8 @@ void CMainFrame::buildTreeBar() {
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { treeClicked(item); });
+    treeBar_ = new QDockWidget(QStringLiteral("Tree Bar"), this);
+    treeBar_->setObjectName(QStringLiteral("Tree Bar"));
     treeBar_->setWidget(tree_);
     treeBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::LeftDockWidgetArea, treeBar_);

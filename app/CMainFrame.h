@@ -67,6 +67,9 @@ public:
     bool goOnDespite(const QString& doubt, const QString& question);
     void choosePort();
     void frequencyRange();
+    // The channel table's CSV commands, its window opened first.
+    void importChannels();
+    void exportChannels();
     void about();
     // The help window at the topic of `context` (0: the contents).
     void help(int context);
@@ -75,8 +78,12 @@ public:
     // Print, preview, PDF and differences; Read and Write.
     ReportCommands* reports() const { return reports_; }
     TransferCommands* transfers() const { return transfers_; }
-    // The channel table is the active form: it prints, reads and writes on its own terms.
+    // The channel table is the active form: it prints the channel list.
     bool channelTableIsActive() const;
+    ChannelTableView* activeChannelTable() const;
+    QDockWidget* treeBar() const { return treeBar_; }
+    // The open windows as items of `menu` ("&1 Channel setting", ...).
+    void listWindowsIn(QMenu* menu);
     void showStatus(const QString& text);
 
     // The data differs from what was last opened, saved or made new, or came from the radio and
@@ -89,11 +96,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenusAndToolbar();
+    void buildMenus();
     void buildStatusBar();
     void buildTreeBar();
     void treeClicked(QTreeWidgetItem* item);
-    ChannelTableView* activeChannelTable() const;
     // New, Open and start-up: the forms store, then the history starts afresh on the data.
     void startFresh();
     void travel(bool forwards);

@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -63,6 +64,11 @@ bool ReportCommands::printOn(QPrinter& printer) {
         return true;
     printer.abort(); // a failed page aborts the document
     return false;
+}
+
+void ReportCommands::printSetup() {
+    QPrinter printer;
+    QPageSetupDialog(&printer, &frame_).exec();
 }
 
 ReportPreview* ReportCommands::previewWindow() const {

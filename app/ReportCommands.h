@@ -24,6 +24,8 @@ public:
     bool printOn(QPrinter& printer);
     // The preview window; choosing it again while it is open only raises it.
     void preview();
+    // The page set-up dialog.
+    void printSetup();
     ReportPreview* previewWindow() const;
 
     void exportPdf(); // asks for the file name

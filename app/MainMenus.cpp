@@ -1,0 +1,200 @@
+#include "MainMenus.h"
+
+#include "CMainFrame.h"
+#include "ChannelTableView.h"
+#include "CommandRegistry.h"
+#include "ReportCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QToolBar>
+#include <map>
+
+namespace {
+
+using K = MenuItem;
+using Keys = std::vector<QKeySequence>;
+
+template <typename Member> std::function<void(CMainFrame&)> call(Member member) {
+    return [member](CMainFrame& frame) { (frame.*member)(); };
+}
+
+template <typename Member> std::function<void(CMainFrame&)> report(Member member) {
+    return [member](CMainFrame& frame) { (frame.reports()->*member)(); };
+}
+
+// A menu text as a tooltip: "&New(&N)" is "New", "&Open(&O)..." is "Open".
+QString plainText(QString text) {
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    text.remove(u'&');
+    if (text.endsWith(QLatin1String("...")))
+        text.chop(3);
+    return text;
+}
+
+} // namespace
+
+const std::vector<MenuItem>& mainMenuItems() {
+    const QString file = QStringLiteral("&File");
+    const QString edit = QStringLiteral("&Edit");
+    const QString program = QStringLiteral("&Program");
+    const QString view = QStringLiteral("&View");
+    const QString setting = QStringLiteral("&Setting");
+    const QString window = QStringLiteral("&Window");
+    const QString help = QStringLiteral("&Help");
+    using QS = QStyle;
+    // clang-format off
+    static const std::vector<MenuItem> items = {
+        {file, K::Command, "&New(&N)", {QKeySequence::New}, call(&CMainFrame::newData),
+         10, "document-new", QS::SP_FileIcon},
+        {file, K::Command, "&Open(&O)...", {QKeySequence::Open}, call(&CMainFrame::openData),
+         11, "document-open", QS::SP_DialogOpenButton},
+        {file, K::Command, "&Save(&S)", {QKeySequence::Save}, call(&CMainFrame::save),
+         12, "document-save", QS::SP_DialogSaveButton},
+        {file, K::Command, "Save &As(&A)...", {}, call(&CMainFrame::saveAs)},
+        {file, K::Separator},
+        {file, K::Command, "Import channels...", {}, call(&CMainFrame::importChannels)},
+        {file, K::Command, "Export channels...", {}, call(&CMainFrame::exportChannels)},
+        {file, K::Command, "Export report as PDF...", {}, report(&ReportCommands::exportPdf)},
+        {file, K::Command, "Compare with...", {}, report(&ReportCommands::compareWith)},
+        {file, K::Separator},
+        {file, K::Command, "&Print...", {QKeySequence::Print}, report(&ReportCommands::print),
+         40, "document-print", QS::SP_FileDialogDetailedView},
+        {file, K::Command, "Print Pre&view", {}, report(&ReportCommands::preview)},
+        {file, K::Command, "P&rint Setup...", {}, report(&ReportCommands::printSetup)},
+        {file, K::Separator},
+        {file, K::RecentFiles, "Recent Files"},
+        {file, K::Separator},
+        {file, K::Command, "E&xit(&X)", {}, call(&CMainFrame::close)},
+
+        // Ctrl+Y as well as the platform's Ctrl+Shift+Z.
+        {edit, K::Command, "Undo", {QKeySequence::Undo}, call(&CMainFrame::undo),
+         20, "edit-undo", QS::SP_ArrowBack},
+        {edit, K::Command, "Redo",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         call(&CMainFrame::redo), 21, "edit-redo", QS::SP_ArrowForward},
+        {edit, K::Separator},
+        {edit, K::RowCommands},
+        {edit, K::Separator},
+        {edit, K::FormCommands},
+
+        {program, K::Command, "Read", {}, call(&CMainFrame::readRadio), 30, "go-down",
+         QS::SP_ArrowDown},
+        {program, K::Command, "Write", {}, call(&CMainFrame::writeRadio), 31, "go-up",
+         QS::SP_ArrowUp},
+
+        {view, K::ToolbarToggle, "&Toolbar(&T)"},
+        {view, K::StatusBarToggle, "&Status Bar(&S)"},
+        {view, K::TreeBarToggle, "Tree View"},
+
+        {setting, K::Command, "Port", {}, call(&CMainFrame::choosePort), 41,
+         "network-wired", QS::SP_DriveNetIcon},
+
+        {window, K::WindowList},
+
+        {help, K::Command, "Help Topics", {}, [](CMainFrame& frame) { frame.help(0); }},
+        {help, K::Command, "About...", {}, call(&CMainFrame::about), 42, "help-about",
+         QS::SP_MessageBoxInformation},
+    };
+    // clang-format on
+    return items;
+}
+
+MainMenus buildMainMenus(CMainFrame& frame) {
+    MainMenus menus;
+    QToolBar* toolbar = frame.addToolBar(QStringLiteral("Toolbar"));
+    toolbar->setObjectName(QStringLiteral("Toolbar"));
+    std::map<QString, QMenu*> byTitle;
+    std::map<int, QAction*> buttons;
+    auto menuOf = [&](const QString& title) {
+        QMenu*& menu = byTitle[title];
+        if (!menu)
+            menu = frame.menuBar()->addMenu(title);
+        return menu;
+    };
+    for (const MenuItem& item : mainMenuItems()) {
+        QMenu* menu = menuOf(item.menu);
+        QAction* action = nullptr;
+        switch (item.kind) {
+        case K::Command:
+            action = menu->addAction(item.text, &frame, [&frame, run = item.run] { run(frame); });
+            action->setShortcuts(QList<QKeySequence>(item.keys.begin(), item.keys.end()));
+            break;
+        case K::Separator:
+            menu->addSeparator();
+            break;
+        case K::RecentFiles:
+            menus.recent = menu->addMenu(item.text);
+            break;
+        case K::RowCommands:
+            // Their keys belong to the table, so that they act only while it has the focus.
+            for (const ChannelTableView::RowCommand& c : ChannelTableView::rowCommands())
+                menus.rowActions.push_back(
+                    menu->addAction(c.text + u'\t' + c.key.toString(QKeySequence::NativeText),
+                                    &frame, [&frame, run = c.run] {
+                                        if (ChannelTableView* table = frame.activeChannelTable())
+                                            (table->*run)();
+                                    }));
+            break;
+        case K::FormCommands:
+            for (const CommandEntry* c : editMenuCommands())
+                menu->addAction(c->text, &frame, [&frame, c] { frame.runCommand(*c); })
+                    ->setEnabled(c->built());
+            break;
+        case K::ToolbarToggle:
+            action = toolbar->toggleViewAction();
+            break;
+        case K::StatusBarToggle:
+            action = new QAction(&frame);
+            action->setCheckable(true);
+            action->setChecked(true);
+            QObject::connect(action, &QAction::toggled, frame.statusBar(), &QWidget::setVisible);
+            break;
+        case K::TreeBarToggle:
+            action = frame.treeBar()->toggleViewAction();
+            break;
+        case K::WindowList:
+            menus.window = menu;
+            QObject::connect(menu, &QMenu::aboutToShow, &frame, [&frame, menu] {
+                menu->clear();
+                QMdiArea* area = frame.mdiArea();
+                menu->addAction(QStringLiteral("Cascade"), area, &QMdiArea::cascadeSubWindows);
+                menu->addAction(QStringLiteral("Tile"), area, &QMdiArea::tileSubWindows);
+                menu->addAction(QStringLiteral("Arrange"), area, &QMdiArea::tileSubWindows);
+                menu->addSeparator();
+                frame.listWindowsIn(menu);
+            });
+            break;
+        }
+        if (!action)
+            continue;
+        if (item.kind != K::Command) {
+            action->setText(item.text);
+            menu->addAction(action);
+        }
+        if (item.text == QLatin1String("Undo"))
+            menus.undo = action;
+        else if (item.text == QLatin1String("Redo"))
+            menus.redo = action;
+        if (item.button > 0) {
+            action->setIcon(QIcon::fromTheme(
+                QLatin1String(item.icon), QApplication::style()->standardIcon(item.fallbackIcon)));
+            action->setToolTip(plainText(action->text()));
+            buttons[item.button] = action;
+        }
+    }
+    int group = 0;
+    for (const auto& [place, action] : buttons) {
+        if (group != 0 && place / 10 != group)
+            toolbar->addSeparator();
+        group = place / 10;
+        toolbar->addAction(action);
+    }
+    menus.edit = byTitle[QStringLiteral("&Edit")];
+    return menus;
+}
