@@ -8,7 +8,7 @@
 #include "ChannelTableView.h"
 #include "Document.h"
 #include "FactoryDefault.h"
-#include "FullImage.h"
+#include "SampleData.h"
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"

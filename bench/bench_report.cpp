@@ -2,7 +2,7 @@
 // and the differences between two such files.
 #include "BandState.h"
 #include "ChannelTable.h"
-#include "FullImage.h"
+#include "SampleData.h"
 #include "Report.h"
 #include "ReportDiff.h"
 #include "ReportPages.h"

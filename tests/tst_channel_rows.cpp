@@ -4,7 +4,7 @@
 #include "ChannelRecord.h"
 #include "ChannelRows.h"
 #include "ChannelTable.h"
-#include "FullImage.h"
+#include "SampleData.h"
 #include "ImageMap.h"
 #include "RecordTemplates.h"
 

@@ -5,7 +5,7 @@
 #include "ChannelTable.h"
 #include "FactoryDefault.h"
 #include "FieldCodecs.h"
-#include "FullImage.h"
+#include "SampleData.h"
 #include "MemoryImage.h"
 #include "PageLayout.h"
 #include "Report.h"

@@ -8,7 +8,7 @@
 #include "FactoryDefault.h"
 #include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
-#include "FullImage.h"
+#include "SampleData.h"
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "MainFrameFixture.h"

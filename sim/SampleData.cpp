@@ -1,12 +1,11 @@
-#pragma once
+#include "SampleData.h"
 
 #include "BandState.h"
 #include "ChannelTable.h"
 #include "FactoryDefault.h"
 #include "MemoryImage.h"
 
-// The factory default with all 800 channels in use, each with its own frequency and name.
-inline MemoryImage fullChannelImage(BandState& bands) {
+MemoryImage fullChannelImage(BandState& bands) {
     MemoryImage image = buildFactoryDefault();
     bands.loadLimitsFromImage(image);
     bands.deriveEnabledFlags(image);
