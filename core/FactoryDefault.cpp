@@ -41,20 +41,30 @@ struct ByteDefault {
     std::uint8_t value;
 };
 constexpr ByteDefault kSettingsDefaults[] = {
-    {0xCC00, 1},           {0xCC02, kVhf},      {0xCC04, 1}, {0xCC06, kUhf}, {0xCC08, 0xFF},
-    {0xCC0B, 2},                                                          // band VFO pair of 150M
-    {0xCC20, 2},                                                          // SQL(Left) "5"
-    {0xCC22, 3},                                                          // backlight brightness 3
-    {0xCC23, 1},                                                          // backlight colour Blue
-    {0xCC24, 0x80},                                                       // beep on
-    {0xCC25, 0x80},                                                       // TBST 1750 Hz
-    {0xCC28, 3300 & 0xFF}, {0xCC29, 3300 >> 8},                           // scrambler 3300 Hz
-    {0xCC2E, 2},                                                          // SQL(Right) "5"
-    {0xCC2F, 8},                                                          // volume 8
-    {0xCC30, 3},                                                          // TOT 3 minutes
-    {0xCC38, 11},          {0xCC39, 12},        {0xCC3A, 7}, {0xCC3B, 6}, // P1..P4: BAND, VFO/MR,
-                                                                          // TONE, LOW
-    {0xCC71, 5},           {0xCC72, 5},         {0xCC73, 8}, // alarm: 5 cycles, Tx 5 s, Rx 8 s
+    {0xCC00, 1},
+    {0xCC02, kVhf},
+    {0xCC04, 1},
+    {0xCC06, kUhf},
+    {0xCC08, 0xFF},
+    {0xCC0B, 2},    // band VFO pair of 150M
+    {0xCC20, 2},    // SQL(Left) "5"
+    {0xCC22, 3},    // backlight brightness 3
+    {0xCC23, 1},    // backlight colour Blue
+    {0xCC24, 0x80}, // beep on
+    {0xCC25, 0x80}, // TBST 1750 Hz
+    {0xCC28, 3300 & 0xFF},
+    {0xCC29, 3300 >> 8}, // scrambler 3300 Hz
+    {0xCC2E, 2},         // SQL(Right) "5"
+    {0xCC2F, 8},         // volume 8
+    {0xCC30, 3},         // TOT 3 minutes
+    {0xCC38, 11},
+    {0xCC39, 12},
+    {0xCC3A, 7},
+    {0xCC3B, 6}, // P1..P4: BAND, VFO/MR,
+                 // TONE, LOW
+    {0xCC71, 5},
+    {0xCC72, 5},
+    {0xCC73, 8}, // alarm: 5 cycles, Tx 5 s, Rx 8 s
 };
 
 constexpr ByteDefault kDtmfDefaults[] = {

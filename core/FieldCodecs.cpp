@@ -241,7 +241,7 @@ QString shownText(const FieldDescription& field, const QStringList& items,
 
 const FieldDescription* find(const std::vector<FieldDescription>& table, const QString& label) {
     for (const FieldDescription& f : table)
-        if (label == QLatin1String(f.label))
+        if (label == f.label)
             return &f;
     return nullptr;
 }

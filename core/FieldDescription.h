@@ -32,11 +32,23 @@ struct FieldCodec {
                    MemoryImage& image, std::uint32_t address);
 };
 
+// Where a form places a field. Fields of a group share a box or table of the form (0: the
+// form's main one). A field with a row stands in that row (from 1) and column of its group's
+// table, with a title in the column before it (its short label, or its row's title) and a
+// column's title above the first row; the others follow one another in table order.
+struct FieldPlace {
+    int group = 0;
+    int row = -1;
+    int column = 0;
+    QString title = {};
+    QString columnTitle = {};
+};
+
 // One field of a form, described once: what the form shows, where the image keeps it and how.
 // Forms build their controls from it, load and store through it, and the report reads it.
 struct FieldDescription {
-    const char* label;     // shown beside the control; also its accessible name
-    std::uint32_t address; // in the image, or from the record's base for record arrays
+    QString label;         // shown beside the control; also its accessible name
+    std::uint32_t address; // in the image (the PC block from 0x10000), or from a record's base
     int shift = 0;         // the lowest bit of a bit field
     int width = 8;         // bits of a number (16: a little-endian word); characters of a text
     const FieldCodec* codec = nullptr;
@@ -50,4 +62,5 @@ struct FieldDescription {
     int unit = 1;           // a stored step in shown units: 50 for "ms / 50"
     std::optional<CharSet> chars = std::nullopt; // the characters a text field takes
     bool upperCase = false;                      // typed letters become upper case
+    FieldPlace place = {};
 };

@@ -72,10 +72,15 @@ constexpr std::uint32_t channelAddress(int n) {
     return kChannels.number(n);
 }
 
+// The PC block as the program addresses it, after the image (MemoryImage::kPcBase).
+constexpr std::uint32_t kPcBlock = 0x10000;
+
 // PC block: sixteen 40-byte 5-Tone system records from offset 0x100.
 constexpr std::uint32_t kFiveToneRecordSize = 40;
 constexpr RecordArray kPcFiveToneRecords{0x100, kFiveToneRecordSize, 16};
 constexpr int kFiveToneSystemCount = kPcFiveToneRecords.count;
+// The same records at their addresses (the working copies of the sixteen 5-Tone standards).
+constexpr RecordArray kFiveToneStandardRecords{kPcBlock + 0x100, kFiveToneRecordSize, 16};
 constexpr std::uint32_t pcFiveToneSystem(int k) {
     return kPcFiveToneRecords.at(k);
 }

@@ -1,25 +1,33 @@
 #include "MemoryImage.h"
 
+#include "ImageMap.h"
+
 #include <QtGlobal>
 #include <algorithm>
 
+static_assert(MemoryImage::kPcBase == ImageMap::kPcBlock);
+
 namespace {
-// Every address in the program is a constant of the memory map; one outside the image is a
-// programming error that must never turn into a write past the buffer.
-void checkRange(std::uint32_t address, std::size_t length) {
-    if (std::size_t(address) + length > std::size_t(MemoryImage::kImageSize))
+// Every address in the program is a constant of the memory map; one outside the image and the
+// PC block is a programming error that must never turn into a write past the buffer.
+template <typename Byte>
+std::span<Byte> bytesAt(std::span<Byte> image, std::span<Byte> pc, std::uint32_t address,
+                        std::size_t length) {
+    const bool inPc = address >= MemoryImage::kPcBase;
+    const std::size_t offset = inPc ? address - MemoryImage::kPcBase : address;
+    const std::size_t size = inPc ? MemoryImage::kPcSize : MemoryImage::kImageSize;
+    if (offset + length > size)
         qFatal("image access out of range: 0x%X + %zu", unsigned(address), length);
+    return (inPc ? pc : image).subspan(offset, length);
 }
 } // namespace
 
 std::span<std::uint8_t> MemoryImage::at(std::uint32_t address, std::size_t length) {
-    checkRange(address, length);
-    return std::span<std::uint8_t>(bytes_).subspan(address, length);
+    return bytesAt<std::uint8_t>(bytes_, pc_, address, length);
 }
 
 std::span<const std::uint8_t> MemoryImage::at(std::uint32_t address, std::size_t length) const {
-    checkRange(address, length);
-    return std::span<const std::uint8_t>(bytes_).subspan(address, length);
+    return bytesAt<const std::uint8_t>(bytes_, pc_, address, length);
 }
 
 std::uint16_t MemoryImage::word(std::uint32_t address) const {

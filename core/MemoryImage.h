@@ -13,6 +13,8 @@ public:
     static constexpr int kImageSize = 0x10000;
     static constexpr int kPcSize = 0x1000;
     static constexpr int kFileSize = kPcSize + kImageSize; // a data file: PC block, then image
+    // Addresses from here on reach the PC block, so that a field or record can lie in either.
+    static constexpr std::uint32_t kPcBase = 0x10000;
 
     MemoryImage() = default;
 
@@ -21,7 +23,7 @@ public:
     std::span<std::uint8_t> pc() { return pc_; }
     std::span<const std::uint8_t> pc() const { return pc_; }
 
-    // A range of the image; the range must lie inside it.
+    // A range of the image, or of the PC block from kPcBase on; it must lie inside either.
     std::span<std::uint8_t> at(std::uint32_t address, std::size_t length);
     std::span<const std::uint8_t> at(std::uint32_t address, std::size_t length) const;
     template <std::size_t N> std::span<std::uint8_t, N> at(std::uint32_t address) {

@@ -91,3 +91,7 @@ std::uint16_t toneDecoderCoefficient(int tenthsOfHertz) {
     const double c = 2.0 * std::cos(6.2831852 * tenthsOfHertz / 80000.0) * 16384.0 + 0.5;
     return std::uint16_t(std::int32_t(std::trunc(c)));
 }
+
+QString SignalTone::rangeText() {
+    return QStringLiteral("Tone range: %1 - %2Hz").arg(kLowest / 10).arg(kHighest / 10);
+}

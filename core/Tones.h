@@ -35,6 +35,14 @@ QString normalize(const QString& text);
 
 } // namespace Dcs
 
+// The tones the 2-Tone and 5-Tone decoders take, in tenths of a hertz: 288.0 to 3116.0 Hz.
+namespace SignalTone {
+constexpr int kLowest = 2880;
+constexpr int kHighest = 31160;
+// "Tone range: 288 - 3116Hz", as the 2-Tone contacts show it.
+QString rangeText();
+} // namespace SignalTone
+
 // Q14 coefficient of the radio's tone decoder (8 kHz sampling) for a tone in tenths of a hertz;
 // 0 gives 32768, which is stored as 0x8000.
 std::uint16_t toneDecoderCoefficient(int tenthsOfHertz);

@@ -34,7 +34,7 @@ std::vector<ReportField> shownFields(const Fields& table, const MemoryImage& ima
         if (f.hidden)
             continue;
         const QStringList items = ::Fields::items(f, image);
-        fields.emplace_back(QString::fromLatin1(f.label),
+        fields.emplace_back(f.label,
                             ::Fields::shownText(f, items, ::Fields::load(f, items, image, base)));
     }
     return fields;
@@ -78,7 +78,7 @@ ReportSection radio(const MemoryImage& image) {
     const RadioIdentity id = RadioIdentity::read(image);
     ReportSection s{QStringLiteral("Radio"), {}, {}, {}};
     for (const RadioIdentity::Field& f : RadioIdentity::fields())
-        s.fields.emplace_back(QString::fromLatin1(f.label), id.*f.value);
+        s.fields.emplace_back(f.label, id.*f.value);
     ReportTable limits{QStringLiteral("Frequency range"), BandLimitTable::headers(), {}};
     const BandLimitTable table = BandLimitTable::fromImage(image);
     for (int b = 0; b < kBandCount; ++b) {
@@ -174,7 +174,7 @@ ReportTable recordTable(const QString& title, const QString& first, const Fields
     ReportTable table{title, {first}, {}};
     for (const FieldDescription& f : fields)
         if (!f.hidden)
-            table.headers << QString::fromLatin1(f.label);
+            table.headers << f.label;
     for (int i = 0; i < records.count; ++i) {
         QStringList row = {QString::number(i + 1)};
         for (const ReportField& field : shownFields(fields, image, records.at(i)))
@@ -188,7 +188,7 @@ ReportSection fiveTone(const MemoryImage& image) {
     using namespace FiveToneSettings;
     MemoryImage copy = image;
     const int k = loadStandard(copy); // the form shows the standard it loads into the image
-    ReportSection s{QStringLiteral("5Tone"), standardFields(k, shownStandard(copy, k)), {}, {}};
+    ReportSection s{QStringLiteral("5Tone"), shownStandard(copy, k), {}, {}};
     append(s.fields, shownFields(fields(), copy));
     s.tables.push_back(recordTable(QStringLiteral("Infomation"), QStringLiteral("Group"),
                                    informationFields(), ImageMap::kFiveToneInfoRecords, copy));

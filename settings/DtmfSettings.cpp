@@ -60,24 +60,33 @@ const std::vector<FieldDescription>& codeFields() {
 
 const std::vector<FieldDescription>& pttIdFields() {
     static const std::vector<FieldDescription> table = [] {
-        static const char* const labels[4][3] = {
-            {"PTT ID 1 Type", "PTT ID 1 Up", "PTT ID 1 Down"},
-            {"PTT ID 2 Type", "PTT ID 2 Up", "PTT ID 2 Down"},
-            {"PTT ID 3 Type", "PTT ID 3 Up", "PTT ID 3 Down"},
-            {"PTT ID 4 Type", "PTT ID 4 Up", "PTT ID 4 Down"},
-        };
+        // A table: a row a PTT ID, its type, up and down codes in the columns.
+        const char* const columns[3] = {"Type", "Up", "Down"};
         std::vector<FieldDescription> fields;
         for (int k = 0; k < ImageMap::kDtmfPttIdRecords.count; ++k) {
             const std::uint32_t record = ImageMap::kDtmfPttIdRecords.at(k);
+            const QString row = QStringLiteral("PTT ID %1").arg(k + 1);
+            auto place = [&](int column) {
+                return FieldPlace{0, k + 1, column + 1, column == 0 ? row : QString(),
+                                  k == 0 ? QString::fromLatin1(columns[column]) : QString()};
+            };
             // The four types share 0xD6B6, two bits each; type 3 has no entry and shows "Up".
-            fields.push_back({.label = labels[k][0], .address = 0xD6B6, .shift = 2 * k,
-                              .width = 2, .codec = &FieldCodecs::code,
-                              .items = {"Up", "Down", "Both"}, .fallback = 0});
+            fields.push_back({.label = row + QStringLiteral(" Type"),
+                              .address = 0xD6B6,
+                              .shift = 2 * k,
+                              .width = 2,
+                              .codec = &FieldCodecs::code,
+                              .items = {"Up", "Down", "Both"},
+                              .fallback = 0,
+                              .place = place(0)});
             for (int half = 0; half < 2; ++half)
-                fields.push_back({.label = labels[k][1 + half],
-                                  .address = record + 16 * std::uint32_t(half), .width = 16,
-                                  .codec = &FieldCodecs::dtmfDigits, .chars = CharSet::Dtmf,
-                                  .upperCase = true});
+                fields.push_back({.label = row + u' ' + QLatin1String(columns[1 + half]),
+                                  .address = record + 16 * std::uint32_t(half),
+                                  .width = 16,
+                                  .codec = &FieldCodecs::dtmfDigits,
+                                  .chars = CharSet::Dtmf,
+                                  .upperCase = true,
+                                  .place = place(1 + half)});
         }
         return fields;
     }();

@@ -6,6 +6,7 @@
 #include "FiveToneStandards.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "Tones.h"
 
 #include <algorithm>
 
@@ -20,16 +21,6 @@ constexpr std::uint32_t kGroup = 2;
 constexpr std::uint32_t kRepeat = 3;
 constexpr std::uint32_t kDelimiter = 4;
 constexpr std::uint32_t kTones = 8;
-constexpr int kLowestTone = 2880;
-constexpr int kHighestTone = 31160;
-
-QString letterOf(int code) {
-    return code >= 10 && code <= 15 ? QString(Digits::hexChar(code)) : QString();
-}
-
-int codeOf(const QString& letter) {
-    return letter.isEmpty() ? 0 : Digits::hexValue(letter[0]);
-}
 
 const QString kNone = QStringLiteral("None");
 
@@ -78,71 +69,76 @@ void storeStandard(MemoryImage& image, int k) {
               image.at(ImageMap::kFiveToneSystem, ImageMap::kFiveToneRecordSize).begin());
 }
 
-Standard readStandard(const MemoryImage& image, int k) {
-    const auto entry =
-        image.pc().subspan(ImageMap::pcFiveToneSystem(k), ImageMap::kFiveToneRecordSize);
-    const FiveToneStandard& builtIn = fiveToneStandard(k);
-    Standard s;
-    s.width = std::max<int>(entry[kWidth], builtIn.nominalWidthMs);
-    s.group = letterOf(entry[kGroup]);
-    s.repeat = letterOf(entry[kRepeat]);
-    s.delimiter = entry[kDelimiter] == 0 ? kNone : letterOf(entry[kDelimiter]);
-    if (s.group.isEmpty())
-        s.group = QStringLiteral("A");
-    if (s.repeat.isEmpty())
-        s.repeat = QStringLiteral("E");
-    if (s.delimiter.isEmpty())
-        s.delimiter = builtIn.hasDelimiter ? QStringLiteral("F") : kNone;
-    for (std::size_t i = 0; i < 16; ++i) {
-        const int tenths = entry[kTones + 2 * i] | (entry[kTones + 2 * i + 1] << 8);
-        s.tones[i] = tenths < kLowestTone || tenths > kHighestTone ? QString()
-                                                                   : DecimalText::format(tenths, 1);
-    }
-    return s;
+QString toneLabel(int digit) {
+    return QStringLiteral("Tone %1").arg(Digits::hexChar(digit));
 }
 
-Standard shownStandard(const MemoryImage& image, int k) {
-    Standard s = readStandard(image, k);
-    std::array<QString, 3> letters = {s.group, s.repeat, s.delimiter};
-    keepLettersApart(letters, 0);
-    s.group = letters[0];
-    s.repeat = letters[1];
-    s.delimiter = letters[2];
-    return s;
+NumberRule widthRule(int k) {
+    const int nominal = fiveToneStandard(k).nominalWidthMs;
+    return {.minimum = nominal, .maximum = 255, .fallback = nominal};
 }
 
-QStringList standardLabels() {
-    QStringList labels = {"Standard", "Width", "Group", "Repeat", "Delimiter"};
-    for (QChar digit : QStringLiteral("0123456789ABCDEF"))
-        labels << QStringLiteral("Tone %1").arg(digit);
+const std::array<QString, 3>& letterLabels() {
+    static const std::array<QString, 3> labels = {"Group", "Repeat", "Delimiter"};
     return labels;
 }
 
-std::vector<std::pair<QString, QString>> standardFields(int k, const Standard& standard) {
-    const QStringList labels = standardLabels();
-    QStringList texts = {standardNames().value(k), QString::number(standard.width), standard.group,
-                         standard.repeat, standard.delimiter};
-    for (const QString& tone : standard.tones)
-        texts << tone;
-    std::vector<std::pair<QString, QString>> fields;
-    for (qsizetype i = 0; i < labels.size(); ++i)
-        fields.emplace_back(labels[i], texts[i]);
-    return fields;
+const std::vector<FieldDescription>& standardFields() {
+    static const std::vector<FieldDescription> table = [] {
+        using namespace FieldCodecs;
+        const std::vector<int> letterCodes = {10, 11, 12, 13, 14, 15};
+        std::vector<int> delimiterCodes = letterCodes;
+        delimiterCodes.insert(delimiterCodes.begin(), 0);
+        // clang-format off
+        std::vector<FieldDescription> fields = {
+            {.label = "Width", .address = kWidth, .codec = &numberField, .number = widthRule(0)},
+            {.label = "Group", .address = kGroup, .codec = &codedList, .items = letters(),
+             .codes = letterCodes, .fallback = 0},
+            {.label = "Repeat", .address = kRepeat, .codec = &codedList, .items = letters(),
+             .codes = letterCodes, .fallback = 4},
+            {.label = "Delimiter", .address = kDelimiter, .codec = &codedList,
+             .items = QStringList{kNone} + letters(), .codes = delimiterCodes},
+        };
+        // clang-format on
+        const NumberRule tone = {.tenths = true,
+                                 .minimum = SignalTone::kLowest,
+                                 .maximum = SignalTone::kHighest,
+                                 .fallback = 0,
+                                 .zeroText = QString(),
+                                 .maxLength = 6};
+        for (int i = 0; i < 16; ++i)
+            fields.push_back(
+                {.label = toneLabel(i),
+                 .address = kTones + 2 * std::uint32_t(i),
+                 .width = 16,
+                 .codec = &numberField,
+                 .number = tone,
+                 .place = {kToneGroup, i / 4 + 1, (i % 4) * 2 + 1, QString(Digits::hexChar(i))}});
+        return fields;
+    }();
+    return table;
 }
 
-void writeStandard(MemoryImage& image, int k, const Standard& s) {
-    auto entry = image.pc().subspan(ImageMap::pcFiveToneSystem(k), ImageMap::kFiveToneRecordSize);
-    entry[kWidth] = std::uint8_t(std::clamp(s.width, 0, 255));
-    entry[kGroup] = std::uint8_t(codeOf(s.group));
-    entry[kRepeat] = std::uint8_t(codeOf(s.repeat));
-    entry[kDelimiter] = std::uint8_t(s.delimiter == kNone ? 0 : codeOf(s.delimiter));
-    if (k != kUserStandard)
-        return; // the built-in standards' tones are their own
-    for (std::size_t i = 0; i < 16; ++i) {
-        const auto tenths = std::uint16_t(DecimalText::scaled(s.tones[i], 1));
-        entry[kTones + 2 * i] = std::uint8_t(tenths & 0xFF);
-        entry[kTones + 2 * i + 1] = std::uint8_t(tenths >> 8);
+std::vector<std::pair<QString, QString>> shownStandard(const MemoryImage& image, int k) {
+    std::vector<std::pair<QString, QString>> shown = {
+        {QStringLiteral("Standard"), standardNames().value(k)}};
+    std::array<QString, 3> letters;
+    for (FieldDescription f : standardFields()) {
+        if (f.label == QLatin1String("Width"))
+            f.number = widthRule(k);
+        const QString text = Fields::shownText(
+            f, f.items, Fields::load(f, f.items, image, ImageMap::kFiveToneStandardRecords.at(k)));
+        for (std::size_t x = 0; x < 3; ++x)
+            if (f.label == letterLabels()[x])
+                letters[x] = text;
+        shown.emplace_back(f.label, text);
     }
+    keepLettersApart(letters, 0);
+    for (auto& [label, text] : shown)
+        for (std::size_t x = 0; x < 3; ++x)
+            if (label == letterLabels()[x])
+                text = letters[x];
+    return shown;
 }
 
 void keepLettersApart(std::array<QString, 3>& shown, int changed) {

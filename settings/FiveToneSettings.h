@@ -21,37 +21,34 @@ const QStringList& standardNames();
 // "A" ... "F"; the delimiter list also has "None" first.
 const QStringList& letters();
 
-// What the standard part of the form shows for one PC block entry.
-struct Standard {
-    int width = 70;                // tone width in ms
-    QString group, repeat;         // letters
-    QString delimiter;             // a letter or "None"
-    std::array<QString, 16> tones; // "%.1f" Hz, empty for no tone (outside 288.0-3116.0)
-};
-
 // Load standard: the index at 0xD280 (above 15 taken as 0) and the image's block copied into
 // that entry: all 40 bytes for the user's standard, bytes 0-7 for a built-in one.
 int loadStandard(MemoryImage& image);
 // Store standard: entry k gets its index in byte 0 and is copied whole to 0xD280.
 void storeStandard(MemoryImage& image, int k);
 
-// Entry k as the form shows it. A header never filled in (a width below the nominal one, a
-// letter that is no letter) shows the standard's own: nominal width, group A, repeat E,
-// delimiter F or none.
-Standard readStandard(const MemoryImage& image, int k);
-// Entry k as the form shows it: as read, with its group, repeat and delimiter letters kept
-// apart (the group's letter wins).
-Standard shownStandard(const MemoryImage& image, int k);
-// A standard as the form labels and shows it: "Standard", "Width", "Group", "Repeat",
-// "Delimiter", then "Tone 0" to "Tone F".
-std::vector<std::pair<QString, QString>> standardFields(int k, const Standard& standard);
-QStringList standardLabels();
-// The shown standard into entry k: width, letters, and for the user's standard its tones.
-void writeStandard(MemoryImage& image, int k, const Standard& standard);
+// The fields of a standard's record, its working copy in the PC block (offsets in the record;
+// the "Standard" list chooses the record): "Width", "Group", "Repeat", "Delimiter" and the
+// tones "Tone 0" to "Tone F", four a row in a table of their own (kToneGroup). A letter that
+// is no letter shows group A and repeat E; an empty tone is no tone.
+const std::vector<FieldDescription>& standardFields();
+constexpr int kToneGroup = 1;
+QString toneLabel(int digit); // "Tone 0" ... "Tone F"
+// The width of standard k: its nominal width to 255 ms.
+NumberRule widthRule(int k);
+// What the form shows of standard k: "Standard", then its fields under its own width rule,
+// with its letters kept apart (the group's letter wins).
+std::vector<std::pair<QString, QString>> shownStandard(const MemoryImage& image, int k);
+// Only the user's standard has tones of its own to edit.
+inline bool tonesEditable(int k) {
+    return k == kUserStandard;
+}
 
 // Letter exclusivity: after `changed` (0 group, 1 repeat, 2 delimiter) took a letter, another
 // list showing the same letter takes the first letter none of the three shows.
 void keepLettersApart(std::array<QString, 3>& shown, int changed);
+// The labels of those three lists, in that order.
+const std::array<QString, 3>& letterLabels();
 
 // The characters an identity code takes: hex digits, except those whose tone is empty and the
 // repeat letter.

@@ -4,6 +4,7 @@
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "PrintableText.h"
+#include "Tones.h"
 
 #include <algorithm>
 
@@ -17,8 +18,6 @@ constexpr std::uint32_t kFirst = 8;
 constexpr std::uint32_t kSecond = 10;
 constexpr std::uint32_t kFormat = 12;
 constexpr std::uint32_t kSystem = 13;
-constexpr int kLowestTone = 2880;
-constexpr int kHighestTone = 31160;
 
 const ImageMap::RecordArray& records() {
     return ImageMap::kTwoToneContactRecords;
@@ -68,7 +67,7 @@ QString TwoToneContacts::toneText(const QString& typed) {
     std::int64_t tenths = DecimalText::scaled(typed, 1);
     if (tenths == 0)
         return {};
-    tenths = std::clamp<std::int64_t>(tenths, kLowestTone, kHighestTone);
+    tenths = std::clamp<std::int64_t>(tenths, SignalTone::kLowest, SignalTone::kHighest);
     return DecimalText::format(tenths, 1);
 }
 

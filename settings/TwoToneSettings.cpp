@@ -1,6 +1,7 @@
 #include "TwoToneSettings.h"
 
 #include "FieldCodecs.h"
+#include "Tones.h"
 
 namespace TwoToneSettings {
 
@@ -22,9 +23,9 @@ NumberRule tenths(int minimum, int maximum, int fallback, int maxLength = 3) {
             .maxLength = maxLength};
 }
 
-// A tone in tenths of a hertz, 288.0 to 3116.0 Hz.
+// A tone in tenths of a hertz, within the decoders' range.
 NumberRule tone(int fallback) {
-    return tenths(2880, 31160, fallback, 6);
+    return tenths(SignalTone::kLowest, SignalTone::kHighest, fallback, 6);
 }
 
 } // namespace
@@ -81,24 +82,25 @@ const std::vector<FieldDescription>& systemFields() {
                         .spinLowText = "Off"}},
         };
         // clang-format on
-        static std::array<QByteArray, 8> labels;
+        // The four decoders in a table of their own: a row each, format and response.
         for (int k = 1; k <= 4; ++k) {
-            labels[std::size_t(2 * k - 2)] = formatLabel(k).toLatin1();
-            labels[std::size_t(2 * k - 1)] = responseLabel(k).toLatin1();
+            const QString row = QStringLiteral("Decode %1").arg(k);
             // A format without a choice stores 0 ("Off"): two decoders that shared a format
             // lose it both.
-            fields.push_back({.label = labels[std::size_t(2 * k - 2)].constData(),
+            fields.push_back({.label = formatLabel(k),
                               .address = std::uint32_t(23 + k),
                               .codec = &codedList,
                               .items = formats(),
-                              .codes = formatCodes()});
-            fields.push_back({.label = labels[std::size_t(2 * k - 1)].constData(),
+                              .codes = formatCodes(),
+                              .place = {kDecoderGroup, k, 1, row, k == 1 ? "Format" : ""}});
+            fields.push_back({.label = responseLabel(k),
                               .address = 28,
                               .shift = 2 * (k - 1),
                               .width = 2,
                               .codec = &code,
                               .items = {"Off", "Remind", "Reply", "Remind+Reply"},
-                              .fallback = 1});
+                              .fallback = 1,
+                              .place = {kDecoderGroup, k, 2, {}, k == 1 ? "Response" : ""}});
         }
         return fields;
     }();

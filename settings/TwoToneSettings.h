@@ -12,6 +12,9 @@ namespace TwoToneSettings {
 
 const std::vector<FieldDescription>& systemFields();
 
+// The group of the four decoders' fields: a table of its own (a row each, format and response).
+constexpr int kDecoderGroup = 1;
+
 // The labels of decoder k's (1-4) format and response lists.
 QString formatLabel(int decoder);
 QString responseLabel(int decoder);

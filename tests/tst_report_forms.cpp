@@ -161,7 +161,7 @@ private Q_SLOTS:
         TwoToneView form(image);
         const ReportSection& s = section(report, "2Tone");
         compareGroups(form, *byName<QTabBar>(form, "Systems"), s.groups);
-        compareTable(*form.findChild<TwoToneContactPage*>()->grid(), s.tables.at(0));
+        compareTable(*byName<GridControl>(form, "Contacts"), s.tables.at(0));
     }
     void fiveTone() {
         FiveToneView form(image);

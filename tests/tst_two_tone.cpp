@@ -5,6 +5,7 @@
 #include "MemoryImage.h"
 #include "NumberField.h"
 #include "Tones.h"
+#include "TwoToneContacts.h"
 #include "TwoToneView.h"
 #include "WidgetLookup.h"
 

@@ -118,6 +118,13 @@ void GridControl::setRowHeightTwips(int row, int twips) {
         verticalHeader()->setDefaultSectionSize(px);
 }
 
+void GridControl::setWholeGridSize(int widthTwips, int heightTwips) {
+    const int frame = 2 * frameWidth();
+    setFixedSize(twipsToPixels(widthTwips, this) + frame, twipsToPixels(heightTwips, this) + frame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 void GridControl::setColumnCentered(int column, bool centered) {
     if (centered)
         centered_.insert(column);

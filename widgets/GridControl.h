@@ -37,6 +37,9 @@ public:
     static int twipsToPixels(int twips, const QWidget* widget);
     void setColumnWidthTwips(int column, int twips);
     void setRowHeightTwips(int row, int twips); // row 0: the header; others: every data row
+    // The grid as large as its columns' widths and its rows' heights, in twips: every cell
+    // shows, and there is nothing to scroll.
+    void setWholeGridSize(int widthTwips, int heightTwips);
     void setColumnCentered(int column, bool centered = true);
     // Lets the user drag column widths (the row-label column stays fixed).
     void setColumnsResizable(bool resizable);

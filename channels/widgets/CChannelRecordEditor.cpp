@@ -23,17 +23,6 @@ using ListHelpers::Match;
 using ListHelpers::selectByText;
 using ListHelpers::selectCode;
 
-namespace {
-
-QStringList numbers(int first, int last) {
-    QStringList list;
-    for (int i = first; i <= last; ++i)
-        list << QString::number(i);
-    return list;
-}
-
-} // namespace
-
 CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands, RecordUse use,
                                            int firstRow, QWidget* parent)
     : QWidget(parent), image_(image), bands_(bands), use_(use), grid_(new QGridLayout(this)) {
@@ -148,7 +137,7 @@ void CChannelRecordEditor::addControl(const RecordFields::Field& f) {
         makeEditable(dcs_, f);
         break;
     case K::SignalingDecode:
-        signalingDecode_ = addList(f, numbers(1, 16));
+        signalingDecode_ = addList(f, ListHelpers::numberItems(1, 16));
         break;
     case K::SqlMode:
         sqlMode_ = addList(f, {});

@@ -3,6 +3,7 @@
 #include "CChannelRecordEditor.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
+#include "RecordSwitch.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,25 +21,24 @@ CVfoDialog::CVfoDialog(MemoryImage& image, BandState& bands, QWidget* parent)
     layout->addWidget(tabs_);
     layout->addWidget(editor_);
     layout->addStretch();
-    connect(tabs_, &QTabBar::currentChanged, this, &CVfoDialog::tabChanged);
-    if (!shown_.empty())
-        tabChanged(0);
-    else
+    if (shown_.empty()) {
         editor_->setEnabled(false); // no band of the radio is enabled
+        return;
+    }
+    records_ = new RecordSwitch(
+        tabs_,
+        [this](int t) { return ImageMap::kVfoRecordArray.at(shown_[std::size_t(t)].record); },
+        [this](std::uint32_t record) { editor_->load(record, currentRecord()); },
+        [this](std::uint32_t) { editor_->store(); });
+    records_->load();
+}
+
+int CVfoDialog::currentRecord() const {
+    return records_ ? shown_[std::size_t(records_->entry())].record : -1;
 }
 
 CVfoDialog::~CVfoDialog() {
     disconnectChildrenFrom(this);
-}
-
-void CVfoDialog::tabChanged(int index) {
-    if (index < 0 || index >= int(shown_.size()))
-        return;
-    tabs_->setFocus(); // the field being typed is corrected first
-    if (record_ >= 0)
-        editor_->store();
-    record_ = shown_[std::size_t(index)].record;
-    editor_->load(ImageMap::kVfoRecordArray.at(record_), record_);
 }
 
 void CVfoDialog::keyPressEvent(QKeyEvent* event) {
@@ -51,8 +51,8 @@ void CVfoDialog::keyPressEvent(QKeyEvent* event) {
 void CVfoDialog::reject() {}
 
 void CVfoDialog::closeEvent(QCloseEvent* event) {
-    if (record_ >= 0)
-        editor_->store();
+    if (records_)
+        records_->store();
     event->accept();
     QDialog::done(QDialog::Accepted);
 }

@@ -9,6 +9,7 @@ class BandState;
 class CChannelRecordEditor;
 class MemoryImage;
 class QTabBar;
+class RecordSwitch;
 
 // The modal "VFO" dialog: one tab per VFO record the radio's bands show, over one channel-record
 // editor. Changing tabs stores the record left and loads the one entered; the close box stores
@@ -20,7 +21,7 @@ public:
     ~CVfoDialog() override;
 
     QTabBar* tabs() const { return tabs_; }
-    int currentRecord() const { return record_; }
+    int currentRecord() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -30,10 +31,8 @@ public Q_SLOTS:
     void reject() override; // Escape does not close
 
 private:
-    void tabChanged(int index);
-
     std::vector<ChannelEditRules::VfoTab> shown_;
     QTabBar* tabs_;
     CChannelRecordEditor* editor_;
-    int record_ = -1;
+    RecordSwitch* records_ = nullptr; // none when no band of the radio is enabled
 };

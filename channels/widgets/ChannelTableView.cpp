@@ -5,6 +5,7 @@
 #include "FormTeardown.h"
 #include "GridControl.h"
 #include "InPlaceEditor.h"
+#include "ModelGrid.h"
 #include "OptionTables.h"
 #include "Tones.h"
 #include "WholeFile.h"
@@ -60,20 +61,12 @@ ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget
       editButton_(new QPushButton(QStringLiteral("Channel edit"))) {
     setWindowTitle(QStringLiteral("Channel setting"));
     grid_->setAccessibleName(QStringLiteral("Channels"));
-    grid_->setDrawingSuspended(true);
-    grid_->setGridSize(ChannelTable::kRows + 1, ChannelTable::kColumns);
-    for (int c = 0; c < ChannelTable::kColumns; ++c) {
-        grid_->setText(0, c, ChannelTable::headers()[c]);
+    GridLayout columns = layoutOf<ChannelTable>();
+    columns.wholeGrid = false; // 800 rows scroll
+    setUpGrid(*grid_, columns);
+    for (int c = 0; c < ChannelTable::kColumns; ++c)
         grid_->setHeaderTip(c, ChannelTable::headerTip(c));
-        grid_->setColumnWidthTwips(c, ChannelTable::widthTwips(c));
-        grid_->setColumnCentered(c);
-    }
     fitColumns();
-    grid_->setRowHeightTwips(0, 300);
-    grid_->setRowHeightTwips(1, 300);
-    for (int r = 1; r <= ChannelTable::kRows; ++r)
-        grid_->setText(r, 0, QString::number(r));
-    grid_->setDrawingSuspended(false);
 
     auto make = [this](InPlaceEditor::Kind kind, const char* name, int maxLength,
                        std::optional<InPlaceEditor::Filter> filter) {

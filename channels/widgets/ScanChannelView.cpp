@@ -4,6 +4,7 @@
 #include "ChannelEditRules.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
+#include "RecordSwitch.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,7 +22,12 @@ ScanChannelView::ScanChannelView(MemoryImage& image, BandState& bands, QWidget* 
     layout->addWidget(tabs_);
     layout->addWidget(editor_);
     layout->addStretch();
-    connect(tabs_, &QTabBar::currentChanged, this, &ScanChannelView::tabChanged);
+    // The field being typed is corrected first (the focus moves to the tabs), then the record
+    // left is stored and the one entered loaded.
+    records_ = new RecordSwitch(
+        tabs_, [](int k) { return ImageMap::kScanEdgeRecords.at(k); },
+        [this](std::uint32_t record) { editor_->load(record); },
+        [this](std::uint32_t) { editor_->store(); });
     connect(editor_, &CChannelRecordEditor::edited, this, &CBaseFormView::edited);
     LoadFromImage();
 }
@@ -31,20 +37,11 @@ ScanChannelView::~ScanChannelView() {
 }
 
 void ScanChannelView::LoadFromImage() {
-    shown_ = std::max(0, tabs_->currentIndex());
-    editor_->load(ImageMap::kScanEdgeRecords.at(shown_));
+    records_->load();
 }
 
 void ScanChannelView::SaveToImage() {
-    editor_->store();
-}
-
-// The field being typed is corrected first (the focus moves to the tabs), then the record
-// left is stored and the one entered loaded.
-void ScanChannelView::tabChanged(int) {
-    tabs_->setFocus();
-    SaveToImage();
-    LoadFromImage();
+    records_->store();
 }
 
 // Enter anywhere runs the Rx entry; neither Enter nor Escape closes anything.

@@ -5,6 +5,7 @@
 class BandState;
 class CChannelRecordEditor;
 class QTabBar;
+class RecordSwitch;
 
 // The scan channel form: the ten scan edge records "L1", "U1" ... "U5" (a lower and an upper
 // edge for each of five scan ranges), one tab each over one channel-record editor.
@@ -23,9 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void tabChanged(int index);
-
     QTabBar* tabs_;
     CChannelRecordEditor* editor_;
-    int shown_ = 0; // the record the editor shows
+    RecordSwitch* records_;
 };

@@ -4,6 +4,7 @@
 #include "FormTeardown.h"
 #include "GridControl.h"
 #include "InPlaceEditor.h"
+#include "ModelGrid.h"
 #include "OptionTables.h"
 
 #include <QApplication>
@@ -27,21 +28,12 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
       password_(new QLineEdit), editButton_(new QPushButton(QStringLiteral("Edit"))) {
     setWindowTitle(QStringLiteral("Frequency range"));
     grid_->setAccessibleName(QStringLiteral("Frequency range"));
-    grid_->setGridSize(kBandCount + 1, 5);
-    grid_->setDrawingSuspended(true);
-    for (int c = 0; c < 5; ++c) {
-        grid_->setText(0, c, BandLimitTable::headers()[c]);
-        grid_->setColumnCentered(c);
-        grid_->setColumnWidthTwips(c, c == 0 ? 800 : 1300);
-    }
-    grid_->setRowHeightTwips(0, 300);
-    grid_->setRowHeightTwips(1, 300);
-    const QStringList& names = options(OptionTable::BandName);
-    for (int b = 0; b < kBandCount; ++b) {
-        grid_->setText(b + 1, 0, names[b]);
+    setUpGrid(*grid_,
+              {BandLimitTable::headers(), {800, 1300, 1300, 1300, 1300}, kBandCount, [](int row) {
+                   return options(OptionTable::BandName)[row - 1];
+               }});
+    for (int b = 0; b < kBandCount; ++b)
         fillRow(b);
-    }
-    grid_->setDrawingSuspended(false);
     grid_->setEnabled(bands_.unlocked);
     grid_->setEditing(kFirstColumn, kLastColumn,
                       [this](int row, int column) { return beginEdit(row, column); });
@@ -78,12 +70,6 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(passwordRow);
-    // The grid shows all of its cells without scrolling.
-    const int frame = 2 * grid_->frameWidth();
-    grid_->setFixedSize(GridControl::twipsToPixels(800 + 4 * 1300, this) + frame,
-                        GridControl::twipsToPixels(300 * 10, this) + frame);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

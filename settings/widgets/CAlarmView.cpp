@@ -3,8 +3,6 @@
 #include "AlarmSettings.h"
 #include "FieldGrid.h"
 
-#include <QKeyEvent>
-
 CAlarmView::CAlarmView(MemoryImage& image, QWidget* parent)
     : CBaseFormView(image, parent), binder_(AlarmSettings::fields(), image) {
     setWindowTitle(QStringLiteral("Alarm"));
@@ -19,13 +17,4 @@ void CAlarmView::LoadFromImage() {
 
 void CAlarmView::SaveToImage() {
     binder_.store(image());
-}
-
-void CAlarmView::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        event->accept(); // neither closes nor resets the form
-        return;
-    }
-    CBaseFormView::keyPressEvent(event);
 }

@@ -13,9 +13,6 @@ public:
     void LoadFromImage() override;
     void SaveToImage() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     FieldBinder binder_;
 };

@@ -5,9 +5,8 @@
 #include "DtmfCodeTable.h"
 #include "DtmfSettings.h"
 #include "FieldBinder.h"
+#include "ModelGrid.h"
 
-class GridControl;
-class InPlaceEditor;
 class QComboBox;
 
 // "Code" page: the DTMF timings, separators, identity, response and stun code, and the table of
@@ -21,14 +20,10 @@ public:
     void LoadFromImage() override;
     void SaveToImage() override;
 
-    GridControl* grid() const { return grid_; }
+    GridControl* grid() const { return grid_.grid(); }
     const DtmfCodeTable& table() const { return table_; }
 
 private:
-    void buildGrid();
-    void showRow(int row);
-    InPlaceEditor* beginEdit(int row, int column);
-    void editEnded(int row, int column, const QString& text);
     void separatorChosen(DtmfSettings::Separator changed);
     void sideToneExcludesBeep(bool sideToneWins);
     QChar chosenSeparator(QComboBox* list) const;
@@ -37,10 +32,7 @@ private:
     DtmfCodeTable table_;
     QComboBox* group_;
     QComboBox* delimiter_;
-    GridControl* grid_;
-    InPlaceEditor* typeEditor_;
-    InPlaceEditor* numEditor_;
-    InPlaceEditor* aliasEditor_;
+    ModelGrid grid_;
 };
 
 // "PTTID" page: the four PTT identity codes, each with its type and up and down codes.

@@ -29,6 +29,8 @@ Q_SIGNALS:
 
 protected:
     MemoryImage& image() const { return image_; }
+    // Enter and Escape neither close nor reset a form.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     MemoryImage& image_;

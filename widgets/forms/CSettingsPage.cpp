@@ -2,11 +2,15 @@
 
 #include <QKeyEvent>
 
-void CSettingsPage::keyPressEvent(QKeyEvent* event) {
+bool swallowsFormKey(QKeyEvent* event) {
     const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        event->accept(); // swallowed: they neither close nor reset anything
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+        return false;
+    event->accept();
+    return true;
+}
+
+void CSettingsPage::keyPressEvent(QKeyEvent* event) {
+    if (!swallowsFormKey(event))
+        QWidget::keyPressEvent(event);
 }

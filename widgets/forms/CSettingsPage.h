@@ -3,6 +3,10 @@
 #include <QWidget>
 
 class MemoryImage;
+class QKeyEvent;
+
+// Enter and Escape do nothing on a form or page: true (the key accepted) for either.
+bool swallowsFormKey(QKeyEvent* event);
 
 // A page of a tabbed form: like a form it fills its controls from the image and writes them
 // back, but its tab control decides when. Enter and Escape do nothing on a page.

@@ -2,7 +2,6 @@
 
 #include "CSettingsPage.h"
 
-#include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,13 +47,4 @@ void CTabbedFormView::tabChanged(int index) {
 
 int CTabbedFormView::helpContext() const {
     return current_ >= 0 ? helpContexts_[std::size_t(current_)] : noTabHelp_;
-}
-
-void CTabbedFormView::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    CBaseFormView::keyPressEvent(event);
 }

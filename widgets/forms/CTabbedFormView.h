@@ -31,7 +31,6 @@ protected:
     // help context of its tab.
     void addPage(CSettingsPage* page, const QString& title, int helpContext);
     void setNoTabHelpContext(int context) { noTabHelp_ = context; }
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void tabChanged(int index);

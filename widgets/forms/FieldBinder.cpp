@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 
 FieldBinder::FieldBinder(const std::vector<FieldDescription>& fields, const MemoryImage& image)
@@ -18,7 +19,7 @@ FieldBinder::FieldBinder(const std::vector<FieldDescription>& fields, const Memo
 }
 
 QWidget* FieldBinder::makeControl(const FieldDescription& f, const QStringList& items) const {
-    const QString label = QString::fromLatin1(f.label);
+    const QString& label = f.label;
     QWidget* control = nullptr;
     switch (f.codec->control) {
     case FieldControl::List: {
@@ -48,15 +49,20 @@ QWidget* FieldBinder::makeControl(const FieldDescription& f, const QStringList& 
     return control;
 }
 
-void FieldBinder::place(FieldGrid& grid) const {
+void FieldBinder::place(FieldGrid& grid, int group) const {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const FieldDescription& f = fields_[i];
         QWidget* control = controls_[i];
-        if (fields_[i].hidden)
+        if (f.place.group != group)
+            continue;
+        if (f.hidden)
             grid.addHidden(control);
-        else if (fields_[i].codec->control == FieldControl::Check)
+        else if (f.place.row >= 0)
+            grid.addAt(f.place, control);
+        else if (f.codec->control == FieldControl::Check)
             grid.add(control);
         else
-            grid.add(QString::fromLatin1(fields_[i].label), control);
+            grid.add(f.label, control);
     }
 }
 
@@ -118,6 +124,8 @@ void FieldBinder::load(const MemoryImage& image, std::uint32_t base) {
         }
         setValue(i, Fields::load(fields_[i], items_[i], image, base));
     }
+    for (const Leave& leave : leaveRules_)
+        *leave.previous = leave.edit->text();
 }
 
 void FieldBinder::fallbackStep() {
@@ -125,19 +133,49 @@ void FieldBinder::fallbackStep() {
         setValue(i, Fields::withFallback(fields_[i], items_[i], value(i)));
 }
 
-void FieldBinder::onLeave(const char* label, std::function<void()> rule) {
-    auto* edit = qobject_cast<QLineEdit*>(control(label));
-    QObject::connect(edit, &QLineEdit::editingFinished, edit, rule);
-    leaveRules_.emplace_back(edit, std::move(rule));
+namespace {
+// Takes a field's text as the one to fall back on when the field gets the focus.
+class PreviousText : public QObject {
+public:
+    PreviousText(QLineEdit* edit, std::shared_ptr<QString> previous)
+        : QObject(edit), edit_(edit), previous_(std::move(previous)) {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            *previous_ = edit_->text();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLineEdit* edit_;
+    std::shared_ptr<QString> previous_;
+};
+} // namespace
+
+void FieldBinder::onLeave(const QString& label, LeaveRule rule) {
+    Leave leave{qobject_cast<QLineEdit*>(control(label)), std::move(rule),
+                std::make_shared<QString>()};
+    new PreviousText(leave.edit, leave.previous);
+    QObject::connect(leave.edit, &QLineEdit::editingFinished, connections_.get(),
+                     [this, leave] { enter(leave); });
+    leaveRules_.push_back(std::move(leave));
+}
+
+void FieldBinder::enter(const Leave& leave) {
+    const QString text = leave.rule(leave.edit->text(), *leave.previous);
+    if (text != leave.edit->text())
+        leave.edit->setText(text);
+    leave.edit->setModified(false);
 }
 
 // A value still being typed is entered as leaving its field would enter it.
 void FieldBinder::enterPending() {
-    for (const auto& [edit, rule] : leaveRules_)
-        if (edit->isModified()) {
-            rule();
-            edit->setModified(false);
-        }
+    for (const Leave& leave : leaveRules_)
+        if (leave.edit->isModified())
+            enter(leave);
 }
 
 void FieldBinder::store(MemoryImage& image, std::uint32_t base) {
@@ -160,9 +198,27 @@ void FieldBinder::onEdited(QObject* context, const std::function<void()>& edited
     }
 }
 
-QWidget* FieldBinder::control(const char* label) const {
+std::size_t FieldBinder::indexOf(const QString& label) const {
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (qstrcmp(fields_[i].label, label) == 0)
-            return controls_[i];
-    return nullptr;
+        if (fields_[i].label == label)
+            return i;
+    return fields_.size();
+}
+
+QWidget* FieldBinder::control(const QString& label) const {
+    const std::size_t i = indexOf(label);
+    return i < controls_.size() ? controls_[i] : nullptr;
+}
+
+FieldValue FieldBinder::value(const QString& label) const {
+    const std::size_t i = indexOf(label);
+    return i < fields_.size() ? value(i) : FieldValue();
+}
+
+void FieldBinder::setRule(const QString& label, const NumberRule& rule) {
+    const std::size_t i = indexOf(label);
+    if (i >= fields_.size() || fields_[i].codec->control != FieldControl::Number)
+        return;
+    fields_[i].number = rule;
+    static_cast<NumberField*>(controls_[i])->setRule(rule);
 }

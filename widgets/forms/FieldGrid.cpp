@@ -3,6 +3,7 @@
 #include "FieldBinder.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -19,6 +20,18 @@ void FieldGrid::add(QWidget* control) {
     place(nullptr, control);
 }
 
+void FieldGrid::addAt(const FieldPlace& place, QWidget* control) {
+    const int row = firstRow_ + place.row;
+    if (!place.columnTitle.isEmpty())
+        grid_->addWidget(new QLabel(place.columnTitle), firstRow_, place.column);
+    if (!place.title.isEmpty()) {
+        auto* title = new QLabel(place.title);
+        title->setBuddy(control);
+        grid_->addWidget(title, row, place.column - 1);
+    }
+    grid_->addWidget(control, row, place.column);
+}
+
 void FieldGrid::addHidden(QWidget* control) {
     control->setParent(owner_);
     control->hide();
@@ -33,6 +46,26 @@ void layOutFields(QWidget* owner, const FieldBinder& binder, int columns, FieldW
     auto* outer = new QVBoxLayout(owner);
     outer->addLayout(grid);
     outer->addStretch();
+}
+
+QGroupBox* fieldBox(QWidget* owner, const FieldBinder& binder, const FieldBox& box) {
+    auto* grid = new QGridLayout;
+    FieldGrid placer(owner, grid, box.columns);
+    if (box.selector)
+        placer.add(box.selectorLabel, box.selector);
+    binder.place(placer);
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(grid);
+    if (box.tableGroup >= 0) {
+        auto* table = new QGridLayout;
+        FieldGrid tablePlacer(owner, table, 1);
+        binder.place(tablePlacer, box.tableGroup);
+        layout->addLayout(table);
+    }
+    layout->addStretch(); // the fields at the top of the box
+    auto* group = new QGroupBox(box.title);
+    group->setLayout(layout);
+    return group;
 }
 
 void FieldGrid::place(QWidget* label, QWidget* control) {

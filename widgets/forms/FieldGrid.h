@@ -1,8 +1,10 @@
 #pragma once
 
+#include "FieldDescription.h"
+
 class FieldBinder;
 class QGridLayout;
-class QString;
+class QGroupBox;
 class QWidget;
 
 // Lays a form's fields out as label and control pairs, `columns` pairs a row, from `firstRow`
@@ -16,6 +18,9 @@ public:
     // A control that carries its own text (a check box): its label cell stays empty.
     void add(QWidget* control);
     void addHidden(QWidget* control);
+    // A field of a table: at its place's row (below a row of column titles) and column, its
+    // title before it.
+    void addAt(const FieldPlace& place, QWidget* control);
 
 private:
     void place(QWidget* label, QWidget* control);
@@ -33,3 +38,15 @@ enum class FieldWidth { Stretched, Natural };
 // The whole layout of a form that is only its fields: the binder's controls on `owner`,
 // `columns` pairs a row, from the top.
 void layOutFields(QWidget* owner, const FieldBinder& binder, int columns, FieldWidth width);
+
+// A titled box of a binder's fields on `owner`, `columns` pairs a row: the selector that
+// switches their record first (with its label), then the main group's fields, then
+// `tableGroup` (when not -1) as a table below them.
+struct FieldBox {
+    QString title;
+    int columns = 1;
+    QWidget* selector = nullptr;
+    QString selectorLabel = {};
+    int tableGroup = -1;
+};
+QGroupBox* fieldBox(QWidget* owner, const FieldBinder& binder, const FieldBox& box);

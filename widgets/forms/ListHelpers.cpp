@@ -30,6 +30,20 @@ void ensureSelection(QComboBox* list, int fallback, bool byText) {
         selectCode(list, fallback);
 }
 
+QStringList numberItems(int first, int last) {
+    QStringList list;
+    for (int i = first; i <= last; ++i)
+        list << QString::number(i);
+    return list;
+}
+
+QComboBox* newList(const QString& name, const QStringList& items) {
+    auto* list = new QComboBox;
+    list->setAccessibleName(name);
+    list->addItems(items);
+    return list;
+}
+
 int chosenNumber(const QComboBox* list) {
     return DecimalText::leadingInt(list->currentText());
 }

@@ -30,4 +30,9 @@ int chosenNumber(const QComboBox* list);
 // The texts of a list's items, in order.
 QStringList itemsOf(const QComboBox* list);
 
+// "1" ... "last", from `first`.
+QStringList numberItems(int first, int last);
+// A list of `items` named `name` (its accessible name).
+QComboBox* newList(const QString& name, const QStringList& items);
+
 } // namespace ListHelpers
