@@ -11,6 +11,7 @@
 #include "Document.h"
 #include "FieldTips.h"
 #include "FiveToneView.h"
+#include "FormCatalog.h"
 #include "FrequencyRangeDialog.h"
 #include "MemoryImage.h"
 #include "ScanChannelView.h"
@@ -71,30 +72,27 @@ const std::vector<CommandEntry>& commandRegistry() {
     using K = CommandKind;
     // clang-format off
     static const std::vector<CommandEntry> entries = {
-        // text            tree menu kind          caption            size        help max
-        {kChannelSetting,    0,  0, K::FormWindow,  kChannelSetting,   {860, 620}, 101, true,
-         makeForm<ChannelTableView>},
-        {"VFO",              1,  1, K::ModalDialog, "VFO",             {},         193, false,
-         {}, vfo},
-        {"Scan channel",     2,  2, K::FormWindow,  "Scan channel",    {720, 580}, 194, false,
-         makeForm<ScanChannelView>},
-        {"Basic setting",    3,  3, K::FormWindow,  "Basic setting",   {620, 580}, 201, false,
-         makeForm<CBasicSettingView>},
-        {"DTMF",             4,  4, K::FormWindow,  "DTMF",            {730, 550}, 205, false,
-         makeForm<CDtmfView>},
-        {"2Tone",            5,  5, K::FormWindow,  "2Tone",           {670, 630}, 157, false,
-         makeForm<TwoToneView>},
-        {"5Tone",            6,  6, K::FormWindow,  "5Tone",           {830, 650}, 190, false,
-         makeForm<FiveToneView>},
-        {"Alarm",            7,  7, K::FormWindow,  "Alarm",           {490, 535}, 208, false,
-         makeForm<CAlarmView>},
-        {"Model",            8,  8, K::FormWindow,  "Modle",           {360, 360}, 196, false,
-         makeForm<CModelView>},
-        {"Frequency range",  9,  9, K::Command,     {},                {},         197, false,
-         {}, frequencyRange},
+        // text          tree menu kind          size        maximized
+        {kChannelSetting,  0,   0, K::FormWindow,  {860, 620}, true,  makeForm<ChannelTableView>},
+        {"VFO",            1,   1, K::ModalDialog, {},         false, {}, vfo},
+        {"Scan channel",   2,   2, K::FormWindow,  {720, 580}, false, makeForm<ScanChannelView>},
+        {"Basic setting",  3,   3, K::FormWindow,  {620, 580}, false, makeForm<CBasicSettingView>},
+        {"DTMF",           4,   4, K::FormWindow,  {730, 550}, false, makeForm<CDtmfView>},
+        {"2Tone",          5,   5, K::FormWindow,  {670, 630}, false, makeForm<TwoToneView>},
+        {"5Tone",          6,   6, K::FormWindow,  {830, 650}, false, makeForm<FiveToneView>},
+        {"Alarm",          7,   7, K::FormWindow,  {490, 535}, false, makeForm<CAlarmView>},
+        {"Model",          8,   8, K::FormWindow,  {360, 360}, false, makeForm<CModelView>},
+        {"Frequency range",9,   9, K::Command,     {},         false, {}, frequencyRange},
     };
     // clang-format on
     return entries;
+}
+
+const FormInfo& CommandEntry::form() const {
+    const FormInfo* info = findForm(text);
+    if (!info)
+        qFatal("\"%s\" is in no form catalogue entry", qPrintable(text));
+    return *info;
 }
 
 const CommandEntry* findCommand(const QString& text) {

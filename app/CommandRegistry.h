@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormCatalog.h"
+
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -27,21 +29,23 @@ enum class CommandKind {
     Command,     // anything else
 };
 
-// One command of the Edit menu and the navigation tree. Adding a form or dialog is one entry
-// here plus its class; an entry without a maker or a run is a form not built yet.
+// One command of the Edit menu and the navigation tree: a form of the catalogue (its caption and
+// help come from there) with the widgets that show it. Adding a form or dialog is one entry in
+// the catalogue, one here and its class; an entry without a maker or a run is not built yet.
 struct CommandEntry {
     QString text;     // the tree item and the menu item; names the form's window
     int treePosition; // -1: not in the tree
     int menuPosition; // -1: not in the Edit menu
     CommandKind kind;
-    QString caption; // of the form's window or the dialog
     QSize size;
-    int helpContext;
     bool maximized = false;
     std::function<CBaseFormView*(Document&)> makeForm = {}; // form windows
     std::function<void(CommandHost&)> run = {};             // dialogs and commands
 
     bool built() const { return makeForm || run; }
+    const FormInfo& form() const; // the catalogue's entry of the same name
+    const QString& caption() const { return form().caption; }
+    int helpContext() const { return form().helpContext; }
 };
 
 const std::vector<CommandEntry>& commandRegistry();

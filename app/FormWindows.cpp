@@ -50,11 +50,11 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     store(area_->activeSubWindow() ? area_->activeSubWindow() : active_.data());
     CBaseFormView* view = form.makeForm(document_);
     applyFieldTips(view, form.text);
-    auto* frame = new FormFrame(view, form.helpContext);
+    auto* frame = new FormFrame(view, form.helpContext());
     QMdiSubWindow* window = area_->addSubWindow(frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setProperty("form", form.text);
-    window->setWindowTitle(form.caption);
+    window->setWindowTitle(form.caption());
     connect(frame, &FormFrame::closeRequested, window, &QWidget::close);
     connect(frame, &FormFrame::helpRequested, this, &FormWindows::helpRequested);
     connect(view, &CBaseFormView::edited, this, [this, window, text = form.text] {

@@ -115,8 +115,8 @@ void HelpTests::everyLinkLeadsToATopic() {
 void HelpTests::everyFormAndTabHasATopic() {
     const HelpCatalog& help = HelpCatalog::builtIn();
     for (const CommandEntry& command : commandRegistry()) {
-        if (command.helpContext != 0)
-            QVERIFY2(help.topic(command.helpContext), qPrintable(command.text));
+        if (command.helpContext() != 0)
+            QVERIFY2(help.topic(command.helpContext()), qPrintable(command.text));
         if (command.kind != CommandKind::FormWindow)
             continue;
         QMdiSubWindow* window = frame->openForm(command.text);
@@ -148,6 +148,12 @@ void HelpTests::everyShownFieldHasASummary() {
         }
     }
     QVERIFY(fields > 150);
+    // Every field of every form's tables, shown or not, is described for its form.
+    for (const FormInfo& form : formCatalog())
+        for (const auto* table : form.fieldTables)
+            for (const FieldDescription& f : *table)
+                QVERIFY2(f.hidden || !HelpCatalog::builtIn().summary(f.label, form.text).isEmpty(),
+                         qPrintable(form.text + ": " + f.label));
     QCOMPARE(HelpCatalog::builtIn().summary("SQL(Left)", "Basic setting"),
              byName<QComboBox>(*frame->formWindow("Basic setting"), "SQL(Left)")->toolTip());
 }

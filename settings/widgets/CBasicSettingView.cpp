@@ -1,6 +1,7 @@
 #include "CBasicSettingView.h"
 
 #include "BasicSettings.h"
+#include "HelpContexts.h"
 
 #include <QTabWidget>
 
@@ -16,9 +17,9 @@ CKeyPage::CKeyPage(MemoryImage& image, QWidget* parent)
 CBasicSettingView::CBasicSettingView(MemoryImage& image, QWidget* parent)
     : CTabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("Basic setting"));
-    setNoTabHelpContext(32789);
-    addPage(new COptionPage(image), QStringLiteral("Option"), 151);
-    addPage(new CTotPage(image), QStringLiteral("TOT"), 146);
-    addPage(new CKeyPage(image), QStringLiteral("Key"), 175);
+    setNoTabHelpContext(HelpContext::kBasicSettingNoTab);
+    addPage(new COptionPage(image), QStringLiteral("Option"), HelpContext::kBasicOption);
+    addPage(new CTotPage(image), QStringLiteral("TOT"), HelpContext::kBasicTot);
+    addPage(new CKeyPage(image), QStringLiteral("Key"), HelpContext::kBasicKey);
     tabs()->setCurrentIndex(0);
 }

@@ -4,6 +4,7 @@
 #include "FieldGrid.h"
 #include "FormTeardown.h"
 #include "GridControl.h"
+#include "HelpContexts.h"
 #include "ImageMap.h"
 #include "ListHelpers.h"
 #include "MemoryImage.h"
@@ -176,8 +177,8 @@ bool CPttIdPage::eventFilter(QObject* watched, QEvent* event) {
 
 CDtmfView::CDtmfView(MemoryImage& image, QWidget* parent) : CTabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("DTMF"));
-    setNoTabHelpContext(205);
-    addPage(new CDtmfCodePage(image), QStringLiteral("Code"), 205);
-    addPage(new CPttIdPage(image), QStringLiteral("PTTID"), 215);
+    setNoTabHelpContext(HelpContext::kDtmf);
+    addPage(new CDtmfCodePage(image), QStringLiteral("Code"), HelpContext::kDtmfCode);
+    addPage(new CPttIdPage(image), QStringLiteral("PTTID"), HelpContext::kDtmfPttId);
     tabs()->setCurrentIndex(0);
 }

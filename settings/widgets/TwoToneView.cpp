@@ -2,6 +2,7 @@
 
 #include "FieldGrid.h"
 #include "GridControl.h"
+#include "HelpContexts.h"
 #include "ImageMap.h"
 #include "ListHelpers.h"
 #include "TablePage.h"
@@ -109,8 +110,8 @@ CSettingsPage* contactPage(MemoryImage& image) {
 
 TwoToneView::TwoToneView(MemoryImage& image, QWidget* parent) : CTabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("2Tone"));
-    setNoTabHelpContext(157);
-    addPage(new TwoToneSystemPage(image), QStringLiteral("System"), 141);
-    addPage(contactPage(image), QStringLiteral("Contact"), 142);
+    setNoTabHelpContext(HelpContext::kTwoTone);
+    addPage(new TwoToneSystemPage(image), QStringLiteral("System"), HelpContext::kTwoToneSystem);
+    addPage(contactPage(image), QStringLiteral("Contact"), HelpContext::kTwoToneContact);
     tabs()->setCurrentIndex(0);
 }

@@ -1,0 +1,210 @@
+#include "ReportSections.h"
+
+#include "AlarmSettings.h"
+#include "BandLimitEditing.h"
+#include "BandState.h"
+#include "BasicSettings.h"
+#include "ChannelEditRules.h"
+#include "ChannelTable.h"
+#include "DtmfCodeTable.h"
+#include "DtmfSettings.h"
+#include "FieldCodecs.h"
+#include "FiveToneSettings.h"
+#include "ImageMap.h"
+#include "MemoryImage.h"
+#include "OptionTables.h"
+#include "RadioIdentity.h"
+#include "RecordFields.h"
+#include "TwoToneContacts.h"
+#include "TwoToneSettings.h"
+
+#include <algorithm>
+
+namespace {
+
+using FieldTable = std::vector<FieldDescription>;
+
+// What the form shows for the fields of the record at `base`.
+std::vector<ReportField> shownFields(const FieldTable& table, const MemoryImage& image,
+                                     std::uint32_t base = 0) {
+    std::vector<ReportField> fields;
+    for (const FieldDescription& f : table) {
+        if (f.hidden)
+            continue;
+        const QStringList items = ::Fields::items(f, image);
+        fields.emplace_back(f.label,
+                            ::Fields::shownText(f, items, ::Fields::load(f, items, image, base)));
+    }
+    return fields;
+}
+
+void append(std::vector<ReportField>& to, const std::vector<ReportField>& fields) {
+    to.insert(to.end(), fields.begin(), fields.end());
+}
+
+// A table model's rows as its grid shows them; empty rows are left out when `inUseOnly`.
+template <typename Model, typename... Args>
+ReportTable modelTable(const QString& title, bool inUseOnly, Args&&... args) {
+    ReportTable table{title, Model::headers(), {}};
+    Model model(std::forward<Args>(args)...);
+    model.fill();
+    for (int r = 1; r <= Model::kRows; ++r) {
+        QStringList row;
+        bool empty = true;
+        for (int c = 0; c < Model::kColumns; ++c) {
+            row << model.text(r, c);
+            empty = empty && (c == 0 || row.back().isEmpty());
+        }
+        if (!(inUseOnly && empty))
+            table.rows.push_back(row);
+    }
+    return table;
+}
+
+// A channel-shaped record (VFO record, scan edge) as its form shows it.
+ReportGroup recordGroup(const QString& title, std::uint32_t address, RecordUse use, int number,
+                        const MemoryImage& image, const BandState& bands) {
+    const QStringList labels = RecordFields::shownLabels(use);
+    const QStringList texts = RecordFields::shownTexts(image.at<32>(address), use, number, bands);
+    ReportGroup group{title, {}};
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        group.fields.emplace_back(labels[i], texts[i]);
+    return group;
+}
+
+// A format another decoder holds, or "Off" for decoder 1, is not among a decoder's choices:
+// its list shows none.
+std::vector<ReportField> twoToneSystem(const MemoryImage& image, std::uint32_t base) {
+    std::vector<ReportField> fields = shownFields(TwoToneSettings::systemFields(), image, base);
+    std::array<ReportField*, 4> formats{};
+    for (ReportField& f : fields)
+        for (int k = 0; k < 4; ++k)
+            if (f.first == TwoToneSettings::formatLabel(k + 1))
+                formats[std::size_t(k)] = &f;
+    std::array<QString, 4> chosen;
+    for (std::size_t k = 0; k < 4; ++k)
+        chosen[k] = formats[k]->second;
+    const auto choices = TwoToneSettings::formatChoices(chosen);
+    for (std::size_t k = 0; k < 4; ++k)
+        if (!choices[k].contains(chosen[k]))
+            formats[k]->second.clear();
+    return fields;
+}
+
+// One row a record, one column a shown field.
+ReportTable recordTable(const QString& title, const QString& first, const FieldTable& fields,
+                        const ImageMap::RecordArray& records, const MemoryImage& image) {
+    ReportTable table{title, {first}, {}};
+    for (const FieldDescription& f : fields)
+        if (!f.hidden)
+            table.headers << f.label;
+    for (int i = 0; i < records.count; ++i) {
+        QStringList row = {QString::number(i + 1)};
+        for (const ReportField& field : shownFields(fields, image, records.at(i)))
+            row << field.second;
+        table.rows.push_back(row);
+    }
+    return table;
+}
+
+} // namespace
+
+namespace ReportSections {
+
+ReportSection radio(const MemoryImage& image, const BandState&) {
+    const RadioIdentity id = RadioIdentity::read(image);
+    ReportSection s{QStringLiteral("Radio"), {}, {}, {}};
+    for (const RadioIdentity::Field& f : RadioIdentity::fields())
+        s.fields.emplace_back(f.label, id.*f.value);
+    ReportTable limits{QStringLiteral("Frequency range"), BandLimitTable::headers(), {}};
+    const BandLimitTable table = BandLimitTable::fromImage(image);
+    for (int b = 0; b < kBandCount; ++b) {
+        QStringList row = {options(OptionTable::BandName)[b]};
+        for (int c = 0; c < 4; ++c)
+            row << table.cellText(b, c);
+        limits.rows.push_back(row);
+    }
+    s.tables.push_back(limits);
+    return s;
+}
+
+ReportSection channels(const MemoryImage& image, const BandState& bands) {
+    // The table model edits what it is given: it gets copies.
+    MemoryImage copy = image;
+    BandState bandsCopy = bands;
+    return {QStringLiteral("Channel setting"),
+            {},
+            {},
+            {modelTable<ChannelTable>(QStringLiteral("Channel"), true, copy, bandsCopy)}};
+}
+
+ReportSection vfo(const MemoryImage& image, const BandState& bands) {
+    ReportSection s{QStringLiteral("VFO"), {}, {}, {}};
+    for (const auto& tab : ChannelEditRules::vfoTabs(bands))
+        s.groups.push_back(recordGroup(tab.caption, ImageMap::kVfoRecordArray.at(tab.record),
+                                       RecordUse::Vfo, tab.record, image, bands));
+    return s;
+}
+
+ReportSection scanChannels(const MemoryImage& image, const BandState& bands) {
+    ReportSection s{QStringLiteral("Scan channel"), {}, {}, {}};
+    for (int k = 0; k < ImageMap::kScanEdgeCount; ++k)
+        s.groups.push_back(recordGroup(ChannelEditRules::scanEdgeName(k),
+                                       ImageMap::kScanEdgeRecords.at(k), RecordUse::ScanEdge, k,
+                                       image, bands));
+    return s;
+}
+
+ReportSection basic(const MemoryImage& image, const BandState&) {
+    ReportSection s{QStringLiteral("Basic setting"), {}, {}, {}};
+    for (const FieldTable* table :
+         {&BasicSettings::optionFields(), &BasicSettings::totFields(), &BasicSettings::keyFields()})
+        append(s.fields, shownFields(*table, image));
+    return s;
+}
+
+ReportSection alarm(const MemoryImage& image, const BandState&) {
+    return {QStringLiteral("Alarm"), shownFields(AlarmSettings::fields(), image), {}, {}};
+}
+
+ReportSection dtmf(const MemoryImage& image, const BandState&) {
+    ReportSection s{QStringLiteral("DTMF"), shownFields(DtmfSettings::codeFields(), image), {}, {}};
+    append(s.fields, shownFields(DtmfSettings::pttIdFields(), image));
+    MemoryImage copy = image;
+    s.tables.push_back(modelTable<DtmfCodeTable>(QStringLiteral("DTMF codes"), false, copy));
+    return s;
+}
+
+ReportSection twoTone(const MemoryImage& image, const BandState&) {
+    ReportSection s{QStringLiteral("2Tone"), {}, {}, {}};
+    const auto& records = ImageMap::kTwoToneSystemRecords;
+    for (int k = 0; k < records.count; ++k)
+        s.groups.push_back(
+            {QStringLiteral("System %1").arg(k + 1), twoToneSystem(image, records.at(k))});
+    MemoryImage copy = image;
+    s.tables.push_back(modelTable<TwoToneContacts>(QStringLiteral("Contacts"), false, copy));
+    return s;
+}
+
+ReportSection fiveTone(const MemoryImage& image, const BandState&) {
+    using namespace FiveToneSettings;
+    MemoryImage copy = image;
+    const int k = loadStandard(copy); // the form shows the standard it loads into the image
+    ReportSection s{QStringLiteral("5Tone"), shownStandard(copy, k), {}, {}};
+    append(s.fields, shownFields(fields(), copy));
+    s.tables.push_back(recordTable(QStringLiteral("Infomation"), QStringLiteral("Group"),
+                                   informationFields(), ImageMap::kFiveToneInfoRecords, copy));
+    ReportTable contacts = recordTable(QStringLiteral("Contact"), QStringLiteral("Group"),
+                                       contactFields(), ImageMap::kFiveToneContactRecords, copy);
+    // An empty alias shows what the form falls back on when it loads a contact (an empty code
+    // stays empty until the user leaves its field).
+    const qsizetype alias = contacts.headers.indexOf(QStringLiteral("Alias"));
+    for (std::size_t n = 0; n < contacts.rows.size(); ++n) {
+        QStringList& row = contacts.rows[n];
+        row[alias] = contactAliasFallback(row[alias], row[alias], int(n) + 1);
+    }
+    s.tables.push_back(contacts);
+    return s;
+}
+
+} // namespace ReportSections
