@@ -130,7 +130,7 @@ void BandWidgetTests::editingCells() {
 
     // The transmit cells of the receive-only bands open no editor.
     const QRect airTx = grid->cellRect(4, 3);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, airTx.center());
+    QTest::mouseClick(grid->cellArea(), Qt::LeftButton, {}, airTx.center());
     QVERIFY(!byName<QLineEdit>(dialog, "Cell editor")->isVisible());
     // Escape and Enter do not close the dialog.
     grid->setFocus();

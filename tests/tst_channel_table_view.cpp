@@ -1,5 +1,6 @@
 #include "BandState.h"
 #include "CChannelEditDialog.h"
+#include "CellTyping.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
 #include "FactoryDefault.h"
@@ -10,13 +11,17 @@
 #include "RecordTemplates.h"
 #include "WidgetLookup.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 using T = ChannelTable;
@@ -37,6 +42,7 @@ private Q_SLOTS:
     void rowLabelThenChannelEdit();
     void typedCellsReportEditsAndCorrections();
     void columnsShowTheirLongestEntry();
+    void contextMenuOverCellsAndRowLabels();
 
 private:
     void click(int row, int column);
@@ -60,8 +66,8 @@ void ChannelTableViewTests::init() {
 
 void ChannelTableViewTests::click(int row, int column) {
     GridControl* grid = view->grid();
-    grid->scrollTo(grid->model()->index(row - 1, column - 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(row, column).center());
+    grid->scrollToCell(row, column);
+    QTest::mouseClick(grid->cellArea(), Qt::LeftButton, {}, grid->cellRect(row, column).center());
 }
 
 void ChannelTableViewTests::typeFrequency(int row, const QString& text) {
@@ -212,11 +218,9 @@ void ChannelTableViewTests::csvThroughTheForm() {
 // One click on a row label makes that row the one "Channel edit" opens.
 void ChannelTableViewTests::rowLabelThenChannelEdit() {
     GridControl* grid = view->grid();
-    QHeaderView* labels = grid->verticalHeader();
-    const int middle = labels->sectionViewportPosition(6) + labels->sectionSize(6) / 2;
-    QTest::mouseClick(labels->viewport(), Qt::LeftButton, {}, QPoint(labels->width() / 2, middle));
+    clickRowLabel(grid, 7);
     QCOMPARE(grid->currentGridCell().row, 7);
-    QVERIFY(grid->selectionModel()->isRowSelected(6, {})); // highlighted
+    QCOMPARE(grid->selectedGridRows(), std::vector<int>{7}); // highlighted
     QSignalSpy requested(view, &ChannelTableView::channelEditRequested);
     auto* responder = ModalResponder::answer<CChannelEditDialog>(
         [](CChannelEditDialog* dialog) { dialog->close(); }, this);
@@ -259,10 +263,31 @@ void ChannelTableViewTests::columnsShowTheirLongestEntry() {
     GridControl* grid = view->grid();
     const QFontMetrics metrics(grid->font());
     QVERIFY(grid->columnWidthPixels(T::DecodeType) > metrics.horizontalAdvance("Ctcss Codec"));
-    QCOMPARE(grid->horizontalHeader()->sectionResizeMode(T::DecodeType - 1),
-             QHeaderView::Interactive);
-    QCOMPARE(grid->horizontalHeaderItem(T::Rx - 1)->toolTip(),
-             QStringLiteral("Receive frequency (MHz)"));
+    QVERIFY(grid->columnsResizable());
+    QCOMPARE(grid->headerTip(T::Rx), QStringLiteral("Receive frequency (MHz)"));
+}
+
+// A right click on a cell or on a row label opens the row commands; on a label not chosen yet
+// that row is chosen first.
+void ChannelTableViewTests::contextMenuOverCellsAndRowLabels() {
+    GridControl* grid = view->grid();
+    for (bool onLabel : {false, true}) {
+        QStringList offered;
+        QTimer::singleShot(0, this, [&offered] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* a : menu->actions())
+                    offered << a->text();
+                menu->close();
+            }
+        });
+        QWidget* area = onLabel ? grid->rowLabelArea() : grid->cellArea();
+        const QPoint at = onLabel ? grid->rowLabelRect(4).center() : grid->cellRect(2, 3).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, area->mapToGlobal(at));
+        QApplication::sendEvent(area, &event);
+        QVERIFY2(offered.contains("Delete row"), qPrintable(offered.join(", ")));
+        if (onLabel)
+            QCOMPARE(grid->selectedGridRows(), std::vector<int>{4});
+    }
 }
 
 QTEST_MAIN(ChannelTableViewTests)

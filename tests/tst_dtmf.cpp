@@ -1,4 +1,5 @@
 #include "CDtmfView.h"
+#include "CellTyping.h"
 #include "Digits.h"
 #include "FactoryDefault.h"
 #include "GridControl.h"
@@ -93,7 +94,7 @@ void DtmfTests::choose(QComboBox* box, const QString& text) {
 }
 
 void DtmfTests::press(int row, int column) {
-    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+    QTest::mouseClick(grid()->cellArea(), Qt::LeftButton, {},
                       grid()->cellRect(row, column).center());
 }
 
@@ -287,10 +288,7 @@ void DtmfTests::codeTableEditors() {
     grid()->setFocus();
     QCOMPARE(grid()->text(1, T::Alias), QStringLiteral("AB"));
     grid()->setFocus();
-    QHeaderView* numbers = grid()->verticalHeader(); // the "No." column opens nothing
-    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
-                      QPoint(numbers->width() / 2,
-                             numbers->sectionViewportPosition(0) + numbers->sectionSize(0) / 2));
+    clickRowLabel(grid(), 1); // the "No." column opens nothing
     QVERIFY(!type->isVisible() && !num->isVisible() && !alias->isVisible());
 
     view->SaveToImage();

@@ -4,6 +4,7 @@
 #include "CommandRegistry.h"
 #include "Document.h"
 #include "FormFrame.h"
+#include "GridControl.h"
 #include "HelpCatalog.h"
 #include "HelpWindow.h"
 #include "MainFrameFixture.h"
@@ -36,7 +37,7 @@ bool isEditedControl(QWidget* w) {
         return false; // the text part of a list or spin box
     return qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
            qobject_cast<QCheckBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-           qobject_cast<QTableWidget*>(w);
+           qobject_cast<GridControl*>(w);
 }
 
 } // namespace

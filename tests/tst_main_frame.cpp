@@ -506,12 +506,12 @@ void MainFrameTests::alarmListFollowsTheDtmfWindow() {
     QCOMPARE(emi->count(), 1); // "None": the factory table is empty
     QMdiSubWindow* dtmf = frame->openForm("DTMF");
     GridControl* codes = byName<GridControl>(*dtmf, "DTMF codes");
-    QTest::mouseClick(codes->viewport(), Qt::LeftButton, {}, codes->cellRect(4, 1).center());
+    QTest::mouseClick(codes->cellArea(), Qt::LeftButton, {}, codes->cellRect(4, 1).center());
     auto* type = byName<QComboBox>(*dtmf, "Type editor");
     QTRY_VERIFY(type->hasFocus());
     QTest::keyClick(type, Qt::Key_End); // "ANI": 000004 begins with 0, so not offered
     codes->setFocus();
-    QTest::mouseClick(codes->viewport(), Qt::LeftButton, {}, codes->cellRect(4, 2).center());
+    QTest::mouseClick(codes->cellArea(), Qt::LeftButton, {}, codes->cellRect(4, 2).center());
     auto* num = byName<QLineEdit>(*dtmf, "Num editor");
     QTRY_VERIFY(num->hasFocus());
     QTest::keyClicks(num, "4711");

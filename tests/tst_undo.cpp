@@ -1,5 +1,6 @@
 #include "AppConfig.h"
 #include "CMainFrame.h"
+#include "CellTyping.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
 #include "CloneProgressDialog.h"
@@ -8,12 +9,12 @@
 #include "FactoryDefault.h"
 #include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
-#include "SampleData.h"
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "MainFrameFixture.h"
 #include "ModalResponder.h"
 #include "RadioBench.h"
+#include "SampleData.h"
 #include "WidgetLookup.h"
 
 #include <QAction>
@@ -104,11 +105,7 @@ void UndoTests::typeCell(int row, int column, const QString& text) {
 }
 
 void UndoTests::clickRowLabel(int row, Qt::KeyboardModifiers modifiers) {
-    QHeaderView* labels = grid->verticalHeader();
-    grid->scrollToItem(grid->item(row - 1, 0));
-    const QPoint at(labels->width() / 2,
-                    labels->sectionViewportPosition(row - 1) + labels->sectionSize(row - 1) / 2);
-    QTest::mouseClick(labels->viewport(), Qt::LeftButton, modifiers, at);
+    ::clickRowLabel(grid, row, modifiers);
 }
 
 // A cell edit, a form store, an import and a read, each undone and redone to the exact bytes.

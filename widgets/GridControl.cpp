@@ -2,69 +2,144 @@
 
 #include "InPlaceEditor.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
-GridControl::GridControl(QWidget* parent) : QTableWidget(parent), corner_(new QLabel(this)) {
-    setEditTriggers(NoEditTriggers);
-    setSelectionMode(SingleSelection);
-    setSelectionBehavior(SelectItems);
-    setCornerButtonEnabled(false);
-    setWordWrap(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setHighlightSections(false);
-    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    corner_->setAlignment(Qt::AlignCenter);
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+// The platform's table inside the grid, counting from 0 as it does; only GridControl turns
+// the forms' coordinates into its own.
+class GridControl::Table : public QTableWidget {
+public:
+    explicit Table(GridControl* grid) : QTableWidget(grid), grid_(grid), corner_(new QLabel(this)) {
+        corner_->setAlignment(Qt::AlignCenter);
+    }
+
+    QLabel* corner() const { return corner_; }
+
+    QTableWidgetItem* itemFor(int row, int column) {
+        if (row == 0 && column == 0)
+            return nullptr;
+        if (row == 0) {
+            if (!horizontalHeaderItem(column - 1))
+                setHorizontalHeaderItem(column - 1, new QTableWidgetItem);
+            return horizontalHeaderItem(column - 1);
+        }
+        if (column == 0) {
+            if (!verticalHeaderItem(row - 1))
+                setVerticalHeaderItem(row - 1, new QTableWidgetItem);
+            return verticalHeaderItem(row - 1);
+        }
+        QTableWidgetItem* it = item(row - 1, column - 1);
+        if (!it) {
+            it = new QTableWidgetItem;
+            it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            it->setTextAlignment(grid_->alignmentOf(column));
+            setItem(row - 1, column - 1, it);
+        }
+        return it;
+    }
+    const QTableWidgetItem* cellItem(int row, int column) const {
+        return row == 0      ? horizontalHeaderItem(column - 1)
+               : column == 0 ? verticalHeaderItem(row - 1)
+                             : item(row - 1, column - 1);
+    }
+
+    using QTableWidget::updateGeometries;
+    using QTableWidget::visualRect;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        QTableWidget::mousePressEvent(event);
+        if (index.isValid())
+            Q_EMIT grid_->mousePressed(event->button(), index.row() + 1, index.column() + 1);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (grid_->rowSelection_ && event->key() == Qt::Key_Space &&
+            event->modifiers() == Qt::ShiftModifier) {
+            setSelectionBehavior(SelectRows);
+            selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+            event->accept();
+            return;
+        }
+        if (grid_->editingKey(event)) {
+            event->accept();
+            return;
+        }
+        QTableWidget::keyPressEvent(event);
+    }
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        grid_->finishEditing();
+        QTableWidget::currentChanged(current, previous);
+    }
+    void updateGeometries() override {
+        QTableWidget::updateGeometries();
+        // The top-left cell (row 0, column 0) sits where the two headers meet.
+        const int f = frameWidth();
+        corner_->setGeometry(f, f, verticalHeader()->width(), horizontalHeader()->height());
+    }
+
+private:
+    GridControl* grid_;
+    QLabel* corner_;
+};
+
+GridControl::GridControl(QWidget* parent) : QWidget(parent), table_(new Table(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    setFocusProxy(table_);
+    setFocusPolicy(table_->focusPolicy());
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table_->setCornerButtonEnabled(false);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setHighlightSections(false);
+    table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0 && column >= 0)
             Q_EMIT cellEntered(row + 1, column + 1);
     });
     // A press on a row label makes that row current at once (the table's own row selection
     // does nothing in single-cell mode).
-    connect(verticalHeader(), &QHeaderView::sectionPressed, this, [this](int section) {
+    connect(table_->verticalHeader(), &QHeaderView::sectionPressed, this, [this](int section) {
         finishEditing();
         const int column = std::max(currentGridCell().column, firstColumn_);
         if (rowSelection_) // the table has chosen the rows; only the current cell moves
-            selectionModel()->setCurrentIndex(model()->index(section, column - 1),
-                                              QItemSelectionModel::NoUpdate);
+            table_->selectionModel()->setCurrentIndex(table_->model()->index(section, column - 1),
+                                                      QItemSelectionModel::NoUpdate);
         else
             setCurrentGridCell(section + 1, column);
         Q_EMIT mousePressed(Qt::LeftButton, section + 1, 0);
     });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
+    connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
+    connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &GridControl::columnResized);
 }
+
+GridControl::~GridControl() = default;
 
 void GridControl::setGridSize(int rows, int columns) {
-    setRowCount(std::max(0, rows - 1));
-    setColumnCount(std::max(0, columns - 1));
+    table_->setRowCount(std::max(0, rows - 1));
+    table_->setColumnCount(std::max(0, columns - 1));
 }
 
-QTableWidgetItem* GridControl::itemFor(int row, int column) {
-    if (row == 0 && column == 0)
-        return nullptr;
-    if (row == 0) {
-        if (!horizontalHeaderItem(column - 1))
-            setHorizontalHeaderItem(column - 1, new QTableWidgetItem);
-        return horizontalHeaderItem(column - 1);
-    }
-    if (column == 0) {
-        if (!verticalHeaderItem(row - 1))
-            setVerticalHeaderItem(row - 1, new QTableWidgetItem);
-        return verticalHeaderItem(row - 1);
-    }
-    QTableWidgetItem* it = item(row - 1, column - 1);
-    if (!it) {
-        it = new QTableWidgetItem;
-        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        it->setTextAlignment(alignmentOf(column));
-        setItem(row - 1, column - 1, it);
-    }
-    return it;
+int GridControl::gridRows() const {
+    return table_->rowCount() + 1;
+}
+
+int GridControl::gridColumns() const {
+    return table_->columnCount() + 1;
 }
 
 Qt::Alignment GridControl::alignmentOf(int column) const {
@@ -73,29 +148,47 @@ Qt::Alignment GridControl::alignmentOf(int column) const {
 
 void GridControl::setText(int row, int column, const QString& text) {
     if (row == 0 && column == 0) {
-        corner_->setText(text);
+        table_->corner()->setText(text);
         return;
     }
     if (row < 0 || column < 0 || row >= gridRows() || column >= gridColumns())
         return;
-    itemFor(row, column)->setText(text);
+    table_->itemFor(row, column)->setText(text);
 }
 
 QString GridControl::text(int row, int column) const {
     if (row == 0 && column == 0)
-        return corner_->text();
-    const QTableWidgetItem* it = row == 0      ? horizontalHeaderItem(column - 1)
-                                 : column == 0 ? verticalHeaderItem(row - 1)
-                                               : item(row - 1, column - 1);
+        return table_->corner()->text();
+    const QTableWidgetItem* it = table_->cellItem(row, column);
     return it ? it->text() : QString();
 }
 
+Qt::Alignment GridControl::cellAlignment(int row, int column) const {
+    const QTableWidgetItem* it = table_->cellItem(row, column);
+    return it ? Qt::Alignment(it->textAlignment()) : alignmentOf(column);
+}
+
+QColor GridControl::cellBackground(int row, int column) const {
+    const QTableWidgetItem* it = table_->cellItem(row, column);
+    return it && it->background().style() != Qt::NoBrush ? it->background().color() : QColor();
+}
+
+void GridControl::setCellBackground(int row, int column, const QColor& color) {
+    if (row < 1 || column < 1)
+        return;
+    table_->itemFor(row, column)->setBackground(color.isValid() ? QBrush(color) : QBrush());
+}
+
 GridControl::Cell GridControl::currentGridCell() const {
-    return {currentRow() + 1, currentColumn() + 1};
+    return {table_->currentRow() + 1, table_->currentColumn() + 1};
 }
 
 void GridControl::setCurrentGridCell(int row, int column) {
-    setCurrentCell(row - 1, column - 1);
+    table_->setCurrentCell(row - 1, column - 1);
+}
+
+void GridControl::scrollToCell(int row, int column) {
+    table_->scrollTo(table_->model()->index(row - 1, std::max(0, column - 1)));
 }
 
 int GridControl::twipsToPixels(int twips, const QWidget* widget) {
@@ -105,24 +198,24 @@ int GridControl::twipsToPixels(int twips, const QWidget* widget) {
 void GridControl::setColumnWidthTwips(int column, int twips) {
     const int px = twipsToPixels(twips, this);
     if (column == 0)
-        verticalHeader()->setFixedWidth(px);
+        table_->verticalHeader()->setFixedWidth(px);
     else
-        setColumnWidth(column - 1, px);
+        table_->setColumnWidth(column - 1, px);
 }
 
 void GridControl::setRowHeightTwips(int row, int twips) {
     const int px = twipsToPixels(twips, this);
     if (row == 0)
-        horizontalHeader()->setFixedHeight(px);
+        table_->horizontalHeader()->setFixedHeight(px);
     else
-        verticalHeader()->setDefaultSectionSize(px);
+        table_->verticalHeader()->setDefaultSectionSize(px);
 }
 
 void GridControl::setWholeGridSize(int widthTwips, int heightTwips) {
-    const int frame = 2 * frameWidth();
+    const int frame = 2 * table_->frameWidth();
     setFixedSize(twipsToPixels(widthTwips, this) + frame, twipsToPixels(heightTwips, this) + frame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void GridControl::setColumnCentered(int column, bool centered) {
@@ -132,73 +225,132 @@ void GridControl::setColumnCentered(int column, bool centered) {
         centered_.erase(column);
     if (column == 0)
         return;
-    for (int r = 0; r < rowCount(); ++r)
-        if (QTableWidgetItem* it = item(r, column - 1))
+    for (int r = 0; r < table_->rowCount(); ++r)
+        if (QTableWidgetItem* it = table_->item(r, column - 1))
             it->setTextAlignment(alignmentOf(column));
 }
 
 void GridControl::setColumnsResizable(bool resizable) {
-    horizontalHeader()->setSectionResizeMode(resizable ? QHeaderView::Interactive
-                                                       : QHeaderView::Fixed);
+    table_->horizontalHeader()->setSectionResizeMode(resizable ? QHeaderView::Interactive
+                                                               : QHeaderView::Fixed);
+}
+
+int GridControl::columnWidthPixels(int column) const {
+    return column == 0 ? table_->verticalHeader()->width() : table_->columnWidth(column - 1);
+}
+
+void GridControl::setColumnWidthPixels(int column, int pixels) {
+    table_->setColumnWidth(column - 1, pixels);
 }
 
 void GridControl::setHeaderTip(int column, const QString& tip) {
     if (column > 0)
-        itemFor(0, column)->setToolTip(tip);
+        table_->itemFor(0, column)->setToolTip(tip);
+}
+
+QString GridControl::headerTip(int column) const {
+    const QTableWidgetItem* it = column > 0 ? table_->cellItem(0, column) : nullptr;
+    return it ? it->toolTip() : QString();
+}
+
+bool GridControl::columnsResizable() const {
+    return table_->horizontalHeader()->sectionResizeMode(0) == QHeaderView::Interactive;
 }
 
 void GridControl::setRowHighlighting(bool on) {
-    setSelectionBehavior(on ? SelectRows : SelectItems);
+    using QV = QAbstractItemView;
+    table_->setSelectionBehavior(on ? QV::SelectRows : QV::SelectItems);
+    QItemSelectionModel* selection = table_->selectionModel();
     // Rows chosen by their labels stay chosen.
-    if (on && rowSelection_ && !selectionModel()->selectedRows().isEmpty())
+    if (on && rowSelection_ && !selection->selectedRows().isEmpty())
         return;
-    const auto cell = currentIndex();
-    clearSelection();
+    const auto cell = table_->currentIndex();
+    table_->clearSelection();
     if (cell.isValid())
-        selectionModel()->select(cell, on ? QItemSelectionModel::Select | QItemSelectionModel::Rows
-                                          : QItemSelectionModel::Select);
+        selection->select(cell, on ? QItemSelectionModel::Select | QItemSelectionModel::Rows
+                                   : QItemSelectionModel::Select);
 }
 
 void GridControl::setRowSelection(bool on) {
     rowSelection_ = on;
-    setSelectionMode(on ? ExtendedSelection : SingleSelection);
+    table_->setSelectionMode(on ? QAbstractItemView::ExtendedSelection
+                                : QAbstractItemView::SingleSelection);
 }
 
 std::vector<int> GridControl::selectedGridRows() const {
     std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
         rows.push_back(index.row() + 1);
     std::ranges::sort(rows);
     return rows;
+}
+
+int GridControl::selectedCellCount() const {
+    return int(table_->selectionModel()->selectedIndexes().size());
 }
 
 void GridControl::selectGridRows(int first, int last) {
     if (first < 1 || last < first || last >= gridRows())
         return;
     finishEditing();
-    setSelectionBehavior(SelectRows);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     const int column = std::max(currentGridCell().column, firstColumn_) - 1;
-    selectionModel()->setCurrentIndex(model()->index(first - 1, column),
-                                      QItemSelectionModel::NoUpdate);
-    selectionModel()->select(
-        QItemSelection(model()->index(first - 1, 0), model()->index(last - 1, columnCount() - 1)),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QItemSelectionModel* selection = table_->selectionModel();
+    QAbstractItemModel* model = table_->model();
+    selection->setCurrentIndex(model->index(first - 1, column), QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(model->index(first - 1, 0),
+                                     model->index(last - 1, table_->columnCount() - 1)),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void GridControl::setDrawingSuspended(bool suspended) {
-    setUpdatesEnabled(!suspended);
+    table_->setUpdatesEnabled(!suspended);
     if (!suspended)
-        viewport()->update();
-}
-
-void GridControl::setCellBackground(int row, int column, const QColor& color) {
-    if (row < 1 || column < 1)
-        return;
-    itemFor(row, column)->setBackground(color.isValid() ? QBrush(color) : QBrush());
+        table_->viewport()->update();
 }
 
 QRect GridControl::cellRect(int row, int column) const {
-    return visualRect(model()->index(row - 1, column - 1));
+    return table_->visualRect(table_->model()->index(row - 1, column - 1));
+}
+
+QWidget* GridControl::cellArea() const {
+    return table_->viewport();
+}
+
+QWidget* GridControl::rowLabelArea() const {
+    return table_->verticalHeader()->viewport();
+}
+
+void GridControl::setContextMenus(bool on) {
+    const auto policy = on ? Qt::CustomContextMenu : Qt::DefaultContextMenu;
+    QHeaderView* labels = table_->verticalHeader();
+    table_->setContextMenuPolicy(policy);
+    labels->setContextMenuPolicy(policy);
+    disconnect(table_, &QWidget::customContextMenuRequested, this, nullptr);
+    disconnect(labels, &QWidget::customContextMenuRequested, this, nullptr);
+    if (!on)
+        return;
+    connect(table_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        Q_EMIT menuRequested(table_->viewport()->mapToGlobal(at), 0);
+    });
+    connect(labels, &QWidget::customContextMenuRequested, this, [this, labels](const QPoint& at) {
+        Q_EMIT menuRequested(labels->viewport()->mapToGlobal(at), rowAtLabel(at));
+    });
+}
+
+int GridControl::rowAtLabel(const QPoint& point) const {
+    const int section = table_->verticalHeader()->logicalIndexAt(point);
+    return section < 0 ? -1 : section + 1;
+}
+
+QRect GridControl::rowLabelRect(int row) const {
+    const QHeaderView* labels = table_->verticalHeader();
+    return {0, labels->sectionViewportPosition(row - 1), labels->width(),
+            labels->sectionSize(row - 1)};
+}
+
+QScrollBar* GridControl::rowScrollBar() const {
+    return table_->verticalScrollBar();
 }
 
 void GridControl::setEditing(int firstColumn, int lastColumn, EditStarter begin) {
@@ -266,36 +418,21 @@ void GridControl::finishEditing() {
         activeEditor_->finish();
 }
 
-void GridControl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    finishEditing();
-    QTableWidget::currentChanged(current, previous);
-}
-
-void GridControl::mousePressEvent(QMouseEvent* event) {
-    const QModelIndex index = indexAt(event->position().toPoint());
-    QTableWidget::mousePressEvent(event);
-    if (index.isValid())
-        Q_EMIT mousePressed(event->button(), index.row() + 1, index.column() + 1);
+void GridControl::forward(QKeyEvent* event) {
+    // A key the table leaves comes back up here on its way to the form: it goes on from here.
+    if (forwarding_) {
+        event->ignore();
+        return;
+    }
+    forwarding_ = true;
+    QApplication::sendEvent(table_, event);
+    forwarding_ = false;
 }
 
 void GridControl::keyPressEvent(QKeyEvent* event) {
-    if (rowSelection_ && event->key() == Qt::Key_Space && event->modifiers() == Qt::ShiftModifier) {
-        setSelectionBehavior(SelectRows);
-        selectionModel()->select(currentIndex(),
-                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        event->accept();
-        return;
-    }
-    if (editingKey(event)) {
-        event->accept();
-        return;
-    }
-    QTableWidget::keyPressEvent(event);
+    forward(event);
 }
 
-void GridControl::updateGeometries() {
-    QTableWidget::updateGeometries();
-    // The top-left cell (row 0, column 0) sits where the two headers meet.
-    const int f = frameWidth();
-    corner_->setGeometry(f, f, verticalHeader()->width(), horizontalHeader()->height());
+void GridControl::keyReleaseEvent(QKeyEvent* event) {
+    forward(event);
 }

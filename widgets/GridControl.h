@@ -1,19 +1,21 @@
 #pragma once
 
 #include <QPointer>
-#include <QTableWidget>
+#include <QWidget>
 #include <functional>
 #include <set>
 #include <vector>
 
 class InPlaceEditor;
-class QLabel;
+class QHeaderView;
+class QScrollBar;
 
 // The table the table forms show (band limits, channels, DTMF codes, 2-Tone contacts). Rows
 // and columns count as the forms count them: row 0 is the fixed header, column 0 the fixed row
-// label, data from (1, 1). Widths and heights are given in twips (1/1440 inch). The grid never
-// edits a cell itself: forms place their editors (see InPlaceEditor) over the current cell.
-class GridControl : public QTableWidget {
+// label, data from (1, 1); every call here takes and gives them so. Widths and heights are
+// given in twips (1/1440 inch). The grid never edits a cell itself: forms place their editors
+// (see InPlaceEditor) over the current cell.
+class GridControl : public QWidget {
     Q_OBJECT
 public:
     struct Cell {
@@ -23,16 +25,22 @@ public:
     };
 
     explicit GridControl(QWidget* parent = nullptr);
+    ~GridControl() override;
 
     void setGridSize(int rows, int columns);
-    int gridRows() const { return rowCount() + 1; }
-    int gridColumns() const { return columnCount() + 1; }
+    int gridRows() const;
+    int gridColumns() const;
 
     void setText(int row, int column, const QString& text);
     QString text(int row, int column) const;
+    Qt::Alignment cellAlignment(int row, int column) const;
+    QColor cellBackground(int row, int column) const;                 // invalid: normal
+    void setCellBackground(int row, int column, const QColor& color); // invalid: normal
 
     Cell currentGridCell() const;
     void setCurrentGridCell(int row, int column);
+    // Scrolls until the cell shows.
+    void scrollToCell(int row, int column);
 
     static int twipsToPixels(int twips, const QWidget* widget);
     void setColumnWidthTwips(int column, int twips);
@@ -43,9 +51,11 @@ public:
     void setColumnCentered(int column, bool centered = true);
     // Lets the user drag column widths (the row-label column stays fixed).
     void setColumnsResizable(bool resizable);
-    int columnWidthPixels(int column) const { return columnWidth(column - 1); }
-    void setColumnWidthPixels(int column, int pixels) { setColumnWidth(column - 1, pixels); }
+    int columnWidthPixels(int column) const;
+    void setColumnWidthPixels(int column, int pixels);
     void setHeaderTip(int column, const QString& tip);
+    QString headerTip(int column) const;
+    bool columnsResizable() const;
     void setRowHighlighting(bool on);
     // Several rows may be chosen by their labels: a press chooses one, Shift+press or a drag over
     // the labels a range, Ctrl+press adds or removes one; Shift+Space chooses the current row
@@ -53,14 +63,24 @@ public:
     void setRowSelection(bool on);
     // The rows wholly chosen, in order; none when no whole row is.
     std::vector<int> selectedGridRows() const;
+    // How many cells are chosen (a highlighted row counts all of its cells).
+    int selectedCellCount() const;
     // Chooses rows first..last and makes the first current.
     void selectGridRows(int first, int last);
     void setDrawingSuspended(bool suspended);
-    void setCellBackground(int row, int column, const QColor& color); // invalid: normal
 
-    // The cell's rectangle in the coordinates of editorParent(), for placing an editor.
+    // The cell's rectangle in the coordinates of cellArea(), where editors are placed.
     QRect cellRect(int row, int column) const;
-    QWidget* editorParent() const { return viewport(); }
+    QWidget* cellArea() const;
+    QWidget* editorParent() const { return cellArea(); }
+    // The row labels' area, the row a point of it lies on (-1 for none) and the rectangle of
+    // a row's label in it.
+    QWidget* rowLabelArea() const; // where its clicks go
+    // Right-clicks on cells and row labels ask for a context menu through menuRequested().
+    void setContextMenus(bool on);
+    int rowAtLabel(const QPoint& point) const;
+    QRect rowLabelRect(int row) const;
+    QScrollBar* rowScrollBar() const;
 
     // The columns users edit and how an edit starts: `begin` opens the editor of a cell (or
     // of the cell the form edits instead) and returns it, or null when nothing opens. Then, as
@@ -79,25 +99,30 @@ Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, int row, int column);
     void cellEntered(int row, int column);
     void scrolled();
+    // The user dragged a column's width.
+    void columnResized();
+    // A context menu at `global`; `labelRow` is the row whose label was clicked, 0 for a cell.
+    void menuRequested(const QPoint& global, int labelRow);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    // Keys sent to the grid go to its table.
     void keyPressEvent(QKeyEvent* event) override;
-    void updateGeometries() override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    class Table;
+    friend class Table;
     bool editingKey(QKeyEvent* event);
+    void forward(QKeyEvent* event);
     void finishEditing();
-
-    QTableWidgetItem* itemFor(int row, int column);
     Qt::Alignment alignmentOf(int column) const;
 
-    QLabel* corner_;
+    Table* table_;
     std::set<int> centered_;
     int firstColumn_ = 1;
     int lastColumn_ = 1;
     EditStarter begin_;
     QPointer<InPlaceEditor> activeEditor_;
     bool rowSelection_ = false;
+    bool forwarding_ = false;
 };

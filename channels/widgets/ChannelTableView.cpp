@@ -111,19 +111,14 @@ ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget
     }
 
     // The same menu over the cells and over the row labels.
-    for (QWidget* area : std::initializer_list<QWidget*>{grid_, grid_->verticalHeader()}) {
-        area->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint& at) {
-            // A row label not chosen yet is chosen first, as the menu's commands act on it.
-            if (area == grid_->verticalHeader()) {
-                const int row = grid_->verticalHeader()->logicalIndexAt(at) + 1;
-                const std::vector<int> chosen = grid_->selectedGridRows();
-                if (row >= 1 && std::ranges::find(chosen, row) == chosen.end())
-                    grid_->selectGridRows(row, row);
-            }
-            showContextMenu(area->mapToGlobal(at));
-        });
-    }
+    grid_->setContextMenus(true);
+    connect(grid_, &GridControl::menuRequested, this, [this](const QPoint& at, int labelRow) {
+        // A row label not chosen yet is chosen first, as the menu's commands act on it.
+        const std::vector<int> chosen = grid_->selectedGridRows();
+        if (labelRow >= 1 && std::ranges::find(chosen, labelRow) == chosen.end())
+            grid_->selectGridRows(labelRow, labelRow);
+        showContextMenu(at);
+    });
 
     editButton_->setAccessibleName(editButton_->text());
     connect(editButton_, &QPushButton::clicked, this,
@@ -158,7 +153,7 @@ void ChannelTableView::fitColumns() {
         grid_->setColumnWidthPixels(c, width);
     }
     grid_->setColumnsResizable(true);
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+    connect(grid_, &GridControl::columnResized, this, [this] {
         QStringList widths;
         for (int c = kFirstData; c <= kLastData; ++c)
             widths << QString::number(grid_->columnWidthPixels(c));
