@@ -14,7 +14,7 @@ export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_stri
 export LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
-    -DDUOBAND_SANITIZE=address,undefined
+    -DDUOBAND_SANITIZE=address,undefined -DDUOBAND_EXTRAS=OFF
 cmake --build build-asan -j2
 ctest --test-dir build-asan --output-on-failure -j2
 
@@ -23,7 +23,7 @@ ctest --test-dir build-asan --output-on-failure -j2
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:die_after_fork=0"
 TSAN_SUITES="tst_clone tst_link_widgets tst_main_frame"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
-    -DDUOBAND_SANITIZE=thread
+    -DDUOBAND_SANITIZE=thread -DDUOBAND_EXTRAS=OFF
 cmake --build build-tsan -j2 --target $TSAN_SUITES duoband-cli
 ctest --test-dir build-tsan --output-on-failure -R "^($(echo $TSAN_SUITES | tr ' ' '|'))\$"
 
