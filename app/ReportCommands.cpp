@@ -1,6 +1,7 @@
 #include "ReportCommands.h"
 
 #include "AppConfig.h"
+#include "BandState.h"
 #include "CMainFrame.h"
 #include "DifferencesDialog.h"
 #include "Document.h"
@@ -8,6 +9,7 @@
 #include "ReportDiff.h"
 #include "ReportPages.h"
 #include "ReportPreview.h"
+#include "TransferCommands.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -16,6 +18,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 
 ReportCommands::ReportCommands(CMainFrame& frame, AppConfig& config)
@@ -26,24 +29,33 @@ QString ReportCommands::documentName() const {
     return PageLayout::documentName(document.path(), document.suggestedName());
 }
 
-Report ReportCommands::currentReport() {
-    frame_.storeAllForms();
-    return buildReport(frame_.document().image(), frame_.document().bands());
+Report ReportCommands::withHeader(Report report) const {
+    Document& document = frame_.document();
+    report.header = reportHeader(
+        document.image(), PageLayout::shownFileName(document.path(), document.suggestedName()),
+        QDate::currentDate());
+    return report;
 }
 
-BodyLines ReportCommands::printedBody() {
-    if (frame_.channelTableIsActive()) {
-        frame_.storeAllForms();
-        return reportLines(
-            buildChannelReport(frame_.document().image(), frame_.document().bands()));
-    }
-    return reportLines(currentReport());
+Report ReportCommands::currentReport() {
+    frame_.storeAllForms();
+    Document& document = frame_.document();
+    return withHeader(buildReport(document.image(), document.bands()));
+}
+
+Report ReportCommands::printedReport() {
+    if (!frame_.channelTableIsActive())
+        return currentReport();
+    frame_.storeAllForms();
+    Document& document = frame_.document();
+    return withHeader(buildChannelReport(document.image(), document.bands()));
 }
 
 // --- Printing -------------------------------------------------------------------------------
 
 void ReportCommands::print() {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(savedReportPageLayout());
     QPrintDialog dialog(&printer, &frame_);
     // No page range, no selection, no printing to a file: the job is the whole document.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
@@ -59,16 +71,27 @@ void ReportCommands::print() {
 bool ReportCommands::printOn(QPrinter& printer) {
     const QString name = documentName();
     printer.setDocName(name);
-    ReportPages pages(printer, name, printedBody());
+    ReportPages pages(printer, name, printedReport());
     if (pages.paintAll())
         return true;
     printer.abort(); // a failed page aborts the document
     return false;
 }
 
+// The page size and orientation chosen here are what Print, Print Preview and the PDF use, and
+// they are remembered.
 void ReportCommands::printSetup() {
     QPrinter printer;
-    QPageSetupDialog(&printer, &frame_).exec();
+    printer.setPageLayout(savedReportPageLayout());
+    QPageSetupDialog dialog(&printer, &frame_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    saveReportPageLayout(printer.pageLayout());
+    frame_.showStatus(QStringLiteral("Pages: %1, %2")
+                          .arg(printer.pageLayout().pageSize().name(),
+                               printer.pageLayout().orientation() == QPageLayout::Landscape
+                                   ? QStringLiteral("landscape")
+                                   : QStringLiteral("portrait")));
 }
 
 ReportPreview* ReportCommands::previewWindow() const {
@@ -81,7 +104,7 @@ void ReportCommands::preview() {
         preview_->activateWindow();
         return;
     }
-    preview_ = new ReportPreview(documentName(), printedBody(), &frame_);
+    preview_ = new ReportPreview(documentName(), printedReport(), savedReportPageLayout(), &frame_);
     // Where a window manager does not maximize, the preview still takes the screen.
     if (const QScreen* screen = frame_.screen())
         preview_->setGeometry(screen->availableGeometry());
@@ -92,7 +115,10 @@ void ReportCommands::preview() {
 // --- PDF and differences --------------------------------------------------------------------
 
 void ReportCommands::exportPdf() {
-    QFileDialog dialog(&frame_, QStringLiteral("Export report as PDF"), config_.paths.dataFolder,
+    // Beside the open file, named after it.
+    const QString path = frame_.document().path();
+    QFileDialog dialog(&frame_, QStringLiteral("Export report as PDF"),
+                       path.isEmpty() ? config_.paths.dataFolder : QFileInfo(path).absolutePath(),
                        QStringLiteral("PDF Files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -103,7 +129,8 @@ void ReportCommands::exportPdf() {
 }
 
 bool ReportCommands::exportPdfTo(const QString& path) {
-    const Result result = writeReportPdf(path, documentName(), reportLines(currentReport()));
+    const Result result =
+        writeReportPdf(path, documentName(), currentReport(), savedReportPageLayout());
     if (!result.ok) {
         QMessageBox::warning(&frame_, QApplication::applicationDisplayName(), result.message);
         return false;
@@ -113,12 +140,48 @@ bool ReportCommands::exportPdfTo(const QString& path) {
 }
 
 void ReportCommands::compareWith() {
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("Compare with"),
+                    QStringLiteral("Compare the open data with a data file or with the radio?"),
+                    QMessageBox::Cancel, &frame_);
+    QPushButton* file = ask.addButton(QStringLiteral("A file..."), QMessageBox::AcceptRole);
+    QPushButton* radio = ask.addButton(QStringLiteral("The radio"), QMessageBox::AcceptRole);
+    ask.setDefaultButton(file);
+    ask.exec();
+    if (ask.clickedButton() == radio) {
+        compareWithRadio();
+        return;
+    }
+    if (ask.clickedButton() != file)
+        return;
     QFileDialog dialog(&frame_, QStringLiteral("Compare with"), config_.paths.dataFolder,
                        QStringLiteral("Param Files (*.dat)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         compareWithPath(dialog.selectedFiles().first());
+}
+
+Comparison ReportCommands::compareWithOpenData(const MemoryImage& other,
+                                               const BandState& otherBands) {
+    frame_.storeAllForms();
+    const Document& document = frame_.document();
+    return compareData(other, otherBands, document.image(), document.bands());
+}
+
+void ReportCommands::showComparison(const QString& other, const Comparison& comparison) {
+    const auto count = comparison.differences.size();
+    DifferencesDialog dialog(
+        QStringLiteral("Compare with %1").arg(other),
+        comparison.equal()
+            ? QStringLiteral("The open data and %1 do not differ.").arg(other)
+            : QStringLiteral("%1 difference(s): what %2 holds -> what the open data holds.")
+                  .arg(count)
+                  .arg(other),
+        comparison, {}, &frame_);
+    dialog.exec();
+    frame_.showStatus(comparison.equal()
+                          ? QStringLiteral("No differences from %1").arg(other)
+                          : QStringLiteral("%1 difference(s) from %2").arg(count).arg(other));
 }
 
 bool ReportCommands::compareWithPath(const QString& path) {
@@ -129,19 +192,16 @@ bool ReportCommands::compareWithPath(const QString& path) {
         return false;
     }
     other.bands().deriveEnabledFlags(other.image());
-    const auto differences =
-        compareReports(buildReport(other.image(), other.bands()), currentReport());
-    const QString file = QFileInfo(path).fileName();
-    DifferencesDialog dialog(
-        QStringLiteral("Compare with %1").arg(file),
-        differences.empty()
-            ? QStringLiteral("The open data and %1 do not differ.").arg(file)
-            : QStringLiteral("%1 difference(s): what %2 holds -> what the open data holds.")
-                  .arg(differences.size())
-                  .arg(file),
-        differences, {}, &frame_);
-    dialog.exec();
-    frame_.showStatus(QStringLiteral("%1 difference(s) from %2").arg(differences.size()).arg(file));
+    showComparison(QFileInfo(path).fileName(), compareWithOpenData(other.image(), other.bands()));
+    return true;
+}
+
+bool ReportCommands::compareWithRadio() {
+    const std::optional<MemoryImage> radio = frame_.transfers()->readCopy();
+    if (!radio)
+        return false;
+    const BandState bands = BandState::fromImage(*radio);
+    showComparison(QStringLiteral("the radio"), compareWithOpenData(*radio, bands));
     return true;
 }
 
@@ -149,21 +209,21 @@ bool ReportCommands::confirmWrite() {
     Document& document = frame_.document();
     if (!document.radioImage())
         return true;
-    const auto differences =
-        compareReports(buildReport(*document.radioImage(), document.radioBands()), currentReport());
-    if (differences.empty())
+    const Comparison comparison =
+        compareWithOpenData(*document.radioImage(), document.radioBands());
+    if (comparison.equal())
         return true;
     const auto answer = QMessageBox::question(
         &frame_, QStringLiteral("Write"),
         QStringLiteral("%1 setting(s) and channel(s) differ from the data last read from the "
                        "radio. Show them before writing?")
-            .arg(differences.size()),
+            .arg(comparison.differences.size()),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer != QMessageBox::Yes)
         return answer == QMessageBox::No;
     DifferencesDialog dialog(QStringLiteral("Write"),
                              QStringLiteral("The Write changes these in the radio: what it "
                                             "holds -> what it will hold."),
-                             differences, QStringLiteral("Write"), &frame_);
+                             comparison, QStringLiteral("Write"), &frame_);
     return dialog.exec() == QDialog::Accepted;
 }

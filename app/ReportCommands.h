@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Report.h"
+#include "ReportDiff.h"
 
 #include <QObject>
 #include <QPointer>
@@ -30,9 +31,11 @@ public:
 
     void exportPdf(); // asks for the file name
     bool exportPdfTo(const QString& path);
-    void compareWith(); // asks for the file
-    // The differences between the data file at `path` and the open data, in a dialog.
+    void compareWith(); // asks for a file or the radio
+    // The differences between the data file at `path` (or what the radio holds) and the open
+    // data, in a dialog.
     bool compareWithPath(const QString& path);
+    bool compareWithRadio();
 
     // Before a Write: when the data differs from what was last read from the radio, offers to
     // show the differences. True to go on with the Write.
@@ -40,11 +43,14 @@ public:
 
     // The printed document's name: the file's name, or the suggested one, before its first ".".
     QString documentName() const;
+    Report withHeader(Report report) const;
 
 private:
     // Every form stored; the channel list when the channel table is active, else everything.
-    BodyLines printedBody();
+    Report printedReport();
     Report currentReport();
+    Comparison compareWithOpenData(const MemoryImage& other, const BandState& otherBands);
+    void showComparison(const QString& other, const Comparison& comparison);
 
     CMainFrame& frame_;
     AppConfig& config_;

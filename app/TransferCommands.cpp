@@ -13,10 +13,9 @@
 TransferCommands::TransferCommands(CMainFrame& frame, AppConfig& config)
     : QObject(&frame), frame_(frame), config_(config) {}
 
-bool TransferCommands::transfer(CloneDirection direction) {
-    Document& document = frame_.document();
-    CloneProgressDialog dialog(direction, config_.portName, document.image(), theCloneFlags(),
-                               &frame_, timing_);
+bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image) {
+    CloneProgressDialog dialog(direction, config_.portName, image, theCloneFlags(), &frame_,
+                               timing_);
     dialog.exec();
     frame_.showStatus(dialog.summary());
     return dialog.succeeded();
@@ -29,7 +28,7 @@ bool TransferCommands::read() {
     frame_.storeAllForms();
     // The read and what the forms make of it are one step: Undo brings back the data before it.
     document.beginStep(QStringLiteral("Read from radio"));
-    const bool ok = transfer(CloneDirection::Read);
+    const bool ok = transfer(CloneDirection::Read, document.image());
     if (ok) {
         // The forms check the radio's data against its own bands, and show all of it: a form
         // left showing the data before would store it over the radio's.
@@ -51,6 +50,14 @@ bool TransferCommands::read() {
     return ok;
 }
 
+std::optional<MemoryImage> TransferCommands::readCopy() {
+    frame_.storeAllForms();
+    MemoryImage copy = frame_.document().image();
+    if (!transfer(CloneDirection::Read, copy))
+        return std::nullopt;
+    return copy;
+}
+
 bool TransferCommands::write() {
     // Every form stores first and the derived regions follow what is sent.
     frame_.storeAllForms();
@@ -60,7 +67,7 @@ bool TransferCommands::write() {
         return false;
     if (!frame_.reports()->confirmWrite())
         return false;
-    if (!transfer(CloneDirection::Write))
+    if (!transfer(CloneDirection::Write, document.image()))
         return false;
     document.record(QStringLiteral("Programming date")); // what the write stamped
     document.rememberRadioData();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "CloneEngine.h"
+#include "MemoryImage.h"
 
 #include <QObject>
+#include <optional>
 
 class AppConfig;
 class CMainFrame;
@@ -17,13 +19,16 @@ public:
 
     bool read();
     bool write();
+    // What the radio holds, read without touching the open data (its first bytes, which a read
+    // does not bring, are the open data's); nothing when the read did not succeed.
+    std::optional<MemoryImage> readCopy();
 
     // The clone engine's pauses and clock (real time when unset), for tests that must not wait.
     void setTiming(CloneEngine::Hooks timing) { timing_ = std::move(timing); }
 
 private:
     // The progress dialog on the configured port; true when the transfer succeeded.
-    bool transfer(CloneDirection direction);
+    bool transfer(CloneDirection direction, MemoryImage& image);
 
     CMainFrame& frame_;
     AppConfig& config_;

@@ -63,6 +63,11 @@ constexpr const BitField& bitField(ChannelField field) {
 
 namespace ChannelRecord {
 
+std::pair<int, std::uint8_t> bitsOf(ChannelField field) {
+    const BitField& b = bitField(field);
+    return {b.offset, std::uint8_t(((1 << b.width) - 1) << b.shift)};
+}
+
 int code(ConstRecord r, ChannelField field) {
     const BitField& b = bitField(field);
     return (r[std::size_t(b.offset)] >> b.shift) & ((1 << b.width) - 1);

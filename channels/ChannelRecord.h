@@ -42,6 +42,8 @@ using ConstRecord = std::span<const std::uint8_t, 32>;
 namespace ChannelRecord {
 
 int code(ConstRecord r, ChannelField field);
+// The bits a field takes in its byte of the record: the byte's offset and the mask.
+std::pair<int, std::uint8_t> bitsOf(ChannelField field);
 void setCode(Record r, ChannelField field, int value); // other bits of the byte stay
 
 Frequency rxFrequency(ConstRecord r);

@@ -161,6 +161,19 @@ bool hidden(const Field& field, RecordUse use) {
                                         "Offset direction", "Offset freq(MHz)"};
     static const QStringList vfo = {"Tx frequency(MHz)", "Name",          "Tx stop", "Scan",
                                     "Display type",      "Reverse backup"};
+    // Asked for every field of every record a report shows: looked up by the field's place.
+    static const auto hiddenIn = [](const QStringList& labels) {
+        std::vector<bool> out;
+        for (const Field& f : fields())
+            out.push_back(labels.contains(QString::fromLatin1(f.label)));
+        return out;
+    };
+    static const std::vector<bool> hiddenInChannels = hiddenIn(channel);
+    static const std::vector<bool> hiddenInVfos = hiddenIn(vfo);
+    const std::vector<Field>& all = fields();
+    if (std::less_equal<>()(all.data(), &field) && std::less<>()(&field, all.data() + all.size()))
+        return (use == RecordUse::Vfo ? hiddenInVfos
+                                      : hiddenInChannels)[std::size_t(&field - all.data())];
     return (use == RecordUse::Vfo ? vfo : channel).contains(QString::fromLatin1(field.label));
 }
 
@@ -181,6 +194,47 @@ QStringList shownLabels(RecordUse use) {
         if (!hidden(f, use))
             labels << label(f, use);
     return labels;
+}
+
+std::array<std::uint8_t, 32> shownBits(RecordUse use) {
+    std::array<std::uint8_t, 32> bits{};
+    auto bytes = [&bits](std::size_t first, std::size_t count) {
+        std::fill_n(bits.begin() + std::ptrdiff_t(first), count, 0xFF);
+    };
+    for (const Field& f : fields()) {
+        if (hidden(f, use))
+            continue;
+        switch (f.kind) {
+        case Kind::Rx:
+            bytes(0, 4);
+            break;
+        case Kind::Tx:
+            bytes(4, 4);
+            break;
+        case Kind::Ctcss:
+            bytes(8, 2);
+            break;
+        case Kind::Dcs:
+            bytes(10, 2);
+            break;
+        case Kind::Offset:
+            bytes(16, 4);
+            break;
+        case Kind::Name:
+            bytes(24, 6);
+            break;
+        default: {
+            const ChannelField field = f.kind == Kind::SignalingDecode
+                                           ? ChannelField::SignalingDecode
+                                       : f.kind == Kind::SqlMode ? ChannelField::SqlMode
+                                       : f.kind == Kind::Step    ? ChannelField::FrequencyStep
+                                                                 : f.field;
+            const auto [offset, mask] = ChannelRecord::bitsOf(field);
+            bits[std::size_t(offset)] |= mask;
+        }
+        }
+    }
+    return bits;
 }
 
 QStringList shownTexts(ConstRecord r, RecordUse use, int number, const BandState& bands) {

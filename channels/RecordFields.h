@@ -4,6 +4,7 @@
 #include "OptionTables.h"
 
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -70,6 +71,8 @@ QString fieldText(const Field& field, const QString& text);
 // The texts a form shows for its shown fields, in `fields()` order (empty for an empty record,
 // a VFO record is never empty). `number` is the channel's number or the VFO record's index.
 QStringList shownLabels(RecordUse use);
+// The bits of a record that its shown fields take, byte by byte.
+std::array<std::uint8_t, 32> shownBits(RecordUse use);
 QStringList shownTexts(ConstRecord r, RecordUse use, int number, const BandState& bands);
 
 } // namespace RecordFields

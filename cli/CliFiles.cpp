@@ -32,7 +32,7 @@ bool writeForCommand(const QString& path, const QByteArray& bytes, CliStreams& i
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
             !out.flush()) {
-            io.err << "duoband-cli: cannot write to standard output\n";
+            io.err << "duoband-cli: cannot write to standard output: " << out.errorString() << "\n";
             return false;
         }
         return true;

@@ -1,3 +1,4 @@
+#include "CliClone.h"
 #include "CliFiles.h"
 #include "CloneEngine.h"
 #include "Document.h"
@@ -7,13 +8,6 @@
 #include "Terminal.h"
 
 #include <QCommandLineParser>
-
-namespace {
-
-struct CloneArgs {
-    QString port;
-    std::optional<QString> code;
-};
 
 CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImage& image,
                      CliStreams& io) {
@@ -51,7 +45,6 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
     return report;
 }
 
-// The options both transfers take, parsed with the verb's own; an exit code when the verb is done.
 std::optional<int> parseClone(QCommandLineParser& parser, const char* verb, const QStringList& args,
                               CliStreams& io, CloneArgs& clone) {
     const QCommandLineOption port(QStringLiteral("port"),
@@ -69,8 +62,6 @@ std::optional<int> parseClone(QCommandLineParser& parser, const char* verb, cons
         clone.code = parser.value(code);
     return std::nullopt;
 }
-
-} // namespace
 
 int runRead(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;

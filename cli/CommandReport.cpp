@@ -1,3 +1,5 @@
+#include "BandState.h"
+#include "CliClone.h"
 #include "CliFiles.h"
 #include "Document.h"
 #include "PageLayout.h"
@@ -37,11 +39,14 @@ int runReport(const QStringList& args, CliStreams& io) {
     Document document;
     if (!openForCommand(files.first(), document, io))
         return kExitFailure;
-    const Report report = buildReport(document.image(), document.bands());
+    const QString name = PageLayout::documentName(files.first(), document.suggestedName());
+    Report report = buildReport(document.image(), document.bands());
+    report.header = reportHeader(document.image(),
+                                 PageLayout::shownFileName(files.first(), document.suggestedName()),
+                                 QDate::currentDate());
     if (kind == "text")
         return writeForCommand(out, reportText(report).toUtf8(), io) ? kExitOk : kExitFailure;
-    const QString name = PageLayout::documentName(files.first(), document.suggestedName());
-    const std::optional<QByteArray> pdf = reportPdf(name, reportLines(report));
+    const std::optional<QByteArray> pdf = reportPdf(name, report);
     if (!pdf) {
         io.err << "duoband-cli: cannot draw the report's pages\n";
         return kExitFailure;
@@ -49,22 +54,41 @@ int runReport(const QStringList& args, CliStreams& io) {
     return writeForCommand(out, *pdf, io) ? kExitOk : kExitFailure;
 }
 
-// Exit codes as diff(1) has them: 0 equal, 1 different, 2 trouble.
+// Exit codes as diff(1) has them: 0 equal, 1 different, 2 trouble (a file or the radio that
+// cannot be read, an output that cannot be written).
 int runDiff(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("The data file before."));
-    parser.addPositionalArgument(QStringLiteral("B"), QStringLiteral("The data file after."));
-    if (const auto done = parseVerb(parser, "diff", args, io))
+    parser.addPositionalArgument(QStringLiteral("B"),
+                                 QStringLiteral("The data file after (with --port: the radio)."));
+    CloneArgs radio;
+    if (const auto done = parseClone(parser, "diff", args, io, radio))
         return *done;
     const QStringList files = parser.positionalArguments();
-    if (files.size() != 2)
-        return usageError(io, "diff", QStringLiteral("give two data files"));
+    if (files.size() != (radio.port.isEmpty() ? 2 : 1))
+        return usageError(io, "diff", QStringLiteral("give two data files, or one and --port"));
     Document before, after;
-    if (!openForCommand(files[0], before, io) || !openForCommand(files[1], after, io))
+    if (!openForCommand(files[0], before, io))
         return kExitUsage;
-    const auto differences = compareReports(buildReport(before.image(), before.bands()),
-                                            buildReport(after.image(), after.bands()));
-    for (const Difference& d : differences)
-        io.out << differenceLine(d) << "\n";
-    return differences.empty() ? kExitOk : kExitFailure;
+    if (radio.port.isEmpty()) {
+        if (!openForCommand(files[1], after, io))
+            return kExitUsage;
+    } else {
+        // What the radio holds, read into a copy of the file's data: nothing is written, and
+        // what a read does not bring stays the file's.
+        after.image() = before.image();
+        if (!runClone(CloneDirection::Read, radio, after.image(), io).ok)
+            return kExitUsage;
+        after.bands() = BandState::fromImage(after.image());
+    }
+    const Comparison comparison =
+        compareData(before.image(), before.bands(), after.image(), after.bands());
+    QString text;
+    for (const Difference& d : comparison.differences)
+        text += differenceLine(d) + u'\n';
+    for (const QString& line : comparison.closingLines())
+        text += line + u'\n';
+    if (!writeForCommand(QStringLiteral("-"), text.toUtf8(), io))
+        return kExitUsage;
+    return comparison.equal() ? kExitOk : kExitFailure;
 }

@@ -22,8 +22,9 @@ const Command kCommands[] = {
      "apply the channels of a CSV file to a data file, saved as OUT.dat", runImport},
     {"report", "FILE [-o OUT.txt|OUT.pdf] [--format text|pdf]",
      "write a readable report of every setting (text to standard output by default)", runReport},
-    {"diff", "A B",
-     "list every setting and channel whose text differs (exit 0 equal, 1 different, 2 trouble)",
+    {"diff", "A B | A --port PORT [--code CODE]",
+     "list every setting and channel that differs between two data files, or between a data "
+     "file and the radio, and the bytes no form shows (exit 0 equal, 1 different, 2 trouble)",
      runDiff},
     {"ports", "", "list the serial ports", runPorts},
     {"sim", "[--image FILE] [--protect] [--pace] [--silent]",

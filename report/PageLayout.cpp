@@ -4,27 +4,18 @@
 
 namespace PageLayout {
 
+QString shownFileName(const QString& filePath, const QString& suggestedName) {
+    return filePath.isEmpty() ? suggestedName : QFileInfo(filePath).fileName();
+}
+
 QString documentName(const QString& filePath, const QString& suggestedName) {
-    const QString name = filePath.isEmpty() ? suggestedName : QFileInfo(filePath).fileName();
+    const QString name = shownFileName(filePath, suggestedName);
     const qsizetype dot = name.indexOf(u'.');
     return dot < 0 ? QString() : name.left(dot);
 }
 
 int bodyHeight(int pageHeight, int textHeight) {
     return pageHeight - 3 * textHeight - 100;
-}
-
-std::vector<int> pageStarts(int lineCount, int lineHeight, int bodyHeight) {
-    std::vector<int> starts = {0};
-    int used = 0;
-    for (int line = 0; line < lineCount; ++line) {
-        used += lineHeight;
-        if (used > bodyHeight && line > starts.back()) {
-            starts.push_back(line);
-            used = lineHeight;
-        }
-    }
-    return starts;
 }
 
 QString footer(int page, int pages) {

@@ -1,6 +1,7 @@
 #include "Report.h"
 
 #include "FormCatalog.h"
+#include "RadioIdentity.h"
 #include "ReportSections.h"
 
 #include <algorithm>
@@ -8,16 +9,6 @@
 const QString kRecordNotInUse = QStringLiteral("(not in use)");
 
 namespace {
-
-// "label:value^^" three to a line.
-void addFieldLines(QStringList& lines, const std::vector<ReportField>& fields) {
-    for (std::size_t i = 0; i < fields.size(); i += 3) {
-        QString line;
-        for (std::size_t j = i; j < std::min(i + 3, fields.size()); ++j)
-            line += fields[j].first + u':' + fields[j].second + QStringLiteral("^^");
-        lines << line;
-    }
-}
 
 // Columns wide enough for their widest cell.
 std::vector<int> columnWidths(const ReportTable& table) {
@@ -50,6 +41,20 @@ void addFieldText(QString& text, const std::vector<ReportField>& fields, const Q
 
 } // namespace
 
+std::vector<ReportField> reportHeader(const MemoryImage& image, const QString& fileName,
+                                      const QDate& printed) {
+    const RadioIdentity id = RadioIdentity::read(image);
+    auto orNone = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("(none)") : text;
+    };
+    return {{QStringLiteral("File"), orNone(fileName)},
+            {QStringLiteral("Model"), orNone(id.modelName)},
+            {QStringLiteral("Firmware"), orNone(id.firmware)},
+            {QStringLiteral("Last program date"), orNone(id.programDate)},
+            {QStringLiteral("Printed"), printed.toString(Qt::ISODate)},
+            {QStringLiteral("Program"), QStringLiteral("Duoband %1").arg(DUOBAND_VERSION)}};
+}
+
 Report buildReport(const MemoryImage& image, const BandState& bands) {
     Report report;
     for (const FormInfo& form : formCatalog())
@@ -59,39 +64,15 @@ Report buildReport(const MemoryImage& image, const BandState& bands) {
 }
 
 Report buildChannelReport(const MemoryImage& image, const BandState& bands) {
-    return {{ReportSections::channels(image, bands)}};
-}
-
-BodyLines reportLines(const Report& report) {
-    BodyLines body;
-    QStringList& lines = body.lines;
-    auto title = [&](const QString& text) {
-        body.titles.insert(int(lines.size()));
-        lines << text;
-    };
-    for (const ReportSection& s : report.sections) {
-        if (!lines.isEmpty())
-            lines << QString();
-        title(s.title);
-        addFieldLines(lines, s.fields);
-        for (const ReportGroup& g : s.groups) {
-            title(g.title);
-            if (g.fields.empty())
-                lines << kRecordNotInUse;
-            addFieldLines(lines, g.fields);
-        }
-        for (const ReportTable& t : s.tables) {
-            title(t.title);
-            title(t.headers.join(u'\t'));
-            for (const QStringList& row : t.rows)
-                lines << row.join(u'\t');
-        }
-    }
-    return body;
+    return {{}, {ReportSections::channels(image, bands)}};
 }
 
 QString reportText(const Report& report) {
     QString text;
+    if (!report.header.empty()) {
+        addFieldText(text, report.header, {});
+        text += u'\n';
+    }
     for (const ReportSection& s : report.sections) {
         text += QStringLiteral("== %1 ==\n").arg(s.title);
         addFieldText(text, s.fields, {});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSet>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -24,6 +24,9 @@ struct ReportTable {
     QString title;
     QStringList headers;
     std::vector<QStringList> rows; // a row's first cell names it (a channel number, ...)
+    // What a row is, as the differences name it ("Channel" 12); the title when empty. Rows of
+    // tables with the same row name are one record there (a channel's list and detail rows).
+    QString rowName = {};
 };
 
 struct ReportSection {
@@ -34,25 +37,22 @@ struct ReportSection {
 };
 
 struct Report {
+    // What the report is of: file, model, firmware, last program date, printing date, program.
+    std::vector<ReportField> header;
     std::vector<ReportSection> sections;
 };
 
 // The whole data file. `bands` decides what lies in which band, as the forms do.
 Report buildReport(const MemoryImage& image, const BandState& bands);
+// The lines above a report of the data file `fileName` (empty: untitled), printed on
+// `printed` by this program.
+std::vector<ReportField> reportHeader(const MemoryImage& image, const QString& fileName,
+                                      const QDate& printed);
 // The channels in use only, as the channel table shows them.
 Report buildChannelReport(const MemoryImage& image, const BandState& bands);
 
 // What a group of a record not in use shows.
 extern const QString kRecordNotInUse;
-
-// The report as page body lines: a section's title, its fields three to a line in the form
-// "label:value^^label:value^^label:value^^", each group's title and fields the same way, and
-// each table as its title and lines of tab-separated cells. Titles are drawn in bold.
-struct BodyLines {
-    QStringList lines;
-    QSet<int> titles; // indexes into `lines`
-};
-BodyLines reportLines(const Report& report);
 
 // The report as plain text: one field a line, tables in aligned columns.
 QString reportText(const Report& report);

@@ -38,6 +38,15 @@ std::vector<ReportField> shownFields(const FieldTable& table, const MemoryImage&
     return fields;
 }
 
+// The channel edit dialog's fields that the channel table has a column for.
+bool channelTableShows(const QString& dialogLabel) {
+    static const QStringList inTable = {"Rx frequency(MHz)", "Tx frequency(MHz)", "Name",
+                                        "CTCSS tone",        "DCS code",          "DCS polarity",
+                                        "Decode type",       "Bandwidth",         "Scan",
+                                        "Tx power",          "Option signaling"};
+    return inTable.contains(dialogLabel);
+}
+
 void append(std::vector<ReportField>& to, const std::vector<ReportField>& fields) {
     to.insert(to.end(), fields.begin(), fields.end());
 }
@@ -128,14 +137,32 @@ ReportSection radio(const MemoryImage& image, const BandState&) {
     return s;
 }
 
+// The channel list as the table shows it, and for each channel in use the fields only the
+// channel edit dialog shows, as it shows them.
 ReportSection channels(const MemoryImage& image, const BandState& bands) {
     // The table model edits what it is given: it gets copies.
     MemoryImage copy = image;
     BandState bandsCopy = bands;
-    return {QStringLiteral("Channel setting"),
-            {},
-            {},
-            {modelTable<ChannelTable>(QStringLiteral("Channel"), true, copy, bandsCopy)}};
+    ReportTable list = modelTable<ChannelTable>(QStringLiteral("Channel"), true, copy, bandsCopy);
+    const QStringList labels = RecordFields::shownLabels(RecordUse::Channel);
+    ReportTable details{
+        QStringLiteral("Channel details"), {list.headers[0]}, {}, QStringLiteral("Channel")};
+    std::vector<qsizetype> shown;
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        if (!channelTableShows(labels[i])) {
+            details.headers << labels[i];
+            shown.push_back(i);
+        }
+    for (const QStringList& row : list.rows) {
+        const int n = row[0].toInt();
+        const QStringList texts = RecordFields::shownTexts(
+            image.at<32>(ImageMap::channelAddress(n)), RecordUse::Channel, n, bands);
+        QStringList detail = {row[0]};
+        for (qsizetype i : shown)
+            detail << texts.value(i);
+        details.rows.push_back(detail);
+    }
+    return {QStringLiteral("Channel setting"), {}, {}, {list, details}};
 }
 
 ReportSection vfo(const MemoryImage& image, const BandState& bands) {

@@ -43,6 +43,11 @@ const QStringList& DtmfCodeTable::typeItems() {
     return items;
 }
 
+const std::vector<std::pair<int, int>>& DtmfCodeTable::shownBytes() {
+    static const std::vector<std::pair<int, int>> bytes = {{kNum, 16}, {kAlias, 6}, {kType, 1}};
+    return bytes;
+}
+
 int DtmfCodeTable::widthTwips(int column) {
     static constexpr int widths[kColumns] = {500, 800, 2400, 1500};
     return widths[column];

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 class MemoryImage;
 
@@ -18,6 +19,8 @@ public:
     static const QStringList& headers();   // "No.", "Type", "Num", "Alias"
     static const QStringList& typeItems(); // "", "None", "ANI": the empty entry empties a row
     static int widthTwips(int column);
+    // The bytes of an entry the grid shows: offset and length each (Num, Alias, Type).
+    static const std::vector<std::pair<int, int>>& shownBytes();
 
     explicit DtmfCodeTable(MemoryImage& image);
 

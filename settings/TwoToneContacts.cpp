@@ -49,6 +49,12 @@ const QStringList& TwoToneContacts::systemItems() {
     return items;
 }
 
+const std::vector<std::pair<int, int>>& TwoToneContacts::shownBytes() {
+    static const std::vector<std::pair<int, int>> bytes = {
+        {kAlias, 6}, {kFirst, 2}, {kSecond, 2}, {kFormat, 1}, {kSystem, 1}};
+    return bytes;
+}
+
 int TwoToneContacts::widthTwips(int column) {
     return column == Number ? 500 : 1000;
 }

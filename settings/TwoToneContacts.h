@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 class MemoryImage;
 
@@ -19,6 +20,9 @@ public:
     static const QStringList& formatItems(); // "Two", "Single"
     static const QStringList& systemItems(); // "1" to "16"
     static int widthTwips(int column);
+    // The bytes of a contact the grid shows: offset and length each (alias, tones, format,
+    // system).
+    static const std::vector<std::pair<int, int>>& shownBytes();
 
     explicit TwoToneContacts(MemoryImage& image);
 

@@ -9,7 +9,7 @@
 
 struct Word {
     QString text;
-    double xMin, xMax, yMin;
+    double xMin, xMax, yMin, yMax;
 };
 
 // A PDF read back with pdftotext: a page's text, or its words where they stand, in points.
@@ -21,15 +21,34 @@ public:
         writeFile(path_, pdf);
     }
     QString text(int page) const { return run({"-layout"}, page); }
+    // Every page's text, read at once (pdftotext ends each page with a form feed).
+    QStringList pages() const {
+        QProcess p;
+        p.start("pdftotext", {"-layout", path_, "-"});
+        p.waitForFinished(30000);
+        QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+        if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        return pages;
+    }
+    // "Page size:  595.276 x 841.89 pts (A4)" and the like, from pdfinfo.
+    QString pageSize() const {
+        QProcess p;
+        p.start("pdfinfo", {path_});
+        p.waitForFinished(10000);
+        const QString info = QString::fromUtf8(p.readAllStandardOutput());
+        const QRegularExpression size("Page size: *([^\\n]*)");
+        return size.match(info).captured(1).trimmed();
+    }
     std::vector<Word> words(int page) const {
         std::vector<Word> words;
         const QRegularExpression word(
-            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
         auto it = word.globalMatch(run({"-bbox"}, page));
         while (it.hasNext()) {
             const auto m = it.next();
-            words.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(3).toDouble(),
-                             m.captured(2).toDouble()});
+            words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(3).toDouble(),
+                             m.captured(2).toDouble(), m.captured(4).toDouble()});
         }
         return words;
     }

@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 #include "DataFile.h"
 #include "FactoryDefault.h"
+#include "ImageMap.h"
 #include "MemoryImage.h"
 #include "PdfText.h"
 #include "TestFiles.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void failedReadKeepsTheOutputFile();
     void reportAsTextAndPdf();
     void diffTellsWhatDiffers();
+    void diffAgainstTheRadio();
 
 private:
     QTemporaryDir dir;
@@ -272,6 +274,7 @@ void CliTests::reportAsTextAndPdf() {
     for (const char* heading :
          {"== Radio ==", "== Channel setting ==", "== Basic setting ==", "== 5Tone =="})
         QVERIFY2(text.out.contains(heading), heading);
+    QVERIFY(text.out.contains("Printed:           " + QDate::currentDate().toString(Qt::ISODate)));
     QVERIFY(text.out.contains(QRegularExpression("\\nBeep: +On\\n")));
 
     // A .pdf output is a PDF; its header is the data file's name.
@@ -286,29 +289,69 @@ void CliTests::reportAsTextAndPdf() {
     // --format wins over the name; a PDF never goes to a terminal by default.
     QVERIFY(runCli({"report", data, "--format", "text", "-o", dir.filePath("r.pdf")}).exitCode ==
             0);
-    QVERIFY(fileBytes(dir.filePath("r.pdf")).startsWith("== Radio =="));
+    QVERIFY(fileBytes(dir.filePath("r.pdf")).startsWith("File:              abc.dat\n"));
     QCOMPARE(runCli({"report", data, "--format", "pdf"}).exitCode, 2);
     QCOMPARE(runCli({"report", data, "--format", "html"}).exitCode, 2);
     QCOMPARE(runCli({"report", dir.filePath("none.dat")}).exitCode, 1);
 }
 
-// As diff(1): 0 equal, 1 different, 2 trouble.
+// As diff(1): 0 equal, 1 different, 2 trouble; two files that differ in any byte never compare
+// equal, and a channel field only the channel edit dialog shows is named.
 void CliTests::diffTellsWhatDiffers() {
     MemoryImage image = buildFactoryDefault();
     const QString a = dir.filePath("a.dat"), b = dir.filePath("b.dat");
     QVERIFY(saveDataFile(a, image).ok);
-    image.setBits(0xCC24, 7, 1, 0); // Beep off
+    image.setBits(0xCC24, 7, 1, 0);                           // Beep off
+    image.setBits(ImageMap::channelAddress(1) + 15, 4, 2, 1); // channel 1: busy lock Carrier
+    image.setBits(ImageMap::channelAddress(1) + 20, 4, 1, 1); // and AM
     QVERIFY(saveDataFile(b, image).ok);
     const CliRun same = runCli({"diff", a, a});
     QCOMPARE(same.exitCode, 0);
     QVERIFY(same.out.isEmpty());
     const CliRun differ = runCli({"diff", a, b});
     QCOMPARE(differ.exitCode, 1);
-    QCOMPARE(differ.out, QStringLiteral("Basic setting: Beep: On -> Off\n"));
+    QCOMPARE(differ.out, QStringLiteral("Channel 1: Busy lock: Off -> Carrier\n"
+                                        "Channel 1: AM: Off -> On\n"
+                                        "Basic setting: Beep: On -> Off\n"));
     QCOMPARE(runCli({"diff", a}).exitCode, 2);
     const CliRun missing = runCli({"diff", a, dir.filePath("none.dat")});
     QCOMPARE(missing.exitCode, 2);
     QVERIFY(missing.err.contains("none.dat"));
+
+    // Bank B shows in no form: the files still differ.
+    image = buildFactoryDefault();
+    image.setByte(ImageMap::channelAddress(801) + 21, 0x05);
+    QVERIFY(saveDataFile(b, image).ok);
+    const CliRun outside = runCli({"diff", a, b});
+    QCOMPARE(outside.exitCode, 1);
+    QCOMPARE(outside.out, QStringLiteral("1 byte differs outside the forms (first at 0x6515)\n"));
+
+    // An output that cannot be written is trouble, said in the system's words.
+    QProcess full;
+    full.setStandardOutputFile("/dev/full");
+    full.start(cliPath(), {"diff", a, b});
+    QVERIFY(full.waitForFinished(10000));
+    QCOMPARE(full.exitCode(), 2);
+    QVERIFY2(full.readAllStandardError().contains("No space left on device"), "no message");
+}
+
+// A data file compared with what the virtual radio holds; nothing is written to the radio.
+void CliTests::diffAgainstTheRadio() {
+    const QString file = dir.filePath("radio.dat");
+    MemoryImage image = buildFactoryDefault();
+    QVERIFY(saveDataFile(file, image).ok);
+    SimProcess sim({"--image", file});
+    QVERIFY2(sim.path.startsWith("/dev/"), qPrintable(sim.path));
+    const CliRun same = runCli({"diff", file, "--port", sim.path});
+    QVERIFY2(same.exitCode == 0, qPrintable(same.out + same.err));
+    image.setBits(0xCC24, 7, 1, 0); // Beep off in the file only
+    QVERIFY(saveDataFile(file, image).ok);
+    const CliRun differ = runCli({"diff", file, "--port", sim.path});
+    QCOMPARE(differ.exitCode, 1);
+    QCOMPARE(differ.out, QStringLiteral("Basic setting: Beep: Off -> On\n"));
+    QCOMPARE(runCli({"diff", file, "--port", "/dev/no-such-port"}).exitCode, 2);
+    QCOMPARE(sim.stop(), 0);
+    QVERIFY(sim.process.readAllStandardError().contains("2 session"));
 }
 
 QTEST_GUILESS_MAIN(CliTests)

@@ -151,8 +151,8 @@ void HelpTests::everyShownFieldHasASummary() {
     QVERIFY(fields > 150);
     // Every field of every form's tables, shown or not, is described for its form.
     for (const FormInfo& form : formCatalog())
-        for (const auto* table : form.fieldTables)
-            for (const FieldDescription& f : *table)
+        for (const FieldTableAt& table : form.fieldTables)
+            for (const FieldDescription& f : *table.fields)
                 QVERIFY2(f.hidden || !HelpCatalog::builtIn().summary(f.label, form.text).isEmpty(),
                          qPrintable(form.text + ": " + f.label));
     QCOMPARE(HelpCatalog::builtIn().summary("SQL(Left)", "Basic setting"),

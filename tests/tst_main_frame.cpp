@@ -22,6 +22,7 @@
 #include "RadioBench.h"
 #include "RadioIdentity.h"
 #include "ReportCommands.h"
+#include "ReportPages.h"
 #include "ReportPreview.h"
 #include "TestFiles.h"
 #include "WidgetLookup.h"
@@ -36,8 +37,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
@@ -84,6 +87,7 @@ private Q_SLOTS:
     void vfoFromTheTree();
     void printingShowsTheDataAsTheFormsHoldIt();
     void previewStandsInForTheMainWindow();
+    void printSetupIsWhatEveryOutputUses();
     void compareWithListsTheDifferences();
     void writeOffersWhatWillChange();
 
@@ -610,6 +614,58 @@ void MainFrameTests::previewStandsInForTheMainWindow() {
     QVERIFY(QTest::qWaitForWindowActive(frame));
 }
 
+// The page size and orientation chosen in Print Setup are remembered and reach the printer
+// Print offers, the preview and the PDF export.
+void MainFrameTests::printSetupIsWhatEveryOutputUses() {
+    auto isLetterLandscape = [](const QPageLayout& layout) {
+        return layout.pageSize().id() == QPageSize::Letter &&
+               layout.orientation() == QPageLayout::Landscape;
+    };
+    QStringList controls;
+    auto* setup = ModalResponder::answer<QDialog>(
+        [&controls](QDialog* dialog) {
+            auto* sizes = dialog->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+            auto* landscape = dialog->findChild<QRadioButton*>(QStringLiteral("landscape"));
+            if (!sizes || !landscape) {
+                for (QWidget* w : dialog->findChildren<QWidget*>())
+                    controls << w->objectName();
+                dialog->reject();
+                return;
+            }
+            sizes->setCurrentIndex(sizes->findText(QStringLiteral("Letter"), Qt::MatchStartsWith));
+            landscape->click();
+            dialog->accept();
+        },
+        this);
+    frame->action("P&rint Setup...")->trigger();
+    QVERIFY2(setup->answered && controls.isEmpty(), qPrintable(controls.join(u' ')));
+    QVERIFY(isLetterLandscape(savedReportPageLayout()));
+    QCOMPARE(frame->statusBar()->currentMessage(),
+             QStringLiteral("Pages: Letter / ANSI A, landscape"));
+
+    QPageLayout offered;
+    auto* print = ModalResponder::answer<QPrintDialog>(
+        [&offered](QPrintDialog* dialog) {
+            offered = dialog->printer()->pageLayout();
+            dialog->reject();
+        },
+        this);
+    frame->action("&Print...")->trigger();
+    QVERIFY(print->answered);
+    QVERIFY(isLetterLandscape(offered));
+
+    frame->reports()->preview();
+    QVERIFY(isLetterLandscape(frame->reports()->previewWindow()->printer()->pageLayout()));
+    frame->reports()->previewWindow()->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!frame->reports()->previewWindow(), 5000);
+
+    QVERIFY(frame->reports()->exportPdfTo(dir.filePath("letter.pdf")));
+    QCOMPARE(PdfText(fileBytes(dir.filePath("letter.pdf"))).pageSize(),
+             QStringLiteral("792 x 612 pts (letter)"));
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+}
+
 void MainFrameTests::compareWithListsTheDifferences() {
     QVERIFY(frame->saveToPath(dir.filePath("before.dat")));
     QMdiSubWindow* basic = frame->openForm("Basic setting");
@@ -617,15 +673,36 @@ void MainFrameTests::compareWithListsTheDifferences() {
     QString shown;
     auto* responder = ModalResponder::answer<DifferencesDialog>(
         [&](DifferencesDialog* dialog) {
-            shown = dialog->list()->toPlainText();
+            shown = dialog->asText();
             dialog->accept();
         },
         this);
     QVERIFY(frame->reports()->compareWithPath(dir.filePath("before.dat")));
     QVERIFY(responder->answered);
-    QCOMPARE(shown, QStringLiteral("Basic setting: Beep: On -> Off"));
+    QCOMPARE(shown, QStringLiteral("Basic setting: Beep: On -> Off\n"));
     QCOMPARE(frame->statusBar()->currentMessage(),
              QStringLiteral("1 difference(s) from before.dat"));
+
+    // The radio, read without touching the open data.
+    RadioBench bench;
+    QVERIFY(bench.started);
+    bench.radio.setMemory(buildFactoryDefault().toFileBytes().mid(MemoryImage::kPcSize));
+    config.portName = bench.radio.devicePath();
+    const MemoryImage open = image;
+    auto* reading = ModalResponder::answer<CloneProgressDialog>(
+        [](CloneProgressDialog* dialog) { dialog->start(); }, this);
+    auto* fromRadio = ModalResponder::answer<DifferencesDialog>(
+        [&](DifferencesDialog* dialog) {
+            shown = dialog->asText();
+            dialog->accept();
+        },
+        this);
+    QVERIFY(frame->reports()->compareWithRadio());
+    QVERIFY(reading->answered && fromRadio->answered);
+    QVERIFY2(shown.startsWith("Basic setting: Beep: On -> Off\n"), qPrintable(shown));
+    QVERIFY(image == open);
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
 
     // A file that cannot be read is said so, and nothing is compared.
     BoxAnswer seen;
@@ -659,7 +736,7 @@ void MainFrameTests::writeOffersWhatWillChange() {
     answerBox(QMessageBox::Yes, &offer, this);
     auto* list = ModalResponder::answer<DifferencesDialog>(
         [&](DifferencesDialog* dialog) {
-            listed = dialog->list()->toPlainText();
+            listed = dialog->asText();
             writing = transfer();
             for (QPushButton* button : dialog->findChildren<QPushButton*>())
                 if (button->text() == "Write")
@@ -670,7 +747,7 @@ void MainFrameTests::writeOffersWhatWillChange() {
     QVERIFY(list->answered && writing && writing->answered);
     QCOMPARE(offer.text, QStringLiteral("1 setting(s) and channel(s) differ from the data last "
                                         "read from the radio. Show them before writing?"));
-    QCOMPARE(listed, QStringLiteral("Basic setting: Beep: On -> Off"));
+    QCOMPARE(listed, QStringLiteral("Basic setting: Beep: On -> Off\n"));
     QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 2, 5000);
 
     // The radio now holds the data: nothing to offer.

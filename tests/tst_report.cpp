@@ -2,19 +2,25 @@
 // the differences between two data files.
 #include "BandState.h"
 #include "BasicSettings.h"
+#include "ChannelRecord.h"
+#include "ChannelRows.h"
+#include "ChannelRules.h"
 #include "ChannelTable.h"
 #include "FactoryDefault.h"
 #include "FieldCodecs.h"
-#include "SampleData.h"
+#include "ImageMap.h"
 #include "MemoryImage.h"
 #include "PageLayout.h"
 #include "Report.h"
 #include "ReportDiff.h"
+#include "SampleData.h"
 #include "TwoToneContacts.h"
 
 #include <QTest>
 
 namespace {
+
+using ImageMap::channelAddress;
 
 const ReportSection* section(const Report& report, const QString& title) {
     for (const ReportSection& s : report.sections)
@@ -29,6 +35,14 @@ QString field(const Report& report, const QString& title, const QString& label) 
             if (l == label)
                 return value;
     return QStringLiteral("<missing>");
+}
+
+QStringList lines(const MemoryImage& before, const MemoryImage& after, const BandState& bands) {
+    QStringList lines;
+    for (const Difference& d :
+         compareReports(buildReport(before, bands), buildReport(after, bands)))
+        lines << differenceLine(d);
+    return lines;
 }
 
 } // namespace
@@ -73,33 +87,24 @@ private Q_SLOTS:
         QCOMPARE(PageLayout::documentName(path, suggested), name);
     }
 
-    void pagesBreakWhenTheBodyIsFull() {
+    void pageFrame() {
         QCOMPARE(PageLayout::bodyHeight(3000, 50), 3000 - 150 - 100);
-        using Starts = std::vector<int>;
-        // An empty body still makes one page.
-        QCOMPARE(PageLayout::pageStarts(0, 10, 100), Starts{0});
-        // Ten lines of 10 fill 100 exactly; the eleventh starts page 2.
-        QCOMPARE(PageLayout::pageStarts(10, 10, 100), Starts{0});
-        QCOMPARE(PageLayout::pageStarts(11, 10, 100), (Starts{0, 10}));
-        QCOMPARE(PageLayout::pageStarts(25, 10, 100), (Starts{0, 10, 20}));
-        QCOMPARE(PageLayout::pageStarts(7, 15, 100), (Starts{0, 6}));
-        // A line taller than the body still gets a page of its own, once.
-        QCOMPARE(PageLayout::pageStarts(2, 150, 100), (Starts{0, 1}));
         QCOMPARE(PageLayout::footer(2, 7), QStringLiteral("-- Page 2 of 7 --"));
     }
 
-    void bodyLinesUseTheTwoLineForms() {
-        Report report{{{"Alpha",
-                        {{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", ""}},
-                        {{"Record", {{"E", "5"}}}, {"Unused", {}}},
-                        {{"Table", {"No.", "X"}, {{"1", "x1"}, {"2", ""}}}}},
-                       {"Beta", {}, {}, {}}}};
-        const BodyLines body = reportLines(report);
-        const QStringList expected = {"Alpha",  "A:1^^B:2^^C:3^^", "D:^^",  "Record", "E:5^^",
-                                      "Unused", kRecordNotInUse,   "Table", "No.\tX", "1\tx1",
-                                      "2\t",    QString(),         "Beta"};
-        QCOMPARE(body.lines, expected);
-        QCOMPARE(body.titles, (QSet<int>{0, 3, 5, 7, 8, 12}));
+    // The text begins with what the report is of, before the first section.
+    void reportTextHasItsHeader() {
+        Report report = buildReport(image, bands);
+        report.header = reportHeader(image, "abc", QDate(2026, 12, 9));
+        const QString text = reportText(report);
+        QVERIFY2(text.startsWith("File:              abc\n"
+                                 "Model:             DUOBAND\n"
+                                 "Firmware:          (none)\n"
+                                 "Last program date: (none)\n"
+                                 "Printed:           2026-12-09\n"
+                                 "Program:           Duoband "),
+                 qPrintable(text.left(300)));
+        QVERIFY(text.indexOf("Program:") < text.indexOf("== Radio =="));
     }
 
     void reportFollowsTheFormsAndShowsChannelsInUse() {
@@ -111,11 +116,19 @@ private Q_SLOTS:
                                       "Basic setting", "Alarm", "DTMF", "2Tone", "5Tone"}));
         QCOMPARE(field(report, "Basic setting", "Beep"), QStringLiteral("On"));
         QCOMPARE(field(report, "Radio", "Model name"), QStringLiteral("DUOBAND"));
-        // The factory default uses channel 1 only.
+        // The factory default uses channel 1 only; the fields only the channel edit dialog shows
+        // follow in a second table.
         const ReportTable& channels = section(report, "Channel setting")->tables.at(0);
         QCOMPARE(channels.headers, ChannelTable::headers());
         QCOMPARE(channels.rows.size(), std::size_t(1));
         QCOMPARE(channels.rows[0].value(ChannelTable::Rx), QStringLiteral("134.00000"));
+        const ReportTable& details = section(report, "Channel setting")->tables.at(1);
+        QCOMPARE(details.headers,
+                 (QStringList{"CH", "Siganling decode", "PTT ID", "SQL mode", "Busy lock",
+                              "Display type", "Emphasis", "Compander", "Scrambler", "Reverse",
+                              "Talk around", "Beat shift", "AM"}));
+        QCOMPARE(details.rows.at(0), (QStringList{"1", "1", "Off", "Carrier", "Off", "Frequency",
+                                                  "On", "Off", "Off", "Off", "Off", "Off", "Off"}));
         // Scan edges not in use show as such, in their form's order.
         const ReportSection* scan = section(report, "Scan channel");
         QCOMPARE(scan->groups.size(), std::size_t(10));
@@ -156,20 +169,25 @@ private Q_SLOTS:
         contacts.fill();
         contacts.commit(3, TwoToneContacts::First, "1000");
         contacts.store();
-
-        const auto differences =
-            compareReports(buildReport(image, bands), buildReport(after, afterBands));
-        QStringList lines;
-        for (const Difference& d : differences)
-            lines << differenceLine(d);
-        QCOMPARE(lines, (QStringList{
-                            "Channel setting: Channel 1: Power: High -> Power: Low",
-                            "Basic setting: Beep: On -> Off",
-                            "2Tone: Contacts 3: (none) -> First: 1000.0, Second: 1000.0, "
-                            "Format: Two, System: 1, Alias: 2T-03",
-                        }));
+        QCOMPARE(lines(image, after, afterBands),
+                 (QStringList{
+                     "Channel 1: Power: High -> Low", "Basic setting: Beep: On -> Off",
+                     "Contacts 3: First: (none) -> 1000.0", "Contacts 3: Second: (none) -> 1000.0",
+                     "Contacts 3: Format: (none) -> Two", "Contacts 3: System: (none) -> 1",
+                     "Contacts 3: Alias: (none) -> 2T-03"}));
     }
 
+    // Fields only the channel edit dialog shows are compared like the table's, one line each.
+    void diffSeesEveryChannelField() {
+        MemoryImage after = image;
+        const Record r = after.at<32>(channelAddress(1));
+        ChannelRecord::setCode(r, ChannelField::BusyLock, 1);
+        ChannelRecord::setCode(r, ChannelField::Am, 1);
+        QCOMPARE(lines(image, after, bands),
+                 (QStringList{"Channel 1: Busy lock: Off -> Carrier", "Channel 1: AM: Off -> On"}));
+    }
+
+    // A channel that came gives a line a field; one that went gives them the other way.
     void diffShowsRowsThatCameAndWent() {
         MemoryImage after = image;
         BandState afterBands = bands;
@@ -177,18 +195,47 @@ private Q_SLOTS:
         channels.fill();
         QVERIFY(channels.commit(2, ChannelTable::Rx, "145.50000"));
         channels.store();
-        const auto added =
-            compareReports(buildReport(image, bands), buildReport(after, afterBands));
-        QCOMPARE(added.size(), std::size_t(1));
-        QCOMPARE(added[0].item, QStringLiteral("Channel 2"));
-        QCOMPARE(added[0].before, QString());
-        QVERIFY2(added[0].after.startsWith("Rx Freq: 145.50000, Tx Freq: 145.50000, "),
-                 qPrintable(added[0].after));
-        QVERIFY(differenceLine(added[0]).contains(": (none) -> Rx Freq"));
-        const auto removed =
-            compareReports(buildReport(after, afterBands), buildReport(image, bands));
-        QCOMPARE(removed.size(), std::size_t(1));
-        QCOMPARE(removed[0].after, QString());
+        const QStringList added = lines(image, after, afterBands);
+        QCOMPARE(added.first(), QStringLiteral("Channel 2: Rx Freq: (none) -> 145.50000"));
+        QVERIFY(added.contains("Channel 2: Busy lock: (none) -> Off"));
+        const QStringList removed = lines(after, image, bands);
+        QCOMPARE(removed.first(), QStringLiteral("Channel 2: Rx Freq: 145.50000 -> (none)"));
+        QCOMPARE(removed.size(), added.size());
+    }
+
+    // Rows pushed down by an insert are one move, not a change of every row.
+    void movedChannelsAreNamedOnce() {
+        MemoryImage before = image;
+        for (int n = 10; n <= 15; ++n)
+            ChannelRules::initializeChannel(before, n, 14500000 + 2500 * n, bands);
+        MemoryImage after = before;
+        QVERIFY(ChannelRows::insertEmpty(after, 12, 1).ok);
+        QCOMPARE(lines(before, after, bands), QStringList{"Channels 12-15 moved to 13-16"});
+        ChannelRows::move(before, 11, 11, 1); // 11 and 12 change places
+        QCOMPARE(lines(after, before, bands).first(), QStringLiteral("Channel 11 moved to 12"));
+    }
+
+    // Bytes no form shows still make two sets of data differ; so do bytes the forms show alike.
+    void bytesOutsideTheFormsAreCounted() {
+        MemoryImage after = image;
+        after.setByte(channelAddress(801) + 12, 0x00); // bank B: no form shows it
+        after.setByte(channelAddress(1) + 15, after.byte(channelAddress(1) + 15) ^ 0x08); // Tx stop
+        after.pc()[0x100 + 40 * 15 + 10] ^= 1; // the user's 5-Tone standard in the PC block
+        Comparison c = compareData(image, bands, after, bands);
+        QVERIFY(c.differences.empty());
+        QVERIFY(!c.equal());
+        QCOMPARE(c.bytesOutside, 3);
+        QCOMPARE(c.closingLines(),
+                 QStringList{"3 bytes differ outside the forms (first at 0x010F)"}); // Tx stop
+        // Decode type 4 has no entry and shows "Off", as 0 does.
+        MemoryImage four = image;
+        four.setBits(channelAddress(1) + 15, 2, 1, 1);
+        c = compareData(image, bands, four, bands);
+        QVERIFY(c.differences.empty());
+        QCOMPARE(c.bytesAlike, 1);
+        QVERIFY(
+            c.closingLines().first().startsWith("1 byte differs where the forms show the same"));
+        QVERIFY(compareData(image, bands, image, bands).equal());
     }
 
 private:

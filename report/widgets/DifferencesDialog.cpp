@@ -1,28 +1,80 @@
 #include "DifferencesDialog.h"
 
+#include "WholeFile.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+const QStringList kHeaders = {"Section", "Item", "Field", "Before", "After"};
+
+QStringList cellsOf(const Difference& d) {
+    return {d.section, d.item, d.moved ? QStringLiteral("moved to") : d.field, d.before, d.after};
+}
+
+// A CSV cell: quoted when it holds a separator, a quote or a line break.
+QString csvCell(QString text) {
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
+        return text;
+    return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+} // namespace
+
 DifferencesDialog::DifferencesDialog(const QString& caption, const QString& heading,
-                                     const std::vector<Difference>& differences,
-                                     const QString& goOnText, QWidget* parent)
-    : QDialog(parent), list_(new QPlainTextEdit) {
+                                     const Comparison& comparison, const QString& goOnText,
+                                     QWidget* parent)
+    : QDialog(parent), comparison_(comparison), table_(new QTableWidget) {
     setWindowTitle(caption);
     auto* label = new QLabel(heading);
     label->setWordWrap(true);
-    QStringList lines;
-    for (const Difference& d : differences)
-        lines << differenceLine(d);
-    list_->setPlainText(lines.isEmpty() ? QStringLiteral("No differences.") : lines.join(u'\n'));
-    list_->setReadOnly(true);
-    list_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    list_->setAccessibleName(QStringLiteral("Differences"));
-    label->setBuddy(list_);
+    const auto& differences = comparison_.differences;
+    table_->setAccessibleName(QStringLiteral("Differences"));
+    table_->setColumnCount(int(kHeaders.size()));
+    table_->setHorizontalHeaderLabels(kHeaders);
+    table_->setRowCount(int(differences.size()));
+    for (int r = 0; r < int(differences.size()); ++r) {
+        const QStringList cells = cellsOf(differences[std::size_t(r)]);
+        for (int c = 0; c < int(cells.size()); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setToolTip(cells[c]);
+            table_->setItem(r, c, item);
+        }
+    }
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setWordWrap(true);
+    table_->verticalHeader()->hide();
+    // The columns share the width: nothing to scroll sideways, long texts wrap.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->resizeRowsToContents();
+    table_->setSortingEnabled(true);
+    label->setBuddy(table_);
+
+    QStringList notes = comparison_.closingLines();
+    if (differences.empty() && notes.isEmpty())
+        notes << QStringLiteral("No differences.");
+    auto* closing = new QLabel(notes.join(u'\n'));
+    closing->setAccessibleName(QStringLiteral("Bytes no form shows"));
 
     auto* buttons = new QDialogButtonBox;
+    auto* copyButton = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    auto* saveButton =
+        buttons->addButton(QStringLiteral("Save as..."), QDialogButtonBox::ActionRole);
+    connect(copyButton, &QPushButton::clicked, this, &DifferencesDialog::copy);
+    connect(saveButton, &QPushButton::clicked, this, &DifferencesDialog::save);
     if (goOnText.isEmpty()) {
         buttons->addButton(QDialogButtonBox::Close);
     } else {
@@ -34,8 +86,53 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(list_);
+    layout->addWidget(table_);
+    layout->addWidget(closing);
     layout->addWidget(buttons);
-    resize(760, 420);
-    list_->setFocus();
+    resize(900, 480);
+    table_->setFocus();
+}
+
+QString DifferencesDialog::asText() const {
+    QStringList lines;
+    for (const Difference& d : comparison_.differences)
+        lines << differenceLine(d);
+    lines << comparison_.closingLines();
+    return lines.join(u'\n') + u'\n';
+}
+
+QString DifferencesDialog::asCsv() const {
+    auto line = [](const QStringList& cells) {
+        QStringList quoted;
+        for (const QString& cell : cells)
+            quoted << csvCell(cell);
+        return quoted.join(u',');
+    };
+    QStringList lines = {line(kHeaders)};
+    for (const Difference& d : comparison_.differences)
+        lines << line(cellsOf(d));
+    return lines.join(u'\n') + u'\n';
+}
+
+void DifferencesDialog::copy() const {
+    QStringList lines = {kHeaders.join(u'\t')};
+    for (const Difference& d : comparison_.differences)
+        lines << cellsOf(d).join(u'\t');
+    QGuiApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
+}
+
+QString DifferencesDialog::saveTo(const QString& path) const {
+    const bool csv = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    const Result written = writeWholeFile(path, (csv ? asCsv() : asText()).toUtf8());
+    return written.ok ? QString() : written.message;
+}
+
+void DifferencesDialog::save() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save differences"),
+                                                      QStringLiteral("differences.txt"),
+                                                      QStringLiteral("Text (*.txt);;CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (const QString problem = saveTo(path); !problem.isEmpty())
+        QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
 }

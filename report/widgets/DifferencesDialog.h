@@ -4,20 +4,31 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
+class QTableWidget;
 
-// The settings and channels that differ between two sets of data, one a line, with what was
-// and what is. With a `goOnText` the dialog asks whether to go on ("Write"); without it it
-// only shows the list.
+// What differs between two sets of data as a table (section, item, field, before, after),
+// sortable by any column, with the bytes no form shows under it; Copy puts the table on the
+// clipboard, Save as writes it as text or CSV. With a `goOnText` the dialog asks whether to go
+// on ("Write"); without it it only shows the list.
 class DifferencesDialog : public QDialog {
     Q_OBJECT
 public:
-    DifferencesDialog(const QString& caption, const QString& heading,
-                      const std::vector<Difference>& differences, const QString& goOnText = {},
-                      QWidget* parent = nullptr);
+    DifferencesDialog(const QString& caption, const QString& heading, const Comparison& comparison,
+                      const QString& goOnText = {}, QWidget* parent = nullptr);
 
-    QPlainTextEdit* list() const { return list_; }
+    QTableWidget* table() const { return table_; }
+
+    // The differences as lines of text (the command line's), or as CSV with a header.
+    QString asText() const;
+    QString asCsv() const;
+    // Writes the list to `path`: CSV for a ".csv" name, text otherwise. An error message, or
+    // empty.
+    QString saveTo(const QString& path) const;
 
 private:
-    QPlainTextEdit* list_;
+    void copy() const;
+    void save();
+
+    Comparison comparison_;
+    QTableWidget* table_;
 };

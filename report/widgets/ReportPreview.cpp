@@ -4,14 +4,16 @@
 
 #include <QPrinter>
 
-ReportPreview::ReportPreview(QString documentName, BodyLines body, QWidget* hidden)
+ReportPreview::ReportPreview(QString documentName, Report report, const QPageLayout& layout,
+                             QWidget* hidden)
     : QPrintPreviewDialog(nullptr, Qt::Window), name_(std::move(documentName)),
-      body_(std::move(body)), hidden_(hidden) {
+      report_(std::move(report)), hidden_(hidden) {
     setWindowTitle(QStringLiteral("Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
     printer()->setDocName(name_);
+    printer()->setPageLayout(layout);
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        ReportPages pages(*printer, name_, body_);
+        ReportPages pages(*printer, name_, report_);
         if (!pages.paintAll())
             printer->abort(); // a failed page aborts the document
     });

@@ -2,6 +2,8 @@
 
 #include "Report.h"
 
+#include <QPageLayout>
+
 #include <QPointer>
 #include <QPrintPreviewDialog>
 
@@ -11,12 +13,12 @@
 class ReportPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
-    ReportPreview(QString documentName, BodyLines body, QWidget* hidden);
+    ReportPreview(QString documentName, Report report, const QPageLayout& layout, QWidget* hidden);
 
     void done(int result) override;
 
 private:
     QString name_;
-    BodyLines body_;
+    Report report_;
     QPointer<QWidget> hidden_;
 };
