@@ -75,13 +75,13 @@ const std::vector<CommandEntry>& commandRegistry() {
         // text          tree menu kind          size        maximized
         {kChannelSetting,  0,   0, K::FormWindow,  {860, 620}, true,  makeForm<ChannelTableView>},
         {"VFO",            1,   1, K::ModalDialog, {},         false, {}, vfo},
-        {"Scan channel",   2,   2, K::FormWindow,  {720, 580}, false, makeForm<ScanChannelView>},
-        {"Basic setting",  3,   3, K::FormWindow,  {620, 580}, false, makeForm<CBasicSettingView>},
-        {"DTMF",           4,   4, K::FormWindow,  {730, 550}, false, makeForm<CDtmfView>},
-        {"2Tone",          5,   5, K::FormWindow,  {670, 630}, false, makeForm<TwoToneView>},
-        {"5Tone",          6,   6, K::FormWindow,  {830, 650}, false, makeForm<FiveToneView>},
-        {"Alarm",          7,   7, K::FormWindow,  {490, 535}, false, makeForm<CAlarmView>},
-        {"Model",          8,   8, K::FormWindow,  {360, 360}, false, makeForm<CModelView>},
+        {"Scan channel",   2,   2, K::FormWindow,  {},         false, makeForm<ScanChannelView>},
+        {"Basic setting",  3,   3, K::FormWindow,  {},         false, makeForm<CBasicSettingView>},
+        {"DTMF",           4,   4, K::FormWindow,  {},         false, makeForm<CDtmfView>},
+        {"2Tone",          5,   5, K::FormWindow,  {},         false, makeForm<TwoToneView>},
+        {"5Tone",          6,   6, K::FormWindow,  {},         false, makeForm<FiveToneView>},
+        {"Alarm",          7,   7, K::FormWindow,  {},         false, makeForm<CAlarmView>},
+        {"Model",          8,   8, K::FormWindow,  {},         false, makeForm<CModelView>},
         {"Frequency range",9,   9, K::Command,     {},         false, {}, frequencyRange},
     };
     // clang-format on

@@ -37,7 +37,7 @@ struct CommandEntry {
     int treePosition; // -1: not in the tree
     int menuPosition; // -1: not in the Edit menu
     CommandKind kind;
-    QSize size;
+    QSize size; // a maximized window's size when restored; other windows fit their form
     bool maximized = false;
     std::function<CBaseFormView*(Document&)> makeForm = {}; // form windows
     std::function<void(CommandHost&)> run = {};             // dialogs and commands

@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -22,9 +23,15 @@ FormFrame::FormFrame(CBaseFormView* view, int windowHelpContext, QWidget* parent
     bar->addSpacing(40);
     bar->addWidget(close);
     bar->addStretch(1);
+    // On a screen too small for the form it scrolls, never squeezes; the buttons stay in view.
+    scroll_ = new QScrollArea;
+    scroll_->setObjectName(QStringLiteral("formScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(view);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
-    layout->addWidget(view, 1);
+    layout->addWidget(scroll_, 1);
     layout->addLayout(bar);
     setFocusProxy(view);
     connect(help, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(helpContext()); });
@@ -32,6 +39,15 @@ FormFrame::FormFrame(CBaseFormView* view, int windowHelpContext, QWidget* parent
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr,
                              Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, [this] { Q_EMIT helpRequested(helpContext()); });
+}
+
+// The whole form unscrolled, with the buttons below it.
+QSize FormFrame::sizeHint() const {
+    const QMargins margins = layout()->contentsMargins();
+    const QSize form = view_->sizeHint().expandedTo(view_->minimumSizeHint());
+    const int bar = layout()->itemAt(1)->sizeHint().height() + layout()->spacing();
+    return {form.width() + margins.left() + margins.right(),
+            form.height() + bar + margins.top() + margins.bottom()};
 }
 
 int FormFrame::helpContext() const {

@@ -3,9 +3,10 @@
 #include <QWidget>
 
 class CBaseFormView;
+class QScrollArea;
 
-// The inside of a form window: the form, and a bottom bar with "Help" and "Close" placed
-// around its middle.
+// The inside of a form window: the form (scrolled where the window is smaller), and a bottom bar
+// with "Help" and "Close" placed around its middle.
 class FormFrame : public QWidget {
     Q_OBJECT
 public:
@@ -14,6 +15,7 @@ public:
     CBaseFormView* view() const { return view_; }
     // The form's own context (a tabbed form's depends on its tab), else the window's.
     int helpContext() const;
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
     void helpRequested(int context);
@@ -24,5 +26,6 @@ protected:
 
 private:
     CBaseFormView* view_;
+    QScrollArea* scroll_;
     int helpContext_;
 };

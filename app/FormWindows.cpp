@@ -73,7 +73,7 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
         window->resize(form.size);
         window->showMaximized();
     } else {
-        place(window, form);
+        place(window);
         window->show();
     }
     area_->setActiveSubWindow(window);
@@ -81,10 +81,11 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
 }
 
 // Cascaded from the last window placed, and wholly inside the workspace: a window that would
-// reach past its edge starts again at the top left, one larger than the workspace shrinks.
-void FormWindows::place(QMdiSubWindow* window, const CommandEntry& form) {
+// reach past its edge starts again at the top left. A window is as large as its whole form
+// where the workspace allows (no empty half); in a smaller one the form scrolls.
+void FormWindows::place(QMdiSubWindow* window) {
     const QSize room = area_->viewport()->size();
-    const QSize size = form.size.boundedTo(room);
+    const QSize size = window->sizeHint().boundedTo(room);
     if (nextPosition_.x() + size.width() > room.width() ||
         nextPosition_.y() + size.height() > room.height())
         nextPosition_ = {};

@@ -50,7 +50,7 @@ protected:
 
 private:
     void activated(QMdiSubWindow* window);
-    void place(QMdiSubWindow* window, const CommandEntry& form);
+    void place(QMdiSubWindow* window);
     // The window's form stores, and what that changed becomes a step named after the form.
     void store(QMdiSubWindow* window);
     void load(QMdiSubWindow* window);

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 
@@ -126,7 +127,14 @@ void VfoTests::closingStoresAndTouchesNothingElse() {
     enter(edit("Rx frequency (MHz)"), "150");
     showTab("450M R");
     enter(edit("Rx frequency (MHz)"), "440");
-    dialog->close();
+    // Left with its Close button from the keyboard, as with the close box; Enter stays ignored.
+    auto* close = byName<QPushButton>(*dialog, "Close");
+    QVERIFY(close);
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Enter);
+    QVERIFY(dialog->isVisible());
+    QTest::keyClick(close, Qt::Key_Space);
+    QTRY_VERIFY(!dialog->isVisible());
     QCOMPARE(ChannelRecord::rxFrequency(record(4)), 15000000u);
     QCOMPARE(ChannelRecord::rxFrequency(record(10)), 44000000u);
     for (int a = 0; a < MemoryImage::kImageSize; ++a) {

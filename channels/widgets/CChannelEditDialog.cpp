@@ -4,6 +4,7 @@
 
 #include "CChannelRecordEditor.h"
 #include "CharFilterValidator.h"
+#include "CloseButton.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
 #include "OptionTables.h"
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -57,16 +57,9 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
     editor_->grid()->addLayout(numberRow, 0, 1);
     setTabOrder(number_, editor_->rxField());
 
-    auto* close = new QPushButton(QStringLiteral("Close"));
-    close->setAccessibleName(close->text());
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(editor_);
-    layout->addLayout(buttons);
+    layout->addLayout(closeButtonRow(this));
 
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });

@@ -1,6 +1,7 @@
 #include "CVfoDialog.h"
 
 #include "CChannelRecordEditor.h"
+#include "CloseButton.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
 #include "RecordSwitch.h"
@@ -21,6 +22,7 @@ CVfoDialog::CVfoDialog(MemoryImage& image, BandState& bands, QWidget* parent)
     layout->addWidget(tabs_);
     layout->addWidget(editor_);
     layout->addStretch();
+    layout->addLayout(closeButtonRow(this));
     if (shown_.empty()) {
         editor_->setEnabled(false); // no band of the radio is enabled
         return;

@@ -1,6 +1,7 @@
 #include "FrequencyRangeDialog.h"
 
 #include "BandState.h"
+#include "CloseButton.h"
 #include "FormTeardown.h"
 #include "GridControl.h"
 #include "InPlaceEditor.h"
@@ -70,6 +71,7 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(passwordRow);
+    layout->addLayout(closeButtonRow(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

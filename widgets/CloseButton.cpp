@@ -1,0 +1,15 @@
+#include "CloseButton.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+QHBoxLayout* closeButtonRow(QWidget* window) {
+    auto* close = new QPushButton(QStringLiteral("Close"));
+    close->setAccessibleName(close->text());
+    close->setAutoDefault(false);
+    QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(close);
+    return row;
+}
