@@ -6,15 +6,38 @@
 
 namespace AlarmSettings {
 
+namespace {
+
+constexpr std::uint32_t kTypeOffset = 23; // 0 "None", 1 "ANI", anything else: not in use
+
+bool offered(const MemoryImage& image, int n) {
+    const std::uint8_t first = image.byte(ImageMap::kDtmfCodeRecords.number(n));
+    return first != 0x00 && first != 0xFF;
+}
+
+} // namespace
+
 QStringList emiCodes(const MemoryImage& image) {
     QStringList list = {QStringLiteral("None")};
-    const ImageMap::RecordArray& entries = ImageMap::kDtmfCodeRecords;
-    for (int n = 1; n <= entries.count; ++n) {
-        const std::uint8_t first = image.byte(entries.number(n));
-        if (first != 0x00 && first != 0xFF)
+    for (int n = 1; n <= ImageMap::kDtmfCodeRecords.count; ++n)
+        if (offered(image, n))
             list << QString::number(n);
-    }
     return list;
+}
+
+QString emiCodesLeftOut(const MemoryImage& image) {
+    QStringList left;
+    for (int n = 1; n <= ImageMap::kDtmfCodeRecords.count; ++n)
+        if (image.byte(ImageMap::kDtmfCodeRecords.number(n) + kTypeOffset) <= 1 &&
+            !offered(image, n))
+            left << QString::number(n);
+    if (left.isEmpty())
+        return {};
+    return (left.size() == 1 ? QStringLiteral("DTMF entry %1 is not offered: its Num is empty "
+                                              "or begins with 0")
+                             : QStringLiteral("DTMF entries %1 are not offered: their Num is "
+                                              "empty or begins with 0"))
+        .arg(left.join(QStringLiteral(", ")));
 }
 
 const std::vector<FieldDescription>& fields() {

@@ -13,5 +13,7 @@ const std::vector<FieldDescription>& fields();
 // "None", then the number of every DTMF code table entry in use whose number does not begin
 // with 0 (its first digit code is neither 0x00 nor 0xFF), as the image holds them now.
 QStringList emiCodes(const MemoryImage& image);
+// Why entries in use are missing from emiCodes(), for the user; empty when none is.
+QString emiCodesLeftOut(const MemoryImage& image);
 
 } // namespace AlarmSettings

@@ -150,3 +150,26 @@ void DtmfCodeTable::removeFromAniNums(QChar delimiter) {
             cell(r, Num) = sixDigits(r);
     }
 }
+
+bool DtmfCodeTable::clearEntry(int row) {
+    if (row <= 1 || row > kRows)
+        return false;
+    clearRow(row);
+    return true;
+}
+
+// The radio's alarm names an entry whose number starts with a digit other than 0.
+QString DtmfCodeTable::emiCodeNote(int row) const {
+    if (rowEmpty(row))
+        return {};
+    const QString num = text(row, Num);
+    if (num.isEmpty())
+        return QStringLiteral("Entry %1 has no Num: it is not offered as the Alarm's EMI code")
+            .arg(row);
+    if (num.startsWith(u'0'))
+        return QStringLiteral("Entry %1 is not offered as the Alarm's EMI code: its Num %2 "
+                              "begins with 0")
+            .arg(row)
+            .arg(num);
+    return {};
+}

@@ -43,6 +43,11 @@ public:
     // Every `delimiter` leaves the Num of each ANI row; a Num left empty becomes the entry
     // number "%06d".
     void removeFromAniNums(QChar delimiter);
+    // Empties entry `row`; entry 1 can never be emptied (false then).
+    bool clearEntry(int row);
+    // Why entry `row`, in use, is not offered as the Alarm's EMI code; empty when it is offered
+    // or not in use.
+    QString emiCodeNote(int row) const;
 
 private:
     QString& cell(int row, int column) { return rows_[std::size_t(row - 1)][std::size_t(column)]; }

@@ -139,6 +139,11 @@ void AlarmTests::emiCodesFromTheCodeTable() {
     open();
     QCOMPARE(itemsOf(list("EMI code")), (QStringList{"None", "3", "12"}));
     QCOMPARE(list("EMI code")->currentText(), QStringLiteral("None"));
+    // Why entry 2 is missing: in the list's tip, and in the status bar at each load.
+    const QString why("DTMF entry 2 is not offered: its Num is empty or begins with 0");
+    QVERIFY2(list("EMI code")->toolTip().contains(why), qPrintable(list("EMI code")->toolTip()));
+    QStringList said;
+    connect(view, &CBaseFormView::statusMessage, this, [&said](const QString& m) { said << m; });
     view->SaveToImage();
     QCOMPARE(image.byte(ImageMap::kEmiCode), 0);
     // An entry added since shows at the next load, and an entry gone leaves the list.
@@ -148,8 +153,12 @@ void AlarmTests::emiCodesFromTheCodeTable() {
     view->LoadFromImage();
     QCOMPARE(itemsOf(list("EMI code")), (QStringList{"None", "5", "12"}));
     QCOMPARE(list("EMI code")->currentText(), QStringLiteral("5"));
+    QCOMPARE(said, QStringList{why});
     view->SaveToImage();
     QCOMPARE(image.byte(ImageMap::kEmiCode), 5);
+    writeEntry(image, 2, "9123");
+    view->LoadFromImage();
+    QVERIFY(!list("EMI code")->toolTip().contains("not offered"));
 }
 
 QTEST_MAIN(AlarmTests)

@@ -11,10 +11,14 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 using T = DtmfCodeTable;
 
@@ -49,6 +53,7 @@ private Q_SLOTS:
     void autoResetTime();
     void pttIdPage();
     void codeTableEditors();
+    void deleteClearsChosenEntriesButTheFirst();
     void codeTableLoadAndWrite();
     void numRefusesTheDelimiterInAniRows();
     void helpContextsByTab();
@@ -251,6 +256,64 @@ void DtmfTests::pttIdPage() {
 }
 
 // Opening and closing rules of the Type, Num and Alias editors, through the grid.
+// Delete empties the entries chosen by their labels (or the current one); entry 1 stays, and
+// the status bar says so. The grid's menu offers the same as "Clear entry".
+void DtmfTests::deleteClearsChosenEntriesButTheFirst() {
+    for (int n : {1, 2, 3, 5})
+        writeEntry(image, n, 0, QStringLiteral("12%1").arg(n), "A");
+    open();
+    QStringList said;
+    connect(view, &CBaseFormView::statusMessage, this, [&said](const QString& m) { said << m; });
+    int edits = 0;
+    connect(view, &CBaseFormView::edited, this, [&edits] { ++edits; });
+
+    clickRowLabel(grid(), 1);
+    QTest::mouseClick(grid()->rowLabelArea(), Qt::LeftButton, Qt::ShiftModifier,
+                      grid()->rowLabelRect(3).center());
+    QCOMPARE(grid()->selectedGridRows(), (std::vector<int>{1, 2, 3}));
+    QTest::keyClick(grid(), Qt::Key_Delete);
+    QCOMPARE(grid()->text(1, T::Num), QStringLiteral("121"));
+    QCOMPARE(grid()->text(2, T::Type), QString());
+    QCOMPARE(grid()->text(3, T::Num), QString());
+    QCOMPARE(grid()->text(5, T::Num), QStringLiteral("125"));
+    QCOMPARE(said.last(), QStringLiteral("Cleared 2 entries; entry 1 can never be emptied"));
+    QCOMPARE(edits, 1);
+    view->SaveToImage();
+    for (std::uint32_t i = 0; i < 24; ++i)
+        QCOMPARE(image.byte(entry(2) + i), 0xFF);
+    QCOMPARE(image.byte(entry(1) + 23), 0);
+
+    // The menu over a row label chooses that row; its "Clear entry" clears it.
+    QPointer<QAction> clear;
+    QTimer::singleShot(0, this, [&clear] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions())
+                if (a->text() == QStringLiteral("Clear entry"))
+                    clear = a;
+            menu->close();
+        }
+    });
+    const QPoint at = grid()->rowLabelRect(5).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, grid()->rowLabelArea()->mapToGlobal(at));
+    QApplication::sendEvent(grid()->rowLabelArea(), &click);
+    QVERIFY(clear);
+    QCOMPARE(grid()->selectedGridRows(), std::vector<int>{5});
+    clear->trigger();
+    QCOMPARE(grid()->text(5, T::Type), QString());
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view));
+
+    // A new entry numbered 0000NN is not offered as the EMI code: the status bar says why.
+    press(4, T::Type);
+    auto* type = byName<QComboBox>(*view, "Type editor");
+    QTRY_VERIFY(type->isVisible());
+    QTest::keyClick(type, Qt::Key_End); // "ANI"
+    grid()->setFocus();
+    QCOMPARE(grid()->text(4, T::Num), QStringLiteral("000004"));
+    QCOMPARE(said.last(), QStringLiteral("Entry 4 is not offered as the Alarm's EMI code: its "
+                                         "Num 000004 begins with 0"));
+}
+
 void DtmfTests::codeTableEditors() {
     open();
     press(4, T::Alias); // an empty row edits its Type

@@ -13,6 +13,14 @@ public:
     void LoadFromImage() override;
     void SaveToImage() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The EMI code's tip and the status bar say which DTMF entries are left out and why.
+    void explainEmiCodes();
+
     FieldBinder binder_;
+    QString emiTip_;
+    bool shown_ = false;
 };

@@ -9,6 +9,7 @@
 #include "ListHelpers.h"
 #include "MemoryImage.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,8 +17,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using Separator = DtmfSettings::Separator;
 using T = DtmfCodeTable;
@@ -84,8 +87,56 @@ CDtmfCodePage::CDtmfCodePage(MemoryImage& image, QWidget* parent)
     connect(binder_.control<QCheckBox>("Beep"), &QCheckBox::clicked, this,
             [this] { sideToneExcludesBeep(false); });
     binder_.onEdited(this, [this] { Q_EMIT edited(); });
-    connect(&grid_, &ModelGrid::edited, this, &CSettingsPage::edited);
+    connect(&grid_, &ModelGrid::edited, this, [this] {
+        Q_EMIT edited();
+        if (const QString note = table_.emiCodeNote(grid()->currentGridCell().row); !note.isEmpty())
+            Q_EMIT statusMessage(note);
+    });
+
+    // Delete, or "Clear entry" on the grid's menu, empties the chosen entries.
+    grid()->setRowSelection(true);
+    auto* clear = new QAction(QStringLiteral("Clear entry"), this);
+    clear->setShortcut(QKeySequence::Delete);
+    clear->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(clear, &QAction::triggered, this, &CDtmfCodePage::clearChosenEntries);
+    grid()->addAction(clear);
+    grid()->setContextMenus(true);
+    connect(grid(), &GridControl::menuRequested, this, [this, clear](const QPoint& at, int row) {
+        const std::vector<int> chosen = grid()->selectedGridRows();
+        if (row >= 1 && std::ranges::find(chosen, row) == chosen.end())
+            grid()->selectGridRows(row, row);
+        QMenu menu(this);
+        menu.addAction(clear);
+        menu.exec(at);
+    });
     LoadFromImage();
+}
+
+// The rows chosen by their labels, else the current row; entry 1 stays.
+void CDtmfCodePage::clearChosenEntries() {
+    std::vector<int> rows = grid()->selectedGridRows();
+    if (rows.empty() && grid()->currentGridCell().row >= 1)
+        rows = {grid()->currentGridCell().row};
+    grid_.finishEdits();
+    int cleared = 0;
+    bool first = false;
+    for (int row : rows) {
+        if (table_.rowEmpty(row))
+            continue;
+        if (table_.clearEntry(row))
+            ++cleared;
+        else
+            first = true;
+    }
+    if (cleared > 0) {
+        grid_.showAll();
+        Q_EMIT edited();
+    }
+    QString message = cleared == 1 ? QStringLiteral("Cleared 1 entry")
+                                   : QStringLiteral("Cleared %1 entries").arg(cleared);
+    if (first)
+        message += QStringLiteral("; entry 1 can never be emptied");
+    Q_EMIT statusMessage(message);
 }
 
 CDtmfCodePage::~CDtmfCodePage() {

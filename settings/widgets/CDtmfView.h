@@ -26,6 +26,7 @@ public:
 private:
     void separatorChosen(DtmfSettings::Separator changed);
     void sideToneExcludesBeep(bool sideToneWins);
+    void clearChosenEntries();
     QChar chosenSeparator(QComboBox* list) const;
 
     FieldBinder binder_;

@@ -22,6 +22,8 @@ public:
 Q_SIGNALS:
     // The user changed a value; it reaches the image when the page stores.
     void edited();
+    // What happened, for the status bar.
+    void statusMessage(const QString& text);
 
 protected:
     MemoryImage& image() const { return image_; }

@@ -26,6 +26,7 @@ void CTabbedFormView::addPage(CSettingsPage* page, const QString& title, int hel
     helpContexts_.push_back(helpContext);
     tabs_->addTab(page, title);
     connect(page, &CSettingsPage::edited, this, &CBaseFormView::edited);
+    connect(page, &CSettingsPage::statusMessage, this, &CBaseFormView::statusMessage);
 }
 
 void CTabbedFormView::LoadFromImage() {
