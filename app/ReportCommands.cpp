@@ -205,25 +205,24 @@ bool ReportCommands::compareWithRadio() {
     return true;
 }
 
+// The one question before a Write: what it changes in the radio, as far as that is known.
 bool ReportCommands::confirmWrite() {
     Document& document = frame_.document();
-    if (!document.radioImage())
-        return true;
-    const Comparison comparison =
-        compareWithOpenData(*document.radioImage(), document.radioBands());
-    if (comparison.equal())
-        return true;
-    const auto answer = QMessageBox::question(
-        &frame_, QStringLiteral("Write"),
-        QStringLiteral("%1 setting(s) and channel(s) differ from the data last read from the "
-                       "radio. Show them before writing?")
-            .arg(comparison.differences.size()),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
-        return answer == QMessageBox::No;
-    DifferencesDialog dialog(QStringLiteral("Write"),
-                             QStringLiteral("The Write changes these in the radio: what it "
-                                            "holds -> what it will hold."),
-                             comparison, QStringLiteral("Write"), &frame_);
+    Comparison comparison;
+    QString heading;
+    if (!document.radioImage()) {
+        heading = QStringLiteral("Nothing was read from the radio since the program started, so "
+                                 "what it holds now is not known. The Write sends every setting "
+                                 "and channel of the open data.");
+    } else {
+        comparison = compareWithOpenData(*document.radioImage(), document.radioBands());
+        heading = comparison.equal()
+                      ? QStringLiteral("The radio holds this data already, as last read from it. "
+                                       "The Write sends it again with today's date.")
+                      : QStringLiteral("The Write changes these in the radio: what it holds -> "
+                                       "what it will hold.");
+    }
+    DifferencesDialog dialog(QStringLiteral("Write"), heading, comparison, QStringLiteral("Write"),
+                             &frame_, document.radioImage() != nullptr);
     return dialog.exec() == QDialog::Accepted;
 }

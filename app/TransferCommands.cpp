@@ -13,9 +13,11 @@
 TransferCommands::TransferCommands(CMainFrame& frame, AppConfig& config)
     : QObject(&frame), frame_(frame), config_(config) {}
 
-bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image) {
+bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image, bool confirmed) {
     CloneProgressDialog dialog(direction, config_.portName, image, theCloneFlags(), &frame_,
                                timing_);
+    if (confirmed)
+        dialog.startWhenShown();
     dialog.exec();
     frame_.showStatus(dialog.summary());
     return dialog.succeeded();
@@ -53,7 +55,7 @@ bool TransferCommands::read() {
 std::optional<MemoryImage> TransferCommands::readCopy() {
     frame_.storeAllForms();
     MemoryImage copy = frame_.document().image();
-    if (!transfer(CloneDirection::Read, copy))
+    if (!transfer(CloneDirection::Read, copy, true)) // asked by Compare with
         return std::nullopt;
     return copy;
 }
@@ -67,7 +69,7 @@ bool TransferCommands::write() {
         return false;
     if (!frame_.reports()->confirmWrite())
         return false;
-    if (!transfer(CloneDirection::Write, document.image()))
+    if (!transfer(CloneDirection::Write, document.image(), true))
         return false;
     document.record(QStringLiteral("Programming date")); // what the write stamped
     document.rememberRadioData();

@@ -28,7 +28,8 @@ public:
 
 private:
     // The progress dialog on the configured port; true when the transfer succeeded.
-    bool transfer(CloneDirection direction, MemoryImage& image);
+    // `confirmed`: the user already said yes, the transfer starts without "Start".
+    bool transfer(CloneDirection direction, MemoryImage& image, bool confirmed = false);
 
     CMainFrame& frame_;
     AppConfig& config_;

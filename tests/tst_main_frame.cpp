@@ -37,16 +37,20 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -358,7 +362,14 @@ void MainFrameTests::readAndWriteThroughTheMainWindow() {
     // The bench's memory is a test pattern, not a radio's data: the write asks first.
     BoxAnswer seen;
     answerBox(QMessageBox::Yes, &seen, this);
-    ModalResponder* writing = start();
+    // The one question names what will change; its Write starts the transfer at once.
+    ModalResponder* writing = ModalResponder::answer<DifferencesDialog>(
+        [](DifferencesDialog* dialog) {
+            for (QPushButton* b : dialog->findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("Write"))
+                    b->click();
+        },
+        this);
     QVERIFY(frame->writeRadio());
     QVERIFY(writing->answered);
     QVERIFY2(seen.text.startsWith("This file does not look like data for this radio ("),
@@ -708,56 +719,98 @@ void MainFrameTests::compareWithListsTheDifferences() {
     QVERIFY2(seen.text.contains("missing.dat"), qPrintable(seen.text));
 }
 
-// After a Read, a Write with changes offers to show them first; a Write of what the radio
-// already holds goes straight on.
+namespace {
+
+// Every window a command waits on while it runs: each modal window seen, once, by class; the
+// Write list is answered with `button` ("Write" or "Cancel"), its heading kept in `heading`.
+struct ModalLog : QObject {
+    ModalLog(const QString& button, QObject* parent) : QObject(parent), button_(button) {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || seen_.contains(w))
+                return;
+            seen_ << w;
+            classes << QString::fromLatin1(w->metaObject()->className());
+            if (auto* list = qobject_cast<DifferencesDialog*>(w)) {
+                if (QLabel* label = list->findChildren<QLabel*>().value(0))
+                    heading = label->text();
+                listed = list->table()->isVisible() ? list->asText() : QString();
+                for (QPushButton* b : list->findChildren<QPushButton*>())
+                    if (b->text() == button_)
+                        b->click();
+            } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                box->reject();
+            }
+        });
+        timer_.start(10);
+    }
+    QStringList classes;
+    QString heading, listed;
+
+private:
+    QString button_;
+    QList<QPointer<QWidget>> seen_;
+    QTimer timer_;
+};
+
+} // namespace
+
+// A Write asks one question: a list of what it changes in the radio (or why that is not
+// known), whose Write button starts the transfer at once.
 void MainFrameTests::writeOffersWhatWillChange() {
     RadioBench bench;
     QVERIFY(bench.started);
     bench.radio.setMemory(buildFactoryDefault().toFileBytes().mid(MemoryImage::kPcSize));
+    // A program that has read nothing yet: its own document and window.
+    Document fresh;
+    CMainFrame* own = openMainFrame(fresh, config, dir.path());
+    QVERIFY(own->isActiveWindow());
     config.portName = bench.radio.devicePath();
-    frame->openForm("Model");
-    auto transfer = [this] {
-        return ModalResponder::answer<CloneProgressDialog>(
-            [](CloneProgressDialog* dialog) { dialog->start(); }, this);
-    };
-    ModalResponder* reading = transfer();
-    QVERIFY(frame->readRadio());
+    const auto closeOwn = qScopeGuard([&] { closeWithoutSaving(own, this); });
+    own->openForm("Model");
+    const QStringList oneQuestion{"DifferencesDialog", "CloneProgressDialog"};
+
+    // Nothing read yet: the question says so; Cancel writes nothing.
+    {
+        ModalLog log(QStringLiteral("Cancel"), this);
+        QVERIFY(!own->writeRadio());
+        QCOMPARE(log.classes, QStringList{"DifferencesDialog"});
+        QVERIFY2(log.heading.startsWith("Nothing was read from the radio"),
+                 qPrintable(log.heading));
+    }
+    auto* reading = ModalResponder::answer<CloneProgressDialog>(
+        [](CloneProgressDialog* dialog) { dialog->start(); }, this);
+    QVERIFY(own->readRadio());
     QVERIFY(reading->answered);
+    QCOMPARE(bench.radio.completedSessions(), 1);
 
-    QMdiSubWindow* basic = frame->openForm("Basic setting");
+    QMdiSubWindow* basic = own->openForm("Basic setting");
     byName<QComboBox>(*basic, "Beep")->setCurrentText("Off");
-    BoxAnswer offer;
-    QString listed;
-    ModalResponder* writing = nullptr;
-    // The offer, then the list with its Write button, then the transfer.
-    answerBox(QMessageBox::Yes, &offer, this);
-    auto* list = ModalResponder::answer<DifferencesDialog>(
-        [&](DifferencesDialog* dialog) {
-            listed = dialog->asText();
-            writing = transfer();
-            for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->text() == "Write")
-                    button->click();
-        },
-        this);
-    QVERIFY(frame->writeRadio());
-    QVERIFY(list->answered && writing && writing->answered);
-    QCOMPARE(offer.text, QStringLiteral("1 setting(s) and channel(s) differ from the data last "
-                                        "read from the radio. Show them before writing?"));
-    QCOMPARE(listed, QStringLiteral("Basic setting: Beep: On -> Off\n"));
-    QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 2, 5000);
+    {
+        ModalLog log(QStringLiteral("Write"), this);
+        QVERIFY(own->writeRadio());
+        QCOMPARE(log.classes, oneQuestion);
+        QCOMPARE(log.listed, QStringLiteral("Basic setting: Beep: On -> Off\n"));
+    }
+    QCOMPARE(bench.radio.completedSessions(), 2);
+    QCOMPARE(own->document().history().undoName(), QStringLiteral("Programming date"));
 
-    // The radio now holds the data: nothing to offer.
-    ModalResponder* again = transfer();
-    QVERIFY(frame->writeRadio());
-    QVERIFY(again->answered);
-    QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 3, 5000);
+    // The radio now holds the data: the question says so, and the Write goes on.
+    {
+        ModalLog log(QStringLiteral("Write"), this);
+        QVERIFY(own->writeRadio());
+        QCOMPARE(log.classes, oneQuestion);
+        QVERIFY2(log.heading.startsWith("The radio holds this data already"),
+                 qPrintable(log.heading));
+    }
+    QCOMPARE(bench.radio.completedSessions(), 3);
 
     // Cancel at the list writes nothing.
     byName<QComboBox>(*basic, "Beep")->setCurrentText("On");
-    answerBox(QMessageBox::Yes, nullptr, this);
-    ModalResponder::answer<DifferencesDialog>([](DifferencesDialog* d) { d->reject(); }, this);
-    QVERIFY(!frame->writeRadio());
-    QTest::qWait(200);
+    {
+        ModalLog log(QStringLiteral("Cancel"), this);
+        QVERIFY(!own->writeRadio());
+        QCOMPARE(log.classes, QStringList{"DifferencesDialog"});
+    }
     QCOMPARE(bench.radio.completedSessions(), 3);
 }

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CloneProgressDialog::CloneProgressDialog(CloneDirection direction, QString port, MemoryImage& image,
@@ -55,6 +56,12 @@ CloneProgressDialog::~CloneProgressDialog() {
         thread_->quit();
         thread_->wait();
     }
+}
+
+void CloneProgressDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (startWhenShown_)
+        QTimer::singleShot(0, this, &CloneProgressDialog::start);
 }
 
 void CloneProgressDialog::start() {

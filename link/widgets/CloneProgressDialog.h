@@ -24,6 +24,10 @@ public:
                         CloneEngine::Hooks timing = {});
     ~CloneProgressDialog() override;
 
+    // The transfer starts as soon as the dialog shows, without waiting for "Start" (the user
+    // already said yes to it).
+    void startWhenShown() { startWhenShown_ = true; }
+
     bool succeeded() const { return succeeded_; }
     // How the transfer ended, in a line for the status bar; empty before it ran.
     const QString& summary() const { return summary_; }
@@ -35,6 +39,7 @@ public Q_SLOTS:
     void askAccessCode();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -51,6 +56,7 @@ private:
     QPushButton* startButton_;
     QPushButton* exitButton_;
     QThread* thread_ = nullptr;
+    bool startWhenShown_ = false;
     bool succeeded_ = false;
     bool promptCancelled_ = false;
     QString summary_;

@@ -32,7 +32,7 @@ QString csvCell(QString text) {
 
 DifferencesDialog::DifferencesDialog(const QString& caption, const QString& heading,
                                      const Comparison& comparison, const QString& goOnText,
-                                     QWidget* parent)
+                                     QWidget* parent, bool compared)
     : QDialog(parent), comparison_(comparison), table_(new QTableWidget) {
     setWindowTitle(caption);
     auto* label = new QLabel(heading);
@@ -64,7 +64,7 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
     label->setBuddy(table_);
 
     QStringList notes = comparison_.closingLines();
-    if (differences.empty() && notes.isEmpty())
+    if (differences.empty() && notes.isEmpty() && compared)
         notes << QStringLiteral("No differences.");
     auto* closing = new QLabel(notes.join(u'\n'));
     closing->setAccessibleName(QStringLiteral("Bytes no form shows"));
@@ -89,6 +89,14 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
     layout->addWidget(table_);
     layout->addWidget(closing);
     layout->addWidget(buttons);
+    if (differences.empty()) {
+        table_->hide();
+        copyButton->hide();
+        saveButton->hide();
+        closing->setVisible(!notes.isEmpty());
+        resize(std::max(sizeHint().width(), 480), sizeHint().height());
+        return;
+    }
     resize(900, 480);
     table_->setFocus();
 }

@@ -9,12 +9,14 @@ class QTableWidget;
 // What differs between two sets of data as a table (section, item, field, before, after),
 // sortable by any column, with the bytes no form shows under it; Copy puts the table on the
 // clipboard, Save as writes it as text or CSV. With a `goOnText` the dialog asks whether to go
-// on ("Write"); without it it only shows the list.
+// on ("Write"); without it it only shows the list. With nothing to list, only the heading and the
+// buttons show (and "No differences." unless the data were not `compared` at all).
 class DifferencesDialog : public QDialog {
     Q_OBJECT
 public:
     DifferencesDialog(const QString& caption, const QString& heading, const Comparison& comparison,
-                      const QString& goOnText = {}, QWidget* parent = nullptr);
+                      const QString& goOnText = {}, QWidget* parent = nullptr,
+                      bool compared = true);
 
     QTableWidget* table() const { return table_; }
 
