@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "ActivationKeys.h"
 #include "AppConfig.h"
 #include "CBaseFormView.h"
 #include "ChannelTableView.h"
@@ -129,6 +130,7 @@ void CMainFrame::buildTreeBar() {
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { treeClicked(item); });
+    activateOnKeys(tree_, [this](const QModelIndex&) { treeClicked(tree_->currentItem()); });
     treeBar_ = new QDockWidget(QStringLiteral("Tree Bar"), this);
     treeBar_->setObjectName(QStringLiteral("Tree Bar"));
     treeBar_->setWidget(tree_);

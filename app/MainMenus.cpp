@@ -134,12 +134,12 @@ MainMenus buildMainMenus(CMainFrame& frame) {
         case K::RowCommands:
             // Their keys belong to the table, so that they act only while it has the focus.
             for (const ChannelTableView::RowCommand& c : ChannelTableView::rowCommands())
-                menus.rowActions.push_back(
-                    menu->addAction(c.text + u'\t' + c.key.toString(QKeySequence::NativeText),
-                                    &frame, [&frame, run = c.run] {
-                                        if (ChannelTableView* table = frame.activeChannelTable())
-                                            (table->*run)();
-                                    }));
+                menus.rowActions.push_back(menu->addAction(
+                    c.text + u'\t' + c.keys.value(0).toString(QKeySequence::NativeText), &frame,
+                    [&frame, run = c.run] {
+                        if (ChannelTableView* table = frame.activeChannelTable())
+                            (table->*run)();
+                    }));
             break;
         case K::FormCommands:
             for (const CommandEntry* c : editMenuCommands())

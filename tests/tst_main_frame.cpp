@@ -257,6 +257,28 @@ void MainFrameTests::treeDispatch() {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(model).center());
     QVERIFY(frame->formWindow("Model"));
     QCOMPARE(frame->mdiArea()->activeSubWindow(), frame->formWindow("Model"));
+
+    // From the keyboard: Enter and Space on an item open its form, arrows alone open nothing.
+    tree->setFocus();
+    QTRY_VERIFY(tree->hasFocus());
+    QTest::keyClick(tree, Qt::Key_Up);
+    QCOMPARE(tree->currentItem(), root->child(7));
+    QVERIFY(!frame->formWindow("Alarm"));
+    const struct {
+        int child;
+        Qt::Key key;
+        const char* form;
+    } keys[] = {{2, Qt::Key_Return, "Scan channel"},
+                {3, Qt::Key_Space, "Basic setting"},
+                {4, Qt::Key_Enter, "DTMF"}};
+    for (const auto& k : keys) {
+        tree->setCurrentItem(root->child(k.child));
+        tree->setFocus();
+        QTRY_VERIFY(tree->hasFocus());
+        QTest::keyClick(tree, k.key);
+        QVERIFY2(frame->formWindow(k.form), k.form);
+        QCOMPARE(frame->mdiArea()->activeSubWindow(), frame->formWindow(k.form));
+    }
 }
 
 void MainFrameTests::treeAndEditMenuFromTheRegistry() {

@@ -103,7 +103,7 @@ ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget
     grid_->setRowSelection(true);
     for (const RowCommand& command : rowCommands()) {
         auto* action = new QAction(command.text, this);
-        action->setShortcut(command.key);
+        action->setShortcuts(command.keys);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, command.run);
         addAction(action);
@@ -336,17 +336,26 @@ void ChannelTableView::importChannelsCommand() {
 
 const std::vector<ChannelTableView::RowCommand>& ChannelTableView::rowCommands() {
     static const std::vector<RowCommand> commands = {
-        {QStringLiteral("Cut"), QKeySequence::Cut, &ChannelTableView::cutRows},
-        {QStringLiteral("Copy"), QKeySequence::Copy, &ChannelTableView::copyRows},
-        {QStringLiteral("Paste"), QKeySequence::Paste, &ChannelTableView::pasteRows},
-        {QStringLiteral("Delete"), QKeySequence::Delete, &ChannelTableView::clearRows},
-        {QStringLiteral("Insert row"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+        {QStringLiteral("Cut"), QKeySequence::keyBindings(QKeySequence::Cut),
+         &ChannelTableView::cutRows},
+        {QStringLiteral("Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
+         &ChannelTableView::copyRows},
+        {QStringLiteral("Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
+         &ChannelTableView::pasteRows},
+        {QStringLiteral("Delete"), QKeySequence::keyBindings(QKeySequence::Delete),
+         &ChannelTableView::clearRows},
+        // Ctrl+= as well: on most layouts "+" needs Shift.
+        {QStringLiteral("Insert row"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          &ChannelTableView::insertRows},
-        {QStringLiteral("Delete row"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+        {QStringLiteral("Delete row"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
          &ChannelTableView::deleteRows},
-        {QStringLiteral("Move up"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
+        {QStringLiteral("Move up"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
          &ChannelTableView::moveRowsUp},
-        {QStringLiteral("Move down"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
+        {QStringLiteral("Move down"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
          &ChannelTableView::moveRowsDown},
     };
     return commands;

@@ -50,7 +50,7 @@ public:
     // table has the focus; the main window's Edit menu lists them too.
     struct RowCommand {
         QString text;
-        QKeySequence key;
+        QList<QKeySequence> keys; // the first is the one the menu shows
         void (ChannelTableView::*run)();
     };
     static const std::vector<RowCommand>& rowCommands();
