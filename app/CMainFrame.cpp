@@ -13,6 +13,7 @@
 #include "MainMenus.h"
 #include "Plausibility.h"
 #include "PortDialog.h"
+#include "ProblemBox.h"
 #include "ReportCommands.h"
 #include "TransferCommands.h"
 
@@ -324,8 +325,7 @@ bool CMainFrame::goOnDespite(const QString& doubt, const QString& question) {
 }
 
 void CMainFrame::showFileError(const QString& message) {
-    QMessageBox::warning(this, QApplication::applicationDisplayName(),
-                         message.isEmpty() ? QStringLiteral("Sorry, error not find.") : message);
+    showProblem(this, message.isEmpty() ? QStringLiteral("Sorry, error not find.") : message);
 }
 
 void CMainFrame::rememberFile(const QString& path) {

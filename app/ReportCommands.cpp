@@ -6,6 +6,7 @@
 #include "DifferencesDialog.h"
 #include "Document.h"
 #include "PageLayout.h"
+#include "ProblemBox.h"
 #include "ReportDiff.h"
 #include "ReportPages.h"
 #include "ReportPreview.h"
@@ -132,7 +133,7 @@ bool ReportCommands::exportPdfTo(const QString& path) {
     const Result result =
         writeReportPdf(path, documentName(), currentReport(), savedReportPageLayout());
     if (!result.ok) {
-        QMessageBox::warning(&frame_, QApplication::applicationDisplayName(), result.message);
+        showProblem(&frame_, result.message);
         return false;
     }
     frame_.showStatus(QStringLiteral("Report written to %1").arg(path));
@@ -188,7 +189,7 @@ bool ReportCommands::compareWithPath(const QString& path) {
     Document other;
     const Result opened = other.open(path);
     if (!opened.ok) {
-        QMessageBox::warning(&frame_, QApplication::applicationDisplayName(), opened.message);
+        showProblem(&frame_, opened.message);
         return false;
     }
     other.bands().deriveEnabledFlags(other.image());

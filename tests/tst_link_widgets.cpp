@@ -118,14 +118,31 @@ void LinkWidgetTests::passwordPrompt() {
 void LinkWidgetTests::openFailureIsReported() {
     CloneFlags flags;
     MemoryImage image = buildFactoryDefault();
-    CloneProgressDialog dialog(CloneDirection::Read, "/dev/no-such-radio", image, flags);
+    const QString port =
+        QStringLiteral("/dev/serial/by-id/usb-Serial_Controller_no-such-radio-if00-port0");
+    CloneProgressDialog dialog(CloneDirection::Read, port, image, flags);
     dialog.show();
-    BoxAnswer seen;
-    auto* responder = answerBox(QMessageBox::Ok, &seen, this);
+    QString text;
+    int pathRoom = 0, pathWidth = 0;
+    auto* responder = ModalResponder::answer<QMessageBox>(
+        [&](QMessageBox* box) {
+            text = box->text();
+            // The box is wide enough for the device path on one line.
+            if (auto* detail = box->findChild<QLabel*>("qt_msgbox_informativelabel")) {
+                QVERIFY(detail->text().startsWith(port));
+                pathRoom = detail->width();
+                pathWidth = detail->fontMetrics().horizontalAdvance(port + u':');
+            }
+            box->accept();
+        },
+        this);
     dialog.start();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 10000);
     QVERIFY(responder->answered);
-    QCOMPARE(seen.text, QStringLiteral("Open port fail"));
+    QCOMPARE(text, QStringLiteral("Open port fail"));
+    QVERIFY(pathWidth > 0);
+    QVERIFY2(pathRoom >= pathWidth,
+             qPrintable(QStringLiteral("%1 < %2").arg(pathRoom).arg(pathWidth)));
     QVERIFY(!dialog.succeeded());
     QVERIFY(!flags.busy);
 }

@@ -14,6 +14,7 @@
 #include "ChannelClipboard.h"
 #include "ChannelCsv.h"
 #include "ChannelRows.h"
+#include "ProblemBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -319,7 +320,7 @@ void ChannelTableView::exportChannelsCommand() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
     if (const QString problem = exportChannelsTo(path, filter == interchange); !problem.isEmpty())
-        QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
+        showProblem(this, problem);
 }
 
 void ChannelTableView::importChannelsCommand() {
@@ -329,7 +330,7 @@ void ChannelTableView::importChannelsCommand() {
     if (path.isEmpty())
         return;
     if (const QString problem = importChannelsFrom(path); !problem.isEmpty())
-        QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
+        showProblem(this, problem);
 }
 
 // --- Row commands ---------------------------------------------------------------------------
@@ -451,7 +452,7 @@ void ChannelTableView::insertRows() {
     const int count = int(rows.size());
     if (const Result inserted = ChannelRows::insertEmpty(image(), at, count); !inserted.ok) {
         Q_EMIT statusMessage(inserted.message);
-        QMessageBox::warning(this, QApplication::applicationDisplayName(), inserted.message);
+        showProblem(this, inserted.message);
         return;
     }
     const QString step = QStringLiteral("Insert %1 at %2").arg(rowCount(count)).arg(at);

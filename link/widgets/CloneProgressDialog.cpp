@@ -2,6 +2,7 @@
 
 #include "AccessCodeDialog.h"
 #include "CloneWorker.h"
+#include "ProblemBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,10 +96,7 @@ void CloneProgressDialog::transferFinished(int outcome, const QString& message,
                                CloneReport(CloneReport::Outcome(outcome), message, detail),
                                promptCancelled_);
     if (!message.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), message,
-                        QMessageBox::Ok, this);
-        box.setInformativeText(detail);
-        box.exec();
+        showProblem(this, message, detail);
     }
     succeeded_ ? accept() : QDialog::reject();
 }

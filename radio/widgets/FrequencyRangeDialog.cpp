@@ -7,6 +7,7 @@
 #include "InPlaceEditor.h"
 #include "ModelGrid.h"
 #include "OptionTables.h"
+#include "ProblemBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -101,8 +102,7 @@ void FrequencyRangeDialog::tryUnlock() {
         grid_->setFocus();
         return;
     }
-    QMessageBox::warning(this, QApplication::applicationDisplayName(),
-                         QStringLiteral("Password error!"));
+    showProblem(this, QStringLiteral("Password error!"));
     password_->setFocus();
 }
 
@@ -147,8 +147,7 @@ void FrequencyRangeDialog::reject() {}
 void FrequencyRangeDialog::closeEvent(QCloseEvent* event) {
     editor_->finish(); // a cell being edited is committed first
     if (!table_.closeAllowed()) {
-        QMessageBox::warning(this, QApplication::applicationDisplayName(),
-                             QStringLiteral("Frequency band is invalid!"));
+        showProblem(this, QStringLiteral("Frequency band is invalid!"));
         event->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #include "DifferencesDialog.h"
 
+#include "ProblemBox.h"
 #include "WholeFile.h"
 
 #include <QApplication>
@@ -142,5 +143,5 @@ void DifferencesDialog::save() {
     if (path.isEmpty())
         return;
     if (const QString problem = saveTo(path); !problem.isEmpty())
-        QMessageBox::warning(this, QApplication::applicationDisplayName(), problem);
+        showProblem(this, problem);
 }
