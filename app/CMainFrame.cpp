@@ -90,6 +90,7 @@ void CMainFrame::buildMenus() {
     redoAction_ = menus.redo;
     rowActions_ = std::move(menus.rowActions);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateRowActions);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateTitle);
     updateRecentMenu();
     updateUndoActions();
 }
@@ -280,10 +281,12 @@ void CMainFrame::updateTitle() {
         title += QStringLiteral(" [ ") + document_.path() + QStringLiteral(" ]");
     if (isModified())
         title += QStringLiteral(" *");
-    if (documentTitle_ != title) {
-        documentTitle_ = title;
+    documentTitle_ = title;
+    // The form being worked on, as the window list shows it.
+    if (const QString form = windows_->activeCaption(); !form.isEmpty())
+        title += QStringLiteral(" - [%1]").arg(form);
+    if (windowTitle() != title)
         setWindowTitle(title);
-    }
 }
 
 // Unsaved changes are never thrown away without asking.

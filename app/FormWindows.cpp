@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProxyStyle>
 
 namespace {
 constexpr int kCascadeStep = 28;       // about a title bar: each new window shows the last one's
@@ -19,6 +20,19 @@ CBaseFormView* viewOf(QMdiSubWindow* window) {
     auto* frame = window ? qobject_cast<FormFrame*>(window->widget()) : nullptr;
     return frame ? frame->view() : nullptr;
 }
+// A maximized form keeps its own title bar inside the work area instead of moving its buttons
+// into the menu bar and its caption into the main window's title: that title names the active
+// form, which need not be the maximized one.
+class OwnTitleBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Workspace_FillSpaceOnMaximize)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 } // namespace
 
 FormWindows::FormWindows(QMdiArea* area, Document& document, QObject* parent)
@@ -33,10 +47,17 @@ QMdiSubWindow* FormWindows::window(const QString& text) const {
     return nullptr;
 }
 
+QMdiSubWindow* FormWindows::activeWindow() const {
+    return area_->activeSubWindow() ? area_->activeSubWindow() : active_.data();
+}
+
 CBaseFormView* FormWindows::activeView() const {
-    QMdiSubWindow* w = area_->activeSubWindow() ? area_->activeSubWindow() : active_.data();
-    auto* frame = w ? qobject_cast<FormFrame*>(w->widget()) : nullptr;
-    return frame ? frame->view() : nullptr;
+    return viewOf(activeWindow());
+}
+
+QString FormWindows::activeCaption() const {
+    QMdiSubWindow* w = activeWindow();
+    return w ? w->windowTitle() : QString();
 }
 
 QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
@@ -47,11 +68,16 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     if (!form.makeForm)
         return nullptr;
     // The window being left stores before the new form loads itself as it is made.
-    store(area_->activeSubWindow() ? area_->activeSubWindow() : active_.data());
+    store(activeWindow());
     CBaseFormView* view = form.makeForm(document_);
     applyFieldTips(view, form.text);
     auto* frame = new FormFrame(view, form.helpContext());
     QMdiSubWindow* window = area_->addSubWindow(frame);
+    if (!titleBarStyle_) {
+        titleBarStyle_ = new OwnTitleBarStyle; // the application's style, one hint changed
+        titleBarStyle_->setParent(area_);      // it outlives the windows it draws
+    }
+    window->setStyle(titleBarStyle_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setProperty("form", form.text);
     window->setWindowTitle(form.caption());

@@ -9,6 +9,7 @@ class FormFrame;
 class Document;
 class QMdiArea;
 class QMdiSubWindow;
+class QStyle;
 class QMenu;
 struct CommandEntry;
 
@@ -26,6 +27,8 @@ public:
     QMdiSubWindow* window(const QString& text) const;
     // The form of the active window (or of the one last active while the main window is not).
     CBaseFormView* activeView() const;
+    // The caption of that window, empty when no form is open.
+    QString activeCaption() const;
 
     // A window stores when it is left or closed; what that changed becomes one step named after
     // its form. A window that reloads forgets its unstored edits (they were undone or replaced).
@@ -49,6 +52,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QMdiSubWindow* activeWindow() const;
     void activated(QMdiSubWindow* window);
     void place(QMdiSubWindow* window);
     // The window's form stores, and what that changed becomes a step named after the form.
@@ -59,4 +63,5 @@ private:
     Document& document_;
     QPointer<QMdiSubWindow> active_;
     QPoint nextPosition_;
+    QStyle* titleBarStyle_ = nullptr; // the form windows' style, owned by the area
 };

@@ -240,6 +240,7 @@ void UndoTests::rowsThroughTheClipboard() {
     }
     QCOMPARE(view->selectedRows(), (std::vector<int>{20, 21, 22}));
     QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Paste 3 channels"));
+    QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Pasted 3 channels at 20"));
     frame->undo();
     QVERIFY(image == before);
     QCOMPARE(grid->text(21, T::Name), QString());

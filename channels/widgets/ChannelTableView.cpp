@@ -422,7 +422,8 @@ void ChannelTableView::pasteAt(int first, const QMimeData& data) {
         if (const std::optional<int> placed = ChannelClipboard::pasteRecords(
                 image(), bands_, data.data(ChannelClipboard::kRecordsFormat), first)) {
             const QString step = QStringLiteral("Paste %1").arg(channelCount(*placed));
-            recordsChanged(step, step + QStringLiteral(" at %1").arg(first));
+            recordsChanged(step,
+                           QStringLiteral("Pasted %1 at %2").arg(channelCount(*placed)).arg(first));
             grid_->selectGridRows(first, first + *placed - 1);
             return;
         }
@@ -434,7 +435,8 @@ void ChannelTableView::pasteAt(int first, const QMimeData& data) {
         return;
     }
     const QString step = QStringLiteral("Paste %1").arg(channelCount(result.imported));
-    QString status = step + QStringLiteral(" at %1").arg(first);
+    QString status =
+        QStringLiteral("Pasted %1 at %2").arg(channelCount(result.imported)).arg(first);
     if (!result.warnings.isEmpty())
         status += QStringLiteral("; %1").arg(result.warnings.join(QStringLiteral("; ")));
     if (!result.notes.isEmpty())
