@@ -24,6 +24,7 @@ private Q_SLOTS:
     void scrollingEndsTheEdit();
     void editingAsInASpreadsheet();
     void rowLabelMakesItsRowCurrent();
+    void columnsFillTheWidth();
 
 private:
     GridControl* grid = nullptr;
@@ -202,6 +203,42 @@ void GridTests::rowLabelMakesItsRowCurrent() {
     QCOMPARE(grid->currentGridCell(), (GridControl::Cell{7, 3})); // at the first click
     QCOMPARE(pressed.size(), 1);
     QCOMPARE(pressed[0][1].toInt(), 7);
+}
+
+// Spare width is shared by the columns in proportion to their chosen widths; nothing scrolls
+// sideways while the columns fit, and a narrow grid shows the chosen widths.
+void GridTests::columnsFillTheWidth() {
+    for (int c = 1; c < 12; ++c)
+        grid->setColumnWidthPixels(c, c == 2 ? 80 : 40);
+    grid->setFillsWidth(true);
+    QScrollBar* sideways = nullptr;
+    for (QScrollBar* bar : grid->findChildren<QScrollBar*>())
+        if (bar->orientation() == Qt::Horizontal)
+            sideways = bar;
+    QVERIFY(sideways);
+    auto total = [this] {
+        int sum = 0;
+        for (int c = 1; c < 12; ++c)
+            sum += grid->columnWidthPixels(c);
+        return sum;
+    };
+    const int room = total();
+    QVERIFY2(room > 800, qPrintable(QString::number(room)));
+    QTRY_COMPARE(sideways->maximum(), 0);
+    QCOMPARE(grid->chosenColumnWidth(2), 80);
+    QVERIFY(std::abs(grid->columnWidthPixels(2) - 2 * grid->columnWidthPixels(3)) <= 1);
+
+    grid->resize(300, 500);
+    QTRY_COMPARE(grid->columnWidthPixels(3), 40);
+    QCOMPARE(grid->columnWidthPixels(2), 80);
+    QVERIFY(sideways->maximum() > 0);
+
+    grid->resize(900, 500);
+    QTRY_COMPARE(total(), room);
+    grid->setColumnWidthPixels(3, 80); // a new chosen width is shared out at once
+    QCOMPARE(grid->chosenColumnWidth(3), 80);
+    QVERIFY(std::abs(grid->columnWidthPixels(3) - grid->columnWidthPixels(2)) <= 1);
+    QCOMPARE(total(), room);
 }
 
 QTEST_MAIN(GridTests)

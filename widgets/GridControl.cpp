@@ -124,7 +124,58 @@ GridControl::GridControl(QWidget* parent) : QWidget(parent), table_(new Table(th
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
     connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridControl::scrolled);
     connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &GridControl::columnResized);
+            [this](int column, int, int width) {
+                if (filling_)
+                    return;
+                if (fillsWidth_ && column < int(chosen_.size()))
+                    chosen_[std::size_t(column)] = std::max(1, int(width / fillFactor_ + 0.5));
+                Q_EMIT columnResized();
+            });
+    table_->viewport()->installEventFilter(this);
+}
+
+bool GridControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->viewport() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        fillWidth();
+    return QWidget::eventFilter(watched, event);
+}
+
+void GridControl::setFillsWidth(bool fills) {
+    fillsWidth_ = fills;
+    chosen_.resize(std::size_t(table_->columnCount()));
+    fillFactor_ = 1.0;
+    for (int c = 0; c < table_->columnCount(); ++c)
+        chosen_[std::size_t(c)] = table_->columnWidth(c);
+    fillWidth();
+}
+
+int GridControl::chosenColumnWidth(int column) const {
+    const auto c = std::size_t(column - 1);
+    return fillsWidth_ && c < chosen_.size() ? chosen_[c] : columnWidthPixels(column);
+}
+
+void GridControl::fillWidth() {
+    if (!fillsWidth_)
+        return;
+    for (auto c = chosen_.size(); c < std::size_t(table_->columnCount()); ++c)
+        chosen_.push_back(table_->columnWidth(int(c))); // columns added since
+    chosen_.resize(std::size_t(table_->columnCount()));
+    int sum = 0;
+    for (int width : chosen_)
+        sum += width;
+    const int room = table_->viewport()->width();
+    fillFactor_ = sum > 0 && room > sum ? double(room) / sum : 1.0;
+    filling_ = true;
+    int used = 0;
+    for (std::size_t c = 0; c < chosen_.size(); ++c) {
+        // The last column takes what rounding left over, so that the columns end at the edge.
+        const bool last = c + 1 == chosen_.size();
+        const int width = last && fillFactor_ > 1.0 ? room - used : int(chosen_[c] * fillFactor_);
+        table_->setColumnWidth(int(c), width);
+        used += width;
+    }
+    filling_ = false;
 }
 
 GridControl::~GridControl() = default;
@@ -240,6 +291,11 @@ int GridControl::columnWidthPixels(int column) const {
 }
 
 void GridControl::setColumnWidthPixels(int column, int pixels) {
+    if (fillsWidth_ && std::size_t(column - 1) < chosen_.size()) {
+        chosen_[std::size_t(column - 1)] = pixels;
+        fillWidth();
+        return;
+    }
     table_->setColumnWidth(column - 1, pixels);
 }
 

@@ -53,6 +53,10 @@ public:
     void setColumnsResizable(bool resizable);
     int columnWidthPixels(int column) const;
     void setColumnWidthPixels(int column, int pixels);
+    // The columns keep the widths set or dragged ("chosen") and share any spare width of the
+    // grid in proportion to them, so that they fill it.
+    void setFillsWidth(bool fills);
+    int chosenColumnWidth(int column) const;
     void setHeaderTip(int column, const QString& tip);
     QString headerTip(int column) const;
     bool columnsResizable() const;
@@ -105,6 +109,7 @@ Q_SIGNALS:
     void menuRequested(const QPoint& global, int labelRow);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Keys sent to the grid go to its table.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -116,6 +121,7 @@ private:
     void forward(QKeyEvent* event);
     void finishEditing();
     Qt::Alignment alignmentOf(int column) const;
+    void fillWidth();
 
     Table* table_;
     std::set<int> centered_;
@@ -125,4 +131,8 @@ private:
     QPointer<InPlaceEditor> activeEditor_;
     bool rowSelection_ = false;
     bool forwarding_ = false;
+    bool fillsWidth_ = false;
+    bool filling_ = false;    // our own width changes are no drags
+    double fillFactor_ = 1.0; // shown width / chosen width
+    std::vector<int> chosen_; // per table column
 };

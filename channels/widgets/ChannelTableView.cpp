@@ -154,10 +154,11 @@ void ChannelTableView::fitColumns() {
         grid_->setColumnWidthPixels(c, width);
     }
     grid_->setColumnsResizable(true);
+    grid_->setFillsWidth(true); // a wide window widens the columns instead of leaving a gap
     connect(grid_, &GridControl::columnResized, this, [this] {
         QStringList widths;
         for (int c = kFirstData; c <= kLastData; ++c)
-            widths << QString::number(grid_->columnWidthPixels(c));
+            widths << QString::number(grid_->chosenColumnWidth(c));
         QSettings().setValue(kColumnWidthsKey, widths.join(u','));
     });
 }
