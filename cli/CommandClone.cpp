@@ -4,7 +4,7 @@
 #include "Document.h"
 #include "FactoryDefault.h"
 #include "MemoryImage.h"
-#include "QtSerialLink.h"
+#include "SystemSerialLink.h"
 #include "Terminal.h"
 
 #include <QCommandLineParser>
@@ -27,7 +27,7 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
     // The tests talk to the virtual radio without the pauses a real radio needs.
     if (qEnvironmentVariableIsSet("DUOBAND_NO_CLONE_PAUSES"))
         hooks.pause = [](std::chrono::milliseconds) {};
-    QtSerialLink link;
+    SystemSerialLink link;
     CloneEngine engine(link, theCloneFlags(), hooks);
     CloneReport report = engine.run(direction, args.port, image);
     if (!report.ok) {

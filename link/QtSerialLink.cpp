@@ -128,8 +128,3 @@ bool QtSerialLink::write(const QByteArray& bytes) {
     }
     return true;
 }
-
-bool canOpenPort(const QString& name) {
-    QtSerialLink link;
-    return link.open(name, nullptr, nullptr);
-}

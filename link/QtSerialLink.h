@@ -22,6 +22,3 @@ private:
     bool healthy();
     std::unique_ptr<QSerialPort> port_;
 };
-
-// Whether a port can be opened right now (used to grey out busy or absent ports).
-bool canOpenPort(const QString& name);

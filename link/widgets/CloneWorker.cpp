@@ -1,7 +1,7 @@
 #include "CloneWorker.h"
 
 #include "AccessCodeMailbox.h"
-#include "QtSerialLink.h"
+#include "SystemSerialLink.h"
 
 CloneWorker::CloneWorker(CloneDirection direction, QString port, MemoryImage& image,
                          CloneFlags& flags, QObject* asker, AccessCodeMailbox& mailbox,
@@ -17,7 +17,7 @@ void CloneWorker::run() {
         return mailbox_.take();
     };
     // The port object is made here, in the thread that uses it.
-    QtSerialLink link;
+    SystemSerialLink link;
     CloneEngine engine(link, flags_, hooks);
     const CloneReport report = engine.run(direction_, port_, image_);
     Q_EMIT finished(report.outcome, report.message, report.detail);

@@ -1,45 +1,30 @@
 #include "PortDialog.h"
 
-#include "QtSerialLink.h"
+#include "SerialPorts.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSerialPortInfo>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// The names stored in "Program.ini": on Windows "COM1".."COM9" and "\\.\COM10" upwards.
-QString storedName(const QSerialPortInfo& info) {
-#ifdef Q_OS_WIN
-    bool ok = false;
-    const int number = info.portName().mid(info.portName().indexOf(u'M') + 1).toInt(&ok);
-    if (ok && number >= 10)
-        return QStringLiteral("\\\\.\\COM%1").arg(number);
-    return info.portName();
-#else
-    return info.systemLocation();
-#endif
-}
-
-} // namespace
-
 QList<PortEntry> scanPorts() {
     QList<PortEntry> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        PortEntry e;
-        e.name = storedName(info);
-        e.description = info.description();
-        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
-            e.usbIds = QStringLiteral("%1:%2")
-                           .arg(info.vendorIdentifier(), 4, 16, QChar(u'0'))
-                           .arg(info.productIdentifier(), 4, 16, QChar(u'0'));
-        e.available = canOpenPort(info.systemLocation());
-        ports << e;
+    QStringList listed;
+    for (const SerialPortInfo& info : systemSerialPorts()) {
+        ports << PortEntry{info.name, info.description, info.usbIds, canOpenPort(info.name)};
+        listed << info.name.toUpper();
     }
+#ifdef Q_OS_WIN
+    // COM1-COM16 are always offered, as a port may exist without being registered yet.
+    for (int n = 1; n <= 16; ++n) {
+        const QString name =
+            n < 10 ? QStringLiteral("COM%1").arg(n) : QStringLiteral("\\\\.\\COM%1").arg(n);
+        if (!listed.contains(name.toUpper()))
+            ports << PortEntry{name, {}, {}, canOpenPort(name)};
+    }
+#endif
     return ports;
 }
 
