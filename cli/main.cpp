@@ -5,6 +5,10 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <iterator>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <memory>
 
 namespace {
@@ -27,8 +31,10 @@ const Command kCommands[] = {
      "file and the radio, and the bytes no form shows (exit 0 equal, 1 different, 2 trouble)",
      runDiff},
     {"ports", "", "list the serial ports", runPorts},
+#ifndef Q_OS_WIN // the virtual radio needs a pseudo-terminal
     {"sim", "[--image FILE] [--protect] [--pace] [--silent]",
      "play a radio on a pseudo-terminal; prints its device path, serves until interrupted", runSim},
+#endif
 };
 
 void printHelp(QTextStream& out) {
@@ -94,6 +100,11 @@ void quietAboutTheRuntimeFolder(QtMsgType type, const QMessageLogContext& contex
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // Bytes go out as on every other system: a CSV keeps its CRLF line ends, the rest its LF,
+    // and a redirected output is the same file everywhere.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     // Drawing report pages needs fonts, and so a GUI application, without a screen.
     const bool drawsPages = argc > 1 && qstrcmp(argv[1], "report") == 0;
     if (drawsPages) {
