@@ -53,7 +53,11 @@ PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort
         path_->setText(currentPort);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     path_->setAccessibleName(QStringLiteral("Device path"));
+#ifdef Q_OS_WIN
+    path_->setPlaceholderText(QStringLiteral("COM5, \\\\.\\COM12 ..."));
+#else
     path_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/... or a pseudo-terminal"));
+#endif
     // What the user picks counts, not the list's current item: the list makes its first item
     // current when it takes the focus, and that must not replace a typed path.
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
