@@ -20,15 +20,7 @@ fi
 # dpkg-dev for apt-get source, and libwine-dev for the tablet headers the dfsg tarball lacks.
 PACKAGES="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix ninja-build cmake
 qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils libwine-dev"
-MISSING=""
-for p in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
-done
-if [ -n "$MISSING" ]; then
-    echo "Installing:$MISSING"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
-fi
+"$HERE/install-deps.sh" $PACKAGES
 
 # Source entries mirroring the machine's binary ones.
 SRC_LIST=/etc/apt/sources.list.d/duoband-deb-src.sources

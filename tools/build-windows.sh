@@ -10,22 +10,12 @@ set -e
 cd "$(dirname "$0")/.."
 QT=${DUOBAND_QT_MINGW:-/opt/duoband-qt-mingw}
 OUT=${DUOBAND_WINDOWS_BUILD:-build-windows}
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO=sudo
 
 if [ ! -f "$QT/lib/cmake/Qt6/Qt6Config.cmake" ]; then
     echo "No Qt for Windows in $QT: run tools/build-qt-windows.sh first." >&2
     exit 1
 fi
-MISSING=""
-for p in g++-mingw-w64-x86-64-posix ninja-build nsis zip; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
-done
-if [ -n "$MISSING" ]; then
-    echo "Installing:$MISSING"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
-fi
+tools/install-deps.sh g++-mingw-w64-x86-64-posix ninja-build nsis zip
 
 # This machine's command-line program, for Default.dat (a Windows program cannot run here).
 HOST=$OUT/host

@@ -1,5 +1,8 @@
 #!/bin/sh
 # Installs what building and testing Duoband needs on Debian 12, skipping what is there.
+# With package names, installs those instead (the Windows build's scripts name their own).
+#
+#   tools/install-deps.sh [PACKAGE ...]
 set -e
 # fonts-liberation2: a serif face with the metrics of the print font; poppler-utils: the
 # tests read the text of the PDF reports with pdftotext; desktop-file-utils and appstream: the
@@ -8,6 +11,7 @@ set -e
 # targets (libFuzzer) of the hardening run.
 PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev fonts-liberation2 poppler-utils
 desktop-file-utils appstream dpkg-dev clang libclang-rt-dev"
+[ $# -gt 0 ] && PACKAGES="$*"
 MISSING=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"

@@ -14,21 +14,11 @@ cd "$(dirname "$0")/.."
 OUT=${DUOBAND_WINDOWS_BUILD:-build-windows}
 WIN=$OUT/Duoband
 LIN=$OUT/host/bin/duoband-cli
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO=sudo
 if [ ! -f "$WIN/duoband-cli.exe" ] || [ ! -x "$LIN" ]; then
     echo "Build first: tools/build-windows.sh" >&2
     exit 1
 fi
-MISSING=""
-for p in wine64 wine xvfb xdotool imagemagick; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
-done
-if [ -n "$MISSING" ]; then
-    echo "Installing:$MISSING"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
-fi
+tools/install-deps.sh wine64 wine xvfb xdotool imagemagick || exit 1
 
 WORK=$(mktemp -d)
 export WINEPREFIX="$WORK/wine" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
