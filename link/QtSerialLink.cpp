@@ -35,13 +35,8 @@ QtSerialLink::~QtSerialLink() {
 
 bool QtSerialLink::open(const QString& name, QString* error, bool* permissionDenied) {
     close();
-    if (permissionDenied)
-        *permissionDenied = false;
-    if (name.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("No serial port is chosen.");
+    if (!startOpen(name, error, permissionDenied))
         return false;
-    }
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(name);
     // Line settings go in before open() so that the port never runs on stale ones.

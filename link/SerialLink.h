@@ -20,4 +20,14 @@ public:
     virtual QByteArray read(int n) = 0;
     // Writes all bytes within 50 ms per byte plus 50 ms; false when they did not all go out.
     virtual bool write(const QByteArray& bytes) = 0;
+
+protected:
+    // How every open() begins: no denial known yet, and no name is no port.
+    static bool startOpen(const QString& name, QString* error, bool* permissionDenied) {
+        if (permissionDenied)
+            *permissionDenied = false;
+        if (name.isEmpty() && error)
+            *error = QStringLiteral("No serial port is chosen.");
+        return !name.isEmpty();
+    }
 };

@@ -11,7 +11,8 @@ struct SerialPortInfo {
 };
 
 // The system's serial ports: on Linux the devices QtSerialPort finds; on Windows the ports of
-// HKLM\HARDWARE\DEVICEMAP\SERIALCOMM with the friendly names and USB ids Windows records.
+// HKLM\HARDWARE\DEVICEMAP\SERIALCOMM with the friendly names and USB ids Windows records, and
+// the rest of COM1-COM16.
 QList<SerialPortInfo> systemSerialPorts();
 
 // Whether a port can be opened right now (used to grey out busy or absent ports).

@@ -109,5 +109,10 @@ QList<SerialPortInfo> systemSerialPorts() {
         const Details d = details.value(n.toUpper());
         ports << SerialPortInfo{storedName(n), d.description, d.usbIds};
     }
+    // COM1-COM16 are always offered: a port may exist before Windows has registered it.
+    for (int n = 1; n <= 16; ++n)
+        if (const QString com = QStringLiteral("COM%1").arg(n);
+            !names.contains(com, Qt::CaseInsensitive))
+            ports << SerialPortInfo{storedName(com), {}, {}};
     return ports;
 }

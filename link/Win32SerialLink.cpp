@@ -35,15 +35,12 @@ Win32SerialLink::~Win32SerialLink() {
     close();
 }
 
+// Windows has no access groups to join: a port that cannot be opened is busy or absent, never
+// a permission to ask for, so `permissionDenied` stays false.
 bool Win32SerialLink::open(const QString& name, QString* error, bool* permissionDenied) {
     close();
-    if (permissionDenied)
-        *permissionDenied = false; // Windows has no access groups to join; busy is busy
-    if (name.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("No serial port is chosen.");
+    if (!startOpen(name, error, permissionDenied))
         return false;
-    }
     const std::wstring path = devicePath(name).toStdWString();
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
                            nullptr);

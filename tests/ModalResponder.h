@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -45,6 +46,16 @@ inline ModalResponder* answerBox(QMessageBox::StandardButton button, BoxAnswer* 
             if (seen)
                 *seen = {box->windowTitle(), box->text()};
             box->button(button)->click();
+        },
+        parent);
+}
+
+// Cancels the next file dialog, noting in `offered` the file it suggested.
+inline ModalResponder* declineFileDialog(QString* offered, QObject* parent) {
+    return ModalResponder::answer<QFileDialog>(
+        [offered](QFileDialog* dialog) {
+            *offered = dialog->selectedFiles().value(0);
+            dialog->reject();
         },
         parent);
 }

@@ -427,12 +427,7 @@ void MainFrameTests::exportPdfStartsBesideTheFile() {
     const QString path = dir.filePath("sub/Repeater West.dat");
     QVERIFY(frame->saveToPath(path));
     QString offered;
-    auto* naming = ModalResponder::answer<QFileDialog>(
-        [&](QFileDialog* dialog) {
-            offered = dialog->selectedFiles().value(0);
-            dialog->reject();
-        },
-        this);
+    auto* naming = declineFileDialog(&offered, this);
     frame->reports()->exportPdf();
     QVERIFY(naming->answered);
     QCOMPARE(QFileInfo(offered).absoluteFilePath(), dir.filePath("sub/Repeater West.pdf"));
@@ -459,12 +454,7 @@ void MainFrameTests::readThenSaveLeavesTheOpenFileAlone() {
     QCOMPARE(document.path(), QString());
 
     QString suggested;
-    auto* naming = ModalResponder::answer<QFileDialog>(
-        [&](QFileDialog* dialog) {
-            suggested = dialog->selectedFiles().value(0);
-            dialog->reject();
-        },
-        this);
+    auto* naming = declineFileDialog(&suggested, this);
     QVERIFY(!frame->save());
     QVERIFY(naming->answered);
     QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("M1.dat"));

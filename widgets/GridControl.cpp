@@ -143,10 +143,8 @@ bool GridControl::eventFilter(QObject* watched, QEvent* event) {
 
 void GridControl::setFillsWidth(bool fills) {
     fillsWidth_ = fills;
-    chosen_.resize(std::size_t(table_->columnCount()));
+    chosen_.clear(); // the widths now shown are the chosen ones
     fillFactor_ = 1.0;
-    for (int c = 0; c < table_->columnCount(); ++c)
-        chosen_[std::size_t(c)] = table_->columnWidth(c);
     fillWidth();
 }
 

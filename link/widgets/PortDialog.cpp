@@ -11,20 +11,8 @@
 
 QList<PortEntry> scanPorts() {
     QList<PortEntry> ports;
-    QStringList listed;
-    for (const SerialPortInfo& info : systemSerialPorts()) {
+    for (const SerialPortInfo& info : systemSerialPorts())
         ports << PortEntry{info.name, info.description, info.usbIds, canOpenPort(info.name)};
-        listed << info.name.toUpper();
-    }
-#ifdef Q_OS_WIN
-    // COM1-COM16 are always offered, as a port may exist without being registered yet.
-    for (int n = 1; n <= 16; ++n) {
-        const QString name =
-            n < 10 ? QStringLiteral("COM%1").arg(n) : QStringLiteral("\\\\.\\COM%1").arg(n);
-        if (!listed.contains(name.toUpper()))
-            ports << PortEntry{name, {}, {}, canOpenPort(name)};
-    }
-#endif
     return ports;
 }
 
