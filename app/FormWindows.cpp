@@ -6,6 +6,7 @@
 #include "FieldTips.h"
 #include "FormFrame.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -62,7 +63,7 @@ QString FormWindows::activeCaption() const {
 
 QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     if (QMdiSubWindow* existing = window(form.text)) {
-        area_->setActiveSubWindow(existing);
+        choose(existing);
         return existing;
     }
     if (!form.makeForm)
@@ -102,8 +103,15 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
         place(window);
         window->show();
     }
-    area_->setActiveSubWindow(window);
+    choose(window);
     return window;
+}
+
+void FormWindows::choose(QMdiSubWindow* window) {
+    if (!window)
+        return;
+    window->raise();
+    area_->setActiveSubWindow(window);
 }
 
 // Cascaded from the last window placed, and wholly inside the workspace: a window that would
@@ -120,9 +128,23 @@ void FormWindows::place(QMdiSubWindow* window) {
 }
 
 bool FormWindows::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close)
-        store(qobject_cast<QMdiSubWindow*>(watched));
+    if (event->type() == QEvent::Close) {
+        auto* window = qobject_cast<QMdiSubWindow*>(watched);
+        store(window);
+        // The window that shows once this one is gone takes over, not the next one in the
+        // workspace's own order, which may lie beneath the others.
+        if (window && window == area_->activeSubWindow())
+            choose(topmostBesides(window));
+    }
     return QObject::eventFilter(watched, event);
+}
+
+QMdiSubWindow* FormWindows::topmostBesides(QMdiSubWindow* window) const {
+    const QList<QMdiSubWindow*> stacking = area_->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stacking.rbegin(); it != stacking.rend(); ++it)
+        if (*it != window && (*it)->isVisible() && !(*it)->isMinimized())
+            return *it;
+    return nullptr;
 }
 
 void FormWindows::store(QMdiSubWindow* window) {
@@ -151,9 +173,11 @@ QString FormWindows::pendingForm() const {
 void FormWindows::activated(QMdiSubWindow* window) {
     if (!window)
         return; // the main window losing the focus does not count
-    // A maximized window is the workspace's background: activating it does not bury the
-    // windows the user opened over it.
-    if (window->isMaximized())
+    // A maximized window is the workspace's background: a click inside it makes it active
+    // without burying the windows the user opened over it. Chosen any other way (tree, menus,
+    // Ctrl+Tab) it comes to the top, where its keys and clicks go.
+    // (The focus that activates a clicked window comes with the press, before its button is up.)
+    if (window->isMaximized() && QGuiApplication::mouseButtons() != Qt::NoButton)
         window->lower();
     if (window == active_)
         return;
@@ -181,8 +205,8 @@ void FormWindows::listIn(QMenu* menu) {
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* w = windows[i];
         const QString mnemonic = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
-        QAction* a = menu->addAction(mnemonic + u' ' + w->windowTitle(), this,
-                                     [this, w] { area_->setActiveSubWindow(w); });
+        QAction* a =
+            menu->addAction(mnemonic + u' ' + w->windowTitle(), this, [this, w] { choose(w); });
         a->setCheckable(true);
         a->setChecked(w == area_->activeSubWindow());
     }

@@ -41,6 +41,9 @@ public:
     // The open windows as menu items "&1 Channel setting", "&2 Basic setting" ..., the active one
     // checked; choosing one activates it.
     void listIn(QMenu* menu);
+    // Makes the window the active one and brings it to the top: the window a command chose
+    // (tree, Edit menu, Window menu) is the one the user sees and types into.
+    void choose(QMdiSubWindow* window);
 
 Q_SIGNALS:
     void helpRequested(int context);
@@ -53,6 +56,7 @@ protected:
 
 private:
     QMdiSubWindow* activeWindow() const;
+    QMdiSubWindow* topmostBesides(QMdiSubWindow* window) const;
     void activated(QMdiSubWindow* window);
     void place(QMdiSubWindow* window);
     // The window's form stores, and what that changed becomes a step named after the form.

@@ -523,11 +523,6 @@ void MainFrameTests::windowsStayInsideTheWorkspace() {
         if (a->text().startsWith(u'&'))
             listed << a->text();
     QCOMPARE(listed, (QStringList{"&1 Channel setting", "&2 Basic setting", "&3 Modle"}));
-    // The maximized channel window, activated, stays beneath the forms.
-    QMdiSubWindow* channels = frame->formWindow("Channel setting");
-    frame->mdiArea()->setActiveSubWindow(channels);
-    QCOMPARE(frame->mdiArea()->activeSubWindow(), channels);
-    QCOMPARE(frame->mdiArea()->subWindowList(QMdiArea::StackingOrder).first(), channels);
     QCOMPARE(frame->action("&New(&N)")->toolTip(), QStringLiteral("New"));
     // Printing is offered from the toolbar as from the menu.
     auto* tools = frame->findChild<QToolBar*>();
