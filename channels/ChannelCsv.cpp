@@ -21,9 +21,12 @@ const QStringList kInterchangeHeader = {
 
 // --- CSV text -------------------------------------------------------------------------------
 
+// A field is quoted when it holds what would end it, or spaces at either end that a reader
+// would otherwise trim (a name may begin with a space).
 QString quoted(const QString& field, QChar separator) {
-    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\n') &&
-        !field.contains(u'\r'))
+    const bool spaceAtEnd = !field.isEmpty() && (field.front() == u' ' || field.back() == u' ');
+    if (!spaceAtEnd && !field.contains(separator) && !field.contains(u'"') &&
+        !field.contains(u'\n') && !field.contains(u'\r'))
         return field;
     return u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
@@ -38,16 +41,26 @@ QByteArray csvLine(const QStringList& fields, QChar separator = u',') {
 using CsvRecord = ListRow;
 
 // Splits the text into records of fields (quotes, doubled quotes; lines end with CR, LF or
-// CR LF), keeping for each record the line it starts on.
+// CR LF), keeping for each record the line it starts on. Spaces around a field are trimmed;
+// what stands between quotes is kept as it is.
 QList<CsvRecord> parseCsv(const QString& text, QChar separator) {
     QList<CsvRecord> records;
     CsvRecord current{1, {}};
     QString field;
     bool inQuotes = false;
+    qsizetype quotedUpTo = -1; // the end of the field's quoted text, -1 when it has none
     int line = 1;
-    auto endRecord = [&] {
-        current.fields << field;
+    auto endField = [&] {
+        const qsizetype kept = std::max<qsizetype>(quotedUpTo, 0);
+        QString tail = field.mid(kept);
+        while (!tail.isEmpty() && tail.back().isSpace())
+            tail.chop(1);
+        current.fields << (quotedUpTo < 0 ? field.trimmed() : field.left(kept) + tail);
         field.clear();
+        quotedUpTo = -1;
+    };
+    auto endRecord = [&] {
+        endField();
         const bool blank = current.fields.size() == 1 && current.fields[0].trimmed().isEmpty();
         if (!blank)
             records << current;
@@ -61,6 +74,7 @@ QList<CsvRecord> parseCsv(const QString& text, QChar separator) {
                 ++i;
             } else if (c == u'"') {
                 inQuotes = false;
+                quotedUpTo = field.size();
             } else {
                 if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
                     ++line;
@@ -68,9 +82,10 @@ QList<CsvRecord> parseCsv(const QString& text, QChar separator) {
             }
         } else if (c == u'"') {
             inQuotes = true;
+            if (quotedUpTo < 0 && field.trimmed().isEmpty())
+                field.clear(); // spaces before the opening quote
         } else if (c == separator) {
-            current.fields << field;
-            field.clear();
+            endField();
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
@@ -139,7 +154,7 @@ using Columns = QHash<QString, int>;
 
 QString field(const CsvRecord& record, const Columns& columns, const QString& name) {
     const int i = columns.value(name, -1);
-    return i >= 0 && i < record.fields.size() ? record.fields[i].trimmed() : QString();
+    return i >= 0 && i < record.fields.size() ? record.fields[i] : QString();
 }
 
 // Checks a row against what a user could type: numbers where numbers go and within what their

@@ -29,9 +29,10 @@ constexpr ListColumn kListColumns[] = {
 constexpr int kWidths[ChannelTable::kColumns] = {500,  1100, 1100, 1200, 900,  1000,
                                                  1400, 1000, 900,  1000, 1000, 1100};
 
+// A code the list has no entry for shows the entry the table store writes for it: the first.
 QString listText(OptionTable table, int code) {
     const QStringList& list = options(table);
-    return code >= 0 && code < list.size() ? list[code] : QString();
+    return code >= 0 && code < list.size() ? list[code] : list.value(0);
 }
 
 Record recordOf(MemoryImage& image, int row) {
@@ -196,10 +197,12 @@ bool ChannelTable::commit(int row, int column, const QString& editorText) {
         cell(row, Dcs) = Dcs::normalize(editorText);
         return true;
     case Name:
-        // Filtered, cut to the field's six characters, then trimmed: a name settles in one pass.
-        cell(row, Name) = rowEmpty(row)
-                              ? QString()
-                              : filtered(CharSet::Name, editorText.toUpper()).left(6).trimmed();
+        // What was typed, filtered and cut to the field's six characters, spaces and all. A name
+        // left as it was shown keeps even characters no one could type.
+        if (rowEmpty(row))
+            cell(row, Name).clear();
+        else if (editorText != text(row, Name))
+            cell(row, Name) = filtered(CharSet::Name, editorText.toUpper()).left(6);
         return true;
     default:
         if (!listOf(column))

@@ -181,13 +181,6 @@ QString listFallback(const Field& field, const QStringList& items) {
     return items.value(fallbackIndex(field, items));
 }
 
-QString fieldText(const Field& field, const QString& text) {
-    if (!field.chars)
-        return text;
-    const QString cut = text.left(field.maxLength);
-    return filtered(*field.chars, field.upperCase ? cut.toUpper() : cut);
-}
-
 QStringList shownLabels(RecordUse use) {
     QStringList labels;
     for (const Field& f : fields())
@@ -235,6 +228,10 @@ std::array<std::uint8_t, 32> shownBits(RecordUse use) {
         }
     }
     return bits;
+}
+
+QString fieldText(const Field& field, const QString& text) {
+    return field.chars ? text.left(field.maxLength) : text;
 }
 
 QStringList shownTexts(ConstRecord r, RecordUse use, int number, const BandState& bands) {

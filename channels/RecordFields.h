@@ -65,7 +65,8 @@ bool hidden(const Field& field, RecordUse use);
 // The list a field chooses from when a record's code is not one of its items.
 QString listFallback(const Field& field, const QStringList& items);
 
-// A text as a field's control holds it: cut to its length, then only the characters it takes.
+// A text as a field's control holds it: cut to its length. What a form loads is not filtered:
+// the filter is for typing.
 QString fieldText(const Field& field, const QString& text);
 
 // The texts a form shows for its shown fields, in `fields()` order (empty for an empty record,

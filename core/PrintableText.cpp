@@ -16,6 +16,8 @@ QString read(std::span<const std::uint8_t> field) {
 }
 
 void write(std::span<std::uint8_t> field, const QString& text) {
+    if (read(field) == text.left(qsizetype(field.size())))
+        return;
     std::fill(field.begin(), field.end(), 0xFF);
     const QByteArray latin = text.left(qsizetype(field.size())).toLatin1();
     std::copy(latin.begin(), latin.end(), field.begin());

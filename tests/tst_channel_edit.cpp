@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QToolButton>
+#include <array>
 
 class ChannelEditTests : public QObject {
     Q_OBJECT
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void enterAndEscape();
     void whatTheDialogStoresSurvivesATableStore();
     void keyboardThroughTheDialog();
+    void storedNamesShowAsTheyAreAndTypingIsFiltered();
 
 private:
     void open(int channel);
@@ -358,6 +360,38 @@ void ChannelEditTests::whatTheDialogStoresSurvivesATableStore() {
                                                         QString::fromLatin1(settled.toHex(' ')))));
         dialog->step(-1);
     }
+}
+
+// A stored name the name filter would not let anyone type ("ab!C", or "AB" with a byte no form
+// shows after it) is shown as the table shows it and left alone by a store; what is typed goes
+// through the filter.
+void ChannelEditTests::storedNamesShowAsTheyAreAndTypingIsFiltered() {
+    ChannelRules::initializeChannel(image, 2, 14500000, bands);
+    ChannelRules::initializeChannel(image, 3, 14600000, bands);
+    const std::array<std::uint8_t, 6> odd = {0x61, 0x62, 0x21, 0x43, 0xFF, 0xFF};
+    const std::array<std::uint8_t, 6> hidden = {0x41, 0x42, 0x00, 0x43, 0xFF, 0xFF};
+    std::copy(odd.begin(), odd.end(), record(2).begin() + 24);
+    std::copy(hidden.begin(), hidden.end(), record(3).begin() + 24);
+    const MemoryImage before = image;
+    open(2);
+    QCOMPARE(edit("Name")->text(), QStringLiteral("ab!C"));
+    QTest::mouseClick(byName<QToolButton>(*dialog, "Next channel"), Qt::LeftButton);
+    QCOMPARE(edit("Name")->text(), QStringLiteral("AB"));
+    QTest::mouseClick(byName<QToolButton>(*dialog, "Previous channel"), Qt::LeftButton);
+    // Through the name field and out again without typing.
+    edit("Name")->setFocus();
+    QTRY_VERIFY(edit("Name")->hasFocus());
+    QTest::keyClick(edit("Name"), Qt::Key_Tab);
+    dialog->close();
+    QVERIFY(image == before);
+
+    // Typed: filtered and upper-cased, spaces kept.
+    open(2);
+    type(edit("Name"), "x!y z");
+    QCOMPARE(edit("Name")->text(), QStringLiteral("XY Z"));
+    dialog->close();
+    QCOMPARE(ChannelRecord::name(record(2)), QStringLiteral("XY Z"));
+    QCOMPARE(record(2)[28], 0xFF);
 }
 
 QTEST_MAIN(ChannelEditTests)

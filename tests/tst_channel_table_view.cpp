@@ -43,6 +43,8 @@ private Q_SLOTS:
     void typedCellsReportEditsAndCorrections();
     void columnsShowTheirLongestEntry();
     void contextMenuOverCellsAndRowLabels();
+    void namesAsStoredAndAsTyped();
+    void codesWithoutAnEntryShowTheFallback();
 
 private:
     void click(int row, int column);
@@ -288,6 +290,47 @@ void ChannelTableViewTests::contextMenuOverCellsAndRowLabels() {
         if (onLabel)
             QCOMPARE(grid->selectedGridRows(), std::vector<int>{4});
     }
+}
+
+// A name no one could type ("ab!C") shows as stored and survives an edit that changes nothing;
+// a typed name is filtered, upper-cased and keeps its spaces.
+void ChannelTableViewTests::namesAsStoredAndAsTyped() {
+    const Record r = image.at<32>(ImageMap::channelAddress(1));
+    const std::uint8_t odd[6] = {0x61, 0x62, 0x21, 0x43, 0xFF, 0xFF};
+    std::copy(std::begin(odd), std::end(odd), r.begin() + 24);
+    view->LoadFromImage();
+    GridControl* grid = view->grid();
+    QCOMPARE(grid->text(1, T::Name), QStringLiteral("ab!C"));
+    auto* editor = byName<QLineEdit>(*view, "Name editor");
+    click(1, T::Name);
+    QTRY_VERIFY(editor->hasFocus());
+    QCOMPARE(editor->text(), QStringLiteral("ab!C"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    view->SaveToImage();
+    QVERIFY(std::equal(std::begin(odd), std::end(odd), r.begin() + 24));
+
+    click(1, T::Name);
+    QTRY_VERIFY(editor->hasFocus());
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, " a!b");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(grid->text(1, T::Name), QStringLiteral(" AB"));
+    view->SaveToImage();
+    const std::uint8_t typed[6] = {0x20, 0x41, 0x42, 0xFF, 0xFF, 0xFF};
+    QVERIFY(std::equal(std::begin(typed), std::end(typed), r.begin() + 24));
+}
+
+// Scan and Bandwidth have three entries in two bits: code 3 shows what a store writes for it.
+void ChannelTableViewTests::codesWithoutAnEntryShowTheFallback() {
+    const Record r = image.at<32>(ImageMap::channelAddress(1));
+    ChannelRecord::setCode(r, ChannelField::Scan, 3);
+    ChannelRecord::setCode(r, ChannelField::Bandwidth, 3);
+    view->LoadFromImage();
+    QCOMPARE(view->grid()->text(1, T::Scan), QStringLiteral("Allow"));
+    QCOMPARE(view->grid()->text(1, T::Bandwidth), QStringLiteral("Wide"));
+    view->SaveToImage();
+    QCOMPARE(ChannelRecord::code(r, ChannelField::Scan), 0);
+    QCOMPARE(ChannelRecord::code(r, ChannelField::Bandwidth), 0);
 }
 
 QTEST_MAIN(ChannelTableViewTests)

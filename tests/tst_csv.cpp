@@ -461,20 +461,29 @@ void CsvTests::everyLineEndingWorks() {
     QCOMPARE(empty.message, QStringLiteral("The file holds no channel rows."));
 }
 
-// Filtered, cut to six characters, then trimmed: "CTCSS CODEC" is stored and re-imported as
-// "CTCSS".
+// Filtered and cut to six characters, spaces kept: "CTCSS CODEC" is stored as "CTCSS " and
+// exported quoted, so that it comes back the same.
 void CsvTests::namesSettleInOnePass() {
     MemoryImage image = buildFactoryDefault();
     QVERIFY(importInto(image, kNativeHeader + "2,145.5,145.5,Off,100.0,023,Positive,High,Allow,"
                                               "Wide,Off,CTCSS CODEC\n")
                 .ok);
     QCOMPARE(ChannelRecord::name(image.at<32>(ImageMap::channelAddress(2))),
-             QStringLiteral("CTCSS"));
+             QStringLiteral("CTCSS "));
     const MemoryImage once = image;
-    QVERIFY(
-        importInto(image, exportChannels(image, BandState::fromImage(image), CsvDialect::Native))
-            .ok);
-    QVERIFY(image == once);
+    for (CsvDialect dialect : {CsvDialect::Native, CsvDialect::Interchange}) {
+        const QByteArray csv = exportChannels(image, BandState::fromImage(image), dialect);
+        QVERIFY(csv.contains("\"CTCSS \""));
+        QVERIFY(importInto(image, csv).ok);
+        QVERIFY(image == once);
+    }
+    // Spaces around an unquoted cell are the list's layout, not the name's.
+    QVERIFY(importInto(image, kNativeHeader + "3,145.5,145.5,Off,100.0,023,Positive,High,Allow,"
+                                              "Wide,Off,  AB  \n4,145.5,145.5,Off,100.0,023,"
+                                              "Positive,High,Allow,Wide,Off, \" AB\" \n")
+                .ok);
+    QCOMPARE(ChannelRecord::name(image.at<32>(ImageMap::channelAddress(3))), QStringLiteral("AB"));
+    QCOMPARE(ChannelRecord::name(image.at<32>(ImageMap::channelAddress(4))), QStringLiteral(" AB"));
 }
 
 void CsvTests::longCellsAreCutInWarnings() {

@@ -1,5 +1,6 @@
 // Looking is not editing: every form, every tab of it and every dialog, opened and closed
-// without typing, leaves the data, the undo history and the title as they were.
+// without typing, leaves the data, the undo history and the title as they were; also on names
+// that hold what no one could type.
 #include "AppConfig.h"
 #include "BandState.h"
 #include "Bcd.h"
@@ -79,6 +80,43 @@ MemoryImage radioInUse() {
     ChannelRecord::setRxFrequency(vfo, 12150000);
     ChannelRecord::setTxFrequency(vfo, 12150000);
     normalizeAfterTableStore(image, bands);
+    return image;
+}
+
+// Names and aliases no one could type: lower case, characters outside the name set, and bytes
+// no form shows after what it shows. Channels 1, 5 and 799, the VFO records' hidden names, a
+// scan edge, a DTMF code and a 2-Tone contact.
+MemoryImage oddNames() {
+    MemoryImage image = buildFactoryDefault();
+    BandState bands = BandState::fromImage(image);
+    importChannels(image, bands,
+                   "CH,Rx Freq,Tx Freq,Name\n5,145.50000,145.50000,A\n799,438.00000,438.00000,B\n");
+    const std::uint8_t odd[6] = {0x61, 0x62, 0x21, 0x43, 0xFF, 0xFF};    // "ab!C"
+    const std::uint8_t lower[6] = {0x6C, 0x6F, 0x77, 0x65, 0x72, 0xFF};  // "lower"
+    const std::uint8_t hidden[6] = {0x41, 0x42, 0x00, 0x43, 0x7F, 0xFF}; // "AB", then unshown
+    auto put = [&image](std::uint32_t address, const std::uint8_t(&bytes)[6]) {
+        for (std::uint32_t i = 0; i < 6; ++i)
+            image.setByte(address + i, bytes[i]);
+    };
+    put(channelAddress(1) + 24, odd);
+    put(channelAddress(5) + 24, lower);
+    put(channelAddress(799) + 24, hidden);
+    for (int k = 0; k < kVfoCount; ++k)
+        put(kVfoRecordArray.at(k) + 24, k % 2 ? odd : lower);
+    put(kScanEdgeRecords.at(0) + 24, odd);
+    // DTMF code 1: "123", type "None"; 2-Tone contact 1: 1000.0 Hz, single tone, system 1.
+    const std::uint32_t code = kDtmfCodeRecords.at(0);
+    image.fill(code, 16, 0xFF);
+    for (std::uint8_t d : {1, 2, 3})
+        image.setByte(code + d - 1, d);
+    image.setByte(code + 23, 0);
+    put(code + 16, lower);
+    const std::uint32_t contact = kTwoToneContactRecords.at(0);
+    image.setWord(contact + 8, 10000);
+    image.setWord(contact + 10, 0xFFFF);
+    image.setByte(contact + 12, 1);
+    image.setByte(contact + 13, 1);
+    put(contact, odd);
     return image;
 }
 
@@ -179,13 +217,14 @@ void LookingTests::initTestCase() {
     BandState readBands = BandState::fromImage(read);
     normalizeAfterTableStore(read, readBands);
     QVERIFY(saveDataFile(dir.filePath("radio.dat"), read).ok);
+    QVERIFY(saveDataFile(dir.filePath("names.dat"), oddNames()).ok);
 }
 
 void LookingTests::openingAndClosingChangesNothing_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("channel");
-    for (const char* file : {"", "radio.dat", "imported.dat"}) {
+    for (const char* file : {"", "radio.dat", "imported.dat", "names.dat"}) {
         const QString data = *file ? QString::fromLatin1(file) : QStringLiteral("factory");
         for (const CommandEntry& e : commandRegistry())
             QTest::addRow("%s: %s", qPrintable(data), qPrintable(e.text))

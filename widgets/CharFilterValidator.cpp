@@ -1,5 +1,7 @@
 #include "CharFilterValidator.h"
 
+#include <QLineEdit>
+
 CharFilterValidator::CharFilterValidator(std::function<bool(QChar)> accept, bool upperCase,
                                          QObject* parent)
     : QValidator(parent), accept_(std::move(accept)), upperCase_(upperCase) {}
@@ -18,4 +20,11 @@ QValidator::State CharFilterValidator::validate(QString& input, int& position) c
     input = kept;
     position = keptBeforeCursor;
     return Acceptable;
+}
+
+void showStoredText(QLineEdit* edit, const QString& text) {
+    const QValidator* filter = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(filter);
 }

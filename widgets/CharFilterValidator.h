@@ -3,6 +3,8 @@
 #include <QValidator>
 #include <functional>
 
+class QLineEdit;
+
 // Keeps only the characters an edit field accepts (typed or pasted), optionally turning
 // letters to upper case first. Dropped characters vanish without a message.
 class CharFilterValidator : public QValidator {
@@ -14,3 +16,7 @@ private:
     std::function<bool(QChar)> accept_;
     bool upperCase_;
 };
+
+// Shows `text` as stored: the edit's filter applies to what is typed, not to what is loaded, so
+// that a name holding characters the filter drops is shown, and stored back, as it is.
+void showStoredText(QLineEdit* edit, const QString& text);

@@ -62,11 +62,11 @@ void InPlaceEditor::begin(int row, int column, const QString& text) {
     widget_->setGeometry(grid_->cellRect(row, column));
     if (kind_ == Kind::List) {
         combo_->setCurrentIndex(combo_->findText(text, Qt::MatchExactly));
-    } else if (combo_) {
-        combo_->setCurrentIndex(combo_->findText(text, Qt::MatchExactly));
-        combo_->setEditText(text);
     } else {
-        line_->setText(text);
+        // The cell's text as it is: the filter is for typing.
+        if (combo_)
+            combo_->setCurrentIndex(combo_->findText(text, Qt::MatchExactly));
+        showStoredText(line_, text);
     }
     active_ = true;
     grid_->setActiveEditor(this);

@@ -301,7 +301,7 @@ void CChannelRecordEditor::loadFields(ConstRecord r) {
     selectByText(step_, frequencyStepText(code(r, ChannelField::FrequencyStep)), Match::Exact);
     for (const CheckField& c : checks_)
         c.box->setChecked(code(r, c.field) == 1);
-    name_->setText(name(r));
+    showStoredText(name_, name(r));
     rebuildSqlModes(sqlModeText(code(r, ChannelField::SqlMode)));
     loading_ = false;
     fillDefaults();

@@ -44,7 +44,7 @@ CModelView::CModelView(MemoryImage& image, QWidget* parent) : CBaseFormView(imag
 void CModelView::LoadFromImage() {
     const RadioIdentity id = RadioIdentity::read(image());
     for (std::size_t i = 0; i < edits_.size(); ++i)
-        edits_[i]->setText(id.*RadioIdentity::fields()[i].value);
+        showStoredText(edits_[i], id.*RadioIdentity::fields()[i].value);
 }
 
 void CModelView::SaveToImage() {

@@ -100,12 +100,7 @@ void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
         static_cast<QCheckBox*>(c)->setChecked(v.index > 0);
         break;
     case FieldControl::Text: {
-        // The stored text is shown as it is: the filter is for typing.
-        auto* edit = static_cast<QLineEdit*>(c);
-        const QValidator* filter = edit->validator();
-        edit->setValidator(nullptr);
-        edit->setText(v.text);
-        edit->setValidator(filter);
+        showStoredText(static_cast<QLineEdit*>(c), v.text);
         break;
     }
     }
