@@ -52,9 +52,8 @@ void ensureFirstChannels(MemoryImage& image, const BandState& bands) {
         const Record r = image.at<32>(ImageMap::channelAddress(n));
         if (r[3] != 0xFF)
             continue;
-        initializeChannel(image, n, 0, bands);
-        ChannelRecord::setRxFrequency(r, f);
-        ChannelRecord::setTxFrequency(r, f);
+        // Initialized with the frequency, so that the offset is the one of its band.
+        initializeChannel(image, n, f, bands);
     }
 }
 

@@ -37,14 +37,13 @@ void applyBandDefaults(MemoryImage& image, const NineBands& bands) {
         writeBandSettingsRecord(image, b, bands);
 }
 
-DefaultSource loadDefaultData(MemoryImage& image, const QString& defaultFilePath,
-                              const NineBands& bands) {
+DefaultSource loadDefaultData(MemoryImage& image, const QString& defaultFilePath) {
     DefaultSource source = DefaultSource::File;
     if (!loadDataFile(defaultFilePath, image).ok) {
         image = buildFactoryDefault();
         source = DefaultSource::Factory;
     }
-    applyBandDefaults(image, bands);
+    applyBandDefaults(image, kAbsoluteBands);
     restoreStandardFiveToneTables(image);
     return source;
 }

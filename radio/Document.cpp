@@ -75,7 +75,7 @@ void Document::historyChanged() {
 }
 
 DefaultSource Document::loadDefault(const QString& defaultFile) {
-    const DefaultSource source = loadDefaultData(image_, defaultFile, bands_.nine);
+    const DefaultSource source = loadDefaultData(image_, defaultFile);
     bands_.loadLimitsFromImage(image_);
     path_.clear();
     startHistory();

@@ -159,13 +159,15 @@ void ChannelTests::firstChannelsAndBandChange() {
     ChannelRules::ensureFirstChannels(image, bands);
     QCOMPARE(ChannelRecord::rxFrequency(channel(image, 1)), MHz(134));
     QCOMPARE(ChannelRecord::txFrequency(channel(image, 801)), MHz(134));
-    QCOMPARE(ChannelRecord::offset(channel(image, 1)), 60000u); // initialized without frequency
+    QCOMPARE(ChannelRecord::offset(channel(image, 1)), 60000u); // the offset of band 4
     // Only band 7: the lower edge of band 7.
     BandState uhf = bands;
     uhf.enabled[4] = false;
     channel(image, 1)[3] = 0xFF;
     ChannelRules::ensureFirstChannels(image, uhf);
     QCOMPARE(ChannelRecord::rxFrequency(channel(image, 1)), MHz(400));
+    QCOMPARE(ChannelRecord::txFrequency(channel(image, 1)), MHz(400));
+    QCOMPARE(ChannelRecord::offset(channel(image, 1)), 760000u); // band 7's, as a table fill gives
 
     ChannelRules::initializeChannel(image, 9, MHz(145), bands);
     ChannelRules::initializeChannel(image, 10, MHz(440), bands);

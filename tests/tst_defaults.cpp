@@ -138,7 +138,7 @@ void DefaultTests::bandDefaultsAfterNew() {
     const QString path = dir.filePath("Default.dat");
     QVERIFY(saveDataFile(path, buildFactoryDefault()).ok);
     MemoryImage image;
-    QCOMPARE(loadDefaultData(image, path, kAbsoluteBands), DefaultSource::File);
+    QCOMPARE(loadDefaultData(image, path), DefaultSource::File);
 
     const Frequency expected[12] = {3000000,  45000000, 5000000,  45000000, 15000000, 45000000,
                                     35000000, 45000000, 45000000, 45000000, 85000000, 45000000};
@@ -184,7 +184,7 @@ void DefaultTests::missingDefaultFileStillClears() {
     }
     MemoryImage image;
     image.fill(0, MemoryImage::kImageSize, 0x42); // the user's old data
-    QCOMPARE(loadDefaultData(image, path, kAbsoluteBands), DefaultSource::Factory);
+    QCOMPARE(loadDefaultData(image, path), DefaultSource::Factory);
 
     MemoryImage expected = buildFactoryDefault();
     applyBandDefaults(expected, kAbsoluteBands);
@@ -199,7 +199,7 @@ void DefaultTests::defaultFileContentIsUsed() {
     custom.pc()[0x10] = 0x99;             // reserved PC bytes travel with the file
     QVERIFY(saveDataFile(path, custom).ok);
     MemoryImage image;
-    QCOMPARE(loadDefaultData(image, path, kAbsoluteBands), DefaultSource::File);
+    QCOMPARE(loadDefaultData(image, path), DefaultSource::File);
     QCOMPARE(image.byte(0xCC2F), 12);
     QCOMPARE(image.pc()[0x10], 0x99);
 }

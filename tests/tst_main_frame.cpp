@@ -76,6 +76,7 @@ private Q_SLOTS:
     void saveStoresTheFormsFirst();
     void openReloadsAndRemembers();
     void newAsksFirst();
+    void newGivesWhatStartUpGives();
     void unsavedChangesAreNeverLostSilently();
     void treeDispatch();
     void treeAndEditMenuFromTheRegistry();
@@ -202,6 +203,23 @@ void MainFrameTests::openReloadsAndRemembers() {
     QVERIFY(responder->answered);
     QVERIFY(seen.text.contains("absent.dat"));
     QCOMPARE(channelView(*frame)->grid()->text(9, ChannelTable::Rx), QStringLiteral("145.50000"));
+}
+
+// The band defaults of New come from the built-in band table, as at start-up, not from the
+// limits of the data loaded since (the 850 MHz band record's offset at 0xDB52 among them).
+void MainFrameTests::newGivesWhatStartUpGives() {
+    const QString a = dir.filePath("a.dat"), b = dir.filePath("b.dat");
+    QVERIFY(frame->saveToPath(a));
+    answerBox(QMessageBox::Yes, nullptr, this);
+    frame->newData();
+    QVERIFY(frame->saveToPath(b));
+    QFile fa(a), fb(b);
+    QVERIFY(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+    const QByteArray bytesA = fa.readAll(), bytesB = fb.readAll();
+    QCOMPARE(bytesA.size(), bytesB.size());
+    for (int i = 0; i < bytesA.size(); ++i)
+        QVERIFY2(bytesA[i] == bytesB[i], qPrintable(QStringLiteral("file byte %1 differs").arg(i)));
+    QCOMPARE(quint8(bytesB[MemoryImage::kPcSize + 0xDB52]), quint8(0x76));
 }
 
 void MainFrameTests::newAsksFirst() {
