@@ -15,6 +15,7 @@
 #include "PortDialog.h"
 #include "ProblemBox.h"
 #include "ReportCommands.h"
+#include "ShownPath.h"
 #include "TransferCommands.h"
 
 #include <QAction>
@@ -47,6 +48,8 @@ CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
       windows_(new FormWindows(mdi_, document, this)), reports_(new ReportCommands(*this, config)),
       transfers_(new TransferCommands(*this, config)) {
     setObjectName(QStringLiteral("CMainFrame"));
+    // The program's messages are captioned with the model it programs.
+    setMessageCaption(config_.modelName);
     // Each form opens at its own size, even over the maximized channel window.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -278,7 +281,7 @@ void CMainFrame::updateTitle() {
         return;
     QString title = config_.modelForTitle();
     if (!document_.path().isEmpty())
-        title += QStringLiteral(" [ ") + document_.path() + QStringLiteral(" ]");
+        title += QStringLiteral(" [ ") + shownPath(document_.path()) + QStringLiteral(" ]");
     if (isModified())
         title += QStringLiteral(" *");
     documentTitle_ = title;
@@ -295,8 +298,7 @@ bool CMainFrame::maybeSave() {
     if (!isModified())
         return true;
     const auto answer = QMessageBox::question(
-        this, QApplication::applicationDisplayName(),
-        QStringLiteral("Save changes to %1?").arg(document_.displayName()),
+        this, messageCaption(), QStringLiteral("Save changes to %1?").arg(document_.displayName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Cancel)
         return false;
@@ -319,7 +321,7 @@ void CMainFrame::showStatus(const QString& text) {
 }
 
 bool CMainFrame::goOnDespite(const QString& doubt, const QString& question) {
-    return QMessageBox::question(this, QApplication::applicationDisplayName(),
+    return QMessageBox::question(this, messageCaption(),
                                  QStringLiteral("This file does not look like data for this radio "
                                                 "(%1). %2")
                                      .arg(doubt, question),
@@ -343,10 +345,11 @@ void CMainFrame::updateRecentMenu() {
     const QStringList files = RecentFiles(settings).list();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this, [this, path] {
-            if (maybeSave())
-                openPath(path);
-        });
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shownPath(path)), this,
+                               [this, path] {
+                                   if (maybeSave())
+                                       openPath(path);
+                               });
     }
     recentMenu_->setEnabled(!files.isEmpty());
 }
@@ -389,7 +392,7 @@ bool CMainFrame::openPath(const QString& path) {
         openForm(kChannelSetting);
     rememberFile(path);
     startFresh();
-    showStatus(QStringLiteral("Opened %1").arg(document_.path()));
+    showStatus(QStringLiteral("Opened %1").arg(shownPath(document_.path())));
     return true;
 }
 
@@ -418,7 +421,7 @@ bool CMainFrame::saveToPath(const QString& path) {
         return false;
     }
     rememberFile(path);
-    showStatus(QStringLiteral("Saved %1").arg(document_.path()));
+    showStatus(QStringLiteral("Saved %1").arg(shownPath(document_.path())));
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "ReportDiff.h"
 #include "ReportPages.h"
 #include "ReportPreview.h"
+#include "ShownPath.h"
 #include "TransferCommands.h"
 
 #include <QApplication>
@@ -136,7 +137,7 @@ bool ReportCommands::exportPdfTo(const QString& path) {
         showProblem(&frame_, result.message);
         return false;
     }
-    frame_.showStatus(QStringLiteral("Report written to %1").arg(path));
+    frame_.showStatus(QStringLiteral("Report written to %1").arg(shownPath(path)));
     return true;
 }
 

@@ -2,25 +2,20 @@
 
 #include "FiveToneStandards.h"
 #include "MemoryImage.h"
+#include "ShownPath.h"
 #include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <algorithm>
 
-namespace {
-
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-} // namespace
+namespace {} // namespace
 
 Result loadDataFile(const QString& path, MemoryImage& image) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Result::failure(
-            QStringLiteral("Cannot open \"%1\": %2").arg(shown(path), file.errorString()));
+            QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString()));
     // One byte more than a data file tells a longer file apart; pipes may deliver in pieces.
     QByteArray bytes;
     while (bytes.size() <= MemoryImage::kFileSize) {
@@ -31,7 +26,7 @@ Result loadDataFile(const QString& path, MemoryImage& image) {
     }
     if (file.error() != QFile::NoError)
         return Result::failure(
-            QStringLiteral("Cannot read \"%1\": %2").arg(shown(path), file.errorString()));
+            QStringLiteral("Cannot read \"%1\": %2").arg(shownPath(path), file.errorString()));
 
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
     if (bytes.size() == MemoryImage::kFileSize) {
@@ -46,7 +41,7 @@ Result loadDataFile(const QString& path, MemoryImage& image) {
         return Result::failure(
             QStringLiteral("\"%1\" is not a data file: it holds %2 bytes; a data file holds %3 "
                            "bytes, a bare memory image %4.")
-                .arg(shown(path), size)
+                .arg(shownPath(path), size)
                 .arg(MemoryImage::kFileSize)
                 .arg(MemoryImage::kImageSize));
     }

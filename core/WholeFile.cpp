@@ -1,4 +1,5 @@
 #include "WholeFile.h"
+#include "ShownPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,13 +11,9 @@
 
 namespace {
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 Result failure(const char* what, const QString& path, const QString& cause) {
     return Result::failure(
-        QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), shown(path), cause));
+        QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), shownPath(path), cause));
 }
 
 // The device's own message, or the system's for the last error when the device has none.

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void openReloadsAndRemembers();
     void newAsksFirst();
     void newGivesWhatStartUpGives();
+    void messagesCarryTheModelName();
     void unsavedChangesAreNeverLostSilently();
     void treeDispatch();
     void treeAndEditMenuFromTheRegistry();
@@ -207,6 +208,23 @@ void MainFrameTests::openReloadsAndRemembers() {
 
 // The band defaults of New come from the built-in band table, as at start-up, not from the
 // limits of the data loaded since (the 850 MHz band record's offset at 0xDB52 among them).
+// A file that cannot be opened is reported in a box captioned with the model name; the
+// recent-file list stays where the program's own name keeps it.
+void MainFrameTests::messagesCarryTheModelName() {
+    BoxAnswer seen;
+    auto* responder = answerBox(QMessageBox::Ok, &seen, this);
+    QVERIFY(!frame->openPath(dir.filePath("no-such-file.dat")));
+    QVERIFY(responder->answered);
+    QCOMPARE(seen.title, QStringLiteral("M1"));
+    QVERIFY(seen.text.contains(QDir::toNativeSeparators(dir.filePath("no-such-file.dat"))));
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("DuobandTest"));
+    QVERIFY(frame->saveToPath(dir.filePath("remembered.dat")));
+    QVERIFY(QSettings()
+                .value(QStringLiteral("Recent File List/File1"))
+                .toString()
+                .endsWith(QStringLiteral("remembered.dat")));
+}
+
 void MainFrameTests::newGivesWhatStartUpGives() {
     const QString a = dir.filePath("a.dat"), b = dir.filePath("b.dat");
     QVERIFY(frame->saveToPath(a));
@@ -248,7 +266,8 @@ void MainFrameTests::unsavedChangesAreNeverLostSilently() {
     answerBox(QMessageBox::Cancel, &seen, this);
     frame->newData();
     QCOMPARE(seen.text, QStringLiteral("Save changes to edited.dat?"));
-    QVERIFY(frame->isModified()); // cancelled: still there
+    QCOMPARE(seen.title, QStringLiteral("M1")); // the model name of Program.ini
+    QVERIFY(frame->isModified());               // cancelled: still there
     // Save, then New goes on to its own question.
     answerBox(QMessageBox::Save, nullptr, this);
     ModalResponder* warn = nullptr;

@@ -6,7 +6,8 @@
 #      of 800 channels;
 #   2. a read and a write through a COM port that Wine maps to the virtual radio's
 #      pseudo-terminal give what the Linux build gives;
-#   3. the program starts, shows its main window (screenshot kept) and quits cleanly;
+#   3. the program starts on a data file, shows its main window (screenshot kept) with the
+#      file's path written the Windows way, and quits cleanly;
 #   4. the installer installs and uninstalls silently.
 # Every check prints PASS or FAIL; the script fails when one does.
 set -u
@@ -154,7 +155,8 @@ done
 Xvfb ":$n" -screen 0 1280x800x24 >/dev/null 2>&1 &
 XVFB=$!
 sleep 1
-DISPLAY=":$n" wine "$WIN/duoband.exe" >/dev/null 2>&1 &
+# Given as Wine's Unix-drive path with forward slashes, shown as Windows writes paths.
+DISPLAY=":$n" wine "$WIN/duoband.exe" "Z:$PWD/factory.dat" >/dev/null 2>&1 &
 GUI=$!
 SHOWN=""
 for _ in $(seq 60); do
@@ -167,8 +169,9 @@ if [ -n "$SHOWN" ]; then
     sleep 2
     DISPLAY=":$n" import -window root "$OLDPWD/$OUT/windows-gui.png"
     TITLE=$(DISPLAY=":$n" xdotool getwindowname "$SHOWN")
-    check "its title names the model and the form ($TITLE)" \
-        test "$TITLE" = "Duoband - [Channel setting]"
+    SHOWN_PATH=$(printf 'Z:%s/factory.dat' "$PWD" | tr / '\\')
+    check "its title names the model, the file the Windows way and the form ($TITLE)" \
+        test "$TITLE" = "Duoband [ $SHOWN_PATH ] - [Channel setting]"
     # As a user would: File, Exit.
     DISPLAY=":$n" xdotool windowfocus --sync "$SHOWN" 2>/dev/null
     DISPLAY=":$n" xdotool key --window "$SHOWN" alt+f 2>/dev/null

@@ -61,9 +61,23 @@ void fitTexts(QMessageBox& box) {
         grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+namespace {
+QString& caption() {
+    static QString text;
+    return text;
+}
+} // namespace
+
+QString messageCaption() {
+    return caption().isEmpty() ? QApplication::applicationDisplayName() : caption();
+}
+
+void setMessageCaption(const QString& text) {
+    caption() = text;
+}
+
 void showProblem(QWidget* parent, const QString& message, const QString& detail) {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), message,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, messageCaption(), message, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // a path or a name is never taken for markup
     box.setInformativeText(detail);
     fitTexts(box);

@@ -6,7 +6,12 @@ class QFontMetrics;
 class QMessageBox;
 class QWidget;
 
-// A warning box titled with the program's name: `message`, and `detail` below it when given.
+// The caption of the program's message boxes: the model name of Program.ini once start-up set
+// it, else the program's name. (The application's own name stays: the settings live under it.)
+QString messageCaption();
+void setMessageCaption(const QString& caption);
+
+// A warning box titled with messageCaption(): `message`, and `detail` below it when given.
 // It is made wide enough that no device or file path in it is broken across lines.
 void showProblem(QWidget* parent, const QString& message, const QString& detail = {});
 

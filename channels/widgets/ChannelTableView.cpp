@@ -7,6 +7,7 @@
 #include "InPlaceEditor.h"
 #include "ModelGrid.h"
 #include "OptionTables.h"
+#include "ShownPath.h"
 #include "Tones.h"
 #include "WholeFile.h"
 
@@ -275,16 +276,16 @@ QString ChannelTableView::exportChannelsTo(const QString& path, bool interchange
         return written.message;
     Q_EMIT statusMessage(QStringLiteral("Exported %1 channel(s) to %2")
                              .arg(std::max<qsizetype>(0, csv.count('\n') - 1))
-                             .arg(path));
+                             .arg(shownPath(path)));
     return {};
 }
 
 QString ChannelTableView::importChannelsFrom(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
+        return QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString());
     QByteArray csv;
-    if (const Result read = readChannelList(file, path, csv); !read.ok)
+    if (const Result read = readChannelList(file, shownPath(path), csv); !read.ok)
         return read.message;
     SaveToImage();
     const ImportResult result = importChannels(image(), bands_, csv);
@@ -295,7 +296,7 @@ QString ChannelTableView::importChannelsFrom(const QString& path) {
     Q_EMIT statusMessage(
         QStringLiteral("Imported %1 channel(s) from %2%3")
             .arg(result.imported)
-            .arg(path)
+            .arg(shownPath(path))
             .arg(result.warnings.isEmpty()
                      ? QString()
                      : QStringLiteral("; %1 line(s) skipped").arg(result.warnings.size())));
