@@ -134,6 +134,12 @@ GridControl::GridControl(QWidget* parent) : QWidget(parent), table_(new Table(th
     table_->viewport()->installEventFilter(this);
 }
 
+bool GridControl::event(QEvent* event) {
+    if (event->type() == QEvent::Polish || event->type() == QEvent::Show)
+        table_->setAccessibleName(accessibleName());
+    return QWidget::event(event);
+}
+
 bool GridControl::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table_->viewport() &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Show))

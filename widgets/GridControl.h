@@ -109,6 +109,8 @@ Q_SIGNALS:
     void menuRequested(const QPoint& global, int labelRow);
 
 protected:
+    // The table takes the grid's accessible name, so that a screen reader names the table.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Keys sent to the grid go to its table.
     void keyPressEvent(QKeyEvent* event) override;
