@@ -470,3 +470,5 @@ void CMainFrame::help(int context) {
     helpWindow_->raise();
     helpWindow_->activateWindow();
 }
+
+#include "moc_CMainFrame.cpp"

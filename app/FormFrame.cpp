@@ -59,3 +59,5 @@ void FormFrame::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     view_->setFocus();
 }
+
+#include "moc_FormFrame.cpp"

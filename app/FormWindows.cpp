@@ -211,3 +211,5 @@ void FormWindows::listIn(QMenu* menu) {
         a->setChecked(w == area_->activeSubWindow());
     }
 }
+
+#include "moc_FormWindows.cpp"

@@ -228,3 +228,5 @@ bool ReportCommands::confirmWrite() {
                              &frame_, document.radioImage() != nullptr);
     return dialog.exec() == QDialog::Accepted;
 }
+
+#include "moc_ReportCommands.cpp"

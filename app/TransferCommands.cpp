@@ -75,3 +75,5 @@ bool TransferCommands::write() {
     document.rememberRadioData();
     return true;
 }
+
+#include "moc_TransferCommands.cpp"

@@ -496,3 +496,5 @@ void GridControl::keyPressEvent(QKeyEvent* event) {
 void GridControl::keyReleaseEvent(QKeyEvent* event) {
     forward(event);
 }
+
+#include "moc_GridControl.cpp"

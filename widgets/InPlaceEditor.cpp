@@ -133,3 +133,5 @@ bool InPlaceEditor::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+#include "moc_InPlaceEditor.cpp"

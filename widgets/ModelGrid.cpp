@@ -108,3 +108,5 @@ void ModelGrid::editEnded(int row, int column, const QString& text) {
     if (rowTexts(row) != before)
         Q_EMIT edited();
 }
+
+#include "moc_ModelGrid.cpp"

@@ -141,3 +141,5 @@ void CChannelEditDialog::closeEvent(QCloseEvent* event) {
     event->accept();
     QDialog::done(QDialog::Accepted);
 }
+
+#include "moc_CChannelEditDialog.cpp"

@@ -459,3 +459,5 @@ bool CChannelRecordEditor::focusNextPrevChild(bool next) {
         enterRx();
     return QWidget::focusNextPrevChild(next);
 }
+
+#include "moc_CChannelRecordEditor.cpp"

@@ -58,3 +58,5 @@ void CVfoDialog::closeEvent(QCloseEvent* event) {
     event->accept();
     QDialog::done(QDialog::Accepted);
 }
+
+#include "moc_CVfoDialog.cpp"

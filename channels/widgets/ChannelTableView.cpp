@@ -506,3 +506,5 @@ void ChannelTableView::moveRows(int by) {
     recordsChanged(step, step);
     grid_->selectGridRows(first + by, last + by);
 }
+
+#include "moc_ChannelTableView.cpp"

@@ -55,3 +55,5 @@ void ScanChannelView::keyPressEvent(QKeyEvent* event) {
         return;
     CBaseFormView::keyPressEvent(event);
 }
+
+#include "moc_ScanChannelView.cpp"

@@ -144,3 +144,5 @@ void HelpWindow::showTopic(int context) {
             break;
         }
 }
+
+#include "moc_HelpWindow.cpp"

@@ -20,3 +20,5 @@ AccessCodeDialog::AccessCodeDialog(QWidget* parent) : QDialog(parent), edit_(new
 QString AccessCodeDialog::code() const {
     return edit_->text();
 }
+
+#include "moc_AccessCodeDialog.cpp"

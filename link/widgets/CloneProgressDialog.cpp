@@ -125,3 +125,5 @@ void CloneProgressDialog::askAccessCode() {
     }
     mailbox_.put(prompt.code());
 }
+
+#include "moc_CloneProgressDialog.cpp"

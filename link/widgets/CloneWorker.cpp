@@ -22,3 +22,5 @@ void CloneWorker::run() {
     const CloneReport report = engine.run(direction_, port_, image_);
     Q_EMIT finished(report.outcome, report.message, report.detail);
 }
+
+#include "moc_CloneWorker.cpp"

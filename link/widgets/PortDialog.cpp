@@ -76,3 +76,5 @@ QString PortDialog::chosenPort() const {
     const QString typed = path_->text().trimmed();
     return typed.isEmpty() ? current_ : typed;
 }
+
+#include "moc_PortDialog.cpp"

@@ -50,3 +50,5 @@ void CModelView::LoadFromImage() {
 void CModelView::SaveToImage() {
     RadioIdentity::writeEditable(image(), edits_[0]->text(), edits_[1]->text(), edits_[2]->text());
 }
+
+#include "moc_CModelView.cpp"

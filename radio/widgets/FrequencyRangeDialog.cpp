@@ -155,3 +155,5 @@ void FrequencyRangeDialog::closeEvent(QCloseEvent* event) {
     event->accept();
     QDialog::done(QDialog::Accepted);
 }
+
+#include "moc_FrequencyRangeDialog.cpp"

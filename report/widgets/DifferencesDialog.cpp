@@ -145,3 +145,5 @@ void DifferencesDialog::save() {
     if (const QString problem = saveTo(path); !problem.isEmpty())
         showProblem(this, problem);
 }
+
+#include "moc_DifferencesDialog.cpp"

@@ -26,3 +26,5 @@ void ReportPreview::done(int result) {
         hidden_->show();
     QPrintPreviewDialog::done(result);
 }
+
+#include "moc_ReportPreview.cpp"

@@ -39,3 +39,5 @@ void CAlarmView::explainEmiCodes() {
 void CAlarmView::SaveToImage() {
     binder_.store(image());
 }
+
+#include "moc_CAlarmView.cpp"

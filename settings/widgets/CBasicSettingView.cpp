@@ -23,3 +23,5 @@ CBasicSettingView::CBasicSettingView(MemoryImage& image, QWidget* parent)
     addPage(new CKeyPage(image), QStringLiteral("Key"), HelpContext::kBasicKey);
     tabs()->setCurrentIndex(0);
 }
+
+#include "moc_CBasicSettingView.cpp"

@@ -233,3 +233,5 @@ CDtmfView::CDtmfView(MemoryImage& image, QWidget* parent) : CTabbedFormView(imag
     addPage(new CPttIdPage(image), QStringLiteral("PTTID"), HelpContext::kDtmfPttId);
     tabs()->setCurrentIndex(0);
 }
+
+#include "moc_CDtmfView.cpp"

@@ -131,3 +131,5 @@ void FiveToneView::SaveToImage() {
     settings_.store(image());
     contacts_.store();
 }
+
+#include "moc_FiveToneView.cpp"

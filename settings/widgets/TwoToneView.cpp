@@ -115,3 +115,5 @@ TwoToneView::TwoToneView(MemoryImage& image, QWidget* parent) : CTabbedFormView(
     addPage(contactPage(image), QStringLiteral("Contact"), HelpContext::kTwoToneContact);
     tabs()->setCurrentIndex(0);
 }
+
+#include "moc_TwoToneView.cpp"

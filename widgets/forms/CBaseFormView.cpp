@@ -9,3 +9,5 @@ void CBaseFormView::keyPressEvent(QKeyEvent* event) {
         return;
     QWidget::keyPressEvent(event);
 }
+
+#include "moc_CBaseFormView.cpp"

@@ -15,3 +15,5 @@ void CFieldPage::LoadFromImage() {
 void CFieldPage::SaveToImage() {
     binder_.store(image());
 }
+
+#include "moc_CFieldPage.cpp"

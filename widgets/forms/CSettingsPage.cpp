@@ -14,3 +14,5 @@ void CSettingsPage::keyPressEvent(QKeyEvent* event) {
     if (!swallowsFormKey(event))
         QWidget::keyPressEvent(event);
 }
+
+#include "moc_CSettingsPage.cpp"

@@ -49,3 +49,5 @@ void CTabbedFormView::tabChanged(int index) {
 int CTabbedFormView::helpContext() const {
     return current_ >= 0 ? helpContexts_[std::size_t(current_)] : noTabHelp_;
 }
+
+#include "moc_CTabbedFormView.cpp"

@@ -108,3 +108,5 @@ void NumberField::focusOutEvent(QFocusEvent* event) {
     normalize();
     QAbstractSpinBox::focusOutEvent(event);
 }
+
+#include "moc_NumberField.cpp"

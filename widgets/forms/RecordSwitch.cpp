@@ -54,3 +54,5 @@ RecordArrayBinder::RecordArrayBinder(const std::vector<FieldDescription>& fields
                                                          storing();
                                                          FieldBinder::store(image_, record);
                                                      }) {}
+
+#include "moc_RecordSwitch.cpp"

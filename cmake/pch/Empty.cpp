@@ -1,0 +1,1 @@
+// A translation unit for the precompiled headers to belong to.
