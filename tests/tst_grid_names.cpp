@@ -37,9 +37,17 @@ QString unnamedTables(QWidget* root) {
         QAccessibleTableInterface* cells = face->tableInterface();
         QAccessibleInterface* first = cells ? cells->cellAt(0, 0) : nullptr;
         QAccessibleTableCellInterface* cell = first ? first->tableCellInterface() : nullptr;
-        if (!cell || cell->columnHeaderCells().isEmpty() || cell->rowHeaderCells().isEmpty() ||
-            cell->columnHeaderCells().first()->text(QAccessible::Name).isEmpty())
+        // The header cells are made for the caller, who hands them to Qt's cache to delete.
+        const QList<QAccessibleInterface*> columnHeaders =
+            cell ? cell->columnHeaderCells() : QList<QAccessibleInterface*>();
+        const QList<QAccessibleInterface*> rowHeaders =
+            cell ? cell->rowHeaderCells() : QList<QAccessibleInterface*>();
+        if (columnHeaders.isEmpty() || rowHeaders.isEmpty() ||
+            columnHeaders.first()->text(QAccessible::Name).isEmpty())
             missing << QStringLiteral("cells of %1 lack their headers").arg(name);
+        for (QAccessibleInterface* header : columnHeaders + rowHeaders)
+            QAccessible::deleteAccessibleInterface(
+                QAccessible::registerAccessibleInterface(header));
     }
     return missing.join(QStringLiteral("; "));
 }
