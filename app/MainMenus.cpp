@@ -15,6 +15,12 @@
 #include <QToolBar>
 #include <map>
 
+// A library's resources are registered by hand, outside any namespace.
+static bool registerToolbarIcons() {
+    Q_INIT_RESOURCE(toolbar);
+    return true;
+}
+
 namespace {
 
 using K = MenuItem;
@@ -37,6 +43,18 @@ QString plainText(QString text) {
     return text;
 }
 
+// The program's own drawing of a toolbar button in every size it comes in: never looked up in
+// the desktop's icon theme, whose lookups cost thousands of file checks when its cache is stale.
+QIcon toolbarIcon(const char* name) {
+    static const bool loaded = registerToolbarIcons();
+    Q_UNUSED(loaded);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/toolbar/%1-%2.png").arg(QLatin1String(name)).arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 const std::vector<MenuItem>& mainMenuItems() {
@@ -47,15 +65,14 @@ const std::vector<MenuItem>& mainMenuItems() {
     const QString setting = QStringLiteral("&Setting");
     const QString window = QStringLiteral("&Window");
     const QString help = QStringLiteral("&Help");
-    using QS = QStyle;
     // clang-format off
     static const std::vector<MenuItem> items = {
         {file, K::Command, "&New(&N)", {QKeySequence::New}, call(&CMainFrame::newData),
-         10, "document-new", QS::SP_FileIcon},
+         10, "new"},
         {file, K::Command, "&Open(&O)...", {QKeySequence::Open}, call(&CMainFrame::openData),
-         11, "document-open", QS::SP_DialogOpenButton},
+         11, "open"},
         {file, K::Command, "&Save(&S)", {QKeySequence::Save}, call(&CMainFrame::save),
-         12, "document-save", QS::SP_DialogSaveButton},
+         12, "save"},
         {file, K::Command, "Save &As(&A)...", {}, call(&CMainFrame::saveAs)},
         {file, K::Separator},
         {file, K::Command, "Import channels...", {}, call(&CMainFrame::importChannels)},
@@ -64,7 +81,7 @@ const std::vector<MenuItem>& mainMenuItems() {
         {file, K::Command, "Compare with...", {}, report(&ReportCommands::compareWith)},
         {file, K::Separator},
         {file, K::Command, "&Print...", {QKeySequence::Print}, report(&ReportCommands::print),
-         40, "document-print", QS::SP_FileDialogDetailedView},
+         40, "print"},
         {file, K::Command, "Print Pre&view", {}, report(&ReportCommands::preview)},
         {file, K::Command, "P&rint Setup...", {}, report(&ReportCommands::printSetup)},
         {file, K::Separator},
@@ -74,32 +91,28 @@ const std::vector<MenuItem>& mainMenuItems() {
 
         // Ctrl+Y as well as the platform's Ctrl+Shift+Z.
         {edit, K::Command, "Undo", {QKeySequence::Undo}, call(&CMainFrame::undo),
-         20, "edit-undo", QS::SP_ArrowBack},
+         20, "undo"},
         {edit, K::Command, "Redo",
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-         call(&CMainFrame::redo), 21, "edit-redo", QS::SP_ArrowForward},
+         call(&CMainFrame::redo), 21, "redo"},
         {edit, K::Separator},
         {edit, K::RowCommands},
         {edit, K::Separator},
         {edit, K::FormCommands},
 
-        {program, K::Command, "Read", {}, call(&CMainFrame::readRadio), 30, "go-down",
-         QS::SP_ArrowDown},
-        {program, K::Command, "Write", {}, call(&CMainFrame::writeRadio), 31, "go-up",
-         QS::SP_ArrowUp},
+        {program, K::Command, "Read", {}, call(&CMainFrame::readRadio), 30, "read"},
+        {program, K::Command, "Write", {}, call(&CMainFrame::writeRadio), 31, "write"},
 
         {view, K::ToolbarToggle, "&Toolbar(&T)"},
         {view, K::StatusBarToggle, "&Status Bar(&S)"},
         {view, K::TreeBarToggle, "Tree View"},
 
-        {setting, K::Command, "Port", {}, call(&CMainFrame::choosePort), 41,
-         "network-wired", QS::SP_DriveNetIcon},
+        {setting, K::Command, "Port", {}, call(&CMainFrame::choosePort), 41, "port"},
 
         {window, K::WindowList},
 
         {help, K::Command, "Help Topics", {}, [](CMainFrame& frame) { frame.help(0); }},
-        {help, K::Command, "About...", {}, call(&CMainFrame::about), 42, "help-about",
-         QS::SP_MessageBoxInformation},
+        {help, K::Command, "About...", {}, call(&CMainFrame::about), 42, "about"},
     };
     // clang-format on
     return items;
@@ -182,8 +195,7 @@ MainMenus buildMainMenus(CMainFrame& frame) {
         else if (item.text == QLatin1String("Redo"))
             menus.redo = action;
         if (item.button > 0) {
-            action->setIcon(QIcon::fromTheme(
-                QLatin1String(item.icon), QApplication::style()->standardIcon(item.fallbackIcon)));
+            action->setIcon(toolbarIcon(item.icon));
             action->setToolTip(plainText(action->text()));
             buttons[item.button] = action;
         }

@@ -31,10 +31,10 @@ struct MenuItem {
     QString text = {};
     std::vector<QKeySequence> keys = {};
     std::function<void(CMainFrame&)> run = {};
-    // A toolbar button: its place (tens group the buttons between separators) and icon.
+    // A toolbar button: its place (tens group the buttons between separators) and icon, one of
+    // the program's own (":/toolbar/<icon>-<size>.png").
     int button = 0; // 0: none
     const char* icon = nullptr;
-    QStyle::StandardPixmap fallbackIcon = QStyle::SP_CustomBase;
 };
 
 const std::vector<MenuItem>& mainMenuItems();

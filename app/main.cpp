@@ -1,6 +1,7 @@
 #include "AppConfig.h"
 #include "CMainFrame.h"
 #include "Document.h"
+#include "QuitWhenShown.h"
 #include "StartUp.h"
 
 #include <QApplication>
@@ -14,11 +15,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Duoband"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DUOBAND_VERSION));
 
-    // The installed theme icon, else the one built in.
+    // The program's own icon, built in: no lookup in the desktop's icon theme.
     QIcon icon;
     for (const char* file : {":/icons/duoband-48.png", ":/icons/duoband-256.png"})
         icon.addFile(QLatin1String(file));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("duoband"), icon));
+    QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.duoband.Duoband"));
 
     QCommandLineParser parser;
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     Document document;
     CMainFrame frame(document, theConfig());
     frame.show();
+    quitWhenShownIfAsked(&frame);
     if (!parser.positionalArguments().isEmpty())
         frame.openPath(parser.positionalArguments().first());
 

@@ -78,6 +78,7 @@ private Q_SLOTS:
     void newAsksFirst();
     void newGivesWhatStartUpGives();
     void messagesCarryTheModelName();
+    void toolbarIconsAreTheProgramsOwn();
     void unsavedChangesAreNeverLostSilently();
     void treeDispatch();
     void treeAndEditMenuFromTheRegistry();
@@ -223,6 +224,25 @@ void MainFrameTests::messagesCarryTheModelName() {
                 .value(QStringLiteral("Recent File List/File1"))
                 .toString()
                 .endsWith(QStringLiteral("remembered.dat")));
+}
+
+// Every toolbar button shows the program's own drawing in four sizes, never an icon looked up by
+// name in the desktop's theme (a stale theme cache makes each lookup cost hundreds of file
+// checks at start-up).
+void MainFrameTests::toolbarIconsAreTheProgramsOwn() {
+    auto* tools = frame->findChild<QToolBar*>();
+    QVERIFY(tools);
+    int buttons = 0;
+    for (QAction* a : tools->actions()) {
+        if (a->isSeparator())
+            continue;
+        ++buttons;
+        QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+        QVERIFY2(a->icon().name().isEmpty(), qPrintable(a->text())); // no theme name
+        QCOMPARE(a->icon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
+    }
+    QCOMPARE(buttons, 10);
 }
 
 void MainFrameTests::newGivesWhatStartUpGives() {

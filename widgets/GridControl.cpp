@@ -208,14 +208,23 @@ void GridControl::setText(int row, int column, const QString& text) {
     }
     if (row < 0 || column < 0 || row >= gridRows() || column >= gridColumns())
         return;
+    // An unchanged cell needs no update and an empty one no item; a row label is the row's
+    // number unless set otherwise. A reload of 800 rows touches only what changed.
+    if (text == this->text(row, column))
+        return;
     table_->itemFor(row, column)->setText(text);
 }
 
 QString GridControl::text(int row, int column) const {
     if (row == 0 && column == 0)
         return table_->corner()->text();
-    const QTableWidgetItem* it = table_->cellItem(row, column);
-    return it ? it->text() : QString();
+    if (const QTableWidgetItem* it = table_->cellItem(row, column))
+        return it->text();
+    if (row == 0 || column == 0) // a header's own label
+        return table_->model()
+            ->headerData(row == 0 ? column - 1 : row - 1, row == 0 ? Qt::Horizontal : Qt::Vertical)
+            .toString();
+    return {};
 }
 
 Qt::Alignment GridControl::cellAlignment(int row, int column) const {
