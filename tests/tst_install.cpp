@@ -52,6 +52,7 @@ private Q_SLOTS:
     void installedProgramKeepsItsFilesPerUser();
     void desktopEntryAndMetainfoValidate();
     void manPagesCarryTheHelpText();
+    void packageCarriesWhatTheProgramNeeds();
 
 private:
     QString path(const QString& below) const { return root.path() + "/usr/" + below; }
@@ -81,8 +82,10 @@ void InstallTests::installsEveryFileInItsPlace() {
         "share/icons/hicolor/scalable/apps/duoband.svg",
         "share/icons/hicolor/48x48/apps/duoband.png",
         "share/icons/hicolor/256x256/apps/duoband.png",
-        "share/man/man1/duoband.1",
-        "share/man/man1/duoband-cli.1",
+        "share/man/man1/duoband.1.gz",
+        "share/man/man1/duoband-cli.1.gz",
+        "share/doc/duoband/changelog.gz",
+        "share/doc/duoband/copyright",
         "lib/udev/rules.d/60-duoband-serial.rules",
     };
     for (const QString& file : expected)
@@ -158,15 +161,39 @@ void InstallTests::desktopEntryAndMetainfoValidate() {
 
 void InstallTests::manPagesCarryTheHelpText() {
     const Run help = run(path("bin/duoband-cli"), {"--help"});
-    QFile page(path("share/man/man1/duoband-cli.1"));
-    QVERIFY(page.open(QIODevice::ReadOnly));
-    const QString man = QString::fromUtf8(page.readAll());
-    QVERIFY(man.startsWith(".TH DUOBAND-CLI 1 "));
+    const Run page = run("gzip", {"-dc", path("share/man/man1/duoband-cli.1.gz")});
+    QCOMPARE(page.exitCode, 0);
+    QVERIFY(page.out.startsWith(".TH DUOBAND-CLI 1 "));
     for (const QString& line : help.out.split(u'\n', Qt::SkipEmptyParts))
-        QVERIFY2(man.contains(line), qPrintable(line));
-    QFile gui(path("share/man/man1/duoband.1"));
-    QVERIFY(gui.open(QIODevice::ReadOnly));
-    QVERIFY(gui.readAll().contains("Usage: duoband [options] file"));
+        QVERIFY2(page.out.contains(line), qPrintable(line));
+    const Run gui = run("gzip", {"-dc", path("share/man/man1/duoband.1.gz")});
+    QVERIFY(gui.out.contains("Usage: duoband [options] file"));
+}
+
+// The Debian package names what the programs load at run time besides what they link, and
+// lintian finds no error in it.
+void InstallTests::packageCarriesWhatTheProgramNeeds() {
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const Run packed = run(qEnvironmentVariable("DUOBAND_CPACK"),
+                           {"-G", "DEB", "-B", out.path(), "--config",
+                            qEnvironmentVariable("DUOBAND_BUILD_DIR") + "/CPackConfig.cmake"});
+    QVERIFY2(packed.exitCode == 0, qPrintable(packed.out));
+    const QStringList debs = QDir(out.path()).entryList({"duoband_*.deb"});
+    QCOMPARE(debs.size(), 1);
+    const QString deb = out.filePath(debs.first());
+    const Run depends = run("dpkg-deb", {"-f", deb, "Depends"});
+    QCOMPARE(depends.exitCode, 0);
+    for (const char* package : {"fonts-liberation2", "qt6-qpa-plugins", "libqt6widgets6",
+                                "libqt6printsupport6", "libqt6serialport6"})
+        QVERIFY2(depends.out.contains(QLatin1String(package)), qPrintable(depends.out));
+    const Run lint = run("lintian", {"--no-tag-display-limit", deb});
+    QVERIFY2(lint.exitCode >= 0, "lintian did not run");
+    QStringList errors;
+    for (const QString& line : lint.out.split(u'\n'))
+        if (line.startsWith(QLatin1String("E: ")))
+            errors << line;
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
 }
 
 QTEST_GUILESS_MAIN(InstallTests)

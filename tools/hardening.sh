@@ -13,7 +13,7 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
     -DDUOBAND_SANITIZE=address,undefined -DDUOBAND_EXTRAS=OFF
 cmake --build build-asan -j2
 ctest --test-dir build-asan --output-on-failure -j2
@@ -22,12 +22,12 @@ ctest --test-dir build-asan --output-on-failure -j2
 # are invisible to the sanitizer), ours is. Tests start helper processes from threads.
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:die_after_fork=0"
 TSAN_SUITES="tst_clone tst_link_widgets tst_main_frame"
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
     -DDUOBAND_SANITIZE=thread -DDUOBAND_EXTRAS=OFF
 cmake --build build-tsan -j2 --target $TSAN_SUITES duoband-cli
 ctest --test-dir build-tsan --output-on-failure -R "^($(echo $TSAN_SUITES | tr ' ' '|'))\$"
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
     -DDUOBAND_FUZZ=ON
 cmake --build build-fuzz -j2
 tools/fuzz.sh build-fuzz "${FUZZ_SECONDS:-30}"

@@ -8,10 +8,10 @@ set -e
 # tests read the text of the PDF reports with pdftotext; desktop-file-utils and appstream: the
 # tests validate the installed desktop entry and metainfo; dpkg-dev: cpack finds the Debian
 # package's library dependencies with dpkg-shlibdeps; clang and libclang-rt-dev: the fuzz
-# targets (libFuzzer) of the hardening run; lld: links the test suites four times faster than
-# the default linker.
-PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev fonts-liberation2 poppler-utils
-desktop-file-utils appstream dpkg-dev clang libclang-rt-dev lld"
+# targets (libFuzzer) of the hardening run; ninja-build and lld: build and link in a fraction
+# of make's and ld's time; lintian: the install test checks the Debian package with it.
+PACKAGES="cmake g++ make ninja-build qt6-base-dev qt6-serialport-dev fonts-liberation2
+poppler-utils desktop-file-utils appstream dpkg-dev clang libclang-rt-dev lld lintian"
 [ $# -gt 0 ] && PACKAGES="$*"
 MISSING=""
 for p in $PACKAGES; do
