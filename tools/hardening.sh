@@ -1,6 +1,7 @@
 #!/bin/sh
 # The hardening runs of CI, each in a build folder of its own:
-#   build-asan  the whole suite under AddressSanitizer + UBSan (the first finding fails it)
+#   build-asan  the whole suite under AddressSanitizer + UBSan (the first finding fails it), and
+#               the benchmarks, which are built here only to keep them compiling
 #   build-tsan  the clone, link-widget and main-window suites under ThreadSanitizer
 #   build-fuzz  every fuzz target for FUZZ_SECONDS (default 30) each under ASan + UBSan
 # Optimized lightly (-O1) with line tables only, to keep the builds short on two cores.
@@ -14,7 +15,7 @@ export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_stri
 export LSAN_OPTIONS="suppressions=$PWD/tools/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
-    -DDUOBAND_SANITIZE=address,undefined -DDUOBAND_EXTRAS=OFF
+    -DDUOBAND_SANITIZE=address,undefined -DDUOBAND_EXTRAS=OFF -DDUOBAND_BENCH=ON
 cmake --build build-asan -j2
 ctest --test-dir build-asan --output-on-failure -j2
 

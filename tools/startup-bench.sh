@@ -12,7 +12,7 @@ ROUNDS=${2:-20}
 PROGRAM=$BUILD/bin/duoband
 BARE=$BUILD/bench/bench_bare_window
 for p in "$PROGRAM" "$BARE"; do
-    [ -x "$p" ] || { echo "Build first: $p is missing" >&2; exit 1; }
+    [ -x "$p" ] || { echo "Build first (cmake -DDUOBAND_BENCH=ON): $p is missing" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "Needs Xvfb (apt-get install xvfb)" >&2; exit 1; }
 
