@@ -2,10 +2,10 @@
 
 #include "ActivationKeys.h"
 #include "AppConfig.h"
-#include "CBaseFormView.h"
 #include "ChannelTableView.h"
 #include "Document.h"
 #include "FormFrame.h"
+#include "FormView.h"
 #include "FormWindows.h"
 #include "HelpCatalog.h"
 #include "HelpWindow.h"

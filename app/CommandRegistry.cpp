@@ -59,7 +59,7 @@ std::vector<const CommandEntry*> ordered(int CommandEntry::*position) {
 }
 
 // A form made on the document's image (and band state).
-template <typename Form> CBaseFormView* makeForm(Document& d) {
+template <typename Form> FormView* makeForm(Document& d) {
     if constexpr (std::is_constructible_v<Form, MemoryImage&, BandState&>)
         return new Form(d.image(), d.bands());
     else

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-class CBaseFormView;
+class FormView;
 class Document;
 class QWidget;
 
@@ -39,8 +39,8 @@ struct CommandEntry {
     CommandKind kind;
     QSize size; // a maximized window's size when restored; other windows fit their form
     bool maximized = false;
-    std::function<CBaseFormView*(Document&)> makeForm = {}; // form windows
-    std::function<void(CommandHost&)> run = {};             // dialogs and commands
+    std::function<FormView*(Document&)> makeForm = {}; // form windows
+    std::function<void(CommandHost&)> run = {};        // dialogs and commands
 
     bool built() const { return makeForm || run; }
     const FormInfo& form() const; // the catalogue's entry of the same name

@@ -1,6 +1,6 @@
 #include "FormFrame.h"
 
-#include "CBaseFormView.h"
+#include "FormView.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-FormFrame::FormFrame(CBaseFormView* view, int windowHelpContext, QWidget* parent)
+FormFrame::FormFrame(FormView* view, int windowHelpContext, QWidget* parent)
     : QWidget(parent), view_(view), helpContext_(windowHelpContext) {
     auto* help = new QPushButton(QStringLiteral("Help"));
     auto* close = new QPushButton(QStringLiteral("Close"));

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class CBaseFormView;
+class FormView;
 class QScrollArea;
 
 // The inside of a form window: the form (scrolled where the window is smaller), and a bottom bar
@@ -10,9 +10,9 @@ class QScrollArea;
 class FormFrame : public QWidget {
     Q_OBJECT
 public:
-    FormFrame(CBaseFormView* view, int helpContext, QWidget* parent = nullptr);
+    FormFrame(FormView* view, int helpContext, QWidget* parent = nullptr);
 
-    CBaseFormView* view() const { return view_; }
+    FormView* view() const { return view_; }
     // The form's own context (a tabbed form's depends on its tab), else the window's.
     int helpContext() const;
     QSize sizeHint() const override;
@@ -25,7 +25,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    CBaseFormView* view_;
+    FormView* view_;
     QScrollArea* scroll_;
     int helpContext_;
 };

@@ -1,10 +1,10 @@
 #include "FormWindows.h"
 
-#include "CBaseFormView.h"
 #include "CommandRegistry.h"
 #include "Document.h"
 #include "FieldTips.h"
 #include "FormFrame.h"
+#include "FormView.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -17,7 +17,7 @@ namespace {
 constexpr int kCascadeStep = 28;       // about a title bar: each new window shows the last one's
 constexpr char kPending[] = "pending"; // the window's form holds an edit not stored yet
 
-CBaseFormView* viewOf(QMdiSubWindow* window) {
+FormView* viewOf(QMdiSubWindow* window) {
     auto* frame = window ? qobject_cast<FormFrame*>(window->widget()) : nullptr;
     return frame ? frame->view() : nullptr;
 }
@@ -52,7 +52,7 @@ QMdiSubWindow* FormWindows::activeWindow() const {
     return area_->activeSubWindow() ? area_->activeSubWindow() : active_.data();
 }
 
-CBaseFormView* FormWindows::activeView() const {
+FormView* FormWindows::activeView() const {
     return viewOf(activeWindow());
 }
 
@@ -70,7 +70,7 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
         return nullptr;
     // The window being left stores before the new form loads itself as it is made.
     store(activeWindow());
-    CBaseFormView* view = form.makeForm(document_);
+    FormView* view = form.makeForm(document_);
     applyFieldTips(view, form.text);
     auto* frame = new FormFrame(view, form.helpContext());
     QMdiSubWindow* window = area_->addSubWindow(frame);
@@ -84,16 +84,16 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     window->setWindowTitle(form.caption());
     connect(frame, &FormFrame::closeRequested, window, &QWidget::close);
     connect(frame, &FormFrame::helpRequested, this, &FormWindows::helpRequested);
-    connect(view, &CBaseFormView::edited, this, [this, window, text = form.text] {
+    connect(view, &FormView::edited, this, [this, window, text = form.text] {
         window->setProperty(kPending, true);
         Q_EMIT edited(text);
     });
-    connect(view, &CBaseFormView::imageChanged, this,
+    connect(view, &FormView::imageChanged, this,
             [this, window, text = form.text](const QString& step) {
                 window->setProperty(kPending, false);
                 document_.record(step.isEmpty() ? text : step);
             });
-    connect(view, &CBaseFormView::statusMessage, this, &FormWindows::statusMessage);
+    connect(view, &FormView::statusMessage, this, &FormWindows::statusMessage);
     window->installEventFilter(this); // a closing window stores first
     active_ = window;                 // already loaded: its activation needs no reload
     if (form.maximized) {
@@ -148,7 +148,7 @@ QMdiSubWindow* FormWindows::topmostBesides(QMdiSubWindow* window) const {
 }
 
 void FormWindows::store(QMdiSubWindow* window) {
-    CBaseFormView* view = viewOf(window);
+    FormView* view = viewOf(window);
     if (!view)
         return;
     view->SaveToImage();
@@ -157,7 +157,7 @@ void FormWindows::store(QMdiSubWindow* window) {
 }
 
 void FormWindows::load(QMdiSubWindow* window) {
-    if (CBaseFormView* view = viewOf(window)) {
+    if (FormView* view = viewOf(window)) {
         view->LoadFromImage();
         window->setProperty(kPending, false);
     }

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QPointer>
 
-class CBaseFormView;
+class FormView;
 class FormFrame;
 class Document;
 class QMdiArea;
@@ -26,7 +26,7 @@ public:
     QMdiSubWindow* open(const CommandEntry& form);
     QMdiSubWindow* window(const QString& text) const;
     // The form of the active window (or of the one last active while the main window is not).
-    CBaseFormView* activeView() const;
+    FormView* activeView() const;
     // The caption of that window, empty when no form is open.
     QString activeCaption() const;
 

@@ -143,7 +143,7 @@ void AlarmTests::emiCodesFromTheCodeTable() {
     const QString why("DTMF entry 2 is not offered: its Num is empty or begins with 0");
     QVERIFY2(list("EMI code")->toolTip().contains(why), qPrintable(list("EMI code")->toolTip()));
     QStringList said;
-    connect(view, &CBaseFormView::statusMessage, this, [&said](const QString& m) { said << m; });
+    connect(view, &FormView::statusMessage, this, [&said](const QString& m) { said << m; });
     view->SaveToImage();
     QCOMPARE(image.byte(ImageMap::kEmiCode), 0);
     // An entry added since shows at the next load, and an entry gone leaves the list.

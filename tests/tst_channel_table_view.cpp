@@ -234,8 +234,8 @@ void ChannelTableViewTests::rowLabelThenChannelEdit() {
 
 // A typed cell is stored at once and reported as one step; a corrected entry says why.
 void ChannelTableViewTests::typedCellsReportEditsAndCorrections() {
-    QSignalSpy edited(view, &CBaseFormView::imageChanged);
-    QSignalSpy status(view, &CBaseFormView::statusMessage);
+    QSignalSpy edited(view, &FormView::imageChanged);
+    QSignalSpy status(view, &FormView::statusMessage);
     GridControl* grid = view->grid();
     grid->setCurrentGridCell(1, T::Name);
     grid->setFocus();

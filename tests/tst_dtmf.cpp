@@ -263,9 +263,9 @@ void DtmfTests::deleteClearsChosenEntriesButTheFirst() {
         writeEntry(image, n, 0, QStringLiteral("12%1").arg(n), "A");
     open();
     QStringList said;
-    connect(view, &CBaseFormView::statusMessage, this, [&said](const QString& m) { said << m; });
+    connect(view, &FormView::statusMessage, this, [&said](const QString& m) { said << m; });
     int edits = 0;
-    connect(view, &CBaseFormView::edited, this, [&edits] { ++edits; });
+    connect(view, &FormView::edited, this, [&edits] { ++edits; });
 
     clickRowLabel(grid(), 1);
     QTest::mouseClick(grid()->rowLabelArea(), Qt::LeftButton, Qt::ShiftModifier,

@@ -1,5 +1,5 @@
-#include "CFieldPage.h"
 #include "FieldCodecs.h"
+#include "FieldPage.h"
 #include "MemoryImage.h"
 #include "NumberField.h"
 #include "WidgetLookup.h"
@@ -62,7 +62,7 @@ private Q_SLOTS:
 private:
     void open(std::uint32_t base);
     MemoryImage image;
-    CFieldPage* page = nullptr;
+    FieldPage* page = nullptr;
 };
 
 void FormTests::init() {
@@ -75,7 +75,7 @@ void FormTests::cleanup() {
 }
 
 void FormTests::open(std::uint32_t base) {
-    page = new CFieldPage(image, recordFields(), 1, CFieldPage::Width::Natural);
+    page = new FieldPage(image, recordFields(), 1, FieldPage::Width::Natural);
     page->binder().load(image, base);
     page->show();
     page->activateWindow();

@@ -1,6 +1,5 @@
 #include "AppConfig.h"
 #include "CMainFrame.h"
-#include "CTabbedFormView.h"
 #include "CommandRegistry.h"
 #include "Document.h"
 #include "FormFrame.h"
@@ -9,6 +8,7 @@
 #include "HelpWindow.h"
 #include "MainFrameFixture.h"
 #include "ModalResponder.h"
+#include "TabbedFormView.h"
 #include "WidgetLookup.h"
 
 #include <QAbstractSpinBox>
@@ -26,7 +26,7 @@
 
 namespace {
 
-CBaseFormView* viewOf(QMdiSubWindow* window) {
+FormView* viewOf(QMdiSubWindow* window) {
     return qobject_cast<FormFrame*>(window->widget())->view();
 }
 
@@ -124,7 +124,7 @@ void HelpTests::everyFormAndTabHasATopic() {
         QVERIFY(window);
         auto* frameOfForm = qobject_cast<FormFrame*>(window->widget());
         QVERIFY2(help.topic(frameOfForm->helpContext()), qPrintable(command.text));
-        if (auto* tabbed = qobject_cast<CTabbedFormView*>(viewOf(window)))
+        if (auto* tabbed = qobject_cast<TabbedFormView*>(viewOf(window)))
             for (int t = 0; t < tabbed->tabs()->count(); ++t) {
                 tabbed->tabs()->setCurrentIndex(t);
                 QVERIFY2(help.topic(frameOfForm->helpContext()),
@@ -161,7 +161,7 @@ void HelpTests::everyShownFieldHasASummary() {
 
 void HelpTests::f1OnTheTotTabOpensItsTopic() {
     QMdiSubWindow* basic = frame->openForm("Basic setting");
-    auto* tabbed = qobject_cast<CTabbedFormView*>(viewOf(basic));
+    auto* tabbed = qobject_cast<TabbedFormView*>(viewOf(basic));
     QTabWidget* tabs = tabbed->tabs();
     int tot = -1;
     for (int t = 0; t < tabs->count(); ++t)

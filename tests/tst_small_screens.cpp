@@ -1,7 +1,7 @@
-#include "CBaseFormView.h"
 #include "CMainFrame.h"
 #include "CommandRegistry.h"
 #include "FormFrame.h"
+#include "FormView.h"
 #include "MainFrameFixture.h"
 
 #include <QAbstractButton>

@@ -58,9 +58,8 @@ QString rangeText(int first, int last) {
 } // namespace
 
 ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget* parent)
-    : CBaseFormView(image, parent), bands_(bands),
-      table_(std::make_unique<ChannelTable>(image, bands)), grid_(new GridControl),
-      editButton_(new QPushButton(QStringLiteral("Channel edit"))) {
+    : FormView(image, parent), bands_(bands), table_(std::make_unique<ChannelTable>(image, bands)),
+      grid_(new GridControl), editButton_(new QPushButton(QStringLiteral("Channel edit"))) {
     setWindowTitle(QStringLiteral("Channel setting"));
     grid_->setAccessibleName(QStringLiteral("Channels"));
     GridLayout columns = layoutOf<ChannelTable>();

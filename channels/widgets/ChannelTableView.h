@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CBaseFormView.h"
 #include "ChannelTable.h"
+#include "FormView.h"
 
 #include <QKeySequence>
 #include <array>
@@ -18,7 +18,7 @@ class QPushButton;
 // The channel table: the 800 bank A channels in a grid, edited through editors placed over
 // the cells. Each committed cell stores the table, so the image is always current and each
 // cell edit is one step for undo ("Edit channel 12").
-class ChannelTableView : public CBaseFormView {
+class ChannelTableView : public FormView {
     Q_OBJECT
 public:
     ChannelTableView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);

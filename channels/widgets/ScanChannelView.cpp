@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 ScanChannelView::ScanChannelView(MemoryImage& image, BandState& bands, QWidget* parent)
-    : CBaseFormView(image, parent), tabs_(new QTabBar),
+    : FormView(image, parent), tabs_(new QTabBar),
       editor_(new CChannelRecordEditor(image, bands, RecordUse::ScanEdge)) {
     setWindowTitle(QStringLiteral("Scan channel"));
     tabs_->setAccessibleName(QStringLiteral("Scan channels"));
@@ -28,7 +28,7 @@ ScanChannelView::ScanChannelView(MemoryImage& image, BandState& bands, QWidget* 
         tabs_, [](int k) { return ImageMap::kScanEdgeRecords.at(k); },
         [this](std::uint32_t record) { editor_->load(record); },
         [this](std::uint32_t) { editor_->store(); });
-    connect(editor_, &CChannelRecordEditor::edited, this, &CBaseFormView::edited);
+    connect(editor_, &CChannelRecordEditor::edited, this, &FormView::edited);
     LoadFromImage();
 }
 
@@ -53,7 +53,7 @@ void ScanChannelView::keyPressEvent(QKeyEvent* event) {
     }
     if (key == Qt::Key_Escape)
         return;
-    CBaseFormView::keyPressEvent(event);
+    FormView::keyPressEvent(event);
 }
 
 #include "moc_ScanChannelView.cpp"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CBaseFormView.h"
+#include "FormView.h"
 
 class BandState;
 class CChannelRecordEditor;
@@ -9,7 +9,7 @@ class RecordSwitch;
 
 // The scan channel form: the ten scan edge records "L1", "U1" ... "U5" (a lower and an upper
 // edge for each of five scan ranges), one tab each over one channel-record editor.
-class ScanChannelView : public CBaseFormView {
+class ScanChannelView : public FormView {
     Q_OBJECT
 public:
     ScanChannelView(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);

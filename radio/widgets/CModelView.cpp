@@ -31,13 +31,13 @@ QLineEdit* field(QFormLayout* form, const QString& label, int maxLength, bool (*
 
 } // namespace
 
-CModelView::CModelView(MemoryImage& image, QWidget* parent) : CBaseFormView(image, parent) {
+CModelView::CModelView(MemoryImage& image, QWidget* parent) : FormView(image, parent) {
     setWindowTitle(QStringLiteral("Modle"));
     auto* form = new QFormLayout(this);
     for (const RadioIdentity::Field& f : RadioIdentity::fields())
         edits_.push_back(field(form, QString::fromLatin1(f.label), f.maxLength, f.accept));
     for (QLineEdit* edit : edits_)
-        connect(edit, &QLineEdit::textEdited, this, &CBaseFormView::edited);
+        connect(edit, &QLineEdit::textEdited, this, &FormView::edited);
     LoadFromImage();
 }
 

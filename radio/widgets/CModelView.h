@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CBaseFormView.h"
+#include "FormView.h"
 
 #include <vector>
 
@@ -8,7 +8,7 @@ class QLineEdit;
 
 // The "Modle" form: the radio's serial number, model name and model code (editable), its
 // firmware version and last programming date (shown only).
-class CModelView : public CBaseFormView {
+class CModelView : public FormView {
     Q_OBJECT
 public:
     explicit CModelView(MemoryImage& image, QWidget* parent = nullptr);

@@ -6,7 +6,7 @@
 #include <QComboBox>
 
 CAlarmView::CAlarmView(MemoryImage& image, QWidget* parent)
-    : CBaseFormView(image, parent), binder_(AlarmSettings::fields(), image) {
+    : FormView(image, parent), binder_(AlarmSettings::fields(), image) {
     setWindowTitle(QStringLiteral("Alarm"));
     layOutFields(this, binder_, 1, FieldWidth::Natural);
     binder_.onEdited(this, [this] { Q_EMIT edited(); });
@@ -20,7 +20,7 @@ void CAlarmView::LoadFromImage() {
 }
 
 void CAlarmView::showEvent(QShowEvent* event) {
-    CBaseFormView::showEvent(event);
+    FormView::showEvent(event);
     if (!shown_) {
         shown_ = true;
         emiTip_ = binder_.control<QComboBox>("EMI code")->toolTip(); // the field's help

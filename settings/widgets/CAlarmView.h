@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CBaseFormView.h"
 #include "FieldBinder.h"
+#include "FormView.h"
 
 // The alarm form: what the emergency alarm does, its cycles and times, and the DTMF code it
 // sends (chosen from the DTMF code table as the image holds it at each load).
-class CAlarmView : public CBaseFormView {
+class CAlarmView : public FormView {
     Q_OBJECT
 public:
     explicit CAlarmView(MemoryImage& image, QWidget* parent = nullptr);

@@ -6,16 +6,16 @@
 #include <QTabWidget>
 
 COptionPage::COptionPage(MemoryImage& image, QWidget* parent)
-    : CFieldPage(image, BasicSettings::optionFields(), 2, Width::Stretched, parent) {}
+    : FieldPage(image, BasicSettings::optionFields(), 2, Width::Stretched, parent) {}
 
 CTotPage::CTotPage(MemoryImage& image, QWidget* parent)
-    : CFieldPage(image, BasicSettings::totFields(), 1, Width::Natural, parent) {}
+    : FieldPage(image, BasicSettings::totFields(), 1, Width::Natural, parent) {}
 
 CKeyPage::CKeyPage(MemoryImage& image, QWidget* parent)
-    : CFieldPage(image, BasicSettings::keyFields(), 1, Width::Natural, parent) {}
+    : FieldPage(image, BasicSettings::keyFields(), 1, Width::Natural, parent) {}
 
 CBasicSettingView::CBasicSettingView(MemoryImage& image, QWidget* parent)
-    : CTabbedFormView(image, parent) {
+    : TabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("Basic setting"));
     setNoTabHelpContext(HelpContext::kBasicSettingNoTab);
     addPage(new COptionPage(image), QStringLiteral("Option"), HelpContext::kBasicOption);

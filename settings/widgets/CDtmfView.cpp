@@ -36,7 +36,7 @@ bool printable(QChar c) {
 // --- Code page ------------------------------------------------------------------------------
 
 CDtmfCodePage::CDtmfCodePage(MemoryImage& image, QWidget* parent)
-    : CSettingsPage(image, parent), binder_(DtmfSettings::codeFields(), image), table_(image),
+    : SettingsPage(image, parent), binder_(DtmfSettings::codeFields(), image), table_(image),
       group_(binder_.control<QComboBox>("Group code")),
       delimiter_(binder_.control<QComboBox>("Delimiter")),
       grid_(new GridControl, layoutOf<T>(), ModelGrid::modelOf(table_),
@@ -191,7 +191,7 @@ void CDtmfCodePage::SaveToImage() {
 // --- PTTID page -----------------------------------------------------------------------------
 
 CPttIdPage::CPttIdPage(MemoryImage& image, QWidget* parent)
-    : CSettingsPage(image, parent), binder_(DtmfSettings::pttIdFields(), image) {
+    : SettingsPage(image, parent), binder_(DtmfSettings::pttIdFields(), image) {
     auto* grid = new QGridLayout;
     FieldGrid placer(this, grid, 1);
     binder_.place(placer);
@@ -221,12 +221,12 @@ bool CPttIdPage::eventFilter(QObject* watched, QEvent* event) {
         if (!text.isEmpty() && text[0].isPrint() && !accepts(CharSet::Dtmf, text[0].toUpper()))
             return true;
     }
-    return CSettingsPage::eventFilter(watched, event);
+    return SettingsPage::eventFilter(watched, event);
 }
 
 // --- The form -------------------------------------------------------------------------------
 
-CDtmfView::CDtmfView(MemoryImage& image, QWidget* parent) : CTabbedFormView(image, parent) {
+CDtmfView::CDtmfView(MemoryImage& image, QWidget* parent) : TabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("DTMF"));
     setNoTabHelpContext(HelpContext::kDtmf);
     addPage(new CDtmfCodePage(image), QStringLiteral("Code"), HelpContext::kDtmfCode);

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "CSettingsPage.h"
-#include "CTabbedFormView.h"
 #include "DtmfCodeTable.h"
 #include "DtmfSettings.h"
 #include "FieldBinder.h"
 #include "ModelGrid.h"
+#include "SettingsPage.h"
+#include "TabbedFormView.h"
 
 class QComboBox;
 
 // "Code" page: the DTMF timings, separators, identity, response and stun code, and the table of
 // sixteen stored DTMF codes in a grid.
-class CDtmfCodePage : public CSettingsPage {
+class CDtmfCodePage : public SettingsPage {
     Q_OBJECT
 public:
     explicit CDtmfCodePage(MemoryImage& image, QWidget* parent = nullptr);
@@ -37,7 +37,7 @@ private:
 };
 
 // "PTTID" page: the four PTT identity codes, each with its type and up and down codes.
-class CPttIdPage : public CSettingsPage {
+class CPttIdPage : public SettingsPage {
     Q_OBJECT
 public:
     explicit CPttIdPage(MemoryImage& image, QWidget* parent = nullptr);
@@ -52,7 +52,7 @@ private:
 };
 
 // The DTMF form: "Code" and "PTTID" pages.
-class CDtmfView : public CTabbedFormView {
+class CDtmfView : public TabbedFormView {
     Q_OBJECT
 public:
     explicit CDtmfView(MemoryImage& image, QWidget* parent = nullptr);

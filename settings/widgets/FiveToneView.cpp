@@ -18,8 +18,7 @@ using ListHelpers::newList;
 using ListHelpers::numberItems;
 
 FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
-    : CBaseFormView(image, parent),
-      standardList_(newList(QStringLiteral("Standard"), standardNames())),
+    : FormView(image, parent), standardList_(newList(QStringLiteral("Standard"), standardNames())),
       infoGroup_(newList(QStringLiteral("Infomation Group"), numberItems(1, 8))),
       contactGroup_(newList(QStringLiteral("Contact Group"), numberItems(1, 16))),
       standards_(standardFields(), image, standardList_,
@@ -74,7 +73,7 @@ FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
     for (FieldBinder* b :
          std::initializer_list<FieldBinder*>{&standards_, &settings_, &information_, &contacts_})
         b->onEdited(this, [this] { Q_EMIT edited(); });
-    connect(standardList_, &QComboBox::activated, this, &CBaseFormView::edited);
+    connect(standardList_, &QComboBox::activated, this, &FormView::edited);
     LoadFromImage();
 }
 

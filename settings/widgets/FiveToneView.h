@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CBaseFormView.h"
 #include "FieldBinder.h"
+#include "FormView.h"
 #include "RecordSwitch.h"
 
 class QComboBox;
@@ -9,7 +9,7 @@ class QComboBox;
 // The 5-Tone form, all on one page: the standard chosen with its width, letters and tones (the
 // working copies in the PC block), the timings and identities, the eight "Infomation" entries
 // and the sixteen contacts, each of the last two switched by its group list.
-class FiveToneView : public CBaseFormView {
+class FiveToneView : public FormView {
     Q_OBJECT
 public:
     explicit FiveToneView(MemoryImage& image, QWidget* parent = nullptr);

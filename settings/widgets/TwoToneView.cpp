@@ -21,7 +21,7 @@ using C = TwoToneContacts;
 using namespace TwoToneSettings;
 
 TwoToneSystemPage::TwoToneSystemPage(MemoryImage& image, QWidget* parent)
-    : CSettingsPage(image, parent), tabs_(new QTabBar),
+    : SettingsPage(image, parent), tabs_(new QTabBar),
       systems_(systemFields(), image, tabs_,
                [](int s) { return ImageMap::kTwoToneSystemRecords.at(s); }) {
     tabs_->setAccessibleName(QStringLiteral("Systems"));
@@ -85,7 +85,7 @@ namespace {
 
 // "Contact" page: the sixteen contacts in a grid with in-place editors; a "Single" contact's
 // second tone is greyed.
-CSettingsPage* contactPage(MemoryImage& image) {
+SettingsPage* contactPage(MemoryImage& image) {
     const InPlaceEditor::Filter tone{[](QChar c) { return c.isDigit() || c == u'.'; }};
     auto* range = new QLabel(SignalTone::rangeText());
     QPalette red = range->palette();
@@ -108,7 +108,7 @@ CSettingsPage* contactPage(MemoryImage& image) {
 
 } // namespace
 
-TwoToneView::TwoToneView(MemoryImage& image, QWidget* parent) : CTabbedFormView(image, parent) {
+TwoToneView::TwoToneView(MemoryImage& image, QWidget* parent) : TabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("2Tone"));
     setNoTabHelpContext(HelpContext::kTwoTone);
     addPage(new TwoToneSystemPage(image), QStringLiteral("System"), HelpContext::kTwoToneSystem);

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "CSettingsPage.h"
-#include "CTabbedFormView.h"
 #include "RecordSwitch.h"
+#include "SettingsPage.h"
+#include "TabbedFormView.h"
 
 class QTabBar;
 
 // "System" page: the sixteen decoder systems, one inner tab each ("1" to "16") over one set of
 // fields; no two decoders of a system share a format other than "Off".
-class TwoToneSystemPage : public CSettingsPage {
+class TwoToneSystemPage : public SettingsPage {
     Q_OBJECT
 public:
     explicit TwoToneSystemPage(MemoryImage& image, QWidget* parent = nullptr);
@@ -25,7 +25,7 @@ private:
 };
 
 // The 2-Tone form: "System" and "Contact" pages.
-class TwoToneView : public CTabbedFormView {
+class TwoToneView : public TabbedFormView {
     Q_OBJECT
 public:
     explicit TwoToneView(MemoryImage& image, QWidget* parent = nullptr);

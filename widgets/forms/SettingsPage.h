@@ -10,10 +10,10 @@ bool swallowsFormKey(QKeyEvent* event);
 
 // A page of a tabbed form: like a form it fills its controls from the image and writes them
 // back, but its tab control decides when. Enter and Escape do nothing on a page.
-class CSettingsPage : public QWidget {
+class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit CSettingsPage(MemoryImage& image, QWidget* parent = nullptr)
+    explicit SettingsPage(MemoryImage& image, QWidget* parent = nullptr)
         : QWidget(parent), image_(image) {}
 
     virtual void LoadFromImage() {}

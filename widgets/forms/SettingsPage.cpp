@@ -1,4 +1,4 @@
-#include "CSettingsPage.h"
+#include "SettingsPage.h"
 
 #include <QKeyEvent>
 
@@ -10,9 +10,9 @@ bool swallowsFormKey(QKeyEvent* event) {
     return true;
 }
 
-void CSettingsPage::keyPressEvent(QKeyEvent* event) {
+void SettingsPage::keyPressEvent(QKeyEvent* event) {
     if (!swallowsFormKey(event))
         QWidget::keyPressEvent(event);
 }
 
-#include "moc_CSettingsPage.cpp"
+#include "moc_SettingsPage.cpp"

@@ -7,10 +7,10 @@ class MemoryImage;
 // Base of every form shown in a child window: it fills its controls from the memory image
 // (LoadFromImage, when its window is created or activated) and writes them back
 // (SaveToImage, when its window is left, and before any command that uses the image).
-class CBaseFormView : public QWidget {
+class FormView : public QWidget {
     Q_OBJECT
 public:
-    explicit CBaseFormView(MemoryImage& image, QWidget* parent = nullptr)
+    explicit FormView(MemoryImage& image, QWidget* parent = nullptr)
         : QWidget(parent), image_(image) {}
 
     virtual void LoadFromImage() {}
