@@ -1,14 +1,14 @@
 #include "CommandRegistry.h"
 
-#include "CAlarmView.h"
-#include "CBasicSettingView.h"
-#include "CDtmfView.h"
+#include "AlarmView.h"
+#include "BasicSettingView.h"
 #include "CModelView.h"
 #include "CVfoDialog.h"
 #include "ChannelRules.h"
 #include "ChannelTable.h"
 #include "ChannelTableView.h"
 #include "Document.h"
+#include "DtmfView.h"
 #include "FieldTips.h"
 #include "FiveToneView.h"
 #include "FormCatalog.h"
@@ -76,11 +76,11 @@ const std::vector<CommandEntry>& commandRegistry() {
         {kChannelSetting,  0,   0, K::FormWindow,  {860, 620}, true,  makeForm<ChannelTableView>},
         {"VFO",            1,   1, K::ModalDialog, {},         false, {}, vfo},
         {"Scan channel",   2,   2, K::FormWindow,  {},         false, makeForm<ScanChannelView>},
-        {"Basic setting",  3,   3, K::FormWindow,  {},         false, makeForm<CBasicSettingView>},
-        {"DTMF",           4,   4, K::FormWindow,  {},         false, makeForm<CDtmfView>},
+        {"Basic setting",  3,   3, K::FormWindow,  {},         false, makeForm<BasicSettingView>},
+        {"DTMF",           4,   4, K::FormWindow,  {},         false, makeForm<DtmfView>},
         {"2Tone",          5,   5, K::FormWindow,  {},         false, makeForm<TwoToneView>},
         {"5Tone",          6,   6, K::FormWindow,  {},         false, makeForm<FiveToneView>},
-        {"Alarm",          7,   7, K::FormWindow,  {},         false, makeForm<CAlarmView>},
+        {"Alarm",          7,   7, K::FormWindow,  {},         false, makeForm<AlarmView>},
         {"Model",          8,   8, K::FormWindow,  {},         false, makeForm<CModelView>},
         {"Frequency range",9,   9, K::Command,     {},         false, {}, frequencyRange},
     };

@@ -1,7 +1,7 @@
 // Settings form timings: opening a form's window (the form made, its lists filled, loaded from
 // the image and shown) and one store and load of its page, as a window switch does them.
 #include "BandState.h"
-#include "CDtmfView.h"
+#include "DtmfView.h"
 #include "FactoryDefault.h"
 #include "FiveToneView.h"
 #include "ImageMap.h"
@@ -34,7 +34,7 @@ private Q_SLOTS:
 
     void openDtmfWindow() {
         QBENCHMARK {
-            CDtmfView view(image);
+            DtmfView view(image);
             view.resize(730, 550);
             view.show();
             QCoreApplication::processEvents();
@@ -42,7 +42,7 @@ private Q_SLOTS:
     }
 
     void storeAndLoadDtmfCodePage() {
-        CDtmfView view(image);
+        DtmfView view(image);
         view.resize(730, 550);
         view.show();
         QBENCHMARK {

@@ -1,4 +1,4 @@
-#include "CAlarmView.h"
+#include "AlarmView.h"
 #include "Digits.h"
 #include "FactoryDefault.h"
 #include "ImageMap.h"
@@ -40,7 +40,7 @@ private:
     void typeAndLeave(NumberField* field, const QString& text);
 
     MemoryImage image;
-    CAlarmView* view = nullptr;
+    AlarmView* view = nullptr;
 };
 
 void AlarmTests::cleanup() {
@@ -49,7 +49,7 @@ void AlarmTests::cleanup() {
 }
 
 void AlarmTests::open() {
-    view = new CAlarmView(image);
+    view = new AlarmView(image);
     view->resize(490, 535);
     view->show();
     view->activateWindow();

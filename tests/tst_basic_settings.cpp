@@ -1,5 +1,5 @@
 #include "BandState.h"
-#include "CBasicSettingView.h"
+#include "BasicSettingView.h"
 #include "ChannelRules.h"
 #include "FactoryDefault.h"
 #include "ImageMap.h"
@@ -43,11 +43,11 @@ private:
     void showTab(int index) { view->tabs()->setCurrentIndex(index); }
 
     MemoryImage image;
-    CBasicSettingView* view = nullptr;
+    BasicSettingView* view = nullptr;
 };
 
 void BasicSettingsTests::open() {
-    view = new CBasicSettingView(image);
+    view = new BasicSettingView(image);
     view->resize(620, 580);
     view->show();
     view->activateWindow();

@@ -1,6 +1,6 @@
-#include "CDtmfView.h"
 #include "CellTyping.h"
 #include "Digits.h"
+#include "DtmfView.h"
 #include "FactoryDefault.h"
 #include "GridControl.h"
 #include "ImageMap.h"
@@ -62,14 +62,14 @@ private:
     void open();
     QComboBox* list(const char* name) const { return byName<QComboBox>(*view, name); }
     QLineEdit* edit(const char* name) const { return byName<QLineEdit>(*view, name); }
-    CDtmfCodePage* codePage() const { return static_cast<CDtmfCodePage*>(view->page(0)); }
+    DtmfCodePage* codePage() const { return static_cast<DtmfCodePage*>(view->page(0)); }
     GridControl* grid() const { return codePage()->grid(); }
     void choose(QComboBox* box, const QString& text); // as a user picks an entry
     void press(int row, int column);                  // a mouse press on a grid cell
     void typeInto(QLineEdit* field, const QString& text);
 
     MemoryImage image;
-    CDtmfView* view = nullptr;
+    DtmfView* view = nullptr;
 };
 
 void DtmfTests::cleanup() {
@@ -78,7 +78,7 @@ void DtmfTests::cleanup() {
 }
 
 void DtmfTests::open() {
-    view = new CDtmfView(image);
+    view = new DtmfView(image);
     view->resize(730, 550);
     view->show();
     view->activateWindow();

@@ -1,13 +1,13 @@
 // The report says what the forms show: for the same data, every field of a report section has
 // a control of that label in its form showing the same text, and every table row is the grid's.
+#include "AlarmView.h"
 #include "BandState.h"
-#include "CAlarmView.h"
-#include "CBasicSettingView.h"
-#include "CDtmfView.h"
+#include "BasicSettingView.h"
 #include "CModelView.h"
 #include "CVfoDialog.h"
 #include "ChannelTable.h"
 #include "ChannelTableView.h"
+#include "DtmfView.h"
 #include "FactoryDefault.h"
 #include "FiveToneView.h"
 #include "FrequencyRangeDialog.h"
@@ -144,18 +144,18 @@ private Q_SLOTS:
         compareGroups(form, *form.findChild<QTabBar*>(), groups);
     }
     void basic() {
-        CBasicSettingView form(image);
+        BasicSettingView form(image);
         compareFields(form, section(report, "Basic setting").fields, "Basic setting");
     }
     void alarm() {
-        CAlarmView form(image);
+        AlarmView form(image);
         compareFields(form, section(report, "Alarm").fields, "Alarm");
     }
     void dtmf() {
-        CDtmfView form(image);
+        DtmfView form(image);
         const ReportSection& s = section(report, "DTMF");
         compareFields(form, s.fields, "DTMF");
-        compareTable(*form.findChild<CDtmfCodePage*>()->grid(), s.tables.at(0));
+        compareTable(*form.findChild<DtmfCodePage*>()->grid(), s.tables.at(0));
     }
     void twoTone() {
         TwoToneView form(image);

@@ -11,11 +11,11 @@ class QComboBox;
 
 // "Code" page: the DTMF timings, separators, identity, response and stun code, and the table of
 // sixteen stored DTMF codes in a grid.
-class CDtmfCodePage : public SettingsPage {
+class DtmfCodePage : public SettingsPage {
     Q_OBJECT
 public:
-    explicit CDtmfCodePage(MemoryImage& image, QWidget* parent = nullptr);
-    ~CDtmfCodePage() override;
+    explicit DtmfCodePage(MemoryImage& image, QWidget* parent = nullptr);
+    ~DtmfCodePage() override;
 
     void LoadFromImage() override;
     void SaveToImage() override;
@@ -37,10 +37,10 @@ private:
 };
 
 // "PTTID" page: the four PTT identity codes, each with its type and up and down codes.
-class CPttIdPage : public SettingsPage {
+class PttIdPage : public SettingsPage {
     Q_OBJECT
 public:
-    explicit CPttIdPage(MemoryImage& image, QWidget* parent = nullptr);
+    explicit PttIdPage(MemoryImage& image, QWidget* parent = nullptr);
     void LoadFromImage() override;
     void SaveToImage() override;
 
@@ -52,8 +52,8 @@ private:
 };
 
 // The DTMF form: "Code" and "PTTID" pages.
-class CDtmfView : public TabbedFormView {
+class DtmfView : public TabbedFormView {
     Q_OBJECT
 public:
-    explicit CDtmfView(MemoryImage& image, QWidget* parent = nullptr);
+    explicit DtmfView(MemoryImage& image, QWidget* parent = nullptr);
 };

@@ -1,4 +1,4 @@
-#include "CDtmfView.h"
+#include "DtmfView.h"
 
 #include "CharFilterValidator.h"
 #include "FieldGrid.h"
@@ -35,7 +35,7 @@ bool printable(QChar c) {
 
 // --- Code page ------------------------------------------------------------------------------
 
-CDtmfCodePage::CDtmfCodePage(MemoryImage& image, QWidget* parent)
+DtmfCodePage::DtmfCodePage(MemoryImage& image, QWidget* parent)
     : SettingsPage(image, parent), binder_(DtmfSettings::codeFields(), image), table_(image),
       group_(binder_.control<QComboBox>("Group code")),
       delimiter_(binder_.control<QComboBox>("Delimiter")),
@@ -98,7 +98,7 @@ CDtmfCodePage::CDtmfCodePage(MemoryImage& image, QWidget* parent)
     auto* clear = new QAction(QStringLiteral("Clear entry"), this);
     clear->setShortcut(QKeySequence::Delete);
     clear->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(clear, &QAction::triggered, this, &CDtmfCodePage::clearChosenEntries);
+    connect(clear, &QAction::triggered, this, &DtmfCodePage::clearChosenEntries);
     grid()->addAction(clear);
     grid()->setContextMenus(true);
     connect(grid(), &GridControl::menuRequested, this, [this, clear](const QPoint& at, int row) {
@@ -113,7 +113,7 @@ CDtmfCodePage::CDtmfCodePage(MemoryImage& image, QWidget* parent)
 }
 
 // The rows chosen by their labels, else the current row; entry 1 stays.
-void CDtmfCodePage::clearChosenEntries() {
+void DtmfCodePage::clearChosenEntries() {
     std::vector<int> rows = grid()->selectedGridRows();
     if (rows.empty() && grid()->currentGridCell().row >= 1)
         rows = {grid()->currentGridCell().row};
@@ -139,18 +139,18 @@ void CDtmfCodePage::clearChosenEntries() {
     Q_EMIT statusMessage(message);
 }
 
-CDtmfCodePage::~CDtmfCodePage() {
+DtmfCodePage::~DtmfCodePage() {
     disconnectChildrenFrom(this);
 }
 
-QChar CDtmfCodePage::chosenSeparator(QComboBox* list) const {
+QChar DtmfCodePage::chosenSeparator(QComboBox* list) const {
     const QString text = list->currentText();
     return text.isEmpty() ? QChar() : text[0];
 }
 
 // Group code and Delimiter must differ; the delimiter leaves every ANI number and both leave
 // the Self ID.
-void CDtmfCodePage::separatorChosen(Separator changed) {
+void DtmfCodePage::separatorChosen(Separator changed) {
     QComboBox* chosen = changed == Separator::Group ? group_ : delimiter_;
     QComboBox* other = changed == Separator::Group ? delimiter_ : group_;
     const QString replacement =
@@ -166,21 +166,21 @@ void CDtmfCodePage::separatorChosen(Separator changed) {
                                                     chosenSeparator(delimiter_)));
 }
 
-void CDtmfCodePage::sideToneExcludesBeep(bool sideToneWins) {
+void DtmfCodePage::sideToneExcludesBeep(bool sideToneWins) {
     auto* sideTone = binder_.control<QCheckBox>("Side tone");
     auto* beep = binder_.control<QCheckBox>("Beep");
     if (sideTone->isChecked() && beep->isChecked())
         (sideToneWins ? beep : sideTone)->setChecked(false);
 }
 
-void CDtmfCodePage::LoadFromImage() {
+void DtmfCodePage::LoadFromImage() {
     binder_.load(image());
     sideToneExcludesBeep(true);
     table_.fill();
     grid_.showAll();
 }
 
-void CDtmfCodePage::SaveToImage() {
+void DtmfCodePage::SaveToImage() {
     grid_.finishEdits(); // an open edit belongs to the table being stored
     sideToneExcludesBeep(true);
     binder_.store(image());
@@ -190,7 +190,7 @@ void CDtmfCodePage::SaveToImage() {
 
 // --- PTTID page -----------------------------------------------------------------------------
 
-CPttIdPage::CPttIdPage(MemoryImage& image, QWidget* parent)
+PttIdPage::PttIdPage(MemoryImage& image, QWidget* parent)
     : SettingsPage(image, parent), binder_(DtmfSettings::pttIdFields(), image) {
     auto* grid = new QGridLayout;
     FieldGrid placer(this, grid, 1);
@@ -206,16 +206,16 @@ CPttIdPage::CPttIdPage(MemoryImage& image, QWidget* parent)
     LoadFromImage();
 }
 
-void CPttIdPage::LoadFromImage() {
+void PttIdPage::LoadFromImage() {
     binder_.load(image());
 }
 
-void CPttIdPage::SaveToImage() {
+void PttIdPage::SaveToImage() {
     binder_.store(image());
 }
 
 // Only DTMF characters can be typed on this page, into the lists as into the codes.
-bool CPttIdPage::eventFilter(QObject* watched, QEvent* event) {
+bool PttIdPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
         if (!text.isEmpty() && text[0].isPrint() && !accepts(CharSet::Dtmf, text[0].toUpper()))
@@ -226,12 +226,12 @@ bool CPttIdPage::eventFilter(QObject* watched, QEvent* event) {
 
 // --- The form -------------------------------------------------------------------------------
 
-CDtmfView::CDtmfView(MemoryImage& image, QWidget* parent) : TabbedFormView(image, parent) {
+DtmfView::DtmfView(MemoryImage& image, QWidget* parent) : TabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("DTMF"));
     setNoTabHelpContext(HelpContext::kDtmf);
-    addPage(new CDtmfCodePage(image), QStringLiteral("Code"), HelpContext::kDtmfCode);
-    addPage(new CPttIdPage(image), QStringLiteral("PTTID"), HelpContext::kDtmfPttId);
+    addPage(new DtmfCodePage(image), QStringLiteral("Code"), HelpContext::kDtmfCode);
+    addPage(new PttIdPage(image), QStringLiteral("PTTID"), HelpContext::kDtmfPttId);
     tabs()->setCurrentIndex(0);
 }
 
-#include "moc_CDtmfView.cpp"
+#include "moc_DtmfView.cpp"

@@ -5,10 +5,10 @@
 
 // The alarm form: what the emergency alarm does, its cycles and times, and the DTMF code it
 // sends (chosen from the DTMF code table as the image holds it at each load).
-class CAlarmView : public FormView {
+class AlarmView : public FormView {
     Q_OBJECT
 public:
-    explicit CAlarmView(MemoryImage& image, QWidget* parent = nullptr);
+    explicit AlarmView(MemoryImage& image, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void SaveToImage() override;

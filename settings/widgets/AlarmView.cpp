@@ -1,11 +1,11 @@
-#include "CAlarmView.h"
+#include "AlarmView.h"
 
 #include "AlarmSettings.h"
 #include "FieldGrid.h"
 
 #include <QComboBox>
 
-CAlarmView::CAlarmView(MemoryImage& image, QWidget* parent)
+AlarmView::AlarmView(MemoryImage& image, QWidget* parent)
     : FormView(image, parent), binder_(AlarmSettings::fields(), image) {
     setWindowTitle(QStringLiteral("Alarm"));
     layOutFields(this, binder_, 1, FieldWidth::Natural);
@@ -13,13 +13,13 @@ CAlarmView::CAlarmView(MemoryImage& image, QWidget* parent)
     LoadFromImage();
 }
 
-void CAlarmView::LoadFromImage() {
+void AlarmView::LoadFromImage() {
     binder_.load(image());
     if (shown_)
         explainEmiCodes();
 }
 
-void CAlarmView::showEvent(QShowEvent* event) {
+void AlarmView::showEvent(QShowEvent* event) {
     FormView::showEvent(event);
     if (!shown_) {
         shown_ = true;
@@ -28,7 +28,7 @@ void CAlarmView::showEvent(QShowEvent* event) {
     }
 }
 
-void CAlarmView::explainEmiCodes() {
+void AlarmView::explainEmiCodes() {
     const QString note = AlarmSettings::emiCodesLeftOut(image());
     auto* list = binder_.control<QComboBox>("EMI code");
     list->setToolTip(note.isEmpty() || emiTip_.isEmpty() ? emiTip_ + note : emiTip_ + u'\n' + note);
@@ -36,8 +36,8 @@ void CAlarmView::explainEmiCodes() {
         Q_EMIT statusMessage(note);
 }
 
-void CAlarmView::SaveToImage() {
+void AlarmView::SaveToImage() {
     binder_.store(image());
 }
 
-#include "moc_CAlarmView.cpp"
+#include "moc_AlarmView.cpp"
