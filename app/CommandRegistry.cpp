@@ -2,8 +2,6 @@
 
 #include "AlarmView.h"
 #include "BasicSettingView.h"
-#include "CModelView.h"
-#include "CVfoDialog.h"
 #include "ChannelRules.h"
 #include "ChannelTable.h"
 #include "ChannelTableView.h"
@@ -14,8 +12,10 @@
 #include "FormCatalog.h"
 #include "FrequencyRangeDialog.h"
 #include "MemoryImage.h"
+#include "ModelView.h"
 #include "ScanChannelView.h"
 #include "TwoToneView.h"
+#include "VfoDialog.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -43,7 +43,7 @@ void frequencyRange(CommandHost& host) {
 void vfo(CommandHost& host) {
     Document& document = host.document();
     host.storeAllForms();
-    CVfoDialog dialog(document.image(), document.bands(), host.dialogParent());
+    VfoDialog dialog(document.image(), document.bands(), host.dialogParent());
     applyFieldTips(&dialog, QStringLiteral("VFO"));
     dialog.exec();
     host.reloadAllForms();
@@ -81,7 +81,7 @@ const std::vector<CommandEntry>& commandRegistry() {
         {"2Tone",          5,   5, K::FormWindow,  {},         false, makeForm<TwoToneView>},
         {"5Tone",          6,   6, K::FormWindow,  {},         false, makeForm<FiveToneView>},
         {"Alarm",          7,   7, K::FormWindow,  {},         false, makeForm<AlarmView>},
-        {"Model",          8,   8, K::FormWindow,  {},         false, makeForm<CModelView>},
+        {"Model",          8,   8, K::FormWindow,  {},         false, makeForm<ModelView>},
         {"Frequency range",9,   9, K::Command,     {},         false, {}, frequencyRange},
     };
     // clang-format on

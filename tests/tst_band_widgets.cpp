@@ -1,6 +1,5 @@
 #include "BandState.h"
 #include "Bcd.h"
-#include "CModelView.h"
 #include "CellTyping.h"
 #include "FactoryDefault.h"
 #include "FrequencyRangeDialog.h"
@@ -8,6 +7,7 @@
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "ModalResponder.h"
+#include "ModelView.h"
 #include "WidgetLookup.h"
 
 #include <QLineEdit>
@@ -55,7 +55,7 @@ void BandWidgetTests::modelForm() {
     std::copy_n(date, 4, image.at(0xFF28, 4).begin());
     const char firmware[] = "V1.2";
     std::copy_n(firmware, 4, image.at(0xFF20, 4).begin());
-    CModelView form(image);
+    ModelView form(image);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Modle"));

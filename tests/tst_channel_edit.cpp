@@ -1,5 +1,5 @@
 #include "BandState.h"
-#include "CChannelEditDialog.h"
+#include "ChannelEditDialog.h"
 #include "ChannelRecord.h"
 #include "ChannelRules.h"
 #include "ChannelTable.h"
@@ -48,7 +48,7 @@ private:
 
     MemoryImage image;
     BandState bands;
-    CChannelEditDialog* dialog = nullptr;
+    ChannelEditDialog* dialog = nullptr;
 };
 
 void ChannelEditTests::init() {
@@ -57,7 +57,7 @@ void ChannelEditTests::init() {
 }
 
 void ChannelEditTests::open(int channel) {
-    dialog = new CChannelEditDialog(image, bands, channel);
+    dialog = new ChannelEditDialog(image, bands, channel);
     dialog->show();
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));

@@ -1,6 +1,6 @@
 #include "BandState.h"
-#include "CChannelEditDialog.h"
 #include "CellTyping.h"
+#include "ChannelEditDialog.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
 #include "FactoryDefault.h"
@@ -178,8 +178,8 @@ void ChannelTableViewTests::storeAndChannelEditButton() {
     QTest::keyClicks(byName<QLineEdit>(*view, "Name editor"), "UHF");
     // The button stores the table (taking the open edit along) and asks for the row's channel.
     QSignalSpy requested(view, &ChannelTableView::channelEditRequested);
-    auto* responder = ModalResponder::answer<CChannelEditDialog>(
-        [](CChannelEditDialog* dialog) { dialog->close(); }, this);
+    auto* responder = ModalResponder::answer<ChannelEditDialog>(
+        [](ChannelEditDialog* dialog) { dialog->close(); }, this);
     QTest::mouseClick(byName<QPushButton>(*view, "Channel edit"), Qt::LeftButton);
     QVERIFY(responder->answered);
     QCOMPARE(requested.size(), 1);
@@ -224,8 +224,8 @@ void ChannelTableViewTests::rowLabelThenChannelEdit() {
     QCOMPARE(grid->currentGridCell().row, 7);
     QCOMPARE(grid->selectedGridRows(), std::vector<int>{7}); // highlighted
     QSignalSpy requested(view, &ChannelTableView::channelEditRequested);
-    auto* responder = ModalResponder::answer<CChannelEditDialog>(
-        [](CChannelEditDialog* dialog) { dialog->close(); }, this);
+    auto* responder = ModalResponder::answer<ChannelEditDialog>(
+        [](ChannelEditDialog* dialog) { dialog->close(); }, this);
     QTest::mouseClick(byName<QPushButton>(*view, "Channel edit"), Qt::LeftButton);
     QVERIFY(responder->answered);
     QCOMPARE(requested.size(), 1);

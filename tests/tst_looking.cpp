@@ -4,10 +4,9 @@
 #include "AppConfig.h"
 #include "BandState.h"
 #include "Bcd.h"
-#include "CChannelEditDialog.h"
 #include "CMainFrame.h"
-#include "CVfoDialog.h"
 #include "ChannelCsv.h"
+#include "ChannelEditDialog.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
 #include "CommandRegistry.h"
@@ -23,6 +22,7 @@
 #include "ModalResponder.h"
 #include "Normalization.h"
 #include "RadioBench.h"
+#include "VfoDialog.h"
 #include "WidgetLookup.h"
 
 #include <QAction>
@@ -263,8 +263,8 @@ void LookingTests::visit(CMainFrame& frame, const QString& entry, int channel) {
     if (entry == QLatin1String("Channel edit")) {
         ChannelTableView* table = channelView(frame);
         QVERIFY(table);
-        auto* responder = ModalResponder::answer<CChannelEditDialog>(
-            [](CChannelEditDialog* dialog) {
+        auto* responder = ModalResponder::answer<ChannelEditDialog>(
+            [](ChannelEditDialog* dialog) {
                 // One channel on, one back, and closed by its close box.
                 byName<QToolButton>(*dialog, "Next channel")->click();
                 byName<QToolButton>(*dialog, "Previous channel")->click();

@@ -1,8 +1,6 @@
 #include "AppConfig.h"
 #include "BandState.h"
 #include "CMainFrame.h"
-#include "CModelView.h"
-#include "CVfoDialog.h"
 #include "CellTyping.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
@@ -18,6 +16,7 @@
 #include "ImageMap.h"
 #include "MainFrameFixture.h"
 #include "ModalResponder.h"
+#include "ModelView.h"
 #include "PdfText.h"
 #include "RadioBench.h"
 #include "RadioIdentity.h"
@@ -25,6 +24,7 @@
 #include "ReportPages.h"
 #include "ReportPreview.h"
 #include "TestFiles.h"
+#include "VfoDialog.h"
 #include "WidgetLookup.h"
 
 #include <QAction>
@@ -625,8 +625,8 @@ void MainFrameTests::vfoFromTheTree() {
     QTreeWidgetItem* vfo = frame->tree()->topLevelItem(0)->child(1);
     QCOMPARE(vfo->text(0), QStringLiteral("VFO"));
     QString caption;
-    auto* responder = ModalResponder::answer<CVfoDialog>(
-        [&](CVfoDialog* dialog) {
+    auto* responder = ModalResponder::answer<VfoDialog>(
+        [&](VfoDialog* dialog) {
             caption = dialog->windowTitle();
             dialog->close();
         },

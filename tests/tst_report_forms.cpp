@@ -3,8 +3,6 @@
 #include "AlarmView.h"
 #include "BandState.h"
 #include "BasicSettingView.h"
-#include "CModelView.h"
-#include "CVfoDialog.h"
 #include "ChannelTable.h"
 #include "ChannelTableView.h"
 #include "DtmfView.h"
@@ -14,10 +12,12 @@
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "ModelView.h"
 #include "RecordTemplates.h"
 #include "Report.h"
 #include "ScanChannelView.h"
 #include "TwoToneView.h"
+#include "VfoDialog.h"
 #include "WidgetLookup.h"
 
 #include <QAbstractSpinBox>
@@ -119,7 +119,7 @@ private Q_SLOTS:
     }
 
     void model() {
-        CModelView form(image);
+        ModelView form(image);
         compareFields(form, section(report, "Radio").fields, "Radio");
     }
     void frequencyRange() {
@@ -134,7 +134,7 @@ private Q_SLOTS:
         compareTable(*form.grid(), section(report, "Channel setting").tables.at(0));
     }
     void vfo() {
-        CVfoDialog form(image, bands);
+        VfoDialog form(image, bands);
         compareGroups(form, *byName<QTabBar>(form, "VFO records"), section(report, "VFO").groups);
     }
     void scanChannels() {

@@ -3,7 +3,6 @@
 #include "AppConfig.h"
 #include "Bcd.h"
 #include "CMainFrame.h"
-#include "CVfoDialog.h"
 #include "ChannelRecord.h"
 #include "CommandRegistry.h"
 #include "DataFile.h"
@@ -14,6 +13,7 @@
 #include "ModalResponder.h"
 #include "RecordTemplates.h"
 #include "Tones.h"
+#include "VfoDialog.h"
 #include "WidgetLookup.h"
 
 #include <QAction>
@@ -107,7 +107,7 @@ void StoreTests::aCommandEntersWhatIsBeingTyped() {
     writeInitialRecord(image.at<32>(kScanEdgeRecords.at(0)), 14500000, document.bands().nine);
     QMdiSubWindow* scan = frame->openForm("Scan channel");
     typeOnly(byName<QLineEdit>(*scan, "Rx frequency(MHz)"), "1000"); // no band: 145 comes back
-    auto* vfo = ModalResponder::answer<CVfoDialog>([](CVfoDialog* d) { d->close(); }, this);
+    auto* vfo = ModalResponder::answer<VfoDialog>([](VfoDialog* d) { d->close(); }, this);
     frame->runCommand(*findCommand("VFO"));
     QVERIFY(vfo->answered);
     QCOMPARE(ChannelRecord::rxFrequency(image.at<32>(kScanEdgeRecords.at(0))), 14500000u);
@@ -140,8 +140,8 @@ void StoreTests::airBandIn150MSurvivesSaveAndOpen() {
     Bcd::write32(image.at<4>(kBandLimitRecords.at(3) + 4), kAbsoluteBands[3].upper);
     QVERIFY(frame->saveToPath(dir.filePath("air.dat")));
     QVERIFY(frame->openPath(dir.filePath("air.dat")));
-    auto* vfo = ModalResponder::answer<CVfoDialog>(
-        [](CVfoDialog* d) {
+    auto* vfo = ModalResponder::answer<VfoDialog>(
+        [](VfoDialog* d) {
             QCOMPARE(d->tabs()->tabText(d->tabs()->currentIndex()), QStringLiteral("150M"));
             enter(byName<QLineEdit>(*d, "Rx frequency (MHz)"), "121.5");
             d->close();

@@ -1,10 +1,10 @@
 #include "BandState.h"
-#include "CVfoDialog.h"
 #include "ChannelRecord.h"
 #include "ChannelTable.h"
 #include "FactoryDefault.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "VfoDialog.h"
 #include "WidgetLookup.h"
 
 #include <QCheckBox>
@@ -39,7 +39,7 @@ private:
 
     MemoryImage image;
     BandState bands;
-    CVfoDialog* dialog = nullptr;
+    VfoDialog* dialog = nullptr;
 };
 
 void VfoTests::init() {
@@ -55,7 +55,7 @@ void VfoTests::cleanup() {
 }
 
 void VfoTests::open() {
-    dialog = new CVfoDialog(image, bands);
+    dialog = new VfoDialog(image, bands);
     dialog->show();
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));

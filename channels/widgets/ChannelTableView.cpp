@@ -11,9 +11,9 @@
 #include "Tones.h"
 #include "WholeFile.h"
 
-#include "CChannelEditDialog.h"
 #include "ChannelClipboard.h"
 #include "ChannelCsv.h"
+#include "ChannelEditDialog.h"
 #include "ChannelRows.h"
 #include "ProblemBox.h"
 
@@ -257,7 +257,7 @@ void ChannelTableView::moveTo(int row, int column) {
 void ChannelTableView::openChannelEdit(int channel) {
     SaveToImage();
     Q_EMIT channelEditRequested(channel);
-    CChannelEditDialog dialog(image(), bands_, channel, this);
+    ChannelEditDialog dialog(image(), bands_, channel, this);
     dialog.exec();
     // What the dialog wrote, as the table stores it: the step holds all of the edit.
     table_->fill();

@@ -1,7 +1,7 @@
 #include "ScanChannelView.h"
 
-#include "CChannelRecordEditor.h"
 #include "ChannelEditRules.h"
+#include "ChannelRecordEditor.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
 #include "RecordSwitch.h"
@@ -13,7 +13,7 @@
 
 ScanChannelView::ScanChannelView(MemoryImage& image, BandState& bands, QWidget* parent)
     : FormView(image, parent), tabs_(new QTabBar),
-      editor_(new CChannelRecordEditor(image, bands, RecordUse::ScanEdge)) {
+      editor_(new ChannelRecordEditor(image, bands, RecordUse::ScanEdge)) {
     setWindowTitle(QStringLiteral("Scan channel"));
     tabs_->setAccessibleName(QStringLiteral("Scan channels"));
     for (int k = 0; k < ImageMap::kScanEdgeCount; ++k)
@@ -28,7 +28,7 @@ ScanChannelView::ScanChannelView(MemoryImage& image, BandState& bands, QWidget* 
         tabs_, [](int k) { return ImageMap::kScanEdgeRecords.at(k); },
         [this](std::uint32_t record) { editor_->load(record); },
         [this](std::uint32_t) { editor_->store(); });
-    connect(editor_, &CChannelRecordEditor::edited, this, &FormView::edited);
+    connect(editor_, &ChannelRecordEditor::edited, this, &FormView::edited);
     LoadFromImage();
 }
 

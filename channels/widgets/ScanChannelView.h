@@ -3,7 +3,7 @@
 #include "FormView.h"
 
 class BandState;
-class CChannelRecordEditor;
+class ChannelRecordEditor;
 class QTabBar;
 class RecordSwitch;
 
@@ -25,6 +25,6 @@ protected:
 
 private:
     QTabBar* tabs_;
-    CChannelRecordEditor* editor_;
+    ChannelRecordEditor* editor_;
     RecordSwitch* records_;
 };

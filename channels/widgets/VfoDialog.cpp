@@ -1,6 +1,6 @@
-#include "CVfoDialog.h"
+#include "VfoDialog.h"
 
-#include "CChannelRecordEditor.h"
+#include "ChannelRecordEditor.h"
 #include "CloseButton.h"
 #include "FormTeardown.h"
 #include "ImageMap.h"
@@ -11,9 +11,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CVfoDialog::CVfoDialog(MemoryImage& image, BandState& bands, QWidget* parent)
+VfoDialog::VfoDialog(MemoryImage& image, BandState& bands, QWidget* parent)
     : QDialog(parent), shown_(ChannelEditRules::vfoTabs(bands)), tabs_(new QTabBar),
-      editor_(new CChannelRecordEditor(image, bands, RecordUse::Vfo)) {
+      editor_(new ChannelRecordEditor(image, bands, RecordUse::Vfo)) {
     setWindowTitle(QStringLiteral("VFO"));
     tabs_->setAccessibleName(QStringLiteral("VFO records"));
     for (const auto& tab : shown_)
@@ -35,28 +35,28 @@ CVfoDialog::CVfoDialog(MemoryImage& image, BandState& bands, QWidget* parent)
     records_->load();
 }
 
-int CVfoDialog::currentRecord() const {
+int VfoDialog::currentRecord() const {
     return records_ ? shown_[std::size_t(records_->entry())].record : -1;
 }
 
-CVfoDialog::~CVfoDialog() {
+VfoDialog::~VfoDialog() {
     disconnectChildrenFrom(this);
 }
 
-void CVfoDialog::keyPressEvent(QKeyEvent* event) {
+void VfoDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
         return; // neither closes the dialog
     QDialog::keyPressEvent(event);
 }
 
-void CVfoDialog::reject() {}
+void VfoDialog::reject() {}
 
-void CVfoDialog::closeEvent(QCloseEvent* event) {
+void VfoDialog::closeEvent(QCloseEvent* event) {
     if (records_)
         records_->store();
     event->accept();
     QDialog::done(QDialog::Accepted);
 }
 
-#include "moc_CVfoDialog.cpp"
+#include "moc_VfoDialog.cpp"

@@ -8,10 +8,10 @@ class QLineEdit;
 
 // The "Modle" form: the radio's serial number, model name and model code (editable), its
 // firmware version and last programming date (shown only).
-class CModelView : public FormView {
+class ModelView : public FormView {
     Q_OBJECT
 public:
-    explicit CModelView(MemoryImage& image, QWidget* parent = nullptr);
+    explicit ModelView(MemoryImage& image, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void SaveToImage() override;

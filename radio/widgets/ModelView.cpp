@@ -1,4 +1,4 @@
-#include "CModelView.h"
+#include "ModelView.h"
 
 #include "CharFilterValidator.h"
 #include "RadioIdentity.h"
@@ -31,7 +31,7 @@ QLineEdit* field(QFormLayout* form, const QString& label, int maxLength, bool (*
 
 } // namespace
 
-CModelView::CModelView(MemoryImage& image, QWidget* parent) : FormView(image, parent) {
+ModelView::ModelView(MemoryImage& image, QWidget* parent) : FormView(image, parent) {
     setWindowTitle(QStringLiteral("Modle"));
     auto* form = new QFormLayout(this);
     for (const RadioIdentity::Field& f : RadioIdentity::fields())
@@ -41,14 +41,14 @@ CModelView::CModelView(MemoryImage& image, QWidget* parent) : FormView(image, pa
     LoadFromImage();
 }
 
-void CModelView::LoadFromImage() {
+void ModelView::LoadFromImage() {
     const RadioIdentity id = RadioIdentity::read(image());
     for (std::size_t i = 0; i < edits_.size(); ++i)
         showStoredText(edits_[i], id.*RadioIdentity::fields()[i].value);
 }
 
-void CModelView::SaveToImage() {
+void ModelView::SaveToImage() {
     RadioIdentity::writeEditable(image(), edits_[0]->text(), edits_[1]->text(), edits_[2]->text());
 }
 
-#include "moc_CModelView.cpp"
+#include "moc_ModelView.cpp"

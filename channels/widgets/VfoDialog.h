@@ -6,7 +6,7 @@
 #include <vector>
 
 class BandState;
-class CChannelRecordEditor;
+class ChannelRecordEditor;
 class MemoryImage;
 class QTabBar;
 class RecordSwitch;
@@ -14,11 +14,11 @@ class RecordSwitch;
 // The modal "VFO" dialog: one tab per VFO record the radio's bands show, over one channel-record
 // editor. Changing tabs stores the record left and loads the one entered; the close box stores
 // too. It has no OK or Cancel, and Enter and Escape do nothing.
-class CVfoDialog : public QDialog {
+class VfoDialog : public QDialog {
     Q_OBJECT
 public:
-    CVfoDialog(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
-    ~CVfoDialog() override;
+    VfoDialog(MemoryImage& image, BandState& bands, QWidget* parent = nullptr);
+    ~VfoDialog() override;
 
     QTabBar* tabs() const { return tabs_; }
     int currentRecord() const;
@@ -33,6 +33,6 @@ public Q_SLOTS:
 private:
     std::vector<ChannelEditRules::VfoTab> shown_;
     QTabBar* tabs_;
-    CChannelRecordEditor* editor_;
+    ChannelRecordEditor* editor_;
     RecordSwitch* records_ = nullptr; // none when no band of the radio is enabled
 };

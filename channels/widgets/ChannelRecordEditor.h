@@ -22,14 +22,14 @@ class QLineEdit;
 // corrections, and the record's load and store: one editor for every form that edits such a
 // record. An empty record shows only the Rx field enabled; entering an Rx frequency writes the
 // record's template at once.
-class CChannelRecordEditor : public QWidget {
+class ChannelRecordEditor : public QWidget {
     Q_OBJECT
 public:
     // The controls fill two columns of the editor's grid from `firstRow` down; the rows above
     // are the owner's (a channel number).
-    CChannelRecordEditor(MemoryImage& image, BandState& bands, RecordUse use, int firstRow = 0,
-                         QWidget* parent = nullptr);
-    ~CChannelRecordEditor() override;
+    ChannelRecordEditor(MemoryImage& image, BandState& bands, RecordUse use, int firstRow = 0,
+                        QWidget* parent = nullptr);
+    ~ChannelRecordEditor() override;
 
     QGridLayout* grid() const { return grid_; }
     QLineEdit* rxField() const { return rx_; }

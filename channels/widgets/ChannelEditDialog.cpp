@@ -1,8 +1,8 @@
-#include "CChannelEditDialog.h"
+#include "ChannelEditDialog.h"
 
 #include "FieldTips.h"
 
-#include "CChannelRecordEditor.h"
+#include "ChannelRecordEditor.h"
 #include "CharFilterValidator.h"
 #include "CloseButton.h"
 #include "FormTeardown.h"
@@ -22,10 +22,10 @@ namespace {
 constexpr int kChannels = 800;
 }
 
-CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int channel,
-                                       QWidget* parent)
+ChannelEditDialog::ChannelEditDialog(MemoryImage& image, BandState& bands, int channel,
+                                     QWidget* parent)
     : QDialog(parent), channel_(std::clamp(channel, 1, kChannels)),
-      editor_(new CChannelRecordEditor(image, bands, RecordUse::Channel, 1)) {
+      editor_(new ChannelRecordEditor(image, bands, RecordUse::Channel, 1)) {
     setWindowTitle(QStringLiteral("Channel edit"));
 
     // Channel number with its arrows, above the channel's fields.
@@ -63,32 +63,32 @@ CChannelEditDialog::CChannelEditDialog(MemoryImage& image, BandState& bands, int
 
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
-    connect(number_, &QLineEdit::editingFinished, this, &CChannelEditDialog::numberEntered);
+    connect(number_, &QLineEdit::editingFinished, this, &ChannelEditDialog::numberEntered);
     applyFieldTips(this, QStringLiteral("Channel setting"));
 
     load();
 }
 
-CChannelEditDialog::~CChannelEditDialog() {
+ChannelEditDialog::~ChannelEditDialog() {
     disconnectChildrenFrom(this);
 }
 
-void CChannelEditDialog::load() {
+void ChannelEditDialog::load() {
     number_->setText(QString::number(channel_));
     editor_->load(ImageMap::channelAddress(channel_), channel_);
 }
 
-void CChannelEditDialog::store() {
+void ChannelEditDialog::store() {
     editor_->store();
 }
 
-void CChannelEditDialog::showChannel(int channel) {
+void ChannelEditDialog::showChannel(int channel) {
     store();
     channel_ = std::clamp(channel, 1, kChannels);
     load();
 }
 
-void CChannelEditDialog::step(int delta) {
+void ChannelEditDialog::step(int delta) {
     int next = channel_ + delta;
     if (next > kChannels)
         next = 1;
@@ -97,7 +97,7 @@ void CChannelEditDialog::step(int delta) {
     showChannel(next);
 }
 
-void CChannelEditDialog::numberEntered() {
+void ChannelEditDialog::numberEntered() {
     const int m = number_->text().toInt();
     if (m != channel_)
         showChannel(m);
@@ -105,7 +105,7 @@ void CChannelEditDialog::numberEntered() {
         number_->setText(QString::number(channel_));
 }
 
-void CChannelEditDialog::keyPressEvent(QKeyEvent* event) {
+void ChannelEditDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape && editor_->rxField()->hasFocus()) {
         close();
@@ -116,10 +116,10 @@ void CChannelEditDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void CChannelEditDialog::reject() {}
+void ChannelEditDialog::reject() {}
 
 // Up and Down step one channel, Page Up and Page Down ten, from the channel number.
-bool CChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
+bool ChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == number_ && event->type() == QEvent::KeyPress) {
         static const std::pair<int, int> steps[] = {
             {Qt::Key_Up, 1}, {Qt::Key_Down, -1}, {Qt::Key_PageUp, 10}, {Qt::Key_PageDown, -10}};
@@ -133,7 +133,7 @@ bool CChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CChannelEditDialog::closeEvent(QCloseEvent* event) {
+void ChannelEditDialog::closeEvent(QCloseEvent* event) {
     // A channel number being typed is entered first: the channel it names is the one left.
     if (number_->hasFocus())
         numberEntered();
@@ -142,4 +142,4 @@ void CChannelEditDialog::closeEvent(QCloseEvent* event) {
     QDialog::done(QDialog::Accepted);
 }
 
-#include "moc_CChannelEditDialog.cpp"
+#include "moc_ChannelEditDialog.cpp"

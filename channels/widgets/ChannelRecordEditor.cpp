@@ -1,4 +1,4 @@
-#include "CChannelRecordEditor.h"
+#include "ChannelRecordEditor.h"
 
 #include "BandState.h"
 #include "Bcd.h"
@@ -23,8 +23,8 @@ using ListHelpers::Match;
 using ListHelpers::selectByText;
 using ListHelpers::selectCode;
 
-CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands, RecordUse use,
-                                           int firstRow, QWidget* parent)
+ChannelRecordEditor::ChannelRecordEditor(MemoryImage& image, BandState& bands, RecordUse use,
+                                         int firstRow, QWidget* parent)
     : QWidget(parent), image_(image), bands_(bands), use_(use), grid_(new QGridLayout(this)) {
     grid_->setContentsMargins(0, 0, 0, 0);
     grid_->setColumnStretch(1, 1);
@@ -49,9 +49,9 @@ CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands,
                 rebuildSqlModes(sqlMode_->currentText());
         });
     connect(signaling_, &QComboBox::currentIndexChanged, this,
-            &CChannelRecordEditor::updateEnabling);
+            &ChannelRecordEditor::updateEnabling);
     connect(offsetDirection_, &QComboBox::currentIndexChanged, this,
-            &CChannelRecordEditor::updateEnabling);
+            &ChannelRecordEditor::updateEnabling);
     // The user's click decides, not a load: a record with both bits loads as load step 6 says.
     connect(reverse_, &QCheckBox::clicked, this, [this](bool on) {
         if (on)
@@ -62,23 +62,23 @@ CChannelRecordEditor::CChannelRecordEditor(MemoryImage& image, BandState& bands,
             reverse_->setChecked(false);
     });
     for (QLineEdit* e : findChildren<QLineEdit*>())
-        connect(e, &QLineEdit::textEdited, this, &CChannelRecordEditor::edited);
+        connect(e, &QLineEdit::textEdited, this, &ChannelRecordEditor::edited);
     for (QComboBox* b : findChildren<QComboBox*>())
-        connect(b, &QComboBox::activated, this, &CChannelRecordEditor::edited);
+        connect(b, &QComboBox::activated, this, &ChannelRecordEditor::edited);
     for (QCheckBox* c : findChildren<QCheckBox*>())
-        connect(c, &QCheckBox::clicked, this, &CChannelRecordEditor::edited);
+        connect(c, &QCheckBox::clicked, this, &ChannelRecordEditor::edited);
 }
 
-CChannelRecordEditor::~CChannelRecordEditor() {
+ChannelRecordEditor::~ChannelRecordEditor() {
     disconnectChildrenFrom(this);
 }
 
-Record CChannelRecordEditor::record() const {
+Record ChannelRecordEditor::record() const {
     return image_.at<32>(address_);
 }
 
 // Each edit field and what leaving it does.
-std::vector<CChannelRecordEditor::Entry> CChannelRecordEditor::entries() {
+std::vector<ChannelRecordEditor::Entry> ChannelRecordEditor::entries() {
     return {
         {rx_, [this] { enterRx(); }},
         {tx_, [this] { enterTx(); }},
@@ -90,7 +90,7 @@ std::vector<CChannelRecordEditor::Entry> CChannelRecordEditor::entries() {
 }
 
 // A value still being typed is entered as leaving its field would enter it.
-void CChannelRecordEditor::enterPending() {
+void ChannelRecordEditor::enterPending() {
     for (const Entry& e : entries())
         if (e.field->isModified()) {
             e.rule();
@@ -100,7 +100,7 @@ void CChannelRecordEditor::enterPending() {
 
 // The texts the entry rules fall back on are taken when the field gets the focus: Tx always,
 // Rx on a scan edge.
-bool CChannelRecordEditor::eventFilter(QObject* watched, QEvent* event) {
+bool ChannelRecordEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (watched == tx_)
             previousTx_ = tx_->text();
@@ -113,7 +113,7 @@ bool CChannelRecordEditor::eventFilter(QObject* watched, QEvent* event) {
 // --- Building -------------------------------------------------------------------------------
 
 // One control for a field of the record; the controls the rules work on are kept by name.
-void CChannelRecordEditor::addControl(const RecordFields::Field& f) {
+void ChannelRecordEditor::addControl(const RecordFields::Field& f) {
     using K = RecordFields::Kind;
     switch (f.kind) {
     case K::Rx:
@@ -175,7 +175,7 @@ void CChannelRecordEditor::addControl(const RecordFields::Field& f) {
     }
 }
 
-void CChannelRecordEditor::place(const RecordFields::Field& f, QWidget* control) {
+void ChannelRecordEditor::place(const RecordFields::Field& f, QWidget* control) {
     const QString label = RecordFields::label(f, use_);
     control->setAccessibleName(label);
     controls_.push_back(control);
@@ -188,26 +188,26 @@ void CChannelRecordEditor::place(const RecordFields::Field& f, QWidget* control)
 }
 
 // A text field's length and characters come from its description.
-void CChannelRecordEditor::limitText(QLineEdit* edit, const RecordFields::Field& f) {
+void ChannelRecordEditor::limitText(QLineEdit* edit, const RecordFields::Field& f) {
     edit->setMaxLength(f.maxLength);
     const CharSet set = *f.chars;
     edit->setValidator(
         new CharFilterValidator([set](QChar c) { return accepts(set, c); }, f.upperCase, edit));
 }
 
-QLineEdit* CChannelRecordEditor::addEdit(const RecordFields::Field& f) {
+QLineEdit* ChannelRecordEditor::addEdit(const RecordFields::Field& f) {
     auto* edit = new QLineEdit;
     limitText(edit, f);
     place(f, edit);
     return edit;
 }
 
-void CChannelRecordEditor::makeEditable(QComboBox* box, const RecordFields::Field& f) {
+void ChannelRecordEditor::makeEditable(QComboBox* box, const RecordFields::Field& f) {
     box->setEditable(true);
     limitText(box->lineEdit(), f);
 }
 
-QComboBox* CChannelRecordEditor::addList(const RecordFields::Field& f, const QStringList& items) {
+QComboBox* ChannelRecordEditor::addList(const RecordFields::Field& f, const QStringList& items) {
     auto* box = new QComboBox;
     box->addItems(items);
     box->setCurrentIndex(-1);
@@ -220,7 +220,7 @@ QComboBox* CChannelRecordEditor::addList(const RecordFields::Field& f, const QSt
 // --- Loading and storing --------------------------------------------------------------------
 
 // The record's own controls only: rows an owner put above them (a channel number) stay usable.
-void CChannelRecordEditor::setEditable(bool on) {
+void ChannelRecordEditor::setEditable(bool on) {
     for (QWidget* w : controls_)
         if (w != rx_)
             w->setEnabled(on);
@@ -228,7 +228,7 @@ void CChannelRecordEditor::setEditable(bool on) {
         updateEnabling();
 }
 
-void CChannelRecordEditor::clearControls() {
+void ChannelRecordEditor::clearControls() {
     for (QLineEdit* e : {rx_, tx_, name_, offset_})
         e->clear();
     for (QCheckBox* c : findChildren<QCheckBox*>())
@@ -239,13 +239,13 @@ void CChannelRecordEditor::clearControls() {
     dcs_->setEditText({});
 }
 
-QStringList CChannelRecordEditor::stepsFor(const QString& rx) const {
+QStringList ChannelRecordEditor::stepsFor(const QString& rx) const {
     const Frequency f = FrequencyText::toValue(rx);
     return use_ == RecordUse::ScanEdge ? ChannelEditRules::scanStepsFor(f, bands_)
                                        : ChannelEditRules::stepsFor(f, bands_);
 }
 
-void CChannelRecordEditor::rebuildSteps() {
+void ChannelRecordEditor::rebuildSteps() {
     const QString previous = step_->currentText();
     step_->clear();
     step_->addItems(stepsFor(rx_->text()));
@@ -255,7 +255,7 @@ void CChannelRecordEditor::rebuildSteps() {
 }
 
 // The modes decode type and option signaling allow; `wanted` stays chosen when allowed.
-void CChannelRecordEditor::rebuildSqlModes(const QString& wanted) {
+void ChannelRecordEditor::rebuildSqlModes(const QString& wanted) {
     sqlMode_->clear();
     sqlMode_->addItems(
         ChannelEditRules::sqlModes(decodeType_->currentIndex(), signaling_->currentIndex()));
@@ -264,7 +264,7 @@ void CChannelRecordEditor::rebuildSqlModes(const QString& wanted) {
         sqlMode_->setCurrentIndex(0);
 }
 
-void CChannelRecordEditor::updateEnabling() {
+void ChannelRecordEditor::updateEnabling() {
     if (!rx_->text().isEmpty()) {
         offset_->setEnabled(offsetDirection_->currentIndex() > 0);
         signalingDecode_->setEnabled(signaling_->currentText() == QLatin1String("2 Tone"));
@@ -272,14 +272,14 @@ void CChannelRecordEditor::updateEnabling() {
 }
 
 // Lists left without a choice take their defaults; the offset is normalized.
-void CChannelRecordEditor::fillDefaults() {
+void ChannelRecordEditor::fillDefaults() {
     for (auto [box, field] : choices_)
         if (box->currentIndex() < 0 && box->count() > 0)
             selectByText(box, RecordFields::listFallback(*field, itemsOf(box)), Match::Exact);
     offset_->setText(ChannelEditRules::normalizeOffset(offset_->text()));
 }
 
-void CChannelRecordEditor::loadFields(ConstRecord r) {
+void ChannelRecordEditor::loadFields(ConstRecord r) {
     using namespace ChannelRecord;
     loading_ = true;
     // A scan edge's offset is only read, when its direction is worked out on store.
@@ -310,7 +310,7 @@ void CChannelRecordEditor::loadFields(ConstRecord r) {
     updateEnabling();
 }
 
-void CChannelRecordEditor::load(std::uint32_t address, int number) {
+void ChannelRecordEditor::load(std::uint32_t address, int number) {
     address_ = address;
     number_ = number;
     const ConstRecord r = record();
@@ -333,7 +333,7 @@ void CChannelRecordEditor::load(std::uint32_t address, int number) {
 }
 
 // A VFO record is never empty: an empty or out-of-band frequency shows the record's lower limit.
-void CChannelRecordEditor::loadVfo(ConstRecord r) {
+void ChannelRecordEditor::loadVfo(ConstRecord r) {
     setEditable(true);
     rx_->setText(isEmptyRecord(r) ? QString()
                                   : FrequencyText::fromValue(ChannelRecord::rxFrequency(r)));
@@ -344,13 +344,13 @@ void CChannelRecordEditor::loadVfo(ConstRecord r) {
     normalizeVfoFrequencies();
 }
 
-void CChannelRecordEditor::normalizeVfoFrequencies() {
+void ChannelRecordEditor::normalizeVfoFrequencies() {
     rx_->setText(ChannelEditRules::enterVfoFrequency(number_, rx_->text(), bands_));
     tx_->setText(ChannelEditRules::enterVfoFrequency(number_, tx_->text(), bands_));
     rebuildSteps();
 }
 
-void CChannelRecordEditor::store() {
+void ChannelRecordEditor::store() {
     enterPending();
     fillDefaults();
     if (use_ == RecordUse::Vfo)
@@ -403,7 +403,7 @@ void CChannelRecordEditor::store() {
 
 // --- Entries --------------------------------------------------------------------------------
 
-void CChannelRecordEditor::enterRx() {
+void ChannelRecordEditor::enterRx() {
     if (use_ == RecordUse::Vfo) {
         rx_->setText(ChannelEditRules::enterVfoFrequency(number_, rx_->text(), bands_));
         rebuildSteps();
@@ -437,7 +437,7 @@ void CChannelRecordEditor::enterRx() {
     previousRx_ = rx_->text();
 }
 
-void CChannelRecordEditor::enterTx() {
+void ChannelRecordEditor::enterTx() {
     if (use_ == RecordUse::Vfo) {
         tx_->setText(ChannelEditRules::enterVfoFrequency(number_, tx_->text(), bands_));
         return;
@@ -454,10 +454,10 @@ void CChannelRecordEditor::enterTx() {
     previousTx_ = tx_->text();
 }
 
-bool CChannelRecordEditor::focusNextPrevChild(bool next) {
+bool ChannelRecordEditor::focusNextPrevChild(bool next) {
     if (next && rx_->hasFocus())
         enterRx();
     return QWidget::focusNextPrevChild(next);
 }
 
-#include "moc_CChannelRecordEditor.cpp"
+#include "moc_ChannelRecordEditor.cpp"

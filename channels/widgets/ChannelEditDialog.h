@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class BandState;
-class CChannelRecordEditor;
+class ChannelRecordEditor;
 class MemoryImage;
 class QLineEdit;
 class QToolButton;
@@ -11,12 +11,11 @@ class QToolButton;
 // The "Channel edit" dialog: every field of one bank A channel, including those the table does
 // not show. It steps through channels 1-800 by number or with its arrows, storing the channel
 // it leaves, and stores the last one when it closes.
-class CChannelEditDialog : public QDialog {
+class ChannelEditDialog : public QDialog {
     Q_OBJECT
 public:
-    CChannelEditDialog(MemoryImage& image, BandState& bands, int channel,
-                       QWidget* parent = nullptr);
-    ~CChannelEditDialog() override;
+    ChannelEditDialog(MemoryImage& image, BandState& bands, int channel, QWidget* parent = nullptr);
+    ~ChannelEditDialog() override;
 
     int channel() const { return channel_; }
     void showChannel(int channel); // stores the current one, clamps, loads
@@ -36,7 +35,7 @@ private:
     void numberEntered();
 
     int channel_;
-    CChannelRecordEditor* editor_;
+    ChannelRecordEditor* editor_;
     QLineEdit* number_;
     QToolButton* up_;
     QToolButton* down_;
