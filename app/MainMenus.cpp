@@ -1,8 +1,8 @@
 #include "MainMenus.h"
 
-#include "CMainFrame.h"
 #include "ChannelTableView.h"
 #include "CommandRegistry.h"
+#include "MainWindow.h"
 #include "ReportCommands.h"
 
 #include <QAction>
@@ -26,12 +26,12 @@ namespace {
 using K = MenuItem;
 using Keys = std::vector<QKeySequence>;
 
-template <typename Member> std::function<void(CMainFrame&)> call(Member member) {
-    return [member](CMainFrame& frame) { (frame.*member)(); };
+template <typename Member> std::function<void(MainWindow&)> call(Member member) {
+    return [member](MainWindow& frame) { (frame.*member)(); };
 }
 
-template <typename Member> std::function<void(CMainFrame&)> report(Member member) {
-    return [member](CMainFrame& frame) { (frame.reports()->*member)(); };
+template <typename Member> std::function<void(MainWindow&)> report(Member member) {
+    return [member](MainWindow& frame) { (frame.reports()->*member)(); };
 }
 
 // A menu text as a tooltip: "&New(&N)" is "New", "&Open(&O)..." is "Open".
@@ -67,16 +67,16 @@ const std::vector<MenuItem>& mainMenuItems() {
     const QString help = QStringLiteral("&Help");
     // clang-format off
     static const std::vector<MenuItem> items = {
-        {file, K::Command, "&New(&N)", {QKeySequence::New}, call(&CMainFrame::newData),
+        {file, K::Command, "&New(&N)", {QKeySequence::New}, call(&MainWindow::newData),
          10, "new"},
-        {file, K::Command, "&Open(&O)...", {QKeySequence::Open}, call(&CMainFrame::openData),
+        {file, K::Command, "&Open(&O)...", {QKeySequence::Open}, call(&MainWindow::openData),
          11, "open"},
-        {file, K::Command, "&Save(&S)", {QKeySequence::Save}, call(&CMainFrame::save),
+        {file, K::Command, "&Save(&S)", {QKeySequence::Save}, call(&MainWindow::save),
          12, "save"},
-        {file, K::Command, "Save &As(&A)...", {}, call(&CMainFrame::saveAs)},
+        {file, K::Command, "Save &As(&A)...", {}, call(&MainWindow::saveAs)},
         {file, K::Separator},
-        {file, K::Command, "Import channels...", {}, call(&CMainFrame::importChannels)},
-        {file, K::Command, "Export channels...", {}, call(&CMainFrame::exportChannels)},
+        {file, K::Command, "Import channels...", {}, call(&MainWindow::importChannels)},
+        {file, K::Command, "Export channels...", {}, call(&MainWindow::exportChannels)},
         {file, K::Command, "Export report as PDF...", {}, report(&ReportCommands::exportPdf)},
         {file, K::Command, "Compare with...", {}, report(&ReportCommands::compareWith)},
         {file, K::Separator},
@@ -87,38 +87,38 @@ const std::vector<MenuItem>& mainMenuItems() {
         {file, K::Separator},
         {file, K::RecentFiles, "Recent Files"},
         {file, K::Separator},
-        {file, K::Command, "E&xit(&X)", {}, call(&CMainFrame::close)},
+        {file, K::Command, "E&xit(&X)", {}, call(&MainWindow::close)},
 
         // Ctrl+Y as well as the platform's Ctrl+Shift+Z.
-        {edit, K::Command, "Undo", {QKeySequence::Undo}, call(&CMainFrame::undo),
+        {edit, K::Command, "Undo", {QKeySequence::Undo}, call(&MainWindow::undo),
          20, "undo"},
         {edit, K::Command, "Redo",
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-         call(&CMainFrame::redo), 21, "redo"},
+         call(&MainWindow::redo), 21, "redo"},
         {edit, K::Separator},
         {edit, K::RowCommands},
         {edit, K::Separator},
         {edit, K::FormCommands},
 
-        {program, K::Command, "Read", {}, call(&CMainFrame::readRadio), 30, "read"},
-        {program, K::Command, "Write", {}, call(&CMainFrame::writeRadio), 31, "write"},
+        {program, K::Command, "Read", {}, call(&MainWindow::readRadio), 30, "read"},
+        {program, K::Command, "Write", {}, call(&MainWindow::writeRadio), 31, "write"},
 
         {view, K::ToolbarToggle, "&Toolbar(&T)"},
         {view, K::StatusBarToggle, "&Status Bar(&S)"},
         {view, K::TreeBarToggle, "Tree View"},
 
-        {setting, K::Command, "Port", {}, call(&CMainFrame::choosePort), 41, "port"},
+        {setting, K::Command, "Port", {}, call(&MainWindow::choosePort), 41, "port"},
 
         {window, K::WindowList},
 
-        {help, K::Command, "Help Topics", {}, [](CMainFrame& frame) { frame.help(0); }},
-        {help, K::Command, "About...", {}, call(&CMainFrame::about), 42, "about"},
+        {help, K::Command, "Help Topics", {}, [](MainWindow& frame) { frame.help(0); }},
+        {help, K::Command, "About...", {}, call(&MainWindow::about), 42, "about"},
     };
     // clang-format on
     return items;
 }
 
-MainMenus buildMainMenus(CMainFrame& frame) {
+MainMenus buildMainMenus(MainWindow& frame) {
     MainMenus menus;
     QToolBar* toolbar = frame.addToolBar(QStringLiteral("Toolbar"));
     toolbar->setObjectName(QStringLiteral("Toolbar"));

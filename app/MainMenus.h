@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-class CMainFrame;
+class MainWindow;
 class QAction;
 class QMenu;
 
@@ -30,7 +30,7 @@ struct MenuItem {
     Kind kind = Command;
     QString text = {};
     std::vector<QKeySequence> keys = {};
-    std::function<void(CMainFrame&)> run = {};
+    std::function<void(MainWindow&)> run = {};
     // A toolbar button: its place (tens group the buttons between separators) and icon, one of
     // the program's own (":/toolbar/<icon>-<size>.png").
     int button = 0; // 0: none
@@ -50,4 +50,4 @@ struct MainMenus {
 };
 
 // The menu bar and the toolbar of `frame` from the table.
-MainMenus buildMainMenus(CMainFrame& frame);
+MainMenus buildMainMenus(MainWindow& frame);

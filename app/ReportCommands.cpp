@@ -2,9 +2,9 @@
 
 #include "AppConfig.h"
 #include "BandState.h"
-#include "CMainFrame.h"
 #include "DifferencesDialog.h"
 #include "Document.h"
+#include "MainWindow.h"
 #include "PageLayout.h"
 #include "ProblemBox.h"
 #include "ReportDiff.h"
@@ -23,7 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-ReportCommands::ReportCommands(CMainFrame& frame, AppConfig& config)
+ReportCommands::ReportCommands(MainWindow& frame, AppConfig& config)
     : QObject(&frame), frame_(frame), config_(config) {}
 
 QString ReportCommands::documentName() const {

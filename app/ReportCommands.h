@@ -7,7 +7,7 @@
 #include <QPointer>
 
 class AppConfig;
-class CMainFrame;
+class MainWindow;
 class QPrinter;
 class ReportPreview;
 
@@ -17,7 +17,7 @@ class ReportPreview;
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
-    ReportCommands(CMainFrame& frame, AppConfig& config);
+    ReportCommands(MainWindow& frame, AppConfig& config);
 
     // The printer dialog, then the pages. With the channel table active, the channel list.
     void print();
@@ -52,7 +52,7 @@ private:
     Comparison compareWithOpenData(const MemoryImage& other, const BandState& otherBands);
     void showComparison(const QString& other, const Comparison& comparison);
 
-    CMainFrame& frame_;
+    MainWindow& frame_;
     AppConfig& config_;
     QPointer<ReportPreview> preview_;
 };

@@ -1,16 +1,16 @@
 #include "TransferCommands.h"
 
 #include "AppConfig.h"
-#include "CMainFrame.h"
 #include "ChannelRules.h"
 #include "CloneProgressDialog.h"
 #include "Document.h"
+#include "MainWindow.h"
 #include "Plausibility.h"
 #include "ReportCommands.h"
 
 #include <QMdiArea>
 
-TransferCommands::TransferCommands(CMainFrame& frame, AppConfig& config)
+TransferCommands::TransferCommands(MainWindow& frame, AppConfig& config)
     : QObject(&frame), frame_(frame), config_(config) {}
 
 bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image, bool confirmed) {

@@ -7,7 +7,7 @@
 #include <optional>
 
 class AppConfig;
-class CMainFrame;
+class MainWindow;
 
 // Read and Write, whichever form is active: the forms store first, the progress dialog runs
 // the transfer, and after a read the band limits, the first channels and every open form
@@ -15,7 +15,7 @@ class CMainFrame;
 class TransferCommands : public QObject {
     Q_OBJECT
 public:
-    TransferCommands(CMainFrame& frame, AppConfig& config);
+    TransferCommands(MainWindow& frame, AppConfig& config);
 
     bool read();
     bool write();
@@ -31,7 +31,7 @@ private:
     // `confirmed`: the user already said yes, the transfer starts without "Start".
     bool transfer(CloneDirection direction, MemoryImage& image, bool confirmed = false);
 
-    CMainFrame& frame_;
+    MainWindow& frame_;
     AppConfig& config_;
     CloneEngine::Hooks timing_;
 };

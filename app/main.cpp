@@ -1,6 +1,6 @@
 #include "AppConfig.h"
-#include "CMainFrame.h"
 #include "Document.h"
+#include "MainWindow.h"
 #include "QuitWhenShown.h"
 #include "StartUp.h"
 
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     startUpProgram(QCoreApplication::applicationDirPath());
 
     Document document;
-    CMainFrame frame(document, theConfig());
+    MainWindow frame(document, theConfig());
     frame.show();
     quitWhenShownIfAsked(&frame);
     if (!parser.positionalArguments().isEmpty())

@@ -1,9 +1,9 @@
 // Every table of every form and dialog is named for a screen reader, as its grid is, and its
 // cells are announced with their row and column headers.
-#include "CMainFrame.h"
 #include "CommandRegistry.h"
 #include "GridControl.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalResponder.h"
 
 #include <QAccessible>
@@ -81,7 +81,7 @@ void GridNameTests::everyTableIsNamed() {
     QFETCH(QString, entry);
     Document document;
     AppConfig config;
-    CMainFrame* frame = openMainFrame(document, config, dir.path());
+    MainWindow* frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
     const CommandEntry* command = findCommand(entry);
     QVERIFY(command);

@@ -1,12 +1,12 @@
 #include "AppConfig.h"
-#include "CMainFrame.h"
 #include "CommandRegistry.h"
 #include "Document.h"
 #include "FormFrame.h"
 #include "GridControl.h"
 #include "HelpCatalog.h"
 #include "HelpWindow.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalResponder.h"
 #include "TabbedFormView.h"
 #include "WidgetLookup.h"
@@ -60,7 +60,7 @@ private:
     QTemporaryDir dir;
     Document document;
     AppConfig config;
-    CMainFrame* frame = nullptr;
+    MainWindow* frame = nullptr;
 };
 
 void HelpTests::initTestCase() {
@@ -68,7 +68,7 @@ void HelpTests::initTestCase() {
 }
 
 void HelpTests::init() {
-    frame = openMainFrame(document, config, dir.path());
+    frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
 }
 

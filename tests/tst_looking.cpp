@@ -4,7 +4,6 @@
 #include "AppConfig.h"
 #include "BandState.h"
 #include "Bcd.h"
-#include "CMainFrame.h"
 #include "ChannelCsv.h"
 #include "ChannelEditDialog.h"
 #include "ChannelRecord.h"
@@ -18,7 +17,8 @@
 #include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
 #include "ImageMap.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalResponder.h"
 #include "Normalization.h"
 #include "RadioBench.h"
@@ -144,7 +144,7 @@ struct Seen {
     QString title;
     bool modified;
 
-    static Seen of(CMainFrame& frame) {
+    static Seen of(MainWindow& frame) {
         return {frame.document().image(), frame.document().stepsRecorded(),
                 frame.undoAction()->text(), frame.documentTitle(), frame.isModified()};
     }
@@ -170,7 +170,7 @@ QString changedBytes(const MemoryImage& before, const MemoryImage& after) {
         .arg(quint8(b[first]), 2, 16, QChar(u'0'));
 }
 
-ChannelTableView* channelView(CMainFrame& frame) {
+ChannelTableView* channelView(MainWindow& frame) {
     QMdiSubWindow* w = frame.formWindow("Channel setting");
     return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
              : nullptr;
@@ -188,7 +188,7 @@ private Q_SLOTS:
 private:
     // Opens the registry entry (or the channel edit dialog on `channel`), looks at every part
     // of it and closes it again.
-    void visit(CMainFrame& frame, const QString& entry, int channel);
+    void visit(MainWindow& frame, const QString& entry, int channel);
 
     QTemporaryDir dir;
 };
@@ -241,7 +241,7 @@ void LookingTests::openingAndClosingChangesNothing() {
     QFETCH(int, channel);
     Document document;
     AppConfig config;
-    CMainFrame* frame = openMainFrame(document, config, dir.path());
+    MainWindow* frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
     if (!file.isEmpty())
         QVERIFY(frame->openPath(dir.filePath(file)));
@@ -259,7 +259,7 @@ void LookingTests::openingAndClosingChangesNothing() {
     closeWithoutSaving(frame, this);
 }
 
-void LookingTests::visit(CMainFrame& frame, const QString& entry, int channel) {
+void LookingTests::visit(MainWindow& frame, const QString& entry, int channel) {
     if (entry == QLatin1String("Channel edit")) {
         ChannelTableView* table = channelView(frame);
         QVERIFY(table);

@@ -1,8 +1,8 @@
-#include "CMainFrame.h"
 #include "CommandRegistry.h"
 #include "FormFrame.h"
 #include "FormView.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -32,12 +32,12 @@ private:
     QTemporaryDir dir;
     Document document;
     AppConfig config;
-    CMainFrame* frame = nullptr;
+    MainWindow* frame = nullptr;
 };
 
 void SmallScreenTests::initTestCase() {
     QVERIFY(prepareProgramFolder(dir, "duoband-small-screen-tests"));
-    frame = openMainFrame(document, config, dir.path());
+    frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
 }
 

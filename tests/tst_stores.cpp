@@ -2,14 +2,14 @@
 // before any command stores the forms, and what a file or the radio gets matches the rest.
 #include "AppConfig.h"
 #include "Bcd.h"
-#include "CMainFrame.h"
 #include "ChannelRecord.h"
 #include "CommandRegistry.h"
 #include "DataFile.h"
 #include "Document.h"
 #include "FiveToneStandards.h"
 #include "ImageMap.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalResponder.h"
 #include "RecordTemplates.h"
 #include "Tones.h"
@@ -63,7 +63,7 @@ private:
     Document document;
     MemoryImage& image = document.image();
     AppConfig config;
-    CMainFrame* frame = nullptr;
+    MainWindow* frame = nullptr;
 };
 
 void StoreTests::initTestCase() {
@@ -71,7 +71,7 @@ void StoreTests::initTestCase() {
 }
 
 void StoreTests::init() {
-    frame = openMainFrame(document, config, dir.path());
+    frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
     QVERIFY(frame->saveToPath(dir.filePath("data.dat"))); // Ctrl+S saves there from now on
 }

@@ -1,5 +1,4 @@
 #include "AppConfig.h"
-#include "CMainFrame.h"
 #include "CellTyping.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
@@ -11,7 +10,8 @@
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
 #include "ImageMap.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalResponder.h"
 #include "RadioBench.h"
 #include "SampleData.h"
@@ -36,7 +36,7 @@ namespace {
 
 using T = ChannelTable;
 
-ChannelTableView* channelView(CMainFrame& frame) {
+ChannelTableView* channelView(MainWindow& frame) {
     QMdiSubWindow* w = frame.formWindow("Channel setting");
     return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
              : nullptr;
@@ -72,7 +72,7 @@ private:
     Document document;
     MemoryImage& image = document.image();
     AppConfig config;
-    CMainFrame* frame = nullptr;
+    MainWindow* frame = nullptr;
     ChannelTableView* view = nullptr;
     GridControl* grid = nullptr;
 };
@@ -82,7 +82,7 @@ void UndoTests::initTestCase() {
 }
 
 void UndoTests::init() {
-    frame = openMainFrame(document, config, dir.path());
+    frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
     view = channelView(*frame);
     grid = view->grid();

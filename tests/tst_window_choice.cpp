@@ -1,12 +1,12 @@
 // The window the user chooses is the one on top: keys and clicks go where the user looks.
 // Only a click inside the maximized channel window leaves the forms opened over it in place.
-#include "CMainFrame.h"
 #include "ChannelRecord.h"
 #include "DataFile.h"
 #include "FormFrame.h"
 #include "GridControl.h"
 #include "ImageMap.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "WidgetLookup.h"
 
 #include <QApplication>
@@ -20,16 +20,16 @@
 
 namespace {
 
-GridControl* channelGrid(CMainFrame& frame) {
+GridControl* channelGrid(MainWindow& frame) {
     return byName<GridControl>(*frame.formWindow("Channel setting"), "Channels");
 }
 
-QMdiSubWindow* topWindow(CMainFrame& frame) {
+QMdiSubWindow* topWindow(MainWindow& frame) {
     return frame.mdiArea()->subWindowList(QMdiArea::StackingOrder).last();
 }
 
 // Clicks the tree item of `form` with the mouse.
-void clickTreeItem(CMainFrame& frame, const QString& form) {
+void clickTreeItem(MainWindow& frame, const QString& form) {
     QTreeWidget* tree = frame.tree();
     const QList<QTreeWidgetItem*> items =
         tree->findItems(form, Qt::MatchExactly | Qt::MatchRecursive);
@@ -40,7 +40,7 @@ void clickTreeItem(CMainFrame& frame, const QString& form) {
 
 // Clicks the main window where the grid's cell appears: the click lands in whatever window is
 // on top at that point, as a user's click does. Returns the widget that got it.
-QWidget* clickWhereCellShows(CMainFrame& frame, GridControl* grid, int row, int column) {
+QWidget* clickWhereCellShows(MainWindow& frame, GridControl* grid, int row, int column) {
     const QPoint global = grid->cellArea()->mapToGlobal(grid->cellRect(row, column).center());
     QWidget* hit = frame.childAt(frame.mapFromGlobal(global));
     if (hit)
@@ -49,7 +49,7 @@ QWidget* clickWhereCellShows(CMainFrame& frame, GridControl* grid, int row, int 
 }
 
 // A cell of the channel grid that no other window covers, or (0, 0) when none does.
-GridControl::Cell uncoveredCell(CMainFrame& frame, GridControl* grid) {
+GridControl::Cell uncoveredCell(MainWindow& frame, GridControl* grid) {
     for (int row = 20; row >= 1; --row)
         for (int column = 11; column >= 1; --column) {
             const QPoint global =
@@ -81,7 +81,7 @@ private:
     QTemporaryDir dir;
     Document document;
     AppConfig config;
-    CMainFrame* frame = nullptr;
+    MainWindow* frame = nullptr;
 };
 
 void WindowChoiceTests::initTestCase() {
@@ -89,7 +89,7 @@ void WindowChoiceTests::initTestCase() {
 }
 
 void WindowChoiceTests::init() {
-    frame = openMainFrame(document, config, dir.path());
+    frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
     openFormsOverTheTable();
 }

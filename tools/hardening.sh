@@ -22,7 +22,7 @@ ctest --test-dir build-asan --output-on-failure -j2
 # The distribution's Qt is not instrumented: what happens inside it is not checked (its locks
 # are invisible to the sanitizer), ours is. Tests start helper processes from threads.
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:die_after_fork=0"
-TSAN_SUITES="tst_clone tst_link_widgets tst_main_frame"
+TSAN_SUITES="tst_clone tst_link_widgets tst_main_window"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$FLAGS" \
     -DDUOBAND_SANITIZE=thread -DDUOBAND_EXTRAS=OFF
 cmake --build build-tsan -j2 --target $TSAN_SUITES duoband-cli

@@ -1,4 +1,4 @@
-#include "CMainFrame.h"
+#include "MainWindow.h"
 
 #include "ActivationKeys.h"
 #include "AppConfig.h"
@@ -43,11 +43,11 @@ constexpr int kStatusMs = 8000;
 
 } // namespace
 
-CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
+MainWindow::MainWindow(Document& document, AppConfig& config, QWidget* parent)
     : QMainWindow(parent), document_(document), config_(config), mdi_(new QMdiArea),
       windows_(new FormWindows(mdi_, document, this)), reports_(new ReportCommands(*this, config)),
       transfers_(new TransferCommands(*this, config)) {
-    setObjectName(QStringLiteral("CMainFrame"));
+    setObjectName(QStringLiteral("MainWindow"));
     // The program's messages are captioned with the model it programs.
     setMessageCaption(config_.modelName);
     // Each form opens at its own size, even over the maximized channel window.
@@ -55,8 +55,8 @@ CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    connect(windows_, &FormWindows::helpRequested, this, &CMainFrame::help);
-    connect(windows_, &FormWindows::statusMessage, this, &CMainFrame::showStatus);
+    connect(windows_, &FormWindows::helpRequested, this, &MainWindow::help);
+    connect(windows_, &FormWindows::statusMessage, this, &MainWindow::showStatus);
     connect(windows_, &FormWindows::edited, this, [this] {
         updateTitle();
         updateUndoActions();
@@ -78,13 +78,13 @@ CMainFrame::CMainFrame(Document& document, AppConfig& config, QWidget* parent)
     startFresh();
 }
 
-CMainFrame::~CMainFrame() {
+MainWindow::~MainWindow() {
     document_.setHistoryListener({});
 }
 
 // --- Building -------------------------------------------------------------------------------
 
-void CMainFrame::buildMenus() {
+void MainWindow::buildMenus() {
     MainMenus menus = buildMainMenus(*this);
     editMenu_ = menus.edit;
     windowMenu_ = menus.window;
@@ -92,27 +92,27 @@ void CMainFrame::buildMenus() {
     undoAction_ = menus.undo;
     redoAction_ = menus.redo;
     rowActions_ = std::move(menus.rowActions);
-    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateRowActions);
-    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateTitle);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::updateRowActions);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::updateTitle);
     updateRecentMenu();
     updateUndoActions();
 }
 
-void CMainFrame::importChannels() {
+void MainWindow::importChannels() {
     if (openForm(kChannelSetting))
         activeChannelTable()->importChannelsCommand();
 }
 
-void CMainFrame::exportChannels() {
+void MainWindow::exportChannels() {
     if (openForm(kChannelSetting))
         activeChannelTable()->exportChannelsCommand();
 }
 
-void CMainFrame::listWindowsIn(QMenu* menu) {
+void MainWindow::listWindowsIn(QMenu* menu) {
     windows_->listIn(menu);
 }
 
-void CMainFrame::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     comPane_ = new QLabel(config_.portName);
     comPane_->setAccessibleName(QStringLiteral("COM"));
     comPane_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB0")) + 8);
@@ -125,7 +125,7 @@ void CMainFrame::buildStatusBar() {
     // them.
 }
 
-void CMainFrame::buildTreeBar() {
+void MainWindow::buildTreeBar() {
     tree_ = new QTreeWidget;
     tree_->setAccessibleName(QStringLiteral("Tree Bar"));
     tree_->setHeaderHidden(true);
@@ -144,7 +144,7 @@ void CMainFrame::buildTreeBar() {
     resizeDocks({treeBar_}, {170}, Qt::Horizontal);
 }
 
-QAction* CMainFrame::action(const QString& text) const {
+QAction* MainWindow::action(const QString& text) const {
     for (QAction* a : findChildren<QAction*>())
         if (a->text() == text)
             return a;
@@ -153,18 +153,18 @@ QAction* CMainFrame::action(const QString& text) const {
 
 // --- Form windows ---------------------------------------------------------------------------
 
-QMdiSubWindow* CMainFrame::formWindow(const QString& name) const {
+QMdiSubWindow* MainWindow::formWindow(const QString& name) const {
     return windows_->window(name);
 }
 
-QMdiSubWindow* CMainFrame::openForm(const QString& name) {
+QMdiSubWindow* MainWindow::openForm(const QString& name) {
     const CommandEntry* entry = findCommand(name);
     if (!entry || entry->kind != CommandKind::FormWindow)
         return nullptr;
     return windows_->open(*entry);
 }
 
-void CMainFrame::storeAllForms() {
+void MainWindow::storeAllForms() {
     windows_->storeAll();
     document_.image().setBits(ImageMap::kStorageFlags, 0, 2, 0);
     // What a save or write sends out matches the tones and channels it holds.
@@ -172,23 +172,23 @@ void CMainFrame::storeAllForms() {
     document_.record(QStringLiteral("Store all"));
 }
 
-void CMainFrame::reloadForm(const QString& text) {
+void MainWindow::reloadForm(const QString& text) {
     windows_->reload(text);
 }
 
-void CMainFrame::reloadAllForms() {
+void MainWindow::reloadAllForms() {
     windows_->reloadAll();
 }
 
-bool CMainFrame::channelTableIsActive() const {
+bool MainWindow::channelTableIsActive() const {
     return activeChannelTable() != nullptr;
 }
 
-ChannelTableView* CMainFrame::activeChannelTable() const {
+ChannelTableView* MainWindow::activeChannelTable() const {
     return qobject_cast<ChannelTableView*>(windows_->activeView());
 }
 
-void CMainFrame::runCommand(const CommandEntry& command) {
+void MainWindow::runCommand(const CommandEntry& command) {
     if (command.kind == CommandKind::FormWindow) {
         openForm(command.text);
     } else if (command.run) {
@@ -199,7 +199,7 @@ void CMainFrame::runCommand(const CommandEntry& command) {
     }
 }
 
-void CMainFrame::treeClicked(QTreeWidgetItem* item) {
+void MainWindow::treeClicked(QTreeWidgetItem* item) {
     if (!item || !item->parent())
         return; // the root does nothing
     if (const CommandEntry* command = findCommand(item->text(0)))
@@ -208,24 +208,24 @@ void CMainFrame::treeClicked(QTreeWidgetItem* item) {
 
 // --- Modified state -------------------------------------------------------------------------
 
-void CMainFrame::startFresh() {
+void MainWindow::startFresh() {
     storeAllForms();
     document_.startHistory();
 }
 
-bool CMainFrame::isModified() {
+bool MainWindow::isModified() {
     return !windows_->pendingForm().isEmpty() || document_.isModified();
 }
 
 // --- Undo and redo --------------------------------------------------------------------------
 
-void CMainFrame::updateRowActions() {
+void MainWindow::updateRowActions() {
     const bool table = channelTableIsActive();
     for (QAction* a : rowActions_)
         a->setEnabled(table);
 }
 
-void CMainFrame::updateUndoActions() {
+void MainWindow::updateUndoActions() {
     if (!undoAction_)
         return;
     const EditHistory& history = document_.history();
@@ -243,17 +243,17 @@ void CMainFrame::updateUndoActions() {
         a->setToolTip(a->text());
 }
 
-void CMainFrame::undo() {
+void MainWindow::undo() {
     travel(false);
 }
 
-void CMainFrame::redo() {
+void MainWindow::redo() {
     travel(true);
 }
 
 // Undo and Redo record nothing of their own: an edit still in a form is stored first and
 // becomes the step Undo takes back, when it changed anything.
-void CMainFrame::travel(bool forwards) {
+void MainWindow::travel(bool forwards) {
     if (theCloneFlags().busy)
         return;
     if (const QString pending = windows_->pendingForm(); !pending.isEmpty()) {
@@ -275,7 +275,7 @@ void CMainFrame::travel(bool forwards) {
                         : QStringLiteral("Undone: %1").arg(name));
 }
 
-void CMainFrame::updateTitle() {
+void MainWindow::updateTitle() {
     // While a transfer runs its worker owns the image; the title waits until it is done.
     if (theCloneFlags().busy)
         return;
@@ -293,7 +293,7 @@ void CMainFrame::updateTitle() {
 }
 
 // Unsaved changes are never thrown away without asking.
-bool CMainFrame::maybeSave() {
+bool MainWindow::maybeSave() {
     storeAllForms();
     if (!isModified())
         return true;
@@ -305,7 +305,7 @@ bool CMainFrame::maybeSave() {
     return answer == QMessageBox::Discard || save();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!maybeSave()) {
         event->ignore();
         return;
@@ -315,12 +315,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 // --- File commands --------------------------------------------------------------------------
 
-void CMainFrame::showStatus(const QString& text) {
+void MainWindow::showStatus(const QString& text) {
     if (!text.isEmpty())
         statusBar()->showMessage(text, kStatusMs);
 }
 
-bool CMainFrame::goOnDespite(const QString& doubt, const QString& question) {
+bool MainWindow::goOnDespite(const QString& doubt, const QString& question) {
     return QMessageBox::question(this, messageCaption(),
                                  QStringLiteral("This file does not look like data for this radio "
                                                 "(%1). %2")
@@ -329,17 +329,17 @@ bool CMainFrame::goOnDespite(const QString& doubt, const QString& question) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-void CMainFrame::showFileError(const QString& message) {
+void MainWindow::showFileError(const QString& message) {
     showProblem(this, message.isEmpty() ? QStringLiteral("Sorry, error not find.") : message);
 }
 
-void CMainFrame::rememberFile(const QString& path) {
+void MainWindow::rememberFile(const QString& path) {
     QSettings settings;
     RecentFiles(settings).add(QFileInfo(path).absoluteFilePath());
     updateRecentMenu();
 }
 
-void CMainFrame::updateRecentMenu() {
+void MainWindow::updateRecentMenu() {
     recentMenu_->clear();
     QSettings settings;
     const QStringList files = RecentFiles(settings).list();
@@ -354,7 +354,7 @@ void CMainFrame::updateRecentMenu() {
     recentMenu_->setEnabled(!files.isEmpty());
 }
 
-void CMainFrame::newData() {
+void MainWindow::newData() {
     if (!maybeSave())
         return;
     if (QMessageBox::question(this, QStringLiteral("Warnning"),
@@ -367,7 +367,7 @@ void CMainFrame::newData() {
     showStatus(QStringLiteral("New data from the factory default"));
 }
 
-void CMainFrame::openData() {
+void MainWindow::openData() {
     if (!maybeSave())
         return;
     QFileDialog dialog(this, QStringLiteral("Open"), config_.paths.dataFolder, kFileFilter);
@@ -378,7 +378,7 @@ void CMainFrame::openData() {
         openPath(dialog.selectedFiles().first());
 }
 
-bool CMainFrame::openPath(const QString& path) {
+bool MainWindow::openPath(const QString& path) {
     const Result result = document_.open(path, [this](const QString& doubt) {
         return goOnDespite(doubt, QStringLiteral("Open anyway?"));
     });
@@ -396,13 +396,13 @@ bool CMainFrame::openPath(const QString& path) {
     return true;
 }
 
-bool CMainFrame::save() {
+bool MainWindow::save() {
     if (document_.path().isEmpty())
         return saveAs();
     return saveToPath(document_.path());
 }
 
-bool CMainFrame::saveAs() {
+bool MainWindow::saveAs() {
     storeAllForms();
     QFileDialog dialog(this, QStringLiteral("Save As"), config_.paths.dataFolder, kFileFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -413,7 +413,7 @@ bool CMainFrame::saveAs() {
     return saveToPath(dialog.selectedFiles().first());
 }
 
-bool CMainFrame::saveToPath(const QString& path) {
+bool MainWindow::saveToPath(const QString& path) {
     storeAllForms();
     const Result result = document_.saveAs(path);
     if (!result.ok) {
@@ -427,15 +427,15 @@ bool CMainFrame::saveToPath(const QString& path) {
 
 // --- Radio commands -------------------------------------------------------------------------
 
-bool CMainFrame::readRadio() {
+bool MainWindow::readRadio() {
     return transfers_->read();
 }
 
-bool CMainFrame::writeRadio() {
+bool MainWindow::writeRadio() {
     return transfers_->write();
 }
 
-void CMainFrame::choosePort() {
+void MainWindow::choosePort() {
     PortDialog dialog(scanPorts(), config_.portName, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -444,11 +444,11 @@ void CMainFrame::choosePort() {
     comPane_->setText(config_.portName);
 }
 
-void CMainFrame::frequencyRange() {
+void MainWindow::frequencyRange() {
     runCommand(*findCommand(QStringLiteral("Frequency range")));
 }
 
-void CMainFrame::about() {
+void MainWindow::about() {
     QMessageBox box(this);
     box.setWindowTitle(QStringLiteral("About"));
     const QIcon icon = QApplication::windowIcon().isNull()
@@ -462,7 +462,7 @@ void CMainFrame::about() {
 }
 
 // The program's own help window, opened at the topic of the help context (the contents for 0).
-void CMainFrame::help(int context) {
+void MainWindow::help(int context) {
     if (!helpWindow_)
         helpWindow_ = new HelpWindow(HelpCatalog::builtIn(), this);
     helpWindow_->showTopic(context);
@@ -471,4 +471,4 @@ void CMainFrame::help(int context) {
     helpWindow_->activateWindow();
 }
 
-#include "moc_CMainFrame.cpp"
+#include "moc_MainWindow.cpp"

@@ -1,6 +1,5 @@
 #include "AppConfig.h"
 #include "BandState.h"
-#include "CMainFrame.h"
 #include "CellTyping.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
@@ -14,7 +13,8 @@
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
 #include "ImageMap.h"
-#include "MainFrameFixture.h"
+#include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalResponder.h"
 #include "ModelView.h"
 #include "PdfText.h"
@@ -56,7 +56,7 @@
 
 namespace {
 
-ChannelTableView* channelView(CMainFrame& frame) {
+ChannelTableView* channelView(MainWindow& frame) {
     QMdiSubWindow* w = frame.formWindow("Channel setting");
     return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
              : nullptr;
@@ -64,7 +64,7 @@ ChannelTableView* channelView(CMainFrame& frame) {
 
 } // namespace
 
-class MainFrameTests : public QObject {
+class MainWindowTests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -105,23 +105,23 @@ private:
     MemoryImage& image = document.image();
     BandState& bands = document.bands();
     AppConfig config;
-    CMainFrame* frame = nullptr;
+    MainWindow* frame = nullptr;
 };
 
-void MainFrameTests::initTestCase() {
+void MainWindowTests::initTestCase() {
     QVERIFY(prepareProgramFolder(dir, "DuobandTest"));
 }
 
-void MainFrameTests::init() {
-    frame = openMainFrame(document, config, dir.path());
+void MainWindowTests::init() {
+    frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
 }
 
-void MainFrameTests::cleanup() {
+void MainWindowTests::cleanup() {
     closeWithoutSaving(frame, this);
 }
 
-void MainFrameTests::startsOnTheChannelWindow() {
+void MainWindowTests::startsOnTheChannelWindow() {
     QMdiSubWindow* channels = frame->formWindow("Channel setting");
     QVERIFY(channels);
     QVERIFY(channels->isMaximized());
@@ -142,7 +142,7 @@ void MainFrameTests::startsOnTheChannelWindow() {
     QVERIFY(byName<QPushButton>(*child, "Help") && byName<QPushButton>(*child, "Close"));
 }
 
-void MainFrameTests::oneWindowPerForm() {
+void MainWindowTests::oneWindowPerForm() {
     QMdiSubWindow* model = frame->openForm("Model");
     QVERIFY(model);
     QCOMPARE(model->windowTitle(), QStringLiteral("Modle"));
@@ -158,7 +158,7 @@ void MainFrameTests::oneWindowPerForm() {
     QVERIFY(!frame->openForm("Frequency range")); // not a form: no window
 }
 
-void MainFrameTests::activationHandsValuesOn() {
+void MainWindowTests::activationHandsValuesOn() {
     QMdiSubWindow* model = frame->openForm("Model");
     auto* serial = byName<QLineEdit>(*model, "Serial number");
     serial->setFocus();
@@ -171,7 +171,7 @@ void MainFrameTests::activationHandsValuesOn() {
     QCOMPARE(serial->text(), QStringLiteral("XYZ"));
 }
 
-void MainFrameTests::saveStoresTheFormsFirst() {
+void MainWindowTests::saveStoresTheFormsFirst() {
     ChannelTableView* view = channelView(*frame);
     QVERIFY(view);
     // A name typed into the table stays in its grid until the table is stored.
@@ -188,7 +188,7 @@ void MainFrameTests::saveStoresTheFormsFirst() {
     QVERIFY(!frame->isModified());
 }
 
-void MainFrameTests::openReloadsAndRemembers() {
+void MainWindowTests::openReloadsAndRemembers() {
     MemoryImage other = buildFactoryDefault();
     writeInitialRecord(other.at<32>(ImageMap::channelAddress(9)), 14550000, kAbsoluteBands);
     const QString path = dir.filePath("other.dat");
@@ -211,7 +211,7 @@ void MainFrameTests::openReloadsAndRemembers() {
 // limits of the data loaded since (the 850 MHz band record's offset at 0xDB52 among them).
 // A file that cannot be opened is reported in a box captioned with the model name; the
 // recent-file list stays where the program's own name keeps it.
-void MainFrameTests::messagesCarryTheModelName() {
+void MainWindowTests::messagesCarryTheModelName() {
     BoxAnswer seen;
     auto* responder = answerBox(QMessageBox::Ok, &seen, this);
     QVERIFY(!frame->openPath(dir.filePath("no-such-file.dat")));
@@ -229,7 +229,7 @@ void MainFrameTests::messagesCarryTheModelName() {
 // Every toolbar button shows the program's own drawing in four sizes, never an icon looked up by
 // name in the desktop's theme (a stale theme cache makes each lookup cost hundreds of file
 // checks at start-up).
-void MainFrameTests::toolbarIconsAreTheProgramsOwn() {
+void MainWindowTests::toolbarIconsAreTheProgramsOwn() {
     auto* tools = frame->findChild<QToolBar*>();
     QVERIFY(tools);
     int buttons = 0;
@@ -245,7 +245,7 @@ void MainFrameTests::toolbarIconsAreTheProgramsOwn() {
     QCOMPARE(buttons, 10);
 }
 
-void MainFrameTests::newGivesWhatStartUpGives() {
+void MainWindowTests::newGivesWhatStartUpGives() {
     const QString a = dir.filePath("a.dat"), b = dir.filePath("b.dat");
     QVERIFY(frame->saveToPath(a));
     answerBox(QMessageBox::Yes, nullptr, this);
@@ -260,7 +260,7 @@ void MainFrameTests::newGivesWhatStartUpGives() {
     QCOMPARE(quint8(bytesB[MemoryImage::kPcSize + 0xDB52]), quint8(0x76));
 }
 
-void MainFrameTests::newAsksFirst() {
+void MainWindowTests::newAsksFirst() {
     const QString path = dir.filePath("before-new.dat");
     QVERIFY(frame->saveToPath(path));
     BoxAnswer seen;
@@ -275,7 +275,7 @@ void MainFrameTests::newAsksFirst() {
     QCOMPARE(document.path(), QString());
 }
 
-void MainFrameTests::unsavedChangesAreNeverLostSilently() {
+void MainWindowTests::unsavedChangesAreNeverLostSilently() {
     const QString path = dir.filePath("edited.dat");
     QVERIFY(frame->saveToPath(path));
     ChannelTableView* view = channelView(*frame);
@@ -306,7 +306,7 @@ void MainFrameTests::unsavedChangesAreNeverLostSilently() {
     QVERIFY(frame->isVisible());
 }
 
-void MainFrameTests::treeDispatch() {
+void MainWindowTests::treeDispatch() {
     QTreeWidget* tree = frame->tree();
     QTreeWidgetItem* root = tree->topLevelItem(0);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(root).center());
@@ -344,7 +344,7 @@ void MainFrameTests::treeDispatch() {
     QCOMPARE(frame->windowTitle(), frame->documentTitle() + QStringLiteral(" - [Channel setting]"));
 }
 
-void MainFrameTests::treeAndEditMenuFromTheRegistry() {
+void MainWindowTests::treeAndEditMenuFromTheRegistry() {
     const QStringList order = {
         "Channel setting", "VFO",   "Scan channel", "Basic setting", "DTMF",
         "2Tone",           "5Tone", "Alarm",        "Model",         "Frequency range"};
@@ -382,7 +382,7 @@ void MainFrameTests::treeAndEditMenuFromTheRegistry() {
 
 // New band limits clear every channel they leave outside, as one step; closing the dialog
 // without a change clears nothing (a channel from another radio stays).
-void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
+void MainWindowTests::frequencyRangeClearsChannelsOutsideTheBands() {
     ChannelTableView* view = channelView(*frame);
     writeInitialRecord(image.at<32>(ImageMap::channelAddress(5)), 3000000, kAbsoluteBands);
     writeInitialRecord(image.at<32>(ImageMap::channelAddress(6)), 17800000, kAbsoluteBands);
@@ -420,7 +420,7 @@ void MainFrameTests::frequencyRangeClearsChannelsOutsideTheBands() {
     QCOMPARE(document.stepsRecorded(), steps);
 }
 
-void MainFrameTests::readAndWriteThroughTheMainWindow() {
+void MainWindowTests::readAndWriteThroughTheMainWindow() {
     RadioBench bench;
     QVERIFY(bench.started);
     config.portName = bench.radio.devicePath();
@@ -465,7 +465,7 @@ void MainFrameTests::readAndWriteThroughTheMainWindow() {
              QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0xF300));
 }
 
-void MainFrameTests::basicSettingsStoreBeforeAnotherFormLoads() {
+void MainWindowTests::basicSettingsStoreBeforeAnotherFormLoads() {
     QTreeWidgetItem* basic = frame->tree()->topLevelItem(0)->child(3);
     QTest::mouseClick(frame->tree()->viewport(), Qt::LeftButton, {},
                       frame->tree()->visualItemRect(basic).center());
@@ -479,7 +479,7 @@ void MainFrameTests::basicSettingsStoreBeforeAnotherFormLoads() {
 }
 
 // The PDF is offered beside the open file, under its name.
-void MainFrameTests::exportPdfStartsBesideTheFile() {
+void MainWindowTests::exportPdfStartsBesideTheFile() {
     QDir(dir.path()).mkdir("sub");
     const QString path = dir.filePath("sub/Repeater West.dat");
     QVERIFY(frame->saveToPath(path));
@@ -492,7 +492,7 @@ void MainFrameTests::exportPdfStartsBesideTheFile() {
 
 // After a Read the data belongs to no file: Save asks for a name and the file that was open
 // stays as it was.
-void MainFrameTests::readThenSaveLeavesTheOpenFileAlone() {
+void MainWindowTests::readThenSaveLeavesTheOpenFileAlone() {
     const QString path = dir.filePath("a.dat");
     QVERIFY(frame->saveToPath(path));
     const QByteArray before = fileBytes(path);
@@ -521,7 +521,7 @@ void MainFrameTests::readThenSaveLeavesTheOpenFileAlone() {
 
 // The default data's band limits are the radio's: a frequency in no band becomes the first
 // band of the radio, not a band it does not have; the status bar says why.
-void MainFrameTests::newChannelsFallBackToTheRadiosBand() {
+void MainWindowTests::newChannelsFallBackToTheRadiosBand() {
     ChannelTableView* view = channelView(*frame);
     GridControl* grid = view->grid();
     grid->setCurrentGridCell(5, ChannelTable::Rx);
@@ -537,7 +537,7 @@ void MainFrameTests::newChannelsFallBackToTheRadiosBand() {
 }
 
 // Random bytes of a data file's size ask before they replace the data; No changes nothing.
-void MainFrameTests::doubtfulFilesAskBeforeOpening() {
+void MainWindowTests::doubtfulFilesAskBeforeOpening() {
     QByteArray noise(MemoryImage::kFileSize, '\0');
     QRandomGenerator rng(11);
     for (char& c : noise)
@@ -565,7 +565,7 @@ void MainFrameTests::doubtfulFilesAskBeforeOpening() {
     delete unasked;
 }
 
-void MainFrameTests::windowsStayInsideTheWorkspace() {
+void MainWindowTests::windowsStayInsideTheWorkspace() {
     const QRect workspace = frame->mdiArea()->viewport()->rect();
     for (const char* form : {"Basic setting", "Model"}) {
         QMdiSubWindow* w = frame->openForm(form);
@@ -586,7 +586,7 @@ void MainFrameTests::windowsStayInsideTheWorkspace() {
     QVERIFY(tools->widgetForAction(frame->action("&Print..."))->isEnabled());
 }
 
-void MainFrameTests::titleMarksAnEditAtOnce() {
+void MainWindowTests::titleMarksAnEditAtOnce() {
     QMdiSubWindow* window = frame->openForm("Basic setting");
     auto* beep = byName<QComboBox>(*window, "Beep");
     QVERIFY(!frame->documentTitle().endsWith(" *"));
@@ -599,7 +599,7 @@ void MainFrameTests::titleMarksAnEditAtOnce() {
 
 // An entry added in the DTMF window is offered as an EMI code when the alarm window is
 // activated again: leaving the DTMF window stores it, activating the alarm window reloads.
-void MainFrameTests::alarmListFollowsTheDtmfWindow() {
+void MainWindowTests::alarmListFollowsTheDtmfWindow() {
     QMdiSubWindow* alarm = frame->openForm("Alarm");
     auto* emi = byName<QComboBox>(*alarm, "EMI code");
     QCOMPARE(emi->count(), 1); // "None": the factory table is empty
@@ -621,7 +621,7 @@ void MainFrameTests::alarmListFollowsTheDtmfWindow() {
 }
 
 // The tree's "VFO" opens the modal VFO dialog; the channel table reloads after it.
-void MainFrameTests::vfoFromTheTree() {
+void MainWindowTests::vfoFromTheTree() {
     QTreeWidgetItem* vfo = frame->tree()->topLevelItem(0)->child(1);
     QCOMPARE(vfo->text(0), QStringLiteral("VFO"));
     QString caption;
@@ -638,12 +638,12 @@ void MainFrameTests::vfoFromTheTree() {
     QCOMPARE(frame->mdiArea()->subWindowList().size(), 1); // no window of its own
 }
 
-QTEST_MAIN(MainFrameTests)
-#include "tst_main_frame.moc"
+QTEST_MAIN(MainWindowTests)
+#include "tst_main_window.moc"
 
 // Print stores the forms first; the header names the file, the footer counts the pages; with
 // the channel table active only the channel list is printed.
-void MainFrameTests::printingShowsTheDataAsTheFormsHoldIt() {
+void MainWindowTests::printingShowsTheDataAsTheFormsHoldIt() {
     QVERIFY(frame->saveToPath(dir.filePath("abc.dat")));
     QMdiSubWindow* basic = frame->openForm("Basic setting");
     byName<QComboBox>(*basic, "Beep")->setCurrentText("Off"); // not stored yet
@@ -684,7 +684,7 @@ void MainFrameTests::printingShowsTheDataAsTheFormsHoldIt() {
 
 // The preview hides the main window while it is open; choosing it again only raises it;
 // closing it brings the main window back with its child windows.
-void MainFrameTests::previewStandsInForTheMainWindow() {
+void MainWindowTests::previewStandsInForTheMainWindow() {
     frame->openForm("Alarm");
     const auto windowsBefore = frame->mdiArea()->subWindowList();
     frame->reports()->preview();
@@ -711,7 +711,7 @@ void MainFrameTests::previewStandsInForTheMainWindow() {
 
 // The page size and orientation chosen in Print Setup are remembered and reach the printer
 // Print offers, the preview and the PDF export.
-void MainFrameTests::printSetupIsWhatEveryOutputUses() {
+void MainWindowTests::printSetupIsWhatEveryOutputUses() {
     auto isLetterLandscape = [](const QPageLayout& layout) {
         return layout.pageSize().id() == QPageSize::Letter &&
                layout.orientation() == QPageLayout::Landscape;
@@ -761,7 +761,7 @@ void MainFrameTests::printSetupIsWhatEveryOutputUses() {
     QVERIFY(QTest::qWaitForWindowActive(frame));
 }
 
-void MainFrameTests::compareWithListsTheDifferences() {
+void MainWindowTests::compareWithListsTheDifferences() {
     QVERIFY(frame->saveToPath(dir.filePath("before.dat")));
     QMdiSubWindow* basic = frame->openForm("Basic setting");
     byName<QComboBox>(*basic, "Beep")->setCurrentText("Off");
@@ -844,13 +844,13 @@ private:
 
 // A Write asks one question: a list of what it changes in the radio (or why that is not
 // known), whose Write button starts the transfer at once.
-void MainFrameTests::writeOffersWhatWillChange() {
+void MainWindowTests::writeOffersWhatWillChange() {
     RadioBench bench;
     QVERIFY(bench.started);
     bench.radio.setMemory(buildFactoryDefault().toFileBytes().mid(MemoryImage::kPcSize));
     // A program that has read nothing yet: its own document and window.
     Document fresh;
-    CMainFrame* own = openMainFrame(fresh, config, dir.path());
+    MainWindow* own = openMainWindow(fresh, config, dir.path());
     QVERIFY(own->isActiveWindow());
     config.portName = bench.radio.devicePath();
     const auto closeOwn = qScopeGuard([&] { closeWithoutSaving(own, this); });

@@ -23,11 +23,11 @@ class TransferCommands;
 // The main window: menus, toolbar, status bar, the "Tree Bar" with the navigation tree, and one
 // child window per form. It owns no radio data; it decides when the forms load from and store
 // into the image, and it runs the file, radio, port and help commands.
-class CMainFrame : public QMainWindow, public CommandHost {
+class MainWindow : public QMainWindow, public CommandHost {
     Q_OBJECT
 public:
-    CMainFrame(Document& document, AppConfig& config, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    MainWindow(Document& document, AppConfig& config, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Opens the form's window, or activates it when it exists. Null for a form not built yet.
     QMdiSubWindow* openForm(const QString& name);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "AppConfig.h"
-#include "CMainFrame.h"
 #include "DataFile.h"
 #include "Document.h"
 #include "FactoryDefault.h"
 #include "FastTiming.h"
+#include "MainWindow.h"
 #include "ModalResponder.h"
 #include "TransferCommands.h"
 
@@ -32,11 +32,11 @@ inline bool prepareProgramFolder(const QTemporaryDir& dir, const char* applicati
 }
 
 // A main window on fresh data from that folder, shown and active (check with isActiveWindow()).
-inline CMainFrame* openMainFrame(Document& document, AppConfig& config, const QString& folder) {
+inline MainWindow* openMainWindow(Document& document, AppConfig& config, const QString& folder) {
     document.image() = MemoryImage();
     document.bands() = BandState();
     config = AppConfig::startUp(AppPaths::resolve(folder, true, {}, {}));
-    auto* frame = new CMainFrame(document, config);
+    auto* frame = new MainWindow(document, config);
     frame->transfers()->setTiming(fastTiming()); // a transfer runs at full speed
     frame->show();
     frame->activateWindow();
@@ -46,7 +46,7 @@ inline CMainFrame* openMainFrame(Document& document, AppConfig& config, const QS
 }
 
 // Closes the window; nothing is saved on the way out of a test.
-inline void closeWithoutSaving(CMainFrame* frame, QObject* parent) {
+inline void closeWithoutSaving(MainWindow* frame, QObject* parent) {
     auto* responder = answerBox(QMessageBox::Discard, nullptr, parent);
     frame->close();
     delete frame;
