@@ -16,37 +16,36 @@
 #include "ScanChannelView.h"
 #include "TwoToneView.h"
 #include "VfoDialog.h"
+#include "Workspace.h"
 
 #include <algorithm>
 #include <type_traits>
 
 namespace {
 
-const QString kChannelSetting = QStringLiteral("Channel setting");
-
 // The band-limit editor; when it changed the limits, every channel outside the new bands is
 // cleared, and the channels are stored as the channel table stores them, so that the step
 // holds all the change.
-void frequencyRange(CommandHost& host) {
-    Document& document = host.document();
-    host.storeAllForms();
-    FrequencyRangeDialog dialog(document.image(), document.bands(), host.dialogParent());
+void frequencyRange(Workspace& workspace) {
+    Document& document = workspace.document();
+    workspace.storeAllForms();
+    FrequencyRangeDialog dialog(document.image(), document.bands(), workspace.dialogParent());
     dialog.exec();
     if (!dialog.limitsChanged())
         return;
     ChannelRules::clearChannelsOutsideBands(document.image(), document.bands());
     ChannelTable::settle(document.image(), document.bands());
-    host.reloadForm(kChannelSetting);
+    workspace.reloadForm(channelTableForm());
 }
 
 // The VFO dialog writes the image directly: the forms store before it and reload after it.
-void vfo(CommandHost& host) {
-    Document& document = host.document();
-    host.storeAllForms();
-    VfoDialog dialog(document.image(), document.bands(), host.dialogParent());
+void vfo(Workspace& workspace) {
+    Document& document = workspace.document();
+    workspace.storeAllForms();
+    VfoDialog dialog(document.image(), document.bands(), workspace.dialogParent());
     applyFieldTips(&dialog, QStringLiteral("VFO"));
     dialog.exec();
-    host.reloadAllForms();
+    workspace.reloadAllForms();
 }
 
 std::vector<const CommandEntry*> ordered(int CommandEntry::*position) {
@@ -68,12 +67,17 @@ template <typename Form> FormView* makeForm(Document& d) {
 
 } // namespace
 
+const QString& channelTableForm() {
+    static const QString text = QStringLiteral("Channel setting");
+    return text;
+}
+
 const std::vector<CommandEntry>& commandRegistry() {
     using K = CommandKind;
     // clang-format off
     static const std::vector<CommandEntry> entries = {
         // text          tree menu kind          size        maximized
-        {kChannelSetting,  0,   0, K::FormWindow,  {860, 620}, true,  makeForm<ChannelTableView>},
+        {channelTableForm(),  0,   0, K::FormWindow,  {860, 620}, true,  makeForm<ChannelTableView>},
         {"VFO",            1,   1, K::ModalDialog, {},         false, {}, vfo},
         {"Scan channel",   2,   2, K::FormWindow,  {},         false, makeForm<ScanChannelView>},
         {"Basic setting",  3,   3, K::FormWindow,  {},         false, makeForm<BasicSettingView>},

@@ -9,19 +9,7 @@
 
 class FormView;
 class Document;
-class QWidget;
-
-// What a command may ask of the main window.
-class CommandHost {
-public:
-    virtual ~CommandHost() = default;
-    virtual Document& document() = 0;
-    virtual QWidget* dialogParent() = 0;
-    virtual void storeAllForms() = 0;
-    // The form's window, when it is open, loads from the image again.
-    virtual void reloadForm(const QString& text) = 0;
-    virtual void reloadAllForms() = 0;
-};
+class Workspace;
 
 enum class CommandKind {
     FormWindow,  // a form in a child window of its own, one window per form
@@ -40,13 +28,16 @@ struct CommandEntry {
     QSize size; // a maximized window's size when restored; other windows fit their form
     bool maximized = false;
     std::function<FormView*(Document&)> makeForm = {}; // form windows
-    std::function<void(CommandHost&)> run = {};        // dialogs and commands
+    std::function<void(Workspace&)> run = {};          // dialogs and commands
 
     bool built() const { return makeForm || run; }
     const FormInfo& form() const; // the catalogue's entry of the same name
     const QString& caption() const { return form().caption; }
     int helpContext() const { return form().helpContext; }
 };
+
+// "Channel setting": the channel table's form, which a program with no form open falls back on.
+const QString& channelTableForm();
 
 const std::vector<CommandEntry>& commandRegistry();
 const CommandEntry* findCommand(const QString& text);

@@ -201,6 +201,10 @@ void FormWindows::reload(const QString& text) {
 }
 
 void FormWindows::listIn(QMenu* menu) {
+    menu->addAction(QStringLiteral("Cascade"), area_, &QMdiArea::cascadeSubWindows);
+    menu->addAction(QStringLiteral("Tile"), area_, &QMdiArea::tileSubWindows);
+    menu->addAction(QStringLiteral("Arrange"), area_, &QMdiArea::tileSubWindows);
+    menu->addSeparator();
     const QList<QMdiSubWindow*> windows = area_->subWindowList();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* w = windows[i];

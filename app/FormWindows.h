@@ -38,8 +38,8 @@ public:
     // The form of a window the user changed since it last stored or loaded; empty when none.
     QString pendingForm() const;
 
-    // The open windows as menu items "&1 Channel setting", "&2 Basic setting" ..., the active one
-    // checked; choosing one activates it.
+    // Cascade, Tile and Arrange, then the open windows as menu items "&1 Channel setting",
+    // "&2 Basic setting" ..., the active one checked; choosing one brings it up.
     void listIn(QMenu* menu);
     // Makes the window the active one and brings it to the top: the window a command chose
     // (tree, Edit menu, Window menu) is the one the user sees and types into.

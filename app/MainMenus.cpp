@@ -1,14 +1,16 @@
+// The main window's menus and toolbar, built from one table.
 #include "MainMenus.h"
 
 #include "ChannelTableView.h"
 #include "CommandRegistry.h"
-#include "MainWindow.h"
+#include "FileCommands.h"
+#include "HistoryCommands.h"
 #include "ReportCommands.h"
+#include "TransferCommands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDockWidget>
-#include <QMdiArea>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -26,12 +28,15 @@ namespace {
 using K = MenuItem;
 using Keys = std::vector<QKeySequence>;
 
-template <typename Member> std::function<void(MainWindow&)> call(Member member) {
-    return [member](MainWindow& frame) { (frame.*member)(); };
+// A command of one of the command objects, as a menu runs it.
+template <typename Commands, typename Result>
+std::function<void(const MenuCommands&)> run(Commands* MenuCommands::*object,
+                                             Result (Commands::*member)()) {
+    return [object, member](const MenuCommands& c) { ((c.*object)->*member)(); };
 }
-
-template <typename Member> std::function<void(MainWindow&)> report(Member member) {
-    return [member](MainWindow& frame) { (frame.reports()->*member)(); };
+// One of the window's own commands.
+std::function<void(const MenuCommands&)> own(std::function<void()> MenuCommands::*command) {
+    return [command](const MenuCommands& c) { (c.*command)(); };
 }
 
 // A menu text as a tooltip: "&New(&N)" is "New", "&Open(&O)..." is "Open".
@@ -67,67 +72,69 @@ const std::vector<MenuItem>& mainMenuItems() {
     const QString help = QStringLiteral("&Help");
     // clang-format off
     static const std::vector<MenuItem> items = {
-        {file, K::Command, "&New(&N)", {QKeySequence::New}, call(&MainWindow::newData),
+        {file, K::Command, "&New(&N)", {QKeySequence::New}, run(&MenuCommands::files, &FileCommands::newData),
          10, "new"},
-        {file, K::Command, "&Open(&O)...", {QKeySequence::Open}, call(&MainWindow::openData),
+        {file, K::Command, "&Open(&O)...", {QKeySequence::Open}, run(&MenuCommands::files, &FileCommands::openData),
          11, "open"},
-        {file, K::Command, "&Save(&S)", {QKeySequence::Save}, call(&MainWindow::save),
+        {file, K::Command, "&Save(&S)", {QKeySequence::Save}, run(&MenuCommands::files, &FileCommands::save),
          12, "save"},
-        {file, K::Command, "Save &As(&A)...", {}, call(&MainWindow::saveAs)},
+        {file, K::Command, "Save &As(&A)...", {}, run(&MenuCommands::files, &FileCommands::saveAs)},
         {file, K::Separator},
-        {file, K::Command, "Import channels...", {}, call(&MainWindow::importChannels)},
-        {file, K::Command, "Export channels...", {}, call(&MainWindow::exportChannels)},
-        {file, K::Command, "Export report as PDF...", {}, report(&ReportCommands::exportPdf)},
-        {file, K::Command, "Compare with...", {}, report(&ReportCommands::compareWith)},
+        {file, K::Command, "Import channels...", {}, run(&MenuCommands::files, &FileCommands::importChannels)},
+        {file, K::Command, "Export channels...", {}, run(&MenuCommands::files, &FileCommands::exportChannels)},
+        {file, K::Command, "Export report as PDF...", {}, run(&MenuCommands::reports, &ReportCommands::exportPdf)},
+        {file, K::Command, "Compare with...", {}, run(&MenuCommands::reports, &ReportCommands::compareWith)},
         {file, K::Separator},
-        {file, K::Command, "&Print...", {QKeySequence::Print}, report(&ReportCommands::print),
+        {file, K::Command, "&Print...", {QKeySequence::Print}, run(&MenuCommands::reports, &ReportCommands::print),
          40, "print"},
-        {file, K::Command, "Print Pre&view", {}, report(&ReportCommands::preview)},
-        {file, K::Command, "P&rint Setup...", {}, report(&ReportCommands::printSetup)},
+        {file, K::Command, "Print Pre&view", {}, run(&MenuCommands::reports, &ReportCommands::preview)},
+        {file, K::Command, "P&rint Setup...", {}, run(&MenuCommands::reports, &ReportCommands::printSetup)},
         {file, K::Separator},
         {file, K::RecentFiles, "Recent Files"},
         {file, K::Separator},
-        {file, K::Command, "E&xit(&X)", {}, call(&MainWindow::close)},
+        {file, K::Command, "E&xit(&X)", {}, own(&MenuCommands::exit)},
 
         // Ctrl+Y as well as the platform's Ctrl+Shift+Z.
-        {edit, K::Command, "Undo", {QKeySequence::Undo}, call(&MainWindow::undo),
+        {edit, K::Command, "Undo", {QKeySequence::Undo}, run(&MenuCommands::history, &HistoryCommands::undo),
          20, "undo"},
         {edit, K::Command, "Redo",
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-         call(&MainWindow::redo), 21, "redo"},
+         run(&MenuCommands::history, &HistoryCommands::redo), 21, "redo"},
         {edit, K::Separator},
         {edit, K::RowCommands},
         {edit, K::Separator},
         {edit, K::FormCommands},
 
-        {program, K::Command, "Read", {}, call(&MainWindow::readRadio), 30, "read"},
-        {program, K::Command, "Write", {}, call(&MainWindow::writeRadio), 31, "write"},
+        {program, K::Command, "Read", {}, run(&MenuCommands::transfers, &TransferCommands::read), 30, "read"},
+        {program, K::Command, "Write", {}, run(&MenuCommands::transfers, &TransferCommands::write), 31, "write"},
 
         {view, K::ToolbarToggle, "&Toolbar(&T)"},
         {view, K::StatusBarToggle, "&Status Bar(&S)"},
         {view, K::TreeBarToggle, "Tree View"},
 
-        {setting, K::Command, "Port", {}, call(&MainWindow::choosePort), 41, "port"},
+        {setting, K::Command, "Port", {}, own(&MenuCommands::choosePort), 41, "port"},
 
         {window, K::WindowList},
 
-        {help, K::Command, "Help Topics", {}, [](MainWindow& frame) { frame.help(0); }},
-        {help, K::Command, "About...", {}, call(&MainWindow::about), 42, "about"},
+        {help, K::Command, "Help Topics", {}, [](const MenuCommands& c) { c.help(0); }},
+        {help, K::Command, "About...", {}, own(&MenuCommands::about), 42, "about"},
     };
     // clang-format on
     return items;
 }
 
-MainMenus buildMainMenus(MainWindow& frame) {
+MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands) {
     MainMenus menus;
-    QToolBar* toolbar = frame.addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* toolbar = window.addToolBar(QStringLiteral("Toolbar"));
     toolbar->setObjectName(QStringLiteral("Toolbar"));
     std::map<QString, QMenu*> byTitle;
     std::map<int, QAction*> buttons;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     auto menuOf = [&](const QString& title) {
         QMenu*& menu = byTitle[title];
         if (!menu)
-            menu = frame.menuBar()->addMenu(title);
+            menu = window.menuBar()->addMenu(title);
         return menu;
     };
     for (const MenuItem& item : mainMenuItems()) {
@@ -135,52 +142,48 @@ MainMenus buildMainMenus(MainWindow& frame) {
         QAction* action = nullptr;
         switch (item.kind) {
         case K::Command:
-            action = menu->addAction(item.text, &frame, [&frame, run = item.run] { run(frame); });
+            action =
+                menu->addAction(item.text, &window, [commands, run = item.run] { run(commands); });
             action->setShortcuts(QList<QKeySequence>(item.keys.begin(), item.keys.end()));
             break;
         case K::Separator:
             menu->addSeparator();
             break;
         case K::RecentFiles:
-            menus.recent = menu->addMenu(item.text);
+            commands.files->listRecentIn(menu->addMenu(item.text));
             break;
         case K::RowCommands:
             // Their keys belong to the table, so that they act only while it has the focus.
             for (const ChannelTableView::RowCommand& c : ChannelTableView::rowCommands())
                 menus.rowActions.push_back(menu->addAction(
-                    c.text + u'\t' + c.keys.value(0).toString(QKeySequence::NativeText), &frame,
-                    [&frame, run = c.run] {
-                        if (ChannelTableView* table = frame.activeChannelTable())
+                    c.text + u'\t' + c.keys.value(0).toString(QKeySequence::NativeText), &window,
+                    [commands, run = c.run] {
+                        if (ChannelTableView* table = commands.activeChannelTable())
                             (table->*run)();
                     }));
             break;
         case K::FormCommands:
             for (const CommandEntry* c : editMenuCommands())
-                menu->addAction(c->text, &frame, [&frame, c] { frame.runCommand(*c); })
+                menu->addAction(c->text, &window, [commands, c] { commands.runCommand(*c); })
                     ->setEnabled(c->built());
             break;
         case K::ToolbarToggle:
             action = toolbar->toggleViewAction();
             break;
         case K::StatusBarToggle:
-            action = new QAction(&frame);
+            action = new QAction(&window);
             action->setCheckable(true);
             action->setChecked(true);
-            QObject::connect(action, &QAction::toggled, frame.statusBar(), &QWidget::setVisible);
+            QObject::connect(action, &QAction::toggled, window.statusBar(), &QWidget::setVisible);
             break;
         case K::TreeBarToggle:
-            action = frame.treeBar()->toggleViewAction();
+            action = commands.treeBar->toggleViewAction();
             break;
         case K::WindowList:
             menus.window = menu;
-            QObject::connect(menu, &QMenu::aboutToShow, &frame, [&frame, menu] {
+            QObject::connect(menu, &QMenu::aboutToShow, &window, [commands, menu] {
                 menu->clear();
-                QMdiArea* area = frame.mdiArea();
-                menu->addAction(QStringLiteral("Cascade"), area, &QMdiArea::cascadeSubWindows);
-                menu->addAction(QStringLiteral("Tile"), area, &QMdiArea::tileSubWindows);
-                menu->addAction(QStringLiteral("Arrange"), area, &QMdiArea::tileSubWindows);
-                menu->addSeparator();
-                frame.listWindowsIn(menu);
+                commands.listWindows(menu);
             });
             break;
         }
@@ -191,9 +194,9 @@ MainMenus buildMainMenus(MainWindow& frame) {
             menu->addAction(action);
         }
         if (item.text == QLatin1String("Undo"))
-            menus.undo = action;
+            undo = action;
         else if (item.text == QLatin1String("Redo"))
-            menus.redo = action;
+            redo = action;
         if (item.button > 0) {
             action->setIcon(toolbarIcon(item.icon));
             action->setToolTip(plainText(action->text()));
@@ -207,6 +210,7 @@ MainMenus buildMainMenus(MainWindow& frame) {
         group = place / 10;
         toolbar->addAction(action);
     }
+    commands.history->setActions(undo, redo);
     menus.edit = byTitle[QStringLiteral("&Edit")];
     return menus;
 }

@@ -2,13 +2,37 @@
 
 #include <QKeySequence>
 #include <QString>
-#include <QStyle>
 #include <functional>
 #include <vector>
 
-class MainWindow;
+class ChannelTableView;
+class FileCommands;
+class HistoryCommands;
 class QAction;
+class QDockWidget;
+class QMainWindow;
 class QMenu;
+class ReportCommands;
+class TransferCommands;
+struct CommandEntry;
+
+// What the menus run: the command objects the main window assembles, and the few commands that
+// are the window's own.
+struct MenuCommands {
+    FileCommands* files;
+    HistoryCommands* history;
+    TransferCommands* transfers;
+    ReportCommands* reports;
+    std::function<void()> choosePort;
+    std::function<void(int context)> help;
+    std::function<void()> about;
+    std::function<void()> exit;
+    std::function<ChannelTableView*()> activeChannelTable;
+    std::function<void(const CommandEntry&)> runCommand;
+    // Cascade, Tile, Arrange and the open windows as items of the Window menu.
+    std::function<void(QMenu*)> listWindows;
+    QDockWidget* treeBar;
+};
 
 // The main window's menus and toolbar as one table: each row a menu item, what it runs, its
 // keys and, for the toolbar's buttons, its icon. A few rows stand for items made from other
@@ -30,7 +54,7 @@ struct MenuItem {
     Kind kind = Command;
     QString text = {};
     std::vector<QKeySequence> keys = {};
-    std::function<void(MainWindow&)> run = {};
+    std::function<void(const MenuCommands&)> run = {};
     // A toolbar button: its place (tens group the buttons between separators) and icon, one of
     // the program's own (":/toolbar/<icon>-<size>.png").
     int button = 0; // 0: none
@@ -43,11 +67,9 @@ const std::vector<MenuItem>& mainMenuItems();
 struct MainMenus {
     QMenu* edit = nullptr;
     QMenu* window = nullptr;
-    QMenu* recent = nullptr;
-    QAction* undo = nullptr;
-    QAction* redo = nullptr;
     std::vector<QAction*> rowActions;
 };
 
-// The menu bar and the toolbar of `frame` from the table.
-MainMenus buildMainMenus(MainWindow& frame);
+// The menu bar and the toolbar of `window` from the table; the recent files and Undo and Redo
+// are handed to the commands that keep them up to date.
+MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands);

@@ -1,17 +1,20 @@
+// The main window: assembles the commands, the tree, the menus and the status bar around the
+// form windows, and keeps the title.
 #include "MainWindow.h"
 
 #include "ActivationKeys.h"
 #include "AppConfig.h"
 #include "ChannelTableView.h"
+#include "CloneEngine.h"
+#include "CommandRegistry.h"
 #include "Document.h"
-#include "FormFrame.h"
-#include "FormView.h"
+#include "FileCommands.h"
 #include "FormWindows.h"
 #include "HelpCatalog.h"
 #include "HelpWindow.h"
+#include "HistoryCommands.h"
 #include "ImageMap.h"
 #include "MainMenus.h"
-#include "Plausibility.h"
 #include "PortDialog.h"
 #include "ProblemBox.h"
 #include "ReportCommands.h"
@@ -22,34 +25,29 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidget>
 
 namespace {
-
-const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
-const QString kChannelSetting = QStringLiteral("Channel setting");
-
 constexpr int kStatusMs = 8000;
-
 } // namespace
 
 MainWindow::MainWindow(Document& document, AppConfig& config, QWidget* parent)
     : QMainWindow(parent), document_(document), config_(config), mdi_(new QMdiArea),
-      windows_(new FormWindows(mdi_, document, this)), reports_(new ReportCommands(*this, config)),
-      transfers_(new TransferCommands(*this, config)) {
+      windows_(new FormWindows(mdi_, document, this)),
+      files_(new FileCommands(*this, config, this)), history_(new HistoryCommands(*this, this)),
+      transfers_(new TransferCommands(*this, config, this)),
+      reports_(new ReportCommands(*this, config, this)) {
     setObjectName(QStringLiteral("MainWindow"));
     // The program's messages are captioned with the model it programs.
     setMessageCaption(config_.modelName);
+    transfers_->setWriteQuestion([this] { return reports_->confirmWrite(); });
+    reports_->setRadioRead([this] { return transfers_->readCopy(); });
     // Each form opens at its own size, even over the maximized channel window.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -59,8 +57,9 @@ MainWindow::MainWindow(Document& document, AppConfig& config, QWidget* parent)
     connect(windows_, &FormWindows::statusMessage, this, &MainWindow::showStatus);
     connect(windows_, &FormWindows::edited, this, [this] {
         updateTitle();
-        updateUndoActions();
+        history_->updateActions();
     });
+    connect(history_, &HistoryCommands::nothingChanged, this, &MainWindow::updateTitle);
     buildTreeBar();
     buildMenus();
     buildStatusBar();
@@ -72,10 +71,10 @@ MainWindow::MainWindow(Document& document, AppConfig& config, QWidget* parent)
     // The title and Undo / Redo follow every step, undo, redo and save.
     document_.setHistoryListener([this] {
         updateTitle();
-        updateUndoActions();
+        history_->updateActions();
     });
-    openForm(kChannelSetting);
-    startFresh();
+    openForm(channelTableForm());
+    files_->startFresh();
 }
 
 MainWindow::~MainWindow() {
@@ -85,31 +84,24 @@ MainWindow::~MainWindow() {
 // --- Building -------------------------------------------------------------------------------
 
 void MainWindow::buildMenus() {
-    MainMenus menus = buildMainMenus(*this);
+    MenuCommands commands{files_,
+                          history_,
+                          transfers_,
+                          reports_,
+                          [this] { choosePort(); },
+                          [this](int context) { help(context); },
+                          [this] { about(); },
+                          [this] { close(); },
+                          [this] { return activeChannelTable(); },
+                          [this](const CommandEntry& c) { runCommand(c); },
+                          [this](QMenu* menu) { windows_->listIn(menu); },
+                          treeBar_};
+    MainMenus menus = buildMainMenus(*this, commands);
     editMenu_ = menus.edit;
     windowMenu_ = menus.window;
-    recentMenu_ = menus.recent;
-    undoAction_ = menus.undo;
-    redoAction_ = menus.redo;
     rowActions_ = std::move(menus.rowActions);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::updateRowActions);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::updateTitle);
-    updateRecentMenu();
-    updateUndoActions();
-}
-
-void MainWindow::importChannels() {
-    if (openForm(kChannelSetting))
-        activeChannelTable()->importChannelsCommand();
-}
-
-void MainWindow::exportChannels() {
-    if (openForm(kChannelSetting))
-        activeChannelTable()->exportChannelsCommand();
-}
-
-void MainWindow::listWindowsIn(QMenu* menu) {
-    windows_->listIn(menu);
 }
 
 void MainWindow::buildStatusBar() {
@@ -151,6 +143,14 @@ QAction* MainWindow::action(const QString& text) const {
     return nullptr;
 }
 
+QAction* MainWindow::undoAction() const {
+    return history_->undoAction();
+}
+
+QAction* MainWindow::redoAction() const {
+    return history_->redoAction();
+}
+
 // --- Form windows ---------------------------------------------------------------------------
 
 QMdiSubWindow* MainWindow::formWindow(const QString& name) const {
@@ -164,12 +164,24 @@ QMdiSubWindow* MainWindow::openForm(const QString& name) {
     return windows_->open(*entry);
 }
 
+bool MainWindow::showForm(const QString& text) {
+    return openForm(text) != nullptr;
+}
+
+bool MainWindow::hasOpenForms() const {
+    return !mdi_->subWindowList().isEmpty();
+}
+
 void MainWindow::storeAllForms() {
     windows_->storeAll();
     document_.image().setBits(ImageMap::kStorageFlags, 0, 2, 0);
     // What a save or write sends out matches the tones and channels it holds.
     document_.refreshDerivedRegions();
     document_.record(QStringLiteral("Store all"));
+}
+
+void MainWindow::storeFormEdits() {
+    windows_->storeAll();
 }
 
 void MainWindow::reloadForm(const QString& text) {
@@ -180,12 +192,12 @@ void MainWindow::reloadAllForms() {
     windows_->reloadAll();
 }
 
-bool MainWindow::channelTableIsActive() const {
-    return activeChannelTable() != nullptr;
-}
-
 ChannelTableView* MainWindow::activeChannelTable() const {
     return qobject_cast<ChannelTableView*>(windows_->activeView());
+}
+
+QString MainWindow::pendingForm() const {
+    return windows_->pendingForm();
 }
 
 void MainWindow::runCommand(const CommandEntry& command) {
@@ -206,73 +218,16 @@ void MainWindow::treeClicked(QTreeWidgetItem* item) {
         runCommand(*command);
 }
 
-// --- Modified state -------------------------------------------------------------------------
-
-void MainWindow::startFresh() {
-    storeAllForms();
-    document_.startHistory();
-}
-
-bool MainWindow::isModified() {
-    return !windows_->pendingForm().isEmpty() || document_.isModified();
-}
-
-// --- Undo and redo --------------------------------------------------------------------------
-
 void MainWindow::updateRowActions() {
-    const bool table = channelTableIsActive();
+    const bool table = activeChannelTable() != nullptr;
     for (QAction* a : rowActions_)
         a->setEnabled(table);
 }
 
-void MainWindow::updateUndoActions() {
-    if (!undoAction_)
-        return;
-    const EditHistory& history = document_.history();
-    // An edit in a form not stored yet is the step Undo takes back first.
-    const QString pending = windows_->pendingForm();
-    const QString undoName = !pending.isEmpty() ? pending : history.undoName();
-    undoAction_->setEnabled(!undoName.isEmpty());
-    undoAction_->setText(undoName.isEmpty() ? QStringLiteral("Undo")
-                                            : QStringLiteral("Undo %1").arg(undoName));
-    const QString redoName = pending.isEmpty() ? history.redoName() : QString();
-    redoAction_->setEnabled(!redoName.isEmpty());
-    redoAction_->setText(redoName.isEmpty() ? QStringLiteral("Redo")
-                                            : QStringLiteral("Redo %1").arg(redoName));
-    for (QAction* a : {undoAction_, redoAction_})
-        a->setToolTip(a->text());
-}
+// --- Title and status -----------------------------------------------------------------------
 
-void MainWindow::undo() {
-    travel(false);
-}
-
-void MainWindow::redo() {
-    travel(true);
-}
-
-// Undo and Redo record nothing of their own: an edit still in a form is stored first and
-// becomes the step Undo takes back, when it changed anything.
-void MainWindow::travel(bool forwards) {
-    if (theCloneFlags().busy)
-        return;
-    if (const QString pending = windows_->pendingForm(); !pending.isEmpty()) {
-        const quint64 steps = document_.stepsRecorded();
-        windows_->storeAll();
-        if (document_.stepsRecorded() == steps) {
-            // The form's edit left the data as it was: it was all there was to take back.
-            updateTitle();
-            updateUndoActions();
-            showStatus(QStringLiteral("Nothing changed in %1").arg(pending));
-            return;
-        }
-    }
-    const QString name = forwards ? document_.history().redoName() : document_.history().undoName();
-    if (!(forwards ? document_.redo() : document_.undo()))
-        return;
-    reloadAllForms();
-    showStatus(forwards ? QStringLiteral("Redone: %1").arg(name)
-                        : QStringLiteral("Undone: %1").arg(name));
+bool MainWindow::isModified() {
+    return !windows_->pendingForm().isEmpty() || document_.isModified();
 }
 
 void MainWindow::updateTitle() {
@@ -292,17 +247,13 @@ void MainWindow::updateTitle() {
         setWindowTitle(title);
 }
 
-// Unsaved changes are never thrown away without asking.
+void MainWindow::showStatus(const QString& text) {
+    if (!text.isEmpty())
+        statusBar()->showMessage(text, kStatusMs);
+}
+
 bool MainWindow::maybeSave() {
-    storeAllForms();
-    if (!isModified())
-        return true;
-    const auto answer = QMessageBox::question(
-        this, messageCaption(), QStringLiteral("Save changes to %1?").arg(document_.displayName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Cancel)
-        return false;
-    return answer == QMessageBox::Discard || save();
+    return files_->maybeSave();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -311,13 +262,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-}
-
-// --- File commands --------------------------------------------------------------------------
-
-void MainWindow::showStatus(const QString& text) {
-    if (!text.isEmpty())
-        statusBar()->showMessage(text, kStatusMs);
 }
 
 bool MainWindow::goOnDespite(const QString& doubt, const QString& question) {
@@ -329,111 +273,7 @@ bool MainWindow::goOnDespite(const QString& doubt, const QString& question) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-void MainWindow::showFileError(const QString& message) {
-    showProblem(this, message.isEmpty() ? QStringLiteral("Sorry, error not find.") : message);
-}
-
-void MainWindow::rememberFile(const QString& path) {
-    QSettings settings;
-    RecentFiles(settings).add(QFileInfo(path).absoluteFilePath());
-    updateRecentMenu();
-}
-
-void MainWindow::updateRecentMenu() {
-    recentMenu_->clear();
-    QSettings settings;
-    const QStringList files = RecentFiles(settings).list();
-    for (int i = 0; i < files.size(); ++i) {
-        const QString path = files[i];
-        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shownPath(path)), this,
-                               [this, path] {
-                                   if (maybeSave())
-                                       openPath(path);
-                               });
-    }
-    recentMenu_->setEnabled(!files.isEmpty());
-}
-
-void MainWindow::newData() {
-    if (!maybeSave())
-        return;
-    if (QMessageBox::question(this, QStringLiteral("Warnning"),
-                              QStringLiteral("Clear all data! \ncontinue?"),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-        return;
-    document_.loadDefault(config_.paths.defaultDataFile);
-    reloadAllForms();
-    startFresh();
-    showStatus(QStringLiteral("New data from the factory default"));
-}
-
-void MainWindow::openData() {
-    if (!maybeSave())
-        return;
-    QFileDialog dialog(this, QStringLiteral("Open"), config_.paths.dataFolder, kFileFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        openPath(dialog.selectedFiles().first());
-}
-
-bool MainWindow::openPath(const QString& path) {
-    const Result result = document_.open(path, [this](const QString& doubt) {
-        return goOnDespite(doubt, QStringLiteral("Open anyway?"));
-    });
-    if (!result.ok) {
-        if (!result.message.isEmpty()) // else the user chose not to open a doubtful file
-            showFileError(result.message);
-        return false;
-    }
-    reloadAllForms();
-    if (mdi_->subWindowList().isEmpty())
-        openForm(kChannelSetting);
-    rememberFile(path);
-    startFresh();
-    showStatus(QStringLiteral("Opened %1").arg(shownPath(document_.path())));
-    return true;
-}
-
-bool MainWindow::save() {
-    if (document_.path().isEmpty())
-        return saveAs();
-    return saveToPath(document_.path());
-}
-
-bool MainWindow::saveAs() {
-    storeAllForms();
-    QFileDialog dialog(this, QStringLiteral("Save As"), config_.paths.dataFolder, kFileFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
-    dialog.selectFile(document_.suggestedName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    return saveToPath(dialog.selectedFiles().first());
-}
-
-bool MainWindow::saveToPath(const QString& path) {
-    storeAllForms();
-    const Result result = document_.saveAs(path);
-    if (!result.ok) {
-        showFileError(result.message);
-        return false;
-    }
-    rememberFile(path);
-    showStatus(QStringLiteral("Saved %1").arg(shownPath(document_.path())));
-    return true;
-}
-
-// --- Radio commands -------------------------------------------------------------------------
-
-bool MainWindow::readRadio() {
-    return transfers_->read();
-}
-
-bool MainWindow::writeRadio() {
-    return transfers_->write();
-}
+// --- The window's own commands --------------------------------------------------------------
 
 void MainWindow::choosePort() {
     PortDialog dialog(scanPorts(), config_.portName, this);
@@ -442,10 +282,6 @@ void MainWindow::choosePort() {
     config_.portName = dialog.chosenPort();
     // Shown whichever window asked, so that the pane never names an old port.
     comPane_->setText(config_.portName);
-}
-
-void MainWindow::frequencyRange() {
-    runCommand(*findCommand(QStringLiteral("Frequency range")));
 }
 
 void MainWindow::about() {

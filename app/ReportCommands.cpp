@@ -4,14 +4,13 @@
 #include "BandState.h"
 #include "DifferencesDialog.h"
 #include "Document.h"
-#include "MainWindow.h"
 #include "PageLayout.h"
 #include "ProblemBox.h"
 #include "ReportDiff.h"
 #include "ReportPages.h"
 #include "ReportPreview.h"
 #include "ShownPath.h"
-#include "TransferCommands.h"
+#include "Workspace.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -23,16 +22,16 @@
 #include <QPushButton>
 #include <QScreen>
 
-ReportCommands::ReportCommands(MainWindow& frame, AppConfig& config)
-    : QObject(&frame), frame_(frame), config_(config) {}
+ReportCommands::ReportCommands(Workspace& workspace, AppConfig& config, QObject* parent)
+    : QObject(parent), workspace_(workspace), config_(config) {}
 
 QString ReportCommands::documentName() const {
-    Document& document = frame_.document();
+    Document& document = workspace_.document();
     return PageLayout::documentName(document.path(), document.suggestedName());
 }
 
 Report ReportCommands::withHeader(Report report) const {
-    Document& document = frame_.document();
+    Document& document = workspace_.document();
     report.header = reportHeader(
         document.image(), PageLayout::shownFileName(document.path(), document.suggestedName()),
         QDate::currentDate());
@@ -40,16 +39,16 @@ Report ReportCommands::withHeader(Report report) const {
 }
 
 Report ReportCommands::currentReport() {
-    frame_.storeAllForms();
-    Document& document = frame_.document();
+    workspace_.storeAllForms();
+    Document& document = workspace_.document();
     return withHeader(buildReport(document.image(), document.bands()));
 }
 
 Report ReportCommands::printedReport() {
-    if (!frame_.channelTableIsActive())
+    if (!workspace_.activeChannelTable())
         return currentReport();
-    frame_.storeAllForms();
-    Document& document = frame_.document();
+    workspace_.storeAllForms();
+    Document& document = workspace_.document();
     return withHeader(buildChannelReport(document.image(), document.bands()));
 }
 
@@ -58,16 +57,16 @@ Report ReportCommands::printedReport() {
 void ReportCommands::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(savedReportPageLayout());
-    QPrintDialog dialog(&printer, &frame_);
+    QPrintDialog dialog(&printer, workspace_.dialogParent());
     // No page range, no selection, no printing to a file: the job is the whole document.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (printOn(printer))
-        frame_.showStatus(QStringLiteral("Printed %1").arg(documentName()));
+        workspace_.showStatus(QStringLiteral("Printed %1").arg(documentName()));
     else
-        frame_.showStatus(QStringLiteral("Printing %1 failed").arg(documentName()));
+        workspace_.showStatus(QStringLiteral("Printing %1 failed").arg(documentName()));
 }
 
 bool ReportCommands::printOn(QPrinter& printer) {
@@ -85,15 +84,15 @@ bool ReportCommands::printOn(QPrinter& printer) {
 void ReportCommands::printSetup() {
     QPrinter printer;
     printer.setPageLayout(savedReportPageLayout());
-    QPageSetupDialog dialog(&printer, &frame_);
+    QPageSetupDialog dialog(&printer, workspace_.dialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return;
     saveReportPageLayout(printer.pageLayout());
-    frame_.showStatus(QStringLiteral("Pages: %1, %2")
-                          .arg(printer.pageLayout().pageSize().name(),
-                               printer.pageLayout().orientation() == QPageLayout::Landscape
-                                   ? QStringLiteral("landscape")
-                                   : QStringLiteral("portrait")));
+    workspace_.showStatus(QStringLiteral("Pages: %1, %2")
+                              .arg(printer.pageLayout().pageSize().name(),
+                                   printer.pageLayout().orientation() == QPageLayout::Landscape
+                                       ? QStringLiteral("landscape")
+                                       : QStringLiteral("portrait")));
 }
 
 ReportPreview* ReportCommands::previewWindow() const {
@@ -106,11 +105,13 @@ void ReportCommands::preview() {
         preview_->activateWindow();
         return;
     }
-    preview_ = new ReportPreview(documentName(), printedReport(), savedReportPageLayout(), &frame_);
+    // The preview stands in for the main window while it is open.
+    QWidget* window = workspace_.dialogParent();
+    preview_ = new ReportPreview(documentName(), printedReport(), savedReportPageLayout(), window);
     // Where a window manager does not maximize, the preview still takes the screen.
-    if (const QScreen* screen = frame_.screen())
+    if (const QScreen* screen = window->screen())
         preview_->setGeometry(screen->availableGeometry());
-    frame_.hide();
+    window->hide();
     preview_->showMaximized();
 }
 
@@ -118,8 +119,8 @@ void ReportCommands::preview() {
 
 void ReportCommands::exportPdf() {
     // Beside the open file, named after it.
-    const QString path = frame_.document().path();
-    QFileDialog dialog(&frame_, QStringLiteral("Export report as PDF"),
+    const QString path = workspace_.document().path();
+    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Export report as PDF"),
                        path.isEmpty() ? config_.paths.dataFolder : QFileInfo(path).absolutePath(),
                        QStringLiteral("PDF Files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -134,17 +135,17 @@ bool ReportCommands::exportPdfTo(const QString& path) {
     const Result result =
         writeReportPdf(path, documentName(), currentReport(), savedReportPageLayout());
     if (!result.ok) {
-        showProblem(&frame_, result.message);
+        showProblem(workspace_.dialogParent(), result.message);
         return false;
     }
-    frame_.showStatus(QStringLiteral("Report written to %1").arg(shownPath(path)));
+    workspace_.showStatus(QStringLiteral("Report written to %1").arg(shownPath(path)));
     return true;
 }
 
 void ReportCommands::compareWith() {
     QMessageBox ask(QMessageBox::Question, QStringLiteral("Compare with"),
                     QStringLiteral("Compare the open data with a data file or with the radio?"),
-                    QMessageBox::Cancel, &frame_);
+                    QMessageBox::Cancel, workspace_.dialogParent());
     QPushButton* file = ask.addButton(QStringLiteral("A file..."), QMessageBox::AcceptRole);
     QPushButton* radio = ask.addButton(QStringLiteral("The radio"), QMessageBox::AcceptRole);
     ask.setDefaultButton(file);
@@ -155,8 +156,8 @@ void ReportCommands::compareWith() {
     }
     if (ask.clickedButton() != file)
         return;
-    QFileDialog dialog(&frame_, QStringLiteral("Compare with"), config_.paths.dataFolder,
-                       QStringLiteral("Param Files (*.dat)"));
+    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Compare with"),
+                       config_.paths.dataFolder, QStringLiteral("Param Files (*.dat)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -165,8 +166,8 @@ void ReportCommands::compareWith() {
 
 Comparison ReportCommands::compareWithOpenData(const MemoryImage& other,
                                                const BandState& otherBands) {
-    frame_.storeAllForms();
-    const Document& document = frame_.document();
+    workspace_.storeAllForms();
+    const Document& document = workspace_.document();
     return compareData(other, otherBands, document.image(), document.bands());
 }
 
@@ -179,18 +180,18 @@ void ReportCommands::showComparison(const QString& other, const Comparison& comp
             : QStringLiteral("%1 difference(s): what %2 holds -> what the open data holds.")
                   .arg(count)
                   .arg(other),
-        comparison, {}, &frame_);
+        comparison, {}, workspace_.dialogParent());
     dialog.exec();
-    frame_.showStatus(comparison.equal()
-                          ? QStringLiteral("No differences from %1").arg(other)
-                          : QStringLiteral("%1 difference(s) from %2").arg(count).arg(other));
+    workspace_.showStatus(comparison.equal()
+                              ? QStringLiteral("No differences from %1").arg(other)
+                              : QStringLiteral("%1 difference(s) from %2").arg(count).arg(other));
 }
 
 bool ReportCommands::compareWithPath(const QString& path) {
     Document other;
     const Result opened = other.open(path);
     if (!opened.ok) {
-        showProblem(&frame_, opened.message);
+        showProblem(workspace_.dialogParent(), opened.message);
         return false;
     }
     other.bands().deriveEnabledFlags(other.image());
@@ -199,7 +200,7 @@ bool ReportCommands::compareWithPath(const QString& path) {
 }
 
 bool ReportCommands::compareWithRadio() {
-    const std::optional<MemoryImage> radio = frame_.transfers()->readCopy();
+    const std::optional<MemoryImage> radio = readRadio_ ? readRadio_() : std::nullopt;
     if (!radio)
         return false;
     const BandState bands = BandState::fromImage(*radio);
@@ -209,7 +210,7 @@ bool ReportCommands::compareWithRadio() {
 
 // The one question before a Write: what it changes in the radio, as far as that is known.
 bool ReportCommands::confirmWrite() {
-    Document& document = frame_.document();
+    Document& document = workspace_.document();
     Comparison comparison;
     QString heading;
     if (!document.radioImage()) {
@@ -225,7 +226,7 @@ bool ReportCommands::confirmWrite() {
                                        "what it will hold.");
     }
     DifferencesDialog dialog(QStringLiteral("Write"), heading, comparison, QStringLiteral("Write"),
-                             &frame_, document.radioImage() != nullptr);
+                             workspace_.dialogParent(), document.radioImage() != nullptr);
     return dialog.exec() == QDialog::Accepted;
 }
 

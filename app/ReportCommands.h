@@ -5,9 +5,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
 class AppConfig;
-class MainWindow;
+class MemoryImage;
+class Workspace;
 class QPrinter;
 class ReportPreview;
 
@@ -17,7 +20,10 @@ class ReportPreview;
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
-    ReportCommands(MainWindow& frame, AppConfig& config);
+    ReportCommands(Workspace& workspace, AppConfig& config, QObject* parent = nullptr);
+    // How Compare with reads what the radio holds (nothing when the read fails).
+    using RadioRead = std::function<std::optional<MemoryImage>()>;
+    void setRadioRead(RadioRead read) { readRadio_ = std::move(read); }
 
     // The printer dialog, then the pages. With the channel table active, the channel list.
     void print();
@@ -52,7 +58,8 @@ private:
     Comparison compareWithOpenData(const MemoryImage& other, const BandState& otherBands);
     void showComparison(const QString& other, const Comparison& comparison);
 
-    MainWindow& frame_;
+    Workspace& workspace_;
     AppConfig& config_;
+    RadioRead readRadio_;
     QPointer<ReportPreview> preview_;
 };

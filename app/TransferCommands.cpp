@@ -3,31 +3,29 @@
 #include "AppConfig.h"
 #include "ChannelRules.h"
 #include "CloneProgressDialog.h"
+#include "CommandRegistry.h"
 #include "Document.h"
-#include "MainWindow.h"
 #include "Plausibility.h"
-#include "ReportCommands.h"
+#include "Workspace.h"
 
-#include <QMdiArea>
-
-TransferCommands::TransferCommands(MainWindow& frame, AppConfig& config)
-    : QObject(&frame), frame_(frame), config_(config) {}
+TransferCommands::TransferCommands(Workspace& workspace, AppConfig& config, QObject* parent)
+    : QObject(parent), workspace_(workspace), config_(config) {}
 
 bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image, bool confirmed) {
-    CloneProgressDialog dialog(direction, config_.portName, image, theCloneFlags(), &frame_,
-                               timing_);
+    CloneProgressDialog dialog(direction, config_.portName, image, theCloneFlags(),
+                               workspace_.dialogParent(), timing_);
     if (confirmed)
         dialog.startWhenShown();
     dialog.exec();
-    frame_.showStatus(dialog.summary());
+    workspace_.showStatus(dialog.summary());
     return dialog.succeeded();
 }
 
 bool TransferCommands::read() {
-    if (!frame_.maybeSave())
+    if (!workspace_.maybeSave())
         return false;
-    Document& document = frame_.document();
-    frame_.storeAllForms();
+    Document& document = workspace_.document();
+    workspace_.storeAllForms();
     // The read and what the forms make of it are one step: Undo brings back the data before it.
     document.beginStep(QStringLiteral("Read from radio"));
     const bool ok = transfer(CloneDirection::Read, document.image());
@@ -37,10 +35,10 @@ bool TransferCommands::read() {
         document.bands().loadLimitsFromImage(document.image());
         document.bands().deriveEnabledFlags(document.image());
         ChannelRules::ensureFirstChannels(document.image(), document.bands());
-        frame_.reloadAllForms();
-        if (frame_.mdiArea()->subWindowList().isEmpty())
-            frame_.openForm(QStringLiteral("Channel setting"));
-        frame_.storeAllForms();
+        workspace_.reloadAllForms();
+        if (!workspace_.hasOpenForms())
+            workspace_.showForm(channelTableForm());
+        workspace_.storeAllForms();
     }
     document.endStep();
     if (ok) {
@@ -53,8 +51,8 @@ bool TransferCommands::read() {
 }
 
 std::optional<MemoryImage> TransferCommands::readCopy() {
-    frame_.storeAllForms();
-    MemoryImage copy = frame_.document().image();
+    workspace_.storeAllForms();
+    MemoryImage copy = workspace_.document().image();
     if (!transfer(CloneDirection::Read, copy, true)) // asked by Compare with
         return std::nullopt;
     return copy;
@@ -62,12 +60,12 @@ std::optional<MemoryImage> TransferCommands::readCopy() {
 
 bool TransferCommands::write() {
     // Every form stores first and the derived regions follow what is sent.
-    frame_.storeAllForms();
-    Document& document = frame_.document();
+    workspace_.storeAllForms();
+    Document& document = workspace_.document();
     if (const QString doubt = implausibility(document.image());
-        !doubt.isEmpty() && !frame_.goOnDespite(doubt, QStringLiteral("Write anyway?")))
+        !doubt.isEmpty() && !workspace_.goOnDespite(doubt, QStringLiteral("Write anyway?")))
         return false;
-    if (!frame_.reports()->confirmWrite())
+    if (confirmWrite_ && !confirmWrite_())
         return false;
     if (!transfer(CloneDirection::Write, document.image(), true))
         return false;

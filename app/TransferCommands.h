@@ -4,10 +4,11 @@
 #include "MemoryImage.h"
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
 class AppConfig;
-class MainWindow;
+class Workspace;
 
 // Read and Write, whichever form is active: the forms store first, the progress dialog runs
 // the transfer, and after a read the band limits, the first channels and every open form
@@ -15,7 +16,9 @@ class MainWindow;
 class TransferCommands : public QObject {
     Q_OBJECT
 public:
-    TransferCommands(MainWindow& frame, AppConfig& config);
+    TransferCommands(Workspace& workspace, AppConfig& config, QObject* parent = nullptr);
+    // The one question before a Write (what it changes); without one, a Write asks nothing.
+    void setWriteQuestion(std::function<bool()> ask) { confirmWrite_ = std::move(ask); }
 
     bool read();
     bool write();
@@ -31,7 +34,8 @@ private:
     // `confirmed`: the user already said yes, the transfer starts without "Start".
     bool transfer(CloneDirection direction, MemoryImage& image, bool confirmed = false);
 
-    MainWindow& frame_;
+    Workspace& workspace_;
     AppConfig& config_;
     CloneEngine::Hooks timing_;
+    std::function<bool()> confirmWrite_;
 };

@@ -1,5 +1,6 @@
 #include "AppConfig.h"
 #include "Document.h"
+#include "FileCommands.h"
 #include "MainWindow.h"
 #include "QuitWhenShown.h"
 #include "StartUp.h"
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
     frame.show();
     quitWhenShownIfAsked(&frame);
     if (!parser.positionalArguments().isEmpty())
-        frame.openPath(parser.positionalArguments().first());
+        frame.files()->openPath(parser.positionalArguments().first());
 
     const int rc = app.exec();
     shutDownProgram();

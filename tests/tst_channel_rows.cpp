@@ -4,9 +4,9 @@
 #include "ChannelRecord.h"
 #include "ChannelRows.h"
 #include "ChannelTable.h"
-#include "SampleData.h"
 #include "ImageMap.h"
 #include "RecordTemplates.h"
+#include "SampleData.h"
 
 #include <QTest>
 

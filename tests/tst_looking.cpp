@@ -13,6 +13,7 @@
 #include "DerivedValues.h"
 #include "Document.h"
 #include "FactoryDefault.h"
+#include "FileCommands.h"
 #include "FiveToneSettings.h"
 #include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
@@ -244,7 +245,7 @@ void LookingTests::openingAndClosingChangesNothing() {
     MainWindow* frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
     if (!file.isEmpty())
-        QVERIFY(frame->openPath(dir.filePath(file)));
+        QVERIFY(frame->files()->openPath(dir.filePath(file)));
 
     const Seen before = Seen::of(*frame);
     visit(*frame, entry, channel);

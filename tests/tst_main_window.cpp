@@ -9,6 +9,7 @@
 #include "DifferencesDialog.h"
 #include "Document.h"
 #include "FactoryDefault.h"
+#include "FileCommands.h"
 #include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
@@ -24,6 +25,7 @@
 #include "ReportPages.h"
 #include "ReportPreview.h"
 #include "TestFiles.h"
+#include "TransferCommands.h"
 #include "VfoDialog.h"
 #include "WidgetLookup.h"
 
@@ -177,7 +179,7 @@ void MainWindowTests::saveStoresTheFormsFirst() {
     // A name typed into the table stays in its grid until the table is stored.
     view->commitCell(1, ChannelTable::Name, "SAVED");
     const QString path = dir.filePath("saved.dat");
-    QVERIFY(frame->saveToPath(path));
+    QVERIFY(frame->files()->saveToPath(path));
     MemoryImage saved;
     QVERIFY(loadDataFile(path, saved).ok);
     QCOMPARE(ChannelRecord::name(saved.at<32>(ImageMap::channelAddress(1))),
@@ -193,7 +195,7 @@ void MainWindowTests::openReloadsAndRemembers() {
     writeInitialRecord(other.at<32>(ImageMap::channelAddress(9)), 14550000, kAbsoluteBands);
     const QString path = dir.filePath("other.dat");
     QVERIFY(saveDataFile(path, other).ok);
-    QVERIFY(frame->openPath(path));
+    QVERIFY(frame->files()->openPath(path));
     QCOMPARE(channelView(*frame)->grid()->text(9, ChannelTable::Rx), QStringLiteral("145.50000"));
     QVERIFY(frame->documentTitle().endsWith(QStringLiteral("other.dat ]")));
     QSettings settings;
@@ -201,7 +203,7 @@ void MainWindowTests::openReloadsAndRemembers() {
     // A file that cannot be opened is reported with its name and changes nothing.
     BoxAnswer seen;
     auto* responder = answerBox(QMessageBox::Ok, &seen, this);
-    QVERIFY(!frame->openPath(dir.filePath("absent.dat")));
+    QVERIFY(!frame->files()->openPath(dir.filePath("absent.dat")));
     QVERIFY(responder->answered);
     QVERIFY(seen.text.contains("absent.dat"));
     QCOMPARE(channelView(*frame)->grid()->text(9, ChannelTable::Rx), QStringLiteral("145.50000"));
@@ -214,12 +216,12 @@ void MainWindowTests::openReloadsAndRemembers() {
 void MainWindowTests::messagesCarryTheModelName() {
     BoxAnswer seen;
     auto* responder = answerBox(QMessageBox::Ok, &seen, this);
-    QVERIFY(!frame->openPath(dir.filePath("no-such-file.dat")));
+    QVERIFY(!frame->files()->openPath(dir.filePath("no-such-file.dat")));
     QVERIFY(responder->answered);
     QCOMPARE(seen.title, QStringLiteral("M1"));
     QVERIFY(seen.text.contains(QDir::toNativeSeparators(dir.filePath("no-such-file.dat"))));
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("DuobandTest"));
-    QVERIFY(frame->saveToPath(dir.filePath("remembered.dat")));
+    QVERIFY(frame->files()->saveToPath(dir.filePath("remembered.dat")));
     QVERIFY(QSettings()
                 .value(QStringLiteral("Recent File List/File1"))
                 .toString()
@@ -247,10 +249,10 @@ void MainWindowTests::toolbarIconsAreTheProgramsOwn() {
 
 void MainWindowTests::newGivesWhatStartUpGives() {
     const QString a = dir.filePath("a.dat"), b = dir.filePath("b.dat");
-    QVERIFY(frame->saveToPath(a));
+    QVERIFY(frame->files()->saveToPath(a));
     answerBox(QMessageBox::Yes, nullptr, this);
-    frame->newData();
-    QVERIFY(frame->saveToPath(b));
+    frame->files()->newData();
+    QVERIFY(frame->files()->saveToPath(b));
     QFile fa(a), fb(b);
     QVERIFY(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
     const QByteArray bytesA = fa.readAll(), bytesB = fb.readAll();
@@ -262,29 +264,29 @@ void MainWindowTests::newGivesWhatStartUpGives() {
 
 void MainWindowTests::newAsksFirst() {
     const QString path = dir.filePath("before-new.dat");
-    QVERIFY(frame->saveToPath(path));
+    QVERIFY(frame->files()->saveToPath(path));
     BoxAnswer seen;
     answerBox(QMessageBox::No, &seen, this);
-    frame->newData();
+    frame->files()->newData();
     QCOMPARE(seen.title, QStringLiteral("Warnning"));
     QCOMPARE(seen.text, QStringLiteral("Clear all data! \ncontinue?"));
     QVERIFY(frame->documentTitle().contains("before-new.dat")); // No: nothing changed
     answerBox(QMessageBox::Yes, nullptr, this);
-    frame->newData();
+    frame->files()->newData();
     QCOMPARE(frame->documentTitle(), QStringLiteral("M1"));
     QCOMPARE(document.path(), QString());
 }
 
 void MainWindowTests::unsavedChangesAreNeverLostSilently() {
     const QString path = dir.filePath("edited.dat");
-    QVERIFY(frame->saveToPath(path));
+    QVERIFY(frame->files()->saveToPath(path));
     ChannelTableView* view = channelView(*frame);
     view->commitCell(4, ChannelTable::Rx, "146"); // written at once
     QVERIFY(frame->isModified());
     QTRY_VERIFY(frame->documentTitle().endsWith(" *"));
     BoxAnswer seen;
     answerBox(QMessageBox::Cancel, &seen, this);
-    frame->newData();
+    frame->files()->newData();
     QCOMPARE(seen.text, QStringLiteral("Save changes to edited.dat?"));
     QCOMPARE(seen.title, QStringLiteral("M1")); // the model name of Program.ini
     QVERIFY(frame->isModified());               // cancelled: still there
@@ -292,7 +294,7 @@ void MainWindowTests::unsavedChangesAreNeverLostSilently() {
     answerBox(QMessageBox::Save, nullptr, this);
     ModalResponder* warn = nullptr;
     QTimer::singleShot(0, this, [&] { warn = answerBox(QMessageBox::No, &seen, this); });
-    frame->newData();
+    frame->files()->newData();
     QTRY_VERIFY(warn && warn->answered);
     QCOMPARE(seen.title, QStringLiteral("Warnning"));
     MemoryImage saved;
@@ -393,7 +395,7 @@ void MainWindowTests::frequencyRangeClearsChannelsOutsideTheBands() {
     const MemoryImage before = image;
     auto* look = ModalResponder::answer<FrequencyRangeDialog>(
         [](FrequencyRangeDialog* dialog) { dialog->close(); }, this);
-    frame->frequencyRange();
+    frame->runCommand(*findCommand("Frequency range"));
     QVERIFY(look->answered);
     QVERIFY(image == before);
     QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Channels"));
@@ -405,7 +407,7 @@ void MainWindowTests::frequencyRangeClearsChannelsOutsideTheBands() {
             dialog->close();
         },
         this);
-    frame->frequencyRange();
+    frame->runCommand(*findCommand("Frequency range"));
     QVERIFY(narrow->answered);
     QVERIFY(isEmptyRecord(image.at<32>(ImageMap::channelAddress(5))));
     QVERIFY(isEmptyRecord(image.at<32>(ImageMap::channelAddress(6))));
@@ -430,7 +432,7 @@ void MainWindowTests::readAndWriteThroughTheMainWindow() {
             [](CloneProgressDialog* dialog) { dialog->start(); }, this);
     };
     ModalResponder* reading = start();
-    QVERIFY(frame->readRadio());
+    QVERIFY(frame->transfers()->read());
     QVERIFY(reading->answered);
     // The regions no form rewrites came in unchanged (the forms have stored since).
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0xDD00, 0x2200),
@@ -455,7 +457,7 @@ void MainWindowTests::readAndWriteThroughTheMainWindow() {
                     b->click();
         },
         this);
-    QVERIFY(frame->writeRadio());
+    QVERIFY(frame->transfers()->write());
     QVERIFY(writing->answered);
     QVERIFY2(seen.text.startsWith("This file does not look like data for this radio ("),
              qPrintable(seen.text));
@@ -482,7 +484,7 @@ void MainWindowTests::basicSettingsStoreBeforeAnotherFormLoads() {
 void MainWindowTests::exportPdfStartsBesideTheFile() {
     QDir(dir.path()).mkdir("sub");
     const QString path = dir.filePath("sub/Repeater West.dat");
-    QVERIFY(frame->saveToPath(path));
+    QVERIFY(frame->files()->saveToPath(path));
     QString offered;
     auto* naming = declineFileDialog(&offered, this);
     frame->reports()->exportPdf();
@@ -494,7 +496,7 @@ void MainWindowTests::exportPdfStartsBesideTheFile() {
 // stays as it was.
 void MainWindowTests::readThenSaveLeavesTheOpenFileAlone() {
     const QString path = dir.filePath("a.dat");
-    QVERIFY(frame->saveToPath(path));
+    QVERIFY(frame->files()->saveToPath(path));
     const QByteArray before = fileBytes(path);
     RadioBench bench;
     QVERIFY(bench.started);
@@ -503,7 +505,7 @@ void MainWindowTests::readThenSaveLeavesTheOpenFileAlone() {
     frame->openForm("Model");
     auto* reading = ModalResponder::answer<CloneProgressDialog>(
         [](CloneProgressDialog* dialog) { dialog->start(); }, this);
-    QVERIFY(frame->readRadio());
+    QVERIFY(frame->transfers()->read());
     QVERIFY(reading->answered);
     QCOMPARE(frame->statusBar()->currentMessage(),
              QStringLiteral("Read 64 KiB from %1").arg(config.portName));
@@ -512,7 +514,7 @@ void MainWindowTests::readThenSaveLeavesTheOpenFileAlone() {
 
     QString suggested;
     auto* naming = declineFileDialog(&suggested, this);
-    QVERIFY(!frame->save());
+    QVERIFY(!frame->files()->save());
     QVERIFY(naming->answered);
     QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("M1.dat"));
     QCOMPARE(fileBytes(path), before);
@@ -547,20 +549,20 @@ void MainWindowTests::doubtfulFilesAskBeforeOpening() {
     const MemoryImage before = image;
     BoxAnswer seen;
     answerBox(QMessageBox::No, &seen, this);
-    QVERIFY(!frame->openPath(path));
+    QVERIFY(!frame->files()->openPath(path));
     QVERIFY2(seen.text.startsWith("This file does not look like data for this radio ("),
              qPrintable(seen.text));
     QVERIFY(seen.text.endsWith("Open anyway?"));
     QVERIFY(image == before);
     QCOMPARE(document.path(), QString());
     answerBox(QMessageBox::Yes, nullptr, this);
-    QVERIFY(frame->openPath(path));
+    QVERIFY(frame->files()->openPath(path));
     QCOMPARE(document.path(), QFileInfo(path).absoluteFilePath());
     // The program's own files never ask.
     const QString own = dir.filePath("own.dat");
     QVERIFY(saveDataFile(own, buildFactoryDefault()).ok);
     auto* unasked = answerBox(QMessageBox::No, nullptr, this);
-    QVERIFY(frame->openPath(own));
+    QVERIFY(frame->files()->openPath(own));
     QVERIFY(!unasked->answered);
     delete unasked;
 }
@@ -644,7 +646,7 @@ QTEST_MAIN(MainWindowTests)
 // Print stores the forms first; the header names the file, the footer counts the pages; with
 // the channel table active only the channel list is printed.
 void MainWindowTests::printingShowsTheDataAsTheFormsHoldIt() {
-    QVERIFY(frame->saveToPath(dir.filePath("abc.dat")));
+    QVERIFY(frame->files()->saveToPath(dir.filePath("abc.dat")));
     QMdiSubWindow* basic = frame->openForm("Basic setting");
     byName<QComboBox>(*basic, "Beep")->setCurrentText("Off"); // not stored yet
     QPrinter printer(QPrinter::HighResolution);
@@ -663,7 +665,7 @@ void MainWindowTests::printingShowsTheDataAsTheFormsHoldIt() {
     QVERIFY(text.contains(QRegularExpression("Beep: *Off")));
 
     frame->mdiArea()->setActiveSubWindow(frame->formWindow("Channel setting"));
-    QVERIFY(frame->channelTableIsActive());
+    QVERIFY((frame->activeChannelTable() != nullptr));
     printer.setOutputFileName(dir.filePath("channels.pdf"));
     QVERIFY(frame->reports()->printOn(printer));
     const QString channels = pdfFileText(dir.filePath("channels.pdf"), 1);
@@ -762,7 +764,7 @@ void MainWindowTests::printSetupIsWhatEveryOutputUses() {
 }
 
 void MainWindowTests::compareWithListsTheDifferences() {
-    QVERIFY(frame->saveToPath(dir.filePath("before.dat")));
+    QVERIFY(frame->files()->saveToPath(dir.filePath("before.dat")));
     QMdiSubWindow* basic = frame->openForm("Basic setting");
     byName<QComboBox>(*basic, "Beep")->setCurrentText("Off");
     QString shown;
@@ -860,14 +862,14 @@ void MainWindowTests::writeOffersWhatWillChange() {
     // Nothing read yet: the question says so; Cancel writes nothing.
     {
         ModalLog log(QStringLiteral("Cancel"), this);
-        QVERIFY(!own->writeRadio());
+        QVERIFY(!own->transfers()->write());
         QCOMPARE(log.classes, QStringList{"DifferencesDialog"});
         QVERIFY2(log.heading.startsWith("Nothing was read from the radio"),
                  qPrintable(log.heading));
     }
     auto* reading = ModalResponder::answer<CloneProgressDialog>(
         [](CloneProgressDialog* dialog) { dialog->start(); }, this);
-    QVERIFY(own->readRadio());
+    QVERIFY(own->transfers()->read());
     QVERIFY(reading->answered);
     QTRY_COMPARE_WITH_TIMEOUT(bench.radio.completedSessions(), 1, 5000);
 
@@ -875,7 +877,7 @@ void MainWindowTests::writeOffersWhatWillChange() {
     byName<QComboBox>(*basic, "Beep")->setCurrentText("Off");
     {
         ModalLog log(QStringLiteral("Write"), this);
-        QVERIFY(own->writeRadio());
+        QVERIFY(own->transfers()->write());
         QCOMPARE(log.classes, oneQuestion);
         QCOMPARE(log.listed, QStringLiteral("Basic setting: Beep: On -> Off\n"));
     }
@@ -885,7 +887,7 @@ void MainWindowTests::writeOffersWhatWillChange() {
     // The radio now holds the data: the question says so, and the Write goes on.
     {
         ModalLog log(QStringLiteral("Write"), this);
-        QVERIFY(own->writeRadio());
+        QVERIFY(own->transfers()->write());
         QCOMPARE(log.classes, oneQuestion);
         QVERIFY2(log.heading.startsWith("The radio holds this data already"),
                  qPrintable(log.heading));
@@ -896,7 +898,7 @@ void MainWindowTests::writeOffersWhatWillChange() {
     byName<QComboBox>(*basic, "Beep")->setCurrentText("On");
     {
         ModalLog log(QStringLiteral("Cancel"), this);
-        QVERIFY(!own->writeRadio());
+        QVERIFY(!own->transfers()->write());
         QCOMPARE(log.classes, QStringList{"DifferencesDialog"});
     }
     QCOMPARE(bench.radio.completedSessions(), 3);

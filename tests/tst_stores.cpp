@@ -6,6 +6,7 @@
 #include "CommandRegistry.h"
 #include "DataFile.h"
 #include "Document.h"
+#include "FileCommands.h"
 #include "FiveToneStandards.h"
 #include "ImageMap.h"
 #include "MainWindow.h"
@@ -73,7 +74,7 @@ void StoreTests::initTestCase() {
 void StoreTests::init() {
     frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
-    QVERIFY(frame->saveToPath(dir.filePath("data.dat"))); // Ctrl+S saves there from now on
+    QVERIFY(frame->files()->saveToPath(dir.filePath("data.dat"))); // Ctrl+S saves there from now on
 }
 
 void StoreTests::cleanup() {
@@ -138,8 +139,8 @@ void StoreTests::coefficientsFollowTheChosenStandard() {
 void StoreTests::airBandIn150MSurvivesSaveAndOpen() {
     Bcd::write32(image.at<4>(kBandLimitRecords.at(3)), kAbsoluteBands[3].lower);
     Bcd::write32(image.at<4>(kBandLimitRecords.at(3) + 4), kAbsoluteBands[3].upper);
-    QVERIFY(frame->saveToPath(dir.filePath("air.dat")));
-    QVERIFY(frame->openPath(dir.filePath("air.dat")));
+    QVERIFY(frame->files()->saveToPath(dir.filePath("air.dat")));
+    QVERIFY(frame->files()->openPath(dir.filePath("air.dat")));
     auto* vfo = ModalResponder::answer<VfoDialog>(
         [](VfoDialog* d) {
             QCOMPARE(d->tabs()->tabText(d->tabs()->currentIndex()), QStringLiteral("150M"));
@@ -149,8 +150,8 @@ void StoreTests::airBandIn150MSurvivesSaveAndOpen() {
         this);
     frame->runCommand(*findCommand("VFO"));
     QVERIFY(vfo->answered);
-    QVERIFY(frame->save());
-    QVERIFY(frame->openPath(dir.filePath("air.dat")));
+    QVERIFY(frame->files()->save());
+    QVERIFY(frame->files()->openPath(dir.filePath("air.dat")));
     const auto record = image.at<32>(kVfoRecordArray.at(4));
     QCOMPARE(ChannelRecord::rxFrequency(record), 12150000u);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(record.data()), 4),

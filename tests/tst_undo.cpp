@@ -3,18 +3,22 @@
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
 #include "CloneProgressDialog.h"
+#include "CommandRegistry.h"
 #include "DataFile.h"
 #include "Document.h"
 #include "FactoryDefault.h"
+#include "FileCommands.h"
 #include "FormFrame.h"
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
+#include "HistoryCommands.h"
 #include "ImageMap.h"
 #include "MainWindow.h"
 #include "MainWindowFixture.h"
 #include "ModalResponder.h"
 #include "RadioBench.h"
 #include "SampleData.h"
+#include "TransferCommands.h"
 #include "WidgetLookup.h"
 
 #include <QAction>
@@ -138,7 +142,7 @@ void UndoTests::everyKindOfEditUndoesByteForByte() {
     answerBox(QMessageBox::Discard, nullptr, this); // the edits stay in the history
     auto* reading = ModalResponder::answer<CloneProgressDialog>(
         [](CloneProgressDialog* dialog) { dialog->start(); }, this);
-    QVERIFY(frame->readRadio());
+    QVERIFY(frame->transfers()->read());
     QVERIFY(reading->answered);
     QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Read from radio"));
     states.push_back(image);
@@ -162,7 +166,7 @@ void UndoTests::everyKindOfEditUndoesByteForByte() {
 
 void UndoTests::modifiedStateFollowsTheHistory() {
     const QString path = dir.filePath("clean.dat");
-    QVERIFY(frame->saveToPath(path));
+    QVERIFY(frame->files()->saveToPath(path));
     QVERIFY(!frame->documentTitle().endsWith(" *"));
     const int steps = document.history().count();
     // Stores that change nothing are no steps.
@@ -175,14 +179,14 @@ void UndoTests::modifiedStateFollowsTheHistory() {
 
     typeCell(5, T::Rx, "146");
     QVERIFY(frame->documentTitle().endsWith(" *"));
-    frame->undo();
+    frame->history()->undo();
     QVERIFY(!frame->isModified());
     QVERIFY(!frame->documentTitle().endsWith(" *"));
-    frame->redo();
+    frame->history()->redo();
     QVERIFY(frame->documentTitle().endsWith(" *"));
-    QVERIFY(frame->save());
+    QVERIFY(frame->files()->save());
     QVERIFY(!frame->documentTitle().endsWith(" *"));
-    frame->undo(); // before what was saved
+    frame->history()->undo(); // before what was saved
     QVERIFY(frame->isModified());
     // An edit after the undo cannot reach the saved state again by redoing.
     typeCell(6, T::Rx, "147");
@@ -241,7 +245,7 @@ void UndoTests::rowsThroughTheClipboard() {
     QCOMPARE(view->selectedRows(), (std::vector<int>{20, 21, 22}));
     QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Paste 3 channels"));
     QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Pasted 3 channels at 20"));
-    frame->undo();
+    frame->history()->undo();
     QVERIFY(image == before);
     QCOMPARE(grid->text(21, T::Name), QString());
 
@@ -311,7 +315,7 @@ void UndoTests::insertAndDeleteRowsByKeys() {
     QCOMPARE(grid->text(11, T::Name), QStringLiteral("CH11"));
 
     for (int i = 0; i < 4; ++i)
-        frame->undo();
+        frame->history()->undo();
     QVERIFY(image == full);
     QVERIFY(!frame->undoAction()->isEnabled());
 }
@@ -326,10 +330,10 @@ void UndoTests::everyOpenFormReloadsWithoutEndingRedo() {
     typeCell(3, T::Rx, "146.2");
     const MemoryImage after = image;
     for (int round = 0; round < 3; ++round) {
-        frame->undo();
+        frame->history()->undo();
         QVERIFY(image == before);
         QVERIFY(frame->redoAction()->isEnabled());
-        frame->redo();
+        frame->history()->redo();
         QVERIFY(image == after);
     }
     frame->storeAllForms(); // storing every form again changes nothing
@@ -342,7 +346,7 @@ void UndoTests::everyOpenFormReloadsWithoutEndingRedo() {
 void UndoTests::undoTakesBackTheStepItNames() {
     auto* look = ModalResponder::answer<FrequencyRangeDialog>(
         [](FrequencyRangeDialog* dialog) { dialog->close(); }, this);
-    frame->frequencyRange();
+    frame->runCommand(*findCommand("Frequency range"));
     QVERIFY(look->answered);
     QVERIFY(!frame->undoAction()->isEnabled());
     frame->activateWindow();
@@ -359,12 +363,12 @@ void UndoTests::undoTakesBackTheStepItNames() {
     QCOMPARE(status(), QStringLiteral("Undone: Edit channel 13"));
     QVERIFY(image == edited);
     QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo Edit channel 12"));
-    frame->undo();
+    frame->history()->undo();
     QCOMPARE(status(), QStringLiteral("Undone: Edit channel 12"));
     QVERIFY(image == start);
     QVERIFY(!frame->undoAction()->isEnabled());
-    frame->redo();
-    frame->redo();
+    frame->history()->redo();
+    frame->history()->redo();
     QCOMPARE(status(), QStringLiteral("Redone: Edit channel 13"));
     QVERIFY(image == twice);
     QCOMPARE(document.stepsRecorded(), steps);
@@ -376,13 +380,13 @@ void UndoTests::undoTakesBackTheStepItNames() {
     QTest::mouseClick(sideTone, Qt::LeftButton);
     QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo DTMF"));
     QVERIFY(frame->documentTitle().endsWith(" *"));
-    frame->undo();
+    frame->history()->undo();
     QCOMPARE(status(), QStringLiteral("Undone: DTMF"));
     QCOMPARE(document.stepsRecorded(), steps + 1); // the edit, stored as its own step
     QVERIFY(image == twice);
     QVERIFY(!sideTone->isChecked());
     QCOMPARE(frame->redoAction()->text(), QStringLiteral("Redo DTMF"));
-    frame->redo();
+    frame->history()->redo();
     QVERIFY(!(image == twice));
     QCOMPARE(document.stepsRecorded(), steps + 1);
 }

@@ -2,6 +2,7 @@
 // Only a click inside the maximized channel window leaves the forms opened over it in place.
 #include "ChannelRecord.h"
 #include "DataFile.h"
+#include "FileCommands.h"
 #include "FormFrame.h"
 #include "GridControl.h"
 #include "ImageMap.h"
@@ -123,7 +124,7 @@ void WindowChoiceTests::theTreeBringsTheTableUpAndItsCellsTakeTheTyping() {
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(grid->text(2, 1), QStringLiteral("145.50000"));
     const QString path = dir.filePath("typed.dat");
-    QVERIFY(frame->saveToPath(path));
+    QVERIFY(frame->files()->saveToPath(path));
     MemoryImage saved;
     QVERIFY(loadDataFile(path, saved).ok);
     QCOMPARE(ChannelRecord::rxFrequency(saved.at<32>(ImageMap::channelAddress(2))), 14550000u);

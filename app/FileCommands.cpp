@@ -1,0 +1,160 @@
+// New, Open, Save, Save As and the recent files: what the data files of the program go through.
+#include "FileCommands.h"
+
+#include "AppConfig.h"
+#include "ChannelTableView.h"
+#include "CommandRegistry.h"
+#include "Document.h"
+#include "ProblemBox.h"
+#include "ShownPath.h"
+#include "Workspace.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace {
+const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
+} // namespace
+
+FileCommands::FileCommands(Workspace& workspace, AppConfig& config, QObject* parent)
+    : QObject(parent), workspace_(workspace), config_(config) {}
+
+void FileCommands::showFileError(const QString& message) {
+    showProblem(workspace_.dialogParent(),
+                message.isEmpty() ? QStringLiteral("Sorry, error not find.") : message);
+}
+
+void FileCommands::listRecentIn(QMenu* menu) {
+    recentMenu_ = menu;
+    updateRecentMenu();
+}
+
+void FileCommands::rememberFile(const QString& path) {
+    QSettings settings;
+    RecentFiles(settings).add(QFileInfo(path).absoluteFilePath());
+    updateRecentMenu();
+}
+
+void FileCommands::updateRecentMenu() {
+    if (!recentMenu_)
+        return;
+    recentMenu_->clear();
+    QSettings settings;
+    const QStringList files = RecentFiles(settings).list();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shownPath(path)), this,
+                               [this, path] {
+                                   if (maybeSave())
+                                       openPath(path);
+                               });
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void FileCommands::startFresh() {
+    workspace_.storeAllForms();
+    workspace_.document().startHistory();
+}
+
+bool FileCommands::maybeSave() {
+    workspace_.storeAllForms();
+    if (!workspace_.isModified())
+        return true;
+    const auto answer = QMessageBox::question(
+        workspace_.dialogParent(), messageCaption(),
+        QStringLiteral("Save changes to %1?").arg(workspace_.document().displayName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer == QMessageBox::Discard || save();
+}
+
+void FileCommands::newData() {
+    if (!maybeSave())
+        return;
+    if (QMessageBox::question(workspace_.dialogParent(), QStringLiteral("Warnning"),
+                              QStringLiteral("Clear all data! \ncontinue?"),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    workspace_.document().loadDefault(config_.paths.defaultDataFile);
+    workspace_.reloadAllForms();
+    startFresh();
+    workspace_.showStatus(QStringLiteral("New data from the factory default"));
+}
+
+void FileCommands::openData() {
+    if (!maybeSave())
+        return;
+    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Open"), config_.paths.dataFolder,
+                       kFileFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openPath(dialog.selectedFiles().first());
+}
+
+bool FileCommands::openPath(const QString& path) {
+    Document& document = workspace_.document();
+    const Result result = document.open(path, [this](const QString& doubt) {
+        return workspace_.goOnDespite(doubt, QStringLiteral("Open anyway?"));
+    });
+    if (!result.ok) {
+        if (!result.message.isEmpty()) // else the user chose not to open a doubtful file
+            showFileError(result.message);
+        return false;
+    }
+    workspace_.reloadAllForms();
+    if (!workspace_.hasOpenForms())
+        workspace_.showForm(channelTableForm());
+    rememberFile(path);
+    startFresh();
+    workspace_.showStatus(QStringLiteral("Opened %1").arg(shownPath(document.path())));
+    return true;
+}
+
+bool FileCommands::save() {
+    const QString path = workspace_.document().path();
+    return path.isEmpty() ? saveAs() : saveToPath(path);
+}
+
+bool FileCommands::saveAs() {
+    workspace_.storeAllForms();
+    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Save As"),
+                       config_.paths.dataFolder, kFileFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.selectFile(workspace_.document().suggestedName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return saveToPath(dialog.selectedFiles().first());
+}
+
+bool FileCommands::saveToPath(const QString& path) {
+    workspace_.storeAllForms();
+    Document& document = workspace_.document();
+    const Result result = document.saveAs(path);
+    if (!result.ok) {
+        showFileError(result.message);
+        return false;
+    }
+    rememberFile(path);
+    workspace_.showStatus(QStringLiteral("Saved %1").arg(shownPath(document.path())));
+    return true;
+}
+
+void FileCommands::importChannels() {
+    if (workspace_.showForm(channelTableForm()))
+        workspace_.activeChannelTable()->importChannelsCommand();
+}
+
+void FileCommands::exportChannels() {
+    if (workspace_.showForm(channelTableForm()))
+        workspace_.activeChannelTable()->exportChannelsCommand();
+}
+
+#include "moc_FileCommands.cpp"
