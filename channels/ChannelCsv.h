@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CsvText.h"
 #include "Result.h"
 
 #include <QByteArray>
@@ -10,7 +11,6 @@
 
 class BandState;
 class ChannelTable;
-class QFileDevice;
 class MemoryImage;
 
 // Bank A channels as CSV, in two dialects told apart by the header line: this program's own
@@ -28,25 +28,12 @@ struct ImportResult : Result {
     int imported = 0;
 };
 
-// Reads a channel list from a file or stream, refusing one above 16 MiB or with a line above
-// 64 KiB before reading it whole (a list of 800 channels is some 60 KiB).
-constexpr qint64 kMaxChannelListBytes = 16 * 1024 * 1024;
-constexpr qint64 kMaxChannelListLine = 64 * 1024;
-Result readChannelList(QFileDevice& in, const QString& name, QByteArray& csv);
-
 // Applies the CSV's channels to the image as typed cells would be, then stores the table once.
 // Channels the file does not name stay as they are. On failure the image and the band state
 // are untouched; skipped rows never leave part of themselves behind. Tab-separated lists, as
 // spreadsheets write them, are read as well.
 ImportResult importChannels(MemoryImage& image, BandState& bands, const QByteArray& csv);
 
-// A channel list split into rows of cells, comma- or tab-separated (as its first line shows),
-// with quotes as spreadsheets write them; each row keeps the line it starts on.
-struct ListRow {
-    int line;
-    QStringList fields;
-};
-QList<ListRow> splitChannelList(const QString& text);
 // The dialect a header line names, if it is one.
 std::optional<CsvDialect> channelListDialect(const QStringList& header);
 // Rows already split, the first being the header, applied as importChannels applies a file.
