@@ -1,33 +1,21 @@
+// The channel table form: the grid, its in-place editors and what a typed cell does; the row
+// commands, the clipboard and the list files have files of their own.
 #include "ChannelTableView.h"
 
 #include "BandState.h"
+#include "ChannelEditDialog.h"
 #include "ChannelRules.h"
 #include "FormTeardown.h"
 #include "GridControl.h"
 #include "InPlaceEditor.h"
 #include "ModelGrid.h"
 #include "OptionTables.h"
-#include "ShownPath.h"
 #include "Tones.h"
-#include "WholeFile.h"
-
-#include "ChannelClipboard.h"
-#include "ChannelCsv.h"
-#include "ChannelEditDialog.h"
-#include "ChannelRows.h"
-#include "ProblemBox.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -40,19 +28,6 @@ const QString kColumnWidthsKey = QStringLiteral("Channel table/Column widths");
 
 InPlaceEditor::Filter filterFor(CharSet set, bool upperCase = false) {
     return {[set](QChar c) { return accepts(set, c); }, upperCase};
-}
-
-QString channelCount(int n) {
-    return n == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(n);
-}
-
-QString rowCount(int n) {
-    return n == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(n);
-}
-
-// "5" or "5-7".
-QString rangeText(int first, int last) {
-    return first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
 }
 
 } // namespace
@@ -265,245 +240,6 @@ void ChannelTableView::openChannelEdit(int channel) {
     LoadFromImage();
     Q_EMIT imageChanged(QStringLiteral("Edit channel %1").arg(channel));
     grid_->setFocus();
-}
-
-QString ChannelTableView::exportChannelsTo(const QString& path, bool interchange) {
-    SaveToImage();
-    const QByteArray csv =
-        exportChannels(image(), bands_, interchange ? CsvDialect::Interchange : CsvDialect::Native);
-    if (const Result written = writeWholeFile(path, csv); !written.ok)
-        return written.message;
-    Q_EMIT statusMessage(QStringLiteral("Exported %1 channel(s) to %2")
-                             .arg(std::max<qsizetype>(0, csv.count('\n') - 1))
-                             .arg(shownPath(path)));
-    return {};
-}
-
-QString ChannelTableView::importChannelsFrom(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString());
-    QByteArray csv;
-    if (const Result read = readChannelList(file, shownPath(path), csv); !read.ok)
-        return read.message;
-    SaveToImage();
-    const ImportResult result = importChannels(image(), bands_, csv);
-    if (!result.ok)
-        return result.message;
-    LoadFromImage();
-    Q_EMIT imageChanged(QStringLiteral("Import channels"));
-    Q_EMIT statusMessage(
-        QStringLiteral("Imported %1 channel(s) from %2%3")
-            .arg(result.imported)
-            .arg(shownPath(path))
-            .arg(result.warnings.isEmpty()
-                     ? QString()
-                     : QStringLiteral("; %1 line(s) skipped").arg(result.warnings.size())));
-    QStringList told;
-    if (!result.warnings.isEmpty())
-        told << QStringLiteral("These lines were skipped:\n%1").arg(result.warnings.join(u'\n'));
-    if (!result.notes.isEmpty())
-        told << QStringLiteral("Note:\n%1").arg(result.notes.join(u'\n'));
-    if (told.isEmpty())
-        return {};
-    return QStringLiteral("%1 channel(s) imported.\n%2").arg(result.imported).arg(told.join(u'\n'));
-}
-
-void ChannelTableView::exportChannelsCommand() {
-    const QString native = QStringLiteral("Channel table (*.csv)");
-    const QString interchange = QStringLiteral("Channel list for other programmers (*.csv)");
-    QString filter;
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export channels"), {},
-                                     native + QStringLiteral(";;") + interchange, &filter);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    if (const QString problem = exportChannelsTo(path, filter == interchange); !problem.isEmpty())
-        showProblem(this, problem);
-}
-
-void ChannelTableView::importChannelsCommand() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import channels"), {},
-                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    if (const QString problem = importChannelsFrom(path); !problem.isEmpty())
-        showProblem(this, problem);
-}
-
-// --- Row commands ---------------------------------------------------------------------------
-
-const std::vector<ChannelTableView::RowCommand>& ChannelTableView::rowCommands() {
-    static const std::vector<RowCommand> commands = {
-        {QStringLiteral("Cut"), QKeySequence::keyBindings(QKeySequence::Cut),
-         &ChannelTableView::cutRows},
-        {QStringLiteral("Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
-         &ChannelTableView::copyRows},
-        {QStringLiteral("Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
-         &ChannelTableView::pasteRows},
-        {QStringLiteral("Delete"), QKeySequence::keyBindings(QKeySequence::Delete),
-         &ChannelTableView::clearRows},
-        // Ctrl+= as well: on most layouts "+" needs Shift.
-        {QStringLiteral("Insert row"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         &ChannelTableView::insertRows},
-        {QStringLiteral("Delete row"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-         &ChannelTableView::deleteRows},
-        {QStringLiteral("Move up"),
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
-         &ChannelTableView::moveRowsUp},
-        {QStringLiteral("Move down"),
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
-         &ChannelTableView::moveRowsDown},
-    };
-    return commands;
-}
-
-std::vector<int> ChannelTableView::selectedRows() const {
-    std::vector<int> rows = grid_->selectedGridRows();
-    if (rows.empty())
-        rows.push_back(std::max(1, grid_->currentGridCell().row));
-    return rows;
-}
-
-void ChannelTableView::recordsChanged(const QString& step, const QString& status) {
-    grid_->setDrawingSuspended(true);
-    for (int r : table_->recordsChanged())
-        showRow(r);
-    grid_->setDrawingSuspended(false);
-    Q_EMIT imageChanged(step);
-    Q_EMIT statusMessage(status);
-}
-
-void ChannelTableView::copyRows() {
-    finishEdits();
-    const std::vector<int> rows = selectedRows();
-    const ChannelClipboard::Copied copied = ChannelClipboard::copy(*table_, image(), rows);
-    auto* data = new QMimeData;
-    data->setText(copied.text);
-    data->setData(ChannelClipboard::kCsvFormat, copied.csv);
-    data->setData(ChannelClipboard::kRecordsFormat, copied.records);
-    QGuiApplication::clipboard()->setMimeData(data);
-    Q_EMIT statusMessage(QStringLiteral("Copied %1").arg(channelCount(int(rows.size()))));
-}
-
-void ChannelTableView::cutRows() {
-    copyRows();
-    emptyRows(QStringLiteral("Cut"));
-}
-
-void ChannelTableView::clearRows() {
-    finishEdits();
-    emptyRows(QStringLiteral("Delete"));
-}
-
-void ChannelTableView::emptyRows(const QString& command) {
-    const std::vector<int> rows = selectedRows();
-    const int emptied = ChannelRows::clear(image(), rows);
-    const QString step = QStringLiteral("%1 %2").arg(command, channelCount(emptied));
-    recordsChanged(
-        step, rows.front() == 1 ? step + QStringLiteral("; channel 1 can never be emptied") : step);
-}
-
-void ChannelTableView::pasteRows() {
-    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
-        pasteAt(selectedRows().front(), *data);
-    else
-        Q_EMIT statusMessage(QStringLiteral("The clipboard holds no channel rows."));
-}
-
-void ChannelTableView::pasteAt(int first, const QMimeData& data) {
-    finishEdits();
-    // Records copied here keep every field; text goes through the rules of an import.
-    if (data.hasFormat(ChannelClipboard::kRecordsFormat))
-        if (const std::optional<int> placed = ChannelClipboard::pasteRecords(
-                image(), bands_, data.data(ChannelClipboard::kRecordsFormat), first)) {
-            const QString step = QStringLiteral("Paste %1").arg(channelCount(*placed));
-            recordsChanged(step,
-                           QStringLiteral("Pasted %1 at %2").arg(channelCount(*placed)).arg(first));
-            grid_->selectGridRows(first, first + *placed - 1);
-            return;
-        }
-    const QString text =
-        data.hasText() ? data.text() : QString::fromUtf8(data.data(ChannelClipboard::kCsvFormat));
-    const ImportResult result = ChannelClipboard::pasteText(image(), bands_, text, first);
-    if (!result.ok) {
-        Q_EMIT statusMessage(result.message);
-        return;
-    }
-    const QString step = QStringLiteral("Paste %1").arg(channelCount(result.imported));
-    QString status =
-        QStringLiteral("Pasted %1 at %2").arg(channelCount(result.imported)).arg(first);
-    if (!result.warnings.isEmpty())
-        status += QStringLiteral("; %1").arg(result.warnings.join(QStringLiteral("; ")));
-    if (!result.notes.isEmpty())
-        status += QStringLiteral("; %1").arg(result.notes.join(QStringLiteral("; ")));
-    recordsChanged(step, status);
-    if (result.imported > 0)
-        grid_->selectGridRows(first,
-                              std::min<int>(first + result.imported - 1, ChannelTable::kRows));
-}
-
-void ChannelTableView::insertRows() {
-    finishEdits();
-    const std::vector<int> rows = selectedRows();
-    const int at = rows.front();
-    const int count = int(rows.size());
-    if (const Result inserted = ChannelRows::insertEmpty(image(), at, count); !inserted.ok) {
-        Q_EMIT statusMessage(inserted.message);
-        showProblem(this, inserted.message);
-        return;
-    }
-    const QString step = QStringLiteral("Insert %1 at %2").arg(rowCount(count)).arg(at);
-    recordsChanged(step, step);
-    grid_->selectGridRows(at, at + count - 1);
-}
-
-void ChannelTableView::deleteRows() {
-    finishEdits();
-    const std::vector<int> rows = selectedRows();
-    // From the last up, so that each row is still where it was chosen.
-    for (auto r = rows.rbegin(); r != rows.rend(); ++r)
-        ChannelRows::remove(image(), *r, 1);
-    const QString step = QStringLiteral("Delete %1 at %2")
-                             .arg(rowCount(int(rows.size())))
-                             .arg(rangeText(rows.front(), rows.back()));
-    recordsChanged(step, step);
-    grid_->selectGridRows(rows.front(), rows.front());
-}
-
-void ChannelTableView::moveRowsUp() {
-    moveRows(-1);
-}
-
-void ChannelTableView::moveRowsDown() {
-    moveRows(+1);
-}
-
-void ChannelTableView::moveRows(int by) {
-    finishEdits();
-    const std::vector<int> rows = selectedRows();
-    const int first = rows.front();
-    const int last = rows.back();
-    if (last - first + 1 != int(rows.size())) {
-        Q_EMIT statusMessage(QStringLiteral("Choose adjacent rows to move them."));
-        return;
-    }
-    if (!ChannelRows::move(image(), first, last, by)) {
-        Q_EMIT statusMessage(by < 0 ? QStringLiteral("Channel 1 is the first channel.")
-                                    : QStringLiteral("Channel 800 is the last channel."));
-        return;
-    }
-    const QString step =
-        QStringLiteral("Move %1 %2 %3")
-            .arg(first == last ? QStringLiteral("channel") : QStringLiteral("channels"),
-                 rangeText(first, last), by < 0 ? QStringLiteral("up") : QStringLiteral("down"));
-    recordsChanged(step, step);
-    grid_->selectGridRows(first + by, last + by);
 }
 
 #include "moc_ChannelTableView.cpp"

@@ -1,0 +1,80 @@
+// The channel table's list files: "Import channels..." and "Export channels..." with their file
+// dialogs, and what the table shows and records after them.
+#include "ChannelTableView.h"
+
+#include "BandState.h"
+#include "ChannelCsv.h"
+#include "ProblemBox.h"
+#include "ShownPath.h"
+#include "WholeFile.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+QString ChannelTableView::exportChannelsTo(const QString& path, bool interchange) {
+    SaveToImage();
+    const QByteArray csv =
+        exportChannels(image(), bands_, interchange ? CsvDialect::Interchange : CsvDialect::Native);
+    if (const Result written = writeWholeFile(path, csv); !written.ok)
+        return written.message;
+    Q_EMIT statusMessage(QStringLiteral("Exported %1 channel(s) to %2")
+                             .arg(std::max<qsizetype>(0, csv.count('\n') - 1))
+                             .arg(shownPath(path)));
+    return {};
+}
+
+QString ChannelTableView::importChannelsFrom(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString());
+    QByteArray csv;
+    if (const Result read = readChannelList(file, shownPath(path), csv); !read.ok)
+        return read.message;
+    SaveToImage();
+    const ImportResult result = importChannels(image(), bands_, csv);
+    if (!result.ok)
+        return result.message;
+    LoadFromImage();
+    Q_EMIT imageChanged(QStringLiteral("Import channels"));
+    Q_EMIT statusMessage(
+        QStringLiteral("Imported %1 channel(s) from %2%3")
+            .arg(result.imported)
+            .arg(shownPath(path))
+            .arg(result.warnings.isEmpty()
+                     ? QString()
+                     : QStringLiteral("; %1 line(s) skipped").arg(result.warnings.size())));
+    QStringList told;
+    if (!result.warnings.isEmpty())
+        told << QStringLiteral("These lines were skipped:\n%1").arg(result.warnings.join(u'\n'));
+    if (!result.notes.isEmpty())
+        told << QStringLiteral("Note:\n%1").arg(result.notes.join(u'\n'));
+    if (told.isEmpty())
+        return {};
+    return QStringLiteral("%1 channel(s) imported.\n%2").arg(result.imported).arg(told.join(u'\n'));
+}
+
+void ChannelTableView::exportChannelsCommand() {
+    const QString native = QStringLiteral("Channel table (*.csv)");
+    const QString interchange = QStringLiteral("Channel list for other programmers (*.csv)");
+    QString filter;
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export channels"), {},
+                                     native + QStringLiteral(";;") + interchange, &filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    if (const QString problem = exportChannelsTo(path, filter == interchange); !problem.isEmpty())
+        showProblem(this, problem);
+}
+
+void ChannelTableView::importChannelsCommand() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import channels"), {},
+                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (const QString problem = importChannelsFrom(path); !problem.isEmpty())
+        showProblem(this, problem);
+}
