@@ -1,94 +1,12 @@
+// The grid of the forms: cells, row and column labels, the current cell and the chosen rows,
+// counted as the forms count them (row 0 and column 0 are the labels).
 #include "GridControl.h"
 
-#include "InPlaceEditor.h"
+#include "GridControlTable.h"
 
-#include <QApplication>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-
-// The platform's table inside the grid, counting from 0 as it does; only GridControl turns
-// the forms' coordinates into its own.
-class GridControl::Table : public QTableWidget {
-public:
-    explicit Table(GridControl* grid) : QTableWidget(grid), grid_(grid), corner_(new QLabel(this)) {
-        corner_->setAlignment(Qt::AlignCenter);
-    }
-
-    QLabel* corner() const { return corner_; }
-
-    QTableWidgetItem* itemFor(int row, int column) {
-        if (row == 0 && column == 0)
-            return nullptr;
-        if (row == 0) {
-            if (!horizontalHeaderItem(column - 1))
-                setHorizontalHeaderItem(column - 1, new QTableWidgetItem);
-            return horizontalHeaderItem(column - 1);
-        }
-        if (column == 0) {
-            if (!verticalHeaderItem(row - 1))
-                setVerticalHeaderItem(row - 1, new QTableWidgetItem);
-            return verticalHeaderItem(row - 1);
-        }
-        QTableWidgetItem* it = item(row - 1, column - 1);
-        if (!it) {
-            it = new QTableWidgetItem;
-            it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            it->setTextAlignment(grid_->alignmentOf(column));
-            setItem(row - 1, column - 1, it);
-        }
-        return it;
-    }
-    const QTableWidgetItem* cellItem(int row, int column) const {
-        return row == 0      ? horizontalHeaderItem(column - 1)
-               : column == 0 ? verticalHeaderItem(row - 1)
-                             : item(row - 1, column - 1);
-    }
-
-    using QTableWidget::updateGeometries;
-    using QTableWidget::visualRect;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        const QModelIndex index = indexAt(event->position().toPoint());
-        QTableWidget::mousePressEvent(event);
-        if (index.isValid())
-            Q_EMIT grid_->mousePressed(event->button(), index.row() + 1, index.column() + 1);
-    }
-    void keyPressEvent(QKeyEvent* event) override {
-        if (grid_->rowSelection_ && event->key() == Qt::Key_Space &&
-            event->modifiers() == Qt::ShiftModifier) {
-            setSelectionBehavior(SelectRows);
-            selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect |
-                                                         QItemSelectionModel::Rows);
-            event->accept();
-            return;
-        }
-        if (grid_->editingKey(event)) {
-            event->accept();
-            return;
-        }
-        QTableWidget::keyPressEvent(event);
-    }
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
-        grid_->finishEditing();
-        QTableWidget::currentChanged(current, previous);
-    }
-    void updateGeometries() override {
-        QTableWidget::updateGeometries();
-        // The top-left cell (row 0, column 0) sits where the two headers meet.
-        const int f = frameWidth();
-        corner_->setGeometry(f, f, verticalHeader()->width(), horizontalHeader()->height());
-    }
-
-private:
-    GridControl* grid_;
-    QLabel* corner_;
-};
 
 GridControl::GridControl(QWidget* parent) : QWidget(parent), table_(new Table(this)) {
     auto* layout = new QVBoxLayout(this);
@@ -145,41 +63,6 @@ bool GridControl::eventFilter(QObject* watched, QEvent* event) {
         (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         fillWidth();
     return QWidget::eventFilter(watched, event);
-}
-
-void GridControl::setFillsWidth(bool fills) {
-    fillsWidth_ = fills;
-    chosen_.clear(); // the widths now shown are the chosen ones
-    fillFactor_ = 1.0;
-    fillWidth();
-}
-
-int GridControl::chosenColumnWidth(int column) const {
-    const auto c = std::size_t(column - 1);
-    return fillsWidth_ && c < chosen_.size() ? chosen_[c] : columnWidthPixels(column);
-}
-
-void GridControl::fillWidth() {
-    if (!fillsWidth_)
-        return;
-    for (auto c = chosen_.size(); c < std::size_t(table_->columnCount()); ++c)
-        chosen_.push_back(table_->columnWidth(int(c))); // columns added since
-    chosen_.resize(std::size_t(table_->columnCount()));
-    int sum = 0;
-    for (int width : chosen_)
-        sum += width;
-    const int room = table_->viewport()->width();
-    fillFactor_ = sum > 0 && room > sum ? double(room) / sum : 1.0;
-    filling_ = true;
-    int used = 0;
-    for (std::size_t c = 0; c < chosen_.size(); ++c) {
-        // The last column takes what rounding left over, so that the columns end at the edge.
-        const bool last = c + 1 == chosen_.size();
-        const int width = last && fillFactor_ > 1.0 ? room - used : int(chosen_[c] * fillFactor_);
-        table_->setColumnWidth(int(c), width);
-        used += width;
-    }
-    filling_ = false;
 }
 
 GridControl::~GridControl() = default;
@@ -253,77 +136,6 @@ void GridControl::setCurrentGridCell(int row, int column) {
 
 void GridControl::scrollToCell(int row, int column) {
     table_->scrollTo(table_->model()->index(row - 1, std::max(0, column - 1)));
-}
-
-int GridControl::twipsToPixels(int twips, const QWidget* widget) {
-    return (twips * widget->logicalDpiY() + 720) / 1440;
-}
-
-void GridControl::setColumnWidthTwips(int column, int twips) {
-    const int px = twipsToPixels(twips, this);
-    if (column == 0)
-        table_->verticalHeader()->setFixedWidth(px);
-    else
-        table_->setColumnWidth(column - 1, px);
-}
-
-void GridControl::setRowHeightTwips(int row, int twips) {
-    const int px = twipsToPixels(twips, this);
-    if (row == 0)
-        table_->horizontalHeader()->setFixedHeight(px);
-    else
-        table_->verticalHeader()->setDefaultSectionSize(px);
-}
-
-void GridControl::setWholeGridSize(int widthTwips, int heightTwips) {
-    const int frame = 2 * table_->frameWidth();
-    setFixedSize(twipsToPixels(widthTwips, this) + frame, twipsToPixels(heightTwips, this) + frame);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
-void GridControl::setColumnCentered(int column, bool centered) {
-    if (centered)
-        centered_.insert(column);
-    else
-        centered_.erase(column);
-    if (column == 0)
-        return;
-    for (int r = 0; r < table_->rowCount(); ++r)
-        if (QTableWidgetItem* it = table_->item(r, column - 1))
-            it->setTextAlignment(alignmentOf(column));
-}
-
-void GridControl::setColumnsResizable(bool resizable) {
-    table_->horizontalHeader()->setSectionResizeMode(resizable ? QHeaderView::Interactive
-                                                               : QHeaderView::Fixed);
-}
-
-int GridControl::columnWidthPixels(int column) const {
-    return column == 0 ? table_->verticalHeader()->width() : table_->columnWidth(column - 1);
-}
-
-void GridControl::setColumnWidthPixels(int column, int pixels) {
-    if (fillsWidth_ && std::size_t(column - 1) < chosen_.size()) {
-        chosen_[std::size_t(column - 1)] = pixels;
-        fillWidth();
-        return;
-    }
-    table_->setColumnWidth(column - 1, pixels);
-}
-
-void GridControl::setHeaderTip(int column, const QString& tip) {
-    if (column > 0)
-        table_->itemFor(0, column)->setToolTip(tip);
-}
-
-QString GridControl::headerTip(int column) const {
-    const QTableWidgetItem* it = column > 0 ? table_->cellItem(0, column) : nullptr;
-    return it ? it->toolTip() : QString();
-}
-
-bool GridControl::columnsResizable() const {
-    return table_->horizontalHeader()->sectionResizeMode(0) == QHeaderView::Interactive;
 }
 
 void GridControl::setRowHighlighting(bool on) {
@@ -420,90 +232,6 @@ QRect GridControl::rowLabelRect(int row) const {
 
 QScrollBar* GridControl::rowScrollBar() const {
     return table_->verticalScrollBar();
-}
-
-void GridControl::setEditing(int firstColumn, int lastColumn, EditStarter begin) {
-    firstColumn_ = firstColumn;
-    lastColumn_ = lastColumn;
-    begin_ = std::move(begin);
-}
-
-void GridControl::moveAcross(bool forward) {
-    const Cell cell = currentGridCell();
-    if (forward) {
-        if (cell.column < lastColumn_)
-            setCurrentGridCell(cell.row, std::max(cell.column + 1, firstColumn_));
-        else if (cell.row < gridRows() - 1)
-            setCurrentGridCell(cell.row + 1, firstColumn_);
-    } else {
-        if (cell.column > firstColumn_)
-            setCurrentGridCell(cell.row, std::min(cell.column - 1, lastColumn_));
-        else if (cell.row > 1)
-            setCurrentGridCell(cell.row - 1, lastColumn_);
-    }
-}
-
-bool GridControl::editingKey(QKeyEvent* event) {
-    if (!begin_)
-        return false;
-    const Cell cell = currentGridCell();
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F2:
-        begin_(cell.row, cell.column);
-        return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        moveAcross(event->key() == Qt::Key_Tab);
-        return true;
-    case Qt::Key_Right:
-    case Qt::Key_Left: {
-        const bool right = event->key() == Qt::Key_Right;
-        if (cell.column != (right ? lastColumn_ : firstColumn_))
-            return false;
-        moveAcross(right);
-        return true;
-    }
-    default:
-        break;
-    }
-    const QString typed = event->text();
-    const bool command =
-        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (typed.isEmpty() || !typed[0].isPrint() || command)
-        return false;
-    if (InPlaceEditor* editor = begin_(cell.row, cell.column))
-        editor->typeInto(event);
-    return true;
-}
-
-void GridControl::setActiveEditor(InPlaceEditor* editor) {
-    activeEditor_ = editor;
-}
-
-void GridControl::finishEditing() {
-    if (activeEditor_ && activeEditor_->isActive())
-        activeEditor_->finish();
-}
-
-void GridControl::forward(QKeyEvent* event) {
-    // A key the table leaves comes back up here on its way to the form: it goes on from here.
-    if (forwarding_) {
-        event->ignore();
-        return;
-    }
-    forwarding_ = true;
-    QApplication::sendEvent(table_, event);
-    forwarding_ = false;
-}
-
-void GridControl::keyPressEvent(QKeyEvent* event) {
-    forward(event);
-}
-
-void GridControl::keyReleaseEvent(QKeyEvent* event) {
-    forward(event);
 }
 
 #include "moc_GridControl.cpp"
