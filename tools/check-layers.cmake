@@ -41,6 +41,9 @@ set(ALLOWED_tests/fuzz core radio link channels tests)
 set(LAYERS core help radio link channels settings report report/pages widgets widgets/forms
     help/widgets link/widgets radio/widgets report/widgets channels/widgets settings/widgets app
     sim cli bench tests tests/fuzz)
+# Within app, the window assembles the commands and they do not know it: only these files of
+# the program include the window's header (tests and benchmarks may).
+set(WINDOW_USERS app/main.cpp app/MainWindow.cpp app/MainWindow.h)
 
 # Which folder each project header lives in.
 file(GLOB_RECURSE HEADERS RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h)
@@ -89,6 +92,14 @@ foreach(layer ${LAYERS})
             get_filename_component(name ${header} NAME)
             if(DEFINED FOLDER_OF_${name})
                 check_use(${layer} ${FOLDER_OF_${name}} "${source} includes ${header}")
+            endif()
+            if(name STREQUAL "MainWindow.h" AND layer STREQUAL "app")
+                list(FIND WINDOW_USERS ${source} at)
+                if(at EQUAL -1)
+                    message(SEND_ERROR "${source} includes ${header}: a command works on the "
+                                       "Workspace, not on the main window")
+                    math(EXPR FAULTS "${FAULTS} + 1")
+                endif()
             endif()
         endforeach()
     endforeach()
