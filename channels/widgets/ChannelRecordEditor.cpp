@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-
 ChannelRecordEditor::ChannelRecordEditor(MemoryImage& image, BandState& bands, RecordUse use,
                                          int firstRow, QWidget* parent)
     : QWidget(parent), image_(image), bands_(bands), use_(use), grid_(new QGridLayout(this)) {

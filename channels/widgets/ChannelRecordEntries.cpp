@@ -11,7 +11,6 @@
 #include <QEvent>
 #include <QLineEdit>
 
-
 // Each edit field and what leaving it does.
 std::vector<ChannelRecordEditor::Entry> ChannelRecordEditor::entries() {
     return {
