@@ -56,7 +56,7 @@ Copied copy(const ChannelTable& table, const MemoryImage& image, const std::vect
 ImportResult pasteText(MemoryImage& image, BandState& bands, const QString& text, int first) {
     QList<ListRow> rows = splitChannelList(text);
     if (rows.isEmpty())
-        return {{false, QStringLiteral("The clipboard holds no channel rows."), {}}, {}, {}, 0};
+        return ImportResult::failure(QStringLiteral("The clipboard holds no channel rows."));
     std::optional<CsvDialect> dialect = channelListDialect(rows[0].fields);
     if (!dialect) {
         rows = withNativeHeader(rows);

@@ -89,23 +89,35 @@ QString checkRow(ChannelRow& row, const BandState& bands) {
     return {};
 }
 
-void applyRow(ChannelTable& table, MemoryImage& image, ChannelRow row) {
+QString applyRow(ChannelTable& table, MemoryImage& image, ChannelRow row) {
     using T = ChannelTable;
     const int r = row.channel;
     if (row.keepWideOrMiddle && !table.rowEmpty(r) && table.text(r, T::Bandwidth) != "Narrow")
         row.given[T::Bandwidth] = false;
     table.commit(r, T::Rx, row.cells[T::Rx]);
     if (table.rowEmpty(r))
-        return;
+        return {};
     // A cell not given leaves the channel's field as it is.
     for (int c = T::Tx; c < T::kColumns; ++c)
         if (row.given[c])
             table.commit(r, c, row.cells[c]);
+    // A frequency is stored as the line gives it or not at all.
+    for (int c : {T::Rx, T::Tx}) {
+        if (!row.given[c] || row.cells[c].isEmpty())
+            continue;
+        const QString wanted = FrequencyText::fromValue(*storable(row.cells[c]));
+        if (table.text(r, c) != wanted)
+            return QStringLiteral("%1 %2 MHz cannot be stored in channel %3 (it would become %4)")
+                .arg(T::headers()[c], wanted)
+                .arg(r)
+                .arg(table.text(r, c));
+    }
     const Record record = image.at<32>(ImageMap::channelAddress(r));
     if (row.am)
         ChannelRecord::setCode(record, ChannelField::Am, *row.am ? 1 : 0);
     if (row.stepCode)
         ChannelRecord::setCode(record, ChannelField::FrequencyStep, *row.stepCode);
+    return {};
 }
 
 } // namespace ChannelList

@@ -7,6 +7,8 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
+#include <climits>
 #include <optional>
 
 class BandState;
@@ -19,14 +21,16 @@ namespace ChannelList {
 // What one CSV row asks for, in the table's own terms. A cell that is not given (no column, or a
 // blank list cell) leaves the channel's field as it is.
 struct ChannelRow {
-    int channel = 0;
+    static constexpr int kUnplaced = INT_MIN; // no channel read or given
+    int channel = kUnplaced;
     QString cells[ChannelTable::kColumns];
     bool given[ChannelTable::kColumns] = {true, true, true, true, true, true,
                                           true, true, true, true, true, true};
     std::optional<bool> am;        // interchange "Mode" AM
     std::optional<int> stepCode;   // interchange "TStep"
     bool keepWideOrMiddle = false; // interchange "FM": any bandwidth but Narrow
-    QString note;                  // told to the user when the row is applied
+    std::optional<double> watts;   // interchange "Power" in watts, placed by the whole list
+    QStringList notes;             // told to the user when the row is applied
 };
 
 // Column index by header name.
@@ -52,6 +56,8 @@ int listIndex(OptionTable table, const QString& text);
 QString checkRow(ChannelRow& row, const BandState& bands);
 
 // Enters a checked row into the table as typed cells, then the fields the table does not show.
-void applyRow(ChannelTable& table, MemoryImage& image, ChannelRow row);
+// Returns why the row cannot be stored as it stands (a frequency the rules would replace);
+// the caller then puts the channel back as it was.
+QString applyRow(ChannelTable& table, MemoryImage& image, ChannelRow row);
 
 } // namespace ChannelList

@@ -37,7 +37,12 @@ int runExport(const QStringList& args, CliStreams& io) {
 int runImport(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
     const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
-    parser.addOption(output);
+    const QCommandLineOption at(
+        QStringLiteral("at"),
+        QStringLiteral("Place the lines in file order from channel N, gaps closed (by default "
+                       "each line goes to the channel it names)."),
+        QStringLiteral("N"));
+    parser.addOptions({output, at});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
     parser.addPositionalArgument(QStringLiteral("IN.csv"), QStringLiteral("The channel list."));
     if (const auto done = parseVerb(parser, "import", args, io))
@@ -47,6 +52,13 @@ int runImport(const QStringList& args, CliStreams& io) {
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2)
         return usageError(io, "import", QStringLiteral("give a data file and a CSV file"));
+    ImportPlacement placement;
+    if (parser.isSet(at)) {
+        bool ok = false;
+        placement.fromChannel = parser.value(at).toInt(&ok);
+        if (!ok || placement.fromChannel < 1 || placement.fromChannel > 800)
+            return usageError(io, "import", QStringLiteral("--at takes a channel from 1 to 800"));
+    }
     Document document;
     if (!openForCommand(files[0], document, io))
         return kExitFailure;
@@ -61,13 +73,17 @@ int runImport(const QStringList& args, CliStreams& io) {
         io.err << "duoband-cli: " << read.message << "\n";
         return kExitFailure;
     }
-    const ImportResult result = importChannels(document.image(), document.bands(), csv);
-    for (const QString& w : result.warnings + result.notes)
-        io.err << files[1] << ": " << w << "\n";
+    const ImportResult result = importChannels(document.image(), document.bands(), csv, placement);
     if (!result.ok) {
         io.err << "duoband-cli: " << files[1] << ": " << result.message << "\n";
         return kExitFailure;
     }
-    io.err << result.imported << " channel(s) imported\n";
+    // Each line's fate in file order, then what many lines share, then the count.
+    for (const ImportedLine& line : result.lines)
+        if (!line.what.isEmpty())
+            io.err << files[1] << ": line " << line.line << ": " << line.what << "\n";
+    for (const QString& s : result.summary)
+        io.err << files[1] << ": " << s << "\n";
+    io.err << result.countText() << "\n";
     return saveForCommand(parser.value(output), document, io) ? kExitOk : kExitFailure;
 }

@@ -99,11 +99,14 @@ void CsvTests::interchangeRoundTrip() {
     const MemoryImage source = sample();
     const QByteArray csv =
         exportChannels(source, BandState::fromImage(source), CsvDialect::Interchange);
+    // The 21 columns other programs write, so that their readers take the list unchanged.
     QVERIFY(csv.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
-                           "DtcsCode,DtcsPolarity,Mode,TStep,Skip,Power,Comment"));
-    QVERIFY(csv.contains("2,RPT-1,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,NFM,12.50,S,Low,"));
-    QVERIFY(
-        csv.contains("3,UHF,438.500000,-,7.400000,TSQL,123.0,123.0,023,NN,FM,12.50,P,Middle 1,"));
+                           "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,"
+                           "Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n"));
+    QVERIFY(csv.contains("2,RPT-1,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,"
+                         "12.50,S,Low,,,,,\r\n"));
+    QVERIFY(csv.contains("3,UHF,438.500000,-,7.400000,TSQL,123.0,123.0,023,NN,023,Tone->Tone,FM,"
+                         "12.50,P,Middle 1,,,,,\r\n"));
     MemoryImage target = buildFactoryDefault();
     const ImportResult result = importInto(target, csv);
     QVERIFY(result.ok);

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "CH,Rx Freq,Tx Freq,Decode Type,CTCSS,DCS,DCS Polarity,Power,Scan,Bandwidth,Signaling,"
         "Name\n",
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-        "Mode,TStep,Skip,Power,Comment\n",
+        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n",
         "CH\tRx Freq\tTx Freq\tName\n", ""};
     const QByteArray csv = headers[data[0] % 4] +
                            QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text.remove(0, 1);
     const qsizetype rows = splitChannelList(text).size() - 1;
     FUZZ_ASSERT(result.imported + result.warnings.size() == rows);
+    FUZZ_ASSERT(qsizetype(result.lines.size()) == rows && result.skipped == result.warnings.size());
     FUZZ_ASSERT(result.imported <= ChannelTable::kRows * rows);
     // Channel 1 is never empty, and the table as imported stores onto itself.
     ChannelTable table(image, bands);
