@@ -4,17 +4,36 @@
 #include "BandState.h"
 #include "ChannelClipboard.h"
 #include "ChannelCsv.h"
+#include "ChannelImportDialog.h"
 #include "ChannelTable.h"
 #include "ChannelTableView.h"
 #include "Document.h"
 #include "FactoryDefault.h"
-#include "SampleData.h"
 #include "GridControl.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "SampleData.h"
 
 #include <QMimeData>
 #include <QTest>
+
+// 800 lines as other programs write them, counted from 0.
+QByteArray otherProgramsList() {
+    QByteArray csv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                     "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n";
+    const char* tones[] = {",88.5,88.5,023,NN,023,Tone->Tone",
+                           "Tone,100.0,100.0,023,NN,023,Tone->Tone",
+                           "Cross,103.5,110.9,023,NN,023,Tone->Tone", "DTCS,88.5,88.5,023,NR,754,"};
+    for (int i = 0; i < 800; ++i)
+        csv += QStringLiteral("%1,Repeater %2,%3,+,0.600000,%4,FM,5.00,,%5W,\n")
+                   .arg(i)
+                   .arg(i)
+                   .arg(i % 2 ? 145.0 + i * 0.0125 : 430.0 + i * 0.0125, 0, 'f', 6)
+                   .arg(QLatin1String(tones[i % 4]))
+                   .arg(i % 3 ? 5 : 50)
+                   .toUtf8();
+    return csv;
+}
 
 class ChannelBench : public QObject {
     Q_OBJECT
@@ -58,6 +77,26 @@ private Q_SLOTS:
             BandState b = bands;
             const ImportResult r = importChannels(target, b, csv);
             QCOMPARE(r.imported, 800);
+        }
+    }
+    // A list of 800 lines from another program: watts, tones, names to shorten.
+    void importInterchangeList() {
+        const QByteArray csv = otherProgramsList();
+        QBENCHMARK {
+            MemoryImage target = buildFactoryDefault();
+            BandState b = bands;
+            const ImportResult r = importChannels(target, b, csv);
+            QCOMPARE(r.imported, 800);
+        }
+    }
+    // "Import channels" opened on that list: the import on a copy and its 800 lines shown.
+    void previewOfAnImport() {
+        const QByteArray csv = otherProgramsList();
+        QBENCHMARK {
+            ChannelImportDialog dialog(image, bands, csv, QStringLiteral("list.csv"));
+            dialog.show();
+            QCoreApplication::processEvents();
+            QCOMPARE(dialog.preview().imported, 800);
         }
     }
 

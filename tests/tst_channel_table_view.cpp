@@ -1,6 +1,7 @@
 #include "BandState.h"
 #include "CellTyping.h"
 #include "ChannelEditDialog.h"
+#include "ChannelImportDialog.h"
 #include "ChannelRecord.h"
 #include "ChannelTableView.h"
 #include "FactoryDefault.h"
@@ -18,7 +19,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +43,7 @@ private Q_SLOTS:
     void keyboardMovement();
     void storeAndChannelEditButton();
     void csvThroughTheForm();
+    void importShowsWhatItWillDo();
     void rowLabelThenChannelEdit();
     void typedCellsReportEditsAndCorrections();
     void columnsShowTheirLongestEntry();
@@ -215,6 +220,73 @@ void ChannelTableViewTests::csvThroughTheForm() {
     QCOMPARE(view->grid()->text(9, T::Power), QStringLiteral("High"));
     QCOMPARE(view->grid()->text(3, T::Rx), QStringLiteral("145.50000")); // untouched
     QVERIFY(view->importChannelsFrom(dir.filePath("missing.csv")).contains("missing.csv"));
+}
+
+// File > Import channels: the list's lines with where they land and what happens to each, the
+// placement chosen in the dialog, and the data changed only by Import, as one step.
+void ChannelTableViewTests::importShowsWhatItWillDo() {
+    QTemporaryDir dir;
+    QFile csv(dir.filePath("club.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              "DtcsPolarity,Mode,TStep,Skip,Power,Comment\n"
+              "0,Calling,146.520000,,0,,88.5,88.5,023,NN,FM,5.00,,5W,\n"
+              "1,North,146.940000,-,0.6,Tone,100.0,100.0,023,NN,FM,5.00,,50W,\n"
+              "2,Moon,9999.0,,0,,88.5,88.5,023,NN,FM,5.00,,5W,\n");
+    csv.close();
+    bands = BandState::fromImage(image); // as a program that opened this data
+    const MemoryImage before = image;
+    QSignalSpy steps(view, &FormView::imageChanged);
+
+    // Cancel: nothing changes, no step.
+    QStringList channels;
+    QString badLine;
+    auto* cancel = ModalResponder::answer<ChannelImportDialog>(
+        [&](ChannelImportDialog* dialog) {
+            QTableWidget* lines = dialog->lineTable();
+            for (int r = 0; r < lines->rowCount(); ++r)
+                channels << lines->item(r, 1)->text();
+            badLine = lines->item(2, lines->columnCount() - 1)->text();
+            QTest::mouseClick(byName<QPushButton>(*dialog, "Cancel"), Qt::LeftButton);
+        },
+        this);
+    view->previewImport(csv.fileName());
+    QVERIFY(cancel->answered);
+    QCOMPARE(channels, (QStringList{"1", "2", "3"})); // counted from 0: one higher
+    QVERIFY2(badLine.contains("\"9999.0\" MHz is more than a frequency holds; skipped"),
+             qPrintable(badLine));
+    QVERIFY(image == before);
+    QCOMPARE(steps.count(), 0);
+
+    // In file order from channel 50, typed into the dialog, then Import.
+    QStringList placed;
+    QString power;
+    auto* accept = ModalResponder::answer<ChannelImportDialog>(
+        [&](ChannelImportDialog* dialog) {
+            QTest::mouseClick(byName<QRadioButton>(*dialog, "In file order from channel"),
+                              Qt::LeftButton);
+            auto* first = byName<QSpinBox>(*dialog, "First channel");
+            first->setFocus();
+            first->selectAll();
+            QTest::keyClicks(first, "50");
+            QTest::keyClick(first, Qt::Key_Tab);
+            QTableWidget* lines = dialog->lineTable();
+            for (int r = 0; r < lines->rowCount(); ++r)
+                placed << lines->item(r, 1)->text();
+            power = lines->item(1, 2 + 5)->text(); // Rx, Tx, Decode, CTCSS, DCS, Power
+            QTest::mouseClick(byName<QPushButton>(*dialog, "Import"), Qt::LeftButton);
+        },
+        this);
+    view->previewImport(csv.fileName());
+    QVERIFY(accept->answered);
+    QCOMPARE(placed, (QStringList{"50", "51", ""})); // the bad line takes no channel
+    QCOMPARE(power, QStringLiteral("High"));         // 50 W of 5 W and 50 W
+    QCOMPARE(view->grid()->text(50, T::Name), QStringLiteral("CALLIN"));
+    QCOMPARE(view->grid()->text(51, T::Tx), QStringLiteral("146.34000"));
+    QCOMPARE(view->grid()->text(51, T::Power), QStringLiteral("High"));
+    QVERIFY(view->grid()->text(1, T::Name).isEmpty()); // channel 1 as it was
+    QCOMPARE(steps.count(), 1);
+    QCOMPARE(steps.first().first().toString(), QStringLiteral("Import channels"));
 }
 
 // One click on a row label makes that row the one "Channel edit" opens.

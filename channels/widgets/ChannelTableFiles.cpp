@@ -4,6 +4,8 @@
 
 #include "BandState.h"
 #include "ChannelCsv.h"
+#include "ChannelImportDialog.h"
+#include "GridControl.h"
 #include "ProblemBox.h"
 #include "ShownPath.h"
 #include "WholeFile.h"
@@ -24,34 +26,58 @@ QString ChannelTableView::exportChannelsTo(const QString& path, bool interchange
     return {};
 }
 
-QString ChannelTableView::importChannelsFrom(const QString& path) {
+Result ChannelTableView::readListFile(const QString& path, QByteArray& csv) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString());
+        return Result::failure(
+            QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString()));
+    return readChannelList(file, shownPath(path), csv);
+}
+
+QString ChannelTableView::importChannelsFrom(const QString& path, ImportPlacement placement) {
     QByteArray csv;
-    if (const Result read = readChannelList(file, shownPath(path), csv); !read.ok)
+    if (const Result read = readListFile(path, csv); !read.ok)
         return read.message;
     SaveToImage();
-    const ImportResult result = importChannels(image(), bands_, csv);
+    const ImportResult result = importChannels(image(), bands_, csv, placement);
     if (!result.ok)
         return result.message;
     LoadFromImage();
     Q_EMIT imageChanged(QStringLiteral("Import channels"));
-    Q_EMIT statusMessage(
-        QStringLiteral("Imported %1 channel(s) from %2%3")
-            .arg(result.imported)
-            .arg(shownPath(path))
-            .arg(result.warnings.isEmpty()
-                     ? QString()
-                     : QStringLiteral("; %1 line(s) skipped").arg(result.warnings.size())));
+    Q_EMIT statusMessage(QStringLiteral("%1 from %2").arg(result.countText(), shownPath(path)));
     QStringList told;
     if (!result.warnings.isEmpty())
         told << QStringLiteral("These lines were skipped:\n%1").arg(result.warnings.join(u'\n'));
     if (!result.notes.isEmpty())
         told << QStringLiteral("Note:\n%1").arg(result.notes.join(u'\n'));
+    if (!result.summary.isEmpty())
+        told << result.summary.join(u'\n');
     if (told.isEmpty())
         return {};
-    return QStringLiteral("%1 channel(s) imported.\n%2").arg(result.imported).arg(told.join(u'\n'));
+    return QStringLiteral("%1.\n%2").arg(result.countText(), told.join(u'\n'));
+}
+
+void ChannelTableView::previewImport(const QString& path) {
+    QByteArray csv;
+    if (const Result read = readListFile(path, csv); !read.ok) {
+        showProblem(this, read.message);
+        return;
+    }
+    SaveToImage();
+    ChannelImportDialog dialog(image(), bands_, csv, QFileInfo(path).fileName(), this);
+    if (!dialog.preview().ok) {
+        showProblem(this, dialog.preview().message);
+        return;
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        Q_EMIT statusMessage(QStringLiteral("Import cancelled; nothing changed"));
+        return;
+    }
+    const ImportResult result = importChannels(image(), bands_, csv, dialog.placement());
+    LoadFromImage();
+    Q_EMIT imageChanged(QStringLiteral("Import channels"));
+    Q_EMIT statusMessage(QStringLiteral("%1 from %2").arg(result.countText(), shownPath(path)));
+    grid_->setFocus();
 }
 
 void ChannelTableView::exportChannelsCommand() {
@@ -73,8 +99,6 @@ void ChannelTableView::importChannelsCommand() {
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Import channels"), {},
                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    if (const QString problem = importChannelsFrom(path); !problem.isEmpty())
-        showProblem(this, problem);
+    if (!path.isEmpty())
+        previewImport(path);
 }

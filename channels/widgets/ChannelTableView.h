@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChannelCsv.h"
 #include "ChannelTable.h"
 #include "FormView.h"
 
@@ -39,7 +40,10 @@ public:
     // to the image (nothing on failure) and refills the table. Both return a message to show
     // when something went wrong or rows were skipped (empty otherwise).
     QString exportChannelsTo(const QString& path, bool interchange);
-    QString importChannelsFrom(const QString& path);
+    QString importChannelsFrom(const QString& path, ImportPlacement placement = {});
+    // Shows what importing the list will do ("Import channels" dialog); Import applies it as
+    // one step, Cancel leaves everything as it was.
+    void previewImport(const QString& path);
 
     // The "Import channels..." and "Export channels..." commands with their file dialogs.
     void importChannelsCommand();
@@ -72,6 +76,7 @@ Q_SIGNALS:
 
 private:
     void fitColumns();
+    static Result readListFile(const QString& path, QByteArray& csv);
     void showContextMenu(const QPoint& at);
     InPlaceEditor* editorFor(int column) const;
     void showRow(int row);
