@@ -114,7 +114,10 @@ function(duoband_speed_up_targets dir)
             set_target_properties(${t} PROPERTIES AUTOMOC_EXECUTABLE ${DUOBAND_MOC}
                 AUTOMOC_COMPILER_PREDEFINES OFF)
         endif()
-        if(NOT DUOBAND_PCH)
+        # A windowed Windows program gets Qt's entry point (QT_NEEDS_QMAIN), which the shared
+        # headers were not made with; it is one small file anyway.
+        get_target_property(windowed ${t} WIN32_EXECUTABLE)
+        if(NOT DUOBAND_PCH OR windowed)
             continue()
         endif()
         duoband_link_closure(${t} closure)

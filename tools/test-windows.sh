@@ -33,8 +33,8 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 FAILED=0
-pass() { echo "PASS  $1"; }
-fail() { echo "FAIL  $1"; FAILED=$((FAILED + 1)); }
+pass() { printf "PASS  %s\n" "$1"; }
+fail() { printf "FAIL  %s\n" "$1"; FAILED=$((FAILED + 1)); }
 check() { # check NAME COMMAND...: passes when the command succeeds
     name=$1
     shift
