@@ -19,12 +19,21 @@ RecordBytes recordOf(const MemoryImage& image, int channel) {
     return bytes;
 }
 
+} // namespace
+
+namespace ChannelRows {
+
 bool inUse(const MemoryImage& image, int channel) {
     return !isEmptyRecord(image.at<32>(ImageMap::channelAddress(channel)));
 }
 
-// Channel n becomes what channel source[n] was (0: an empty channel). The priority channel
-// follows the channel it names, or is cleared when that channel is gone.
+std::vector<int> unchanged() {
+    std::vector<int> source(kChannels + 1);
+    for (int n = 0; n <= kChannels; ++n)
+        source[std::size_t(n)] = n;
+    return source;
+}
+
 void rearrange(MemoryImage& image, const std::vector<int>& source) {
     std::vector<RecordBytes> old(kChannels + 1);
     for (int n = 1; n <= kChannels; ++n)
@@ -43,17 +52,6 @@ void rearrange(MemoryImage& image, const std::vector<int>& source) {
     if (priority >= 1 && priority <= kChannels)
         image.setWord(ImageMap::kLeftPriorityChannel, std::uint16_t(newPriority));
 }
-
-std::vector<int> unchanged() {
-    std::vector<int> source(kChannels + 1);
-    for (int n = 0; n <= kChannels; ++n)
-        source[std::size_t(n)] = n;
-    return source;
-}
-
-} // namespace
-
-namespace ChannelRows {
 
 Result insertEmpty(MemoryImage& image, int at, int count) {
     if (at < 1 || at > kChannels || count < 1)

@@ -25,6 +25,14 @@ bool move(MemoryImage& image, int first, int last, int by);
 // Empties the channels; channel 1 is kept. Returns how many were emptied.
 int clear(MemoryImage& image, const std::vector<int>& channels);
 
+// Channel n becomes what channel source[n] was (0: an empty channel; source has 801 entries,
+// source[0] unused). The priority channel follows the channel it names, or is cleared when
+// that channel is gone. Every move above is one of these.
+void rearrange(MemoryImage& image, const std::vector<int>& source);
+// The source of a rearrangement that moves nothing.
+std::vector<int> unchanged();
+bool inUse(const MemoryImage& image, int channel);
+
 // Raw records at `first`, `first` + 1, ...: the ones past 800 are left out. Returns how many
 // were written.
 int place(MemoryImage& image, int first, const std::vector<std::array<std::uint8_t, 32>>& records);

@@ -40,3 +40,5 @@ int runExport(const QStringList& args, CliStreams& io);
 int runImport(const QStringList& args, CliStreams& io);
 int runReport(const QStringList& args, CliStreams& io);
 int runDiff(const QStringList& args, CliStreams& io);
+int runSort(const QStringList& args, CliStreams& io);
+int runCompact(const QStringList& args, CliStreams& io);
