@@ -5,6 +5,8 @@
 #include "ChannelClipboard.h"
 #include "ChannelCsv.h"
 #include "ChannelImportDialog.h"
+#include "ChannelOrder.h"
+#include "ChannelRows.h"
 #include "ChannelTable.h"
 #include "ChannelTableView.h"
 #include "Document.h"
@@ -97,6 +99,38 @@ private Q_SLOTS:
             dialog.show();
             QCoreApplication::processEvents();
             QCOMPARE(dialog.preview().imported, 800);
+        }
+    }
+
+    // 800 channels sorted by Rx then name, and the gaps of a half-empty bank closed.
+    void sortEightHundred() {
+        QBENCHMARK {
+            MemoryImage target = image;
+            const ChannelOrder::Moved moved = ChannelOrder::sort(
+                target, bands, {{ChannelTable::Rx, true}, {ChannelTable::Name, false}});
+            QVERIFY(moved.moved > 0);
+        }
+    }
+    void closeGapsOfFourHundred() {
+        MemoryImage holes = image;
+        std::vector<int> odd;
+        for (int n = 3; n <= 800; n += 2)
+            odd.push_back(n);
+        ChannelRows::clear(holes, odd);
+        QBENCHMARK {
+            MemoryImage target = holes;
+            QVERIFY(ChannelOrder::closeGaps(target).moved > 0);
+        }
+    }
+    // What the table does after a sort: every row refilled from the records and stored once.
+    void tableAfterASort() {
+        MemoryImage target = image;
+        BandState b = bands;
+        ChannelTableView view(target, b);
+        bool descending = false;
+        QBENCHMARK {
+            descending = !descending;
+            view.sortChannels({{ChannelTable::Rx, descending}}, {});
         }
     }
 

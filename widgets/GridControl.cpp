@@ -31,7 +31,8 @@ GridControl::GridControl(QWidget* parent) : QWidget(parent), table_(new Table(th
     // does nothing in single-cell mode).
     connect(table_->verticalHeader(), &QHeaderView::sectionPressed, this, [this](int section) {
         finishEditing();
-        const int column = std::max(currentGridCell().column, firstColumn_);
+        // The column the user was in, not the one the table's own row choice moved to.
+        const int column = std::max(columnBeforeLabelPress_, firstColumn_);
         if (rowSelection_) // the table has chosen the rows; only the current cell moves
             table_->selectionModel()->setCurrentIndex(table_->model()->index(section, column - 1),
                                                       QItemSelectionModel::NoUpdate);
@@ -50,6 +51,7 @@ GridControl::GridControl(QWidget* parent) : QWidget(parent), table_(new Table(th
                 Q_EMIT columnResized();
             });
     table_->viewport()->installEventFilter(this);
+    table_->verticalHeader()->viewport()->installEventFilter(this);
 }
 
 bool GridControl::event(QEvent* event) {
@@ -59,6 +61,9 @@ bool GridControl::event(QEvent* event) {
 }
 
 bool GridControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->verticalHeader()->viewport() &&
+        event->type() == QEvent::MouseButtonPress)
+        columnBeforeLabelPress_ = currentGridCell().column;
     if (watched == table_->viewport() &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         fillWidth();

@@ -128,6 +128,7 @@ private:
     Table* table_;
     std::set<int> centered_;
     int firstColumn_ = 1;
+    int columnBeforeLabelPress_ = 1;
     int lastColumn_ = 1;
     EditStarter begin_;
     QPointer<InPlaceEditor> activeEditor_;

@@ -122,6 +122,16 @@ bool InPlaceEditor::eventFilter(QObject* watched, QEvent* event) {
             grid_->moveAcross(key == Qt::Key_Tab);
             return true;
         }
+        const bool control =
+            static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::ControlModifier);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && control) {
+            // Ctrl+Enter ends the edit for every chosen row: the text goes there, not here.
+            const int row = row_, column = column_;
+            const QString value = text();
+            cancel();
+            Q_EMIT enteredForChosenRows(row, column, value);
+            return true;
+        }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const int row = row_, column = column_;
             const QString value = text();

@@ -14,7 +14,8 @@ class QWidget;
 // It is hidden until begin(); when it loses the focus it hides and reports its text through
 // committed(). Enter returns the focus to the grid (which commits) and then reports
 // enterPressed(), so the form can move on; Tab and Shift+Tab commit and move to the next or
-// previous cell; Escape closes it and the cell keeps its text. Scrolling the grid commits too.
+// previous cell; Ctrl+Enter hands the text to every chosen row (enteredForChosenRows); Escape
+// closes it and the cell keeps its text. Scrolling the grid commits too.
 class InPlaceEditor : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +51,8 @@ public:
 Q_SIGNALS:
     void committed(int row, int column, const QString& text);
     void enterPressed(int row, int column, const QString& text);
+    // Ctrl+Enter: the edit ends without a commit of its own, the text is for every chosen row.
+    void enteredForChosenRows(int row, int column, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

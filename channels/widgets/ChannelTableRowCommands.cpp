@@ -34,6 +34,18 @@ const std::vector<ChannelTableView::RowCommand>& ChannelTableView::rowCommands()
         {QStringLiteral("Move down"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
          &ChannelTableView::moveRowsDown},
+        {QStringLiteral("Sort channels..."),
+         {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)},
+         &ChannelTableView::sortChannelsCommand},
+        {QStringLiteral("Close gaps"),
+         {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_G)},
+         &ChannelTableView::closeGaps},
+        {QStringLiteral("Find..."), QKeySequence::keyBindings(QKeySequence::Find),
+         &ChannelTableView::openFind},
+        {QStringLiteral("Find next"), QKeySequence::keyBindings(QKeySequence::FindNext),
+         &ChannelTableView::findNext},
+        {QStringLiteral("Find previous"), QKeySequence::keyBindings(QKeySequence::FindPrevious),
+         &ChannelTableView::findPrevious},
     };
     return commands;
 }

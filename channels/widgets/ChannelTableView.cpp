@@ -4,6 +4,7 @@
 
 #include "BandState.h"
 #include "ChannelEditDialog.h"
+#include "ChannelFindBar.h"
 #include "ChannelRules.h"
 #include "FormTeardown.h"
 #include "GridControl.h"
@@ -53,6 +54,7 @@ ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget
             e->setFilter(*filter);
         connect(e, &InPlaceEditor::committed, this, &ChannelTableView::commitCell);
         connect(e, &InPlaceEditor::enterPressed, this, &ChannelTableView::editorEnter);
+        connect(e, &InPlaceEditor::enteredForChosenRows, this, &ChannelTableView::setForChosenRows);
         return e;
     };
     frequencyEditor_ =
@@ -102,7 +104,12 @@ ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(editButton_);
     buttons->addStretch();
+    findBar_ = new ChannelFindBar;
+    findBar_->hide();
+    connect(findBar_, &ChannelFindBar::findRequested, this, &ChannelTableView::find);
+    connect(findBar_, &ChannelFindBar::closed, this, [this] { grid_->setFocus(); });
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(findBar_);
     layout->addWidget(grid_, 1);
     layout->addLayout(buttons);
 
@@ -146,6 +153,7 @@ void ChannelTableView::showContextMenu(const QPoint& at) {
     QMenu menu(this);
     for (QAction* action : rowActions_)
         menu.addAction(action);
+    addSetForChosenRows(menu);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Import channels..."), this,
                    &ChannelTableView::importChannelsCommand);
@@ -200,7 +208,9 @@ InPlaceEditor* ChannelTableView::beginEdit(int row, int column) {
     // An empty channel can only be given an Rx frequency first.
     if (table_->rowEmpty(row))
         column = ChannelTable::Rx;
-    grid_->setCurrentGridCell(row, column);
+    // Moving the current cell would end a choice of rows that the edit may be meant for.
+    if (const GridControl::Cell at = grid_->currentGridCell(); at.row != row || at.column != column)
+        grid_->setCurrentGridCell(row, column);
     InPlaceEditor* editor = editorFor(column);
     if (editor == listEditor_)
         listEditor_->setItems(options(*ChannelTable::listOf(column)));

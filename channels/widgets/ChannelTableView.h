@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelCsv.h"
+#include "ChannelOrder.h"
 #include "ChannelTable.h"
 #include "FormView.h"
 
@@ -10,9 +11,11 @@
 #include <vector>
 
 class BandState;
+class ChannelFindBar;
 class GridControl;
 class InPlaceEditor;
 class QAction;
+class QMenu;
 class QMimeData;
 class QPushButton;
 
@@ -70,6 +73,22 @@ public:
     // Pastes channel rows (this program's records, or tab-separated or CSV text) at `first`.
     void pasteAt(int first, const QMimeData& data);
 
+    // Putting order into the channels, each one step for undo: "Sort channels..." asks for the
+    // keys; sortChannels sorts the chosen rows (`rows`) or, with none, all channels in use.
+    void sortChannelsCommand();
+    void sortChannels(const std::vector<ChannelOrder::SortKey>& keys, const std::vector<int>& rows);
+    // Channels in use follow each other from channel 1, or within the chosen rows.
+    void closeGaps();
+    // One value in one column of every chosen channel in use (Ctrl+Enter in a cell's editor,
+    // or "Set for chosen rows"); only `row` when fewer than two rows are chosen.
+    void setForChosenRows(int row, int column, const QString& text);
+    // The find bar (Ctrl+F), and finding the next or previous match (F3, Shift+F3).
+    ChannelFindBar* findBar() const { return findBar_; }
+    void openFind();
+    bool find(bool forward);
+    void findNext() { find(true); }
+    void findPrevious() { find(false); }
+
 Q_SIGNALS:
     // "Channel edit" pressed: the table is stored; the channel of the current row is asked for.
     void channelEditRequested(int channel);
@@ -78,6 +97,8 @@ private:
     void fitColumns();
     static Result readListFile(const QString& path, QByteArray& csv);
     void showContextMenu(const QPoint& at);
+    // "Set for chosen rows": each list column with its entries.
+    void addSetForChosenRows(QMenu& menu);
     InPlaceEditor* editorFor(int column) const;
     void showRow(int row);
     InPlaceEditor* beginEdit(int row, int column);
@@ -100,4 +121,5 @@ private:
     InPlaceEditor* ctcssEditor_;
     InPlaceEditor* dcsEditor_;
     std::vector<QAction*> rowActions_;
+    ChannelFindBar* findBar_;
 };
