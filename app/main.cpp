@@ -12,8 +12,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The recent-file list lives in the platform's settings under this key.
-    QCoreApplication::setOrganizationName(QStringLiteral("Belmora"));
-    QCoreApplication::setApplicationName(QStringLiteral("Duoband"));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setApplicationVersion(QStringLiteral(DUOBAND_VERSION));
 
     // The program's own icon, built in: no lookup in the desktop's icon theme.

@@ -22,3 +22,8 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
 // The --port and --code options, parsed with the verb's own; an exit code when the verb is done.
 std::optional<int> parseClone(QCommandLineParser& parser, const char* verb, const QStringList& args,
                               CliStreams& io, CloneArgs& clone);
+
+// Where the backups of radio reads go (the data folder's "Backups"), and keeping one: a failure
+// is a warning on stderr, never a failed read.
+QString backupRoot();
+void keepBackup(const MemoryImage& read, CliStreams& io);

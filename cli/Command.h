@@ -42,3 +42,4 @@ int runReport(const QStringList& args, CliStreams& io);
 int runDiff(const QStringList& args, CliStreams& io);
 int runSort(const QStringList& args, CliStreams& io);
 int runCompact(const QStringList& args, CliStreams& io);
+int runBackups(const QStringList& args, CliStreams& io);

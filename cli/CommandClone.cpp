@@ -80,6 +80,7 @@ int runRead(const QStringList& args, CliStreams& io) {
     document.image() = buildFactoryDefault();
     if (!runClone(CloneDirection::Read, clone, document.image(), io).ok)
         return kExitFailure;
+    keepBackup(document.image(), io);
     return saveForCommand(parser.value(output), document, io) ? kExitOk : kExitFailure;
 }
 

@@ -79,6 +79,7 @@ int runDiff(const QStringList& args, CliStreams& io) {
         after.image() = before.image();
         if (!runClone(CloneDirection::Read, radio, after.image(), io).ok)
             return kExitUsage;
+        keepBackup(after.image(), io);
         after.bands() = BandState::fromImage(after.image());
     }
     const Comparison comparison =

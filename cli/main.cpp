@@ -36,6 +36,8 @@ const Command kCommands[] = {
      "list every setting and channel that differs between two data files, or between a data "
      "file and the radio, and the bytes no form shows (exit 0 equal, 1 different, 2 trouble)",
      runDiff},
+    {"backups", "[--radio SERIAL]",
+     "list the backups kept of every radio read, newest first, with their paths", runBackups},
     {"ports", "", "list the serial ports", runPorts},
 #ifndef Q_OS_WIN // the virtual radio needs a pseudo-terminal
     {"sim", "[--image FILE] [--protect] [--pace] [--silent]",

@@ -2,6 +2,7 @@
 
 #include "IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +43,17 @@ AppPaths AppPaths::forProgramDir(const QString& programDir) {
     return resolve(programDir, isWritableDir(programDir),
                    QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+AppPaths AppPaths::forProgramDirOf(const QString& programDir) {
+    const QString organization = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    AppPaths paths = forProgramDir(programDir);
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setApplicationName(application);
+    return paths;
 }
 
 AppPaths AppPaths::resolve(const QString& programDir, bool programDirWritable,

@@ -20,10 +20,17 @@ struct AppPaths {
     // Paths for a program living in `programDir`, moving to the platform's per-user locations
     // when that folder cannot be written.
     static AppPaths forProgramDir(const QString& programDir);
+    // The program's paths seen from another program of the package (the command-line tool):
+    // the per-user folders of the organization and application the program runs as.
+    static AppPaths forProgramDirOf(const QString& programDir);
     // The same with the decision and the per-user folders given.
     static AppPaths resolve(const QString& programDir, bool programDirWritable,
                             const QString& userConfigDir, const QString& userDataDir);
 };
+
+// The names the program runs under: its settings and per-user folders are filed under them.
+inline const char* const kOrganizationName = "Belmora";
+inline const char* const kApplicationName = "Duoband";
 
 // The program-wide texts read from "Program.ini" at start.
 struct AppConfig {

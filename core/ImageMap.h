@@ -22,6 +22,8 @@ constexpr std::uint32_t kFiveToneCoefficients = 0x0060; // 16 x u16, from the 5-
 constexpr std::uint32_t kTwoToneCoefficients = 0x0080;  // 64 x u16, from the 2-Tone tones
 constexpr RecordArray kTwoToneCoefficientRecords{kTwoToneCoefficients, 8, 16};
 constexpr std::uint32_t kBankA = 0x0100; // channels 1..800
+// A read from the radio brings 0x0100-0xFFFF; below that the image is the program's own.
+constexpr std::uint32_t kRadioReadStart = 0x0100;
 constexpr std::uint32_t kBankB = 0x6500; // channels 801..1600
 constexpr int kChannelsPerBank = 800;
 constexpr RecordArray kChannels{kBankA, kRecordSize, 2 * kChannelsPerBank};

@@ -1,0 +1,50 @@
+// The backups of what radios held, for the command line: kept after every read, and listed by
+// `duoband-cli backups`.
+#include "AppConfig.h"
+#include "CliClone.h"
+#include "Command.h"
+#include "DataFile.h"
+#include "MemoryImage.h"
+#include "RadioBackups.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+QString backupRoot() {
+    // DUOBAND_DATA_DIR puts the data folder elsewhere (a test, a shared folder).
+    const QString data =
+        qEnvironmentVariableIsSet("DUOBAND_DATA_DIR")
+            ? qEnvironmentVariable("DUOBAND_DATA_DIR")
+            : AppPaths::forProgramDirOf(QCoreApplication::applicationDirPath()).dataFolder;
+    return QDir(data).filePath(QStringLiteral("Backups"));
+}
+
+void keepBackup(const MemoryImage& read, CliStreams& io) {
+    const RadioBackups::Kept kept = RadioBackups::keep(backupRoot(), read);
+    if (!kept.ok)
+        io.err << "duoband-cli: warning: no backup kept: " << kept.message << "\n";
+    else if (kept.added)
+        io.err << "Backup kept: " << QDir::toNativeSeparators(kept.path) << "\n";
+}
+
+int runBackups(const QStringList& args, CliStreams& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption radio(QStringLiteral("radio"),
+                                   QStringLiteral("Only the radio with this serial number."),
+                                   QStringLiteral("SERIAL"));
+    parser.addOption(radio);
+    if (const auto done = parseVerb(parser, "backups", args, io))
+        return *done;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(io, "backups", QStringLiteral("no files are given"));
+    const QString root = backupRoot();
+    const std::vector<RadioBackups::Backup> backups = RadioBackups::list(root, parser.value(radio));
+    for (const RadioBackups::Backup& b : backups)
+        io.out << b.radio << "  " << RadioBackups::shownTime(b.taken) << "  "
+               << QDir::toNativeSeparators(b.path) << "\n";
+    io.err << (backups.size() == 1 ? QStringLiteral("1 backup")
+                                   : QStringLiteral("%1 backups").arg(backups.size()))
+           << " in " << QDir::toNativeSeparators(root) << "\n";
+    return kExitOk;
+}
