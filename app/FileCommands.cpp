@@ -2,6 +2,7 @@
 #include "FileCommands.h"
 
 #include "AppConfig.h"
+#include "BackupsDialog.h"
 #include "ChannelTableView.h"
 #include "CommandRegistry.h"
 #include "Document.h"
@@ -9,6 +10,7 @@
 #include "ShownPath.h"
 #include "Workspace.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -144,6 +146,40 @@ bool FileCommands::saveToPath(const QString& path) {
     }
     rememberFile(path);
     workspace_.showStatus(QStringLiteral("Saved %1").arg(shownPath(document.path())));
+    return true;
+}
+
+void FileCommands::backups() {
+    workspace_.storeAllForms();
+    BackupsDialog dialog(QDir(config_.paths.dataFolder).filePath(QStringLiteral("Backups")),
+                         workspace_.document(), workspace_.dialogParent());
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
+        openBackup(dialog.chosenPath());
+}
+
+bool FileCommands::openBackup(const QString& path) {
+    if (!workspace_.maybeSave())
+        return false;
+    Document& document = workspace_.document();
+    const Result result = document.open(path, [this](const QString& doubt) {
+        return workspace_.goOnDespite(doubt, QStringLiteral("Open anyway?"));
+    });
+    if (!result.ok) {
+        if (!result.message.isEmpty())
+            showFileError(result.message);
+        return false;
+    }
+    // As a Read leaves it: the data of no file, unsaved until saved under a name.
+    startFresh();
+    const QFileInfo file(path);
+    document.becomeUntitled(
+        QStringLiteral("backup of %1, %2").arg(file.dir().dirName(), file.completeBaseName()));
+    workspace_.reloadAllForms();
+    if (!workspace_.hasOpenForms())
+        workspace_.showForm(channelTableForm());
+    workspace_.showStatus(
+        QStringLiteral("Opened the backup %1; Save As keeps it in a file of its own")
+            .arg(shownPath(path)));
     return true;
 }
 

@@ -26,6 +26,11 @@ public:
     // New, Open and start-up: the forms store, then the history starts afresh on the data.
     void startFresh();
 
+    // File > Backups...: the backups of radio reads; the chosen one opens as untitled data,
+    // as a Read would leave it, and the title says where it came from.
+    void backups();
+    bool openBackup(const QString& path);
+
     // The channel table's CSV commands, its window opened first.
     void importChannels();
     void exportChannels();

@@ -84,6 +84,7 @@ const std::vector<MenuItem>& mainMenuItems() {
         {file, K::Command, "Export channels...", {}, run(&MenuCommands::files, &FileCommands::exportChannels)},
         {file, K::Command, "Export report as PDF...", {}, run(&MenuCommands::reports, &ReportCommands::exportPdf)},
         {file, K::Command, "Compare with...", {}, run(&MenuCommands::reports, &ReportCommands::compareWith)},
+        {file, K::Command, "Backups...", {}, run(&MenuCommands::files, &FileCommands::backups)},
         {file, K::Separator},
         {file, K::Command, "&Print...", {QKeySequence::Print}, run(&MenuCommands::reports, &ReportCommands::print),
          40, "print"},

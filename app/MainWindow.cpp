@@ -46,7 +46,9 @@ MainWindow::MainWindow(Document& document, AppConfig& config, QWidget* parent)
     setObjectName(QStringLiteral("MainWindow"));
     // The program's messages are captioned with the model it programs.
     setMessageCaption(config_.modelName);
-    transfers_->setWriteQuestion([this] { return reports_->confirmWrite(); });
+    transfers_->setWriteQuestion([this](const TransferCommands::WriteQuestion& question) {
+        return reports_->confirmWrite(question);
+    });
     reports_->setRadioRead([this] { return transfers_->readCopy(); });
     // Each form opens at its own size, even over the maximized channel window.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
@@ -237,6 +239,8 @@ void MainWindow::updateTitle() {
     QString title = config_.modelForTitle();
     if (!document_.path().isEmpty())
         title += QStringLiteral(" [ ") + shownPath(document_.path()) + QStringLiteral(" ]");
+    else if (!document_.origin().isEmpty())
+        title += QStringLiteral(" [ ") + document_.origin() + QStringLiteral(" ]");
     if (isModified())
         title += QStringLiteral(" *");
     documentTitle_ = title;

@@ -209,7 +209,8 @@ bool ReportCommands::compareWithRadio() {
 }
 
 // The one question before a Write: what it changes in the radio, as far as that is known.
-bool ReportCommands::confirmWrite() {
+TransferCommands::WriteAnswer
+ReportCommands::confirmWrite(const TransferCommands::WriteQuestion& question) {
     Document& document = workspace_.document();
     Comparison comparison;
     QString heading;
@@ -225,9 +226,21 @@ bool ReportCommands::confirmWrite() {
                       : QStringLiteral("The Write changes these in the radio: what it holds -> "
                                        "what it will hold.");
     }
+    // Whether a copy of what the radio holds now exists, before it is overwritten.
+    heading += u'\n' + question.backupNote;
     DifferencesDialog dialog(QStringLiteral("Write"), heading, comparison, QStringLiteral("Write"),
                              workspace_.dialogParent(), document.radioImage() != nullptr);
-    return dialog.exec() == QDialog::Accepted;
+    if (question.offerBackupRead)
+        dialog.addOtherChoice(QStringLiteral("Read a backup first"));
+    using Answer = TransferCommands::WriteAnswer;
+    switch (dialog.exec()) {
+    case QDialog::Accepted:
+        return Answer::Write;
+    case DifferencesDialog::kOtherChoice:
+        return Answer::ReadBackupFirst;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 #include "moc_ReportCommands.cpp"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TransferCommands.h"
+
 #include "Report.h"
 #include "ReportDiff.h"
 
@@ -45,7 +47,7 @@ public:
 
     // Before a Write: when the data differs from what was last read from the radio, offers to
     // show the differences. True to go on with the Write.
-    bool confirmWrite();
+    TransferCommands::WriteAnswer confirmWrite(const TransferCommands::WriteQuestion& question);
 
     // The printed document's name: the file's name, or the suggested one, before its first ".".
     QString documentName() const;

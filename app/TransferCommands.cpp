@@ -6,10 +6,42 @@
 #include "CommandRegistry.h"
 #include "Document.h"
 #include "Plausibility.h"
+#include "ProblemBox.h"
+#include "RadioBackups.h"
+#include "ShownPath.h"
 #include "Workspace.h"
+
+#include <QDir>
 
 TransferCommands::TransferCommands(Workspace& workspace, AppConfig& config, QObject* parent)
     : QObject(parent), workspace_(workspace), config_(config) {}
+
+QString TransferCommands::backupFolder() const {
+    return QDir(config_.paths.dataFolder).filePath(QStringLiteral("Backups"));
+}
+
+QString TransferCommands::keepBackup(const MemoryImage& read) {
+    const QString root = backupFolder();
+    const RadioBackups::Kept kept = RadioBackups::keep(root, read);
+    if (!kept.ok) {
+        showProblem(workspace_.dialogParent(),
+                    QStringLiteral("The read succeeded, but no backup of it could be kept.\n%1")
+                        .arg(kept.message));
+        return QStringLiteral("; no backup kept");
+    }
+    if (!kept.added)
+        return QStringLiteral("; the newest backup holds the same");
+    const QString key = RadioBackups::radioKey(read);
+    const RadioBackups::Usage usage = RadioBackups::usage(root, key);
+    if (usage.count > RadioBackups::kOfferToRemoveAbove &&
+        workspace_.goOnDespite(QStringLiteral("There are %1 backups of this radio, taking %2 MB.")
+                                   .arg(usage.count)
+                                   .arg(double(usage.bytes) / (1024 * 1024), 0, 'f', 1),
+                               QStringLiteral("Remove the oldest, keeping the newest %1?")
+                                   .arg(RadioBackups::kOfferToRemoveAbove)))
+        RadioBackups::removeOldest(root, key, RadioBackups::kOfferToRemoveAbove);
+    return QStringLiteral("; backup kept: %1").arg(shownPath(kept.path));
+}
 
 bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image, bool confirmed) {
     CloneProgressDialog dialog(direction, config_.portName, image, theCloneFlags(),
@@ -17,7 +49,8 @@ bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image, bo
     if (confirmed)
         dialog.startWhenShown();
     dialog.exec();
-    workspace_.showStatus(dialog.summary());
+    lastSummary_ = dialog.summary();
+    workspace_.showStatus(lastSummary_);
     return dialog.succeeded();
 }
 
@@ -29,6 +62,9 @@ bool TransferCommands::read() {
     // The read and what the forms make of it are one step: Undo brings back the data before it.
     document.beginStep(QStringLiteral("Read from radio"));
     const bool ok = transfer(CloneDirection::Read, document.image());
+    QString backup;
+    if (ok)
+        backup = keepBackup(document.image()); // what the radio sent, before the forms
     if (ok) {
         // The forms check the radio's data against its own bands, and show all of it: a form
         // left showing the data before would store it over the radio's.
@@ -46,6 +82,7 @@ bool TransferCommands::read() {
         // ask before it is lost.
         document.becomeUntitled();
         document.rememberRadioData();
+        workspace_.showStatus(lastSummary_ + backup);
     }
     return ok;
 }
@@ -55,6 +92,8 @@ std::optional<MemoryImage> TransferCommands::readCopy() {
     MemoryImage copy = workspace_.document().image();
     if (!transfer(CloneDirection::Read, copy, true)) // asked by Compare with
         return std::nullopt;
+    const QString backup = keepBackup(copy);
+    workspace_.showStatus(lastSummary_ + backup);
     return copy;
 }
 
@@ -65,8 +104,26 @@ bool TransferCommands::write() {
     if (const QString doubt = implausibility(document.image());
         !doubt.isEmpty() && !workspace_.goOnDespite(doubt, QStringLiteral("Write anyway?")))
         return false;
-    if (confirmWrite_ && !confirmWrite_())
-        return false;
+    if (confirmWrite_) {
+        const QString root = backupFolder();
+        const auto newest = RadioBackups::newest(root, RadioBackups::radioKey(document.image()));
+        const WriteQuestion question{
+            newest ? QStringLiteral("Backup of this radio: %1")
+                         .arg(RadioBackups::shownTime(newest->taken))
+                   : QStringLiteral("There is no backup of this radio: what it holds now is "
+                                    "lost unless it is read first."),
+            !newest};
+        const WriteAnswer answer = confirmWrite_(question);
+        if (answer == WriteAnswer::Cancel)
+            return false;
+        if (answer == WriteAnswer::ReadBackupFirst) {
+            // A read into the backups only; the open data stays as it is.
+            MemoryImage copy = document.image();
+            if (!transfer(CloneDirection::Read, copy, true))
+                return false;
+            keepBackup(copy);
+        }
+    }
     if (!transfer(CloneDirection::Write, document.image(), true))
         return false;
     document.record(QStringLiteral("Programming date")); // what the write stamped

@@ -17,8 +17,19 @@ class TransferCommands : public QObject {
     Q_OBJECT
 public:
     TransferCommands(Workspace& workspace, AppConfig& config, QObject* parent = nullptr);
-    // The one question before a Write (what it changes); without one, a Write asks nothing.
-    void setWriteQuestion(std::function<bool()> ask) { confirmWrite_ = std::move(ask); }
+    // The one question before a Write (what it changes, and the radio's newest backup or that
+    // there is none); without one, a Write asks nothing.
+    enum class WriteAnswer { Cancel, Write, ReadBackupFirst };
+    struct WriteQuestion {
+        QString backupNote;   // "Backup of this radio: 2026-12-09 14:03", or that there is none
+        bool offerBackupRead; // no backup: "Read a backup first" is offered
+    };
+    void setWriteQuestion(std::function<WriteAnswer(const WriteQuestion&)> ask) {
+        confirmWrite_ = std::move(ask);
+    }
+
+    // Where every image read from a radio is kept (the data folder's "Backups").
+    QString backupFolder() const;
 
     bool read();
     bool write();
@@ -33,9 +44,13 @@ private:
     // The progress dialog on the configured port; true when the transfer succeeded.
     // `confirmed`: the user already said yes, the transfer starts without "Start".
     bool transfer(CloneDirection direction, MemoryImage& image, bool confirmed = false);
+    // Keeps what a read brought; a folder that cannot be written is one warning and the read
+    // stands. Returns the status line's addition.
+    QString keepBackup(const MemoryImage& read);
 
     Workspace& workspace_;
     AppConfig& config_;
     CloneEngine::Hooks timing_;
-    std::function<bool()> confirmWrite_;
+    std::function<WriteAnswer(const WriteQuestion&)> confirmWrite_;
+    QString lastSummary_; // what the last transfer's dialog said
 };

@@ -78,6 +78,7 @@ DefaultSource Document::loadDefault(const QString& defaultFile) {
     const DefaultSource source = loadDefaultData(image_, defaultFile);
     bands_.loadLimitsFromImage(image_);
     path_.clear();
+    origin_.clear();
     startHistory();
     return source;
 }
@@ -93,12 +94,14 @@ Result Document::open(const QString& path, const Confirm& confirm) {
     image_ = staged;
     bands_.loadLimitsFromImage(image_);
     path_ = QFileInfo(path).absoluteFilePath();
+    origin_.clear();
     startHistory();
     return result;
 }
 
-void Document::becomeUntitled() {
+void Document::becomeUntitled(const QString& origin) {
     path_.clear();
+    origin_ = origin;
     history_.setCleanUnreachable();
     historyChanged();
 }
@@ -107,6 +110,7 @@ Result Document::saveAs(const QString& path) {
     Result result = saveDataFile(path, image_);
     if (result.ok) {
         path_ = QFileInfo(path).absoluteFilePath();
+        origin_.clear();
         markClean();
     }
     return result;

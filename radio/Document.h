@@ -29,6 +29,9 @@ public:
     const QString& suggestedName() const { return suggestedName_; }
     // The file's name, or the suggested one while untitled.
     QString displayName() const;
+    // Where untitled data came from when it was not the radio ("backup of RX9-123, ..."), for
+    // the title (see becomeUntitled); opening, New, a read and a save end it.
+    const QString& origin() const { return origin_; }
 
     // Changed since it was last opened, saved or made new, or read and not saved yet.
     bool isModified() const { return !history_.isClean() || !(image_ == recorded_); }
@@ -66,9 +69,9 @@ public:
     // Opens a data file and loads its band limits. On failure, or when `confirm` declines a
     // doubtful file (not ok, no message), nothing changes.
     Result open(const QString& path, const Confirm& confirm = {});
-    // The data came from the radio: it belongs to no file and is unsaved until saved under a
-    // name; the file it replaced stays as it is.
-    void becomeUntitled();
+    // The data came from the radio (or `origin`, such as a backup): it belongs to no file and
+    // is unsaved until saved under a name; the file it replaced stays as it is.
+    void becomeUntitled(const QString& origin = {});
     // Saves atomically; on success the document belongs to that file and is unmodified.
     Result saveAs(const QString& path);
 
@@ -87,6 +90,7 @@ private:
     BandState bands_;
     QString path_;
     QString suggestedName_;
+    QString origin_;
     EditHistory history_;
     MemoryImage recorded_; // the data as the last step left it
     std::function<void()> listener_;

@@ -10,11 +10,14 @@
 #include "HistoryCommands.h"
 #include "ImageMap.h"
 #include "ModalResponder.h"
+#include "RadioBackups.h"
 #include "RadioBench.h"
 #include "TransferCommands.h"
 #include "Workspace.h"
 
 #include <QAction>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -55,6 +58,11 @@ public:
     }
 };
 
+// The part of an image a read brings: 0x0100-0xFFFF.
+QByteArray sentPart(const MemoryImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0x10000 - 0x100);
+}
+
 Record channel(Document& document, int n) {
     return document.image().at<32>(ImageMap::channelAddress(n));
 }
@@ -70,10 +78,23 @@ private Q_SLOTS:
     void undoAndRedoNameTheirSteps();
     void readFillsTheDocumentAndAsksForTheChannelTable();
     void writeAsksItsQuestionFirst();
+    void everyReadKeepsOneBackup();
+    void failedAndCancelledReadsKeepNone();
+    void anUnwritableBackupFolderWarnsAndTheReadStands();
+    void theWriteQuestionNamesTheNewestBackup();
+    void readABackupFirstThenWrite();
+    void pastTwoHundredBackupsTheOldestGoOnlyWhenAsked();
 
 private:
+    // A configuration with a data folder of its own and the bench's port.
+    AppConfig freshConfig(const QString& port);
+    static QStringList backupFiles(const AppConfig& c);
+    // Reads through the commands, "Start" pressed in the progress dialog.
+    bool readThrough(TransferCommands& transfers);
+
     QTemporaryDir dir;
     AppConfig config;
+    int folders = 0;
 };
 
 void CommandTests::initTestCase() {
@@ -174,15 +195,222 @@ void CommandTests::writeAsksItsQuestionFirst() {
     workspace.doc.image() = buildFactoryDefault();
     AppConfig radioConfig = config;
     radioConfig.portName = QStringLiteral("/dev/null-no-radio");
+    radioConfig.paths.dataFolder = dir.filePath(QStringLiteral("no-reads-yet"));
     TransferCommands transfers(workspace, radioConfig);
     int asked = 0;
-    transfers.setWriteQuestion([&asked] {
+    TransferCommands::WriteQuestion question;
+    transfers.setWriteQuestion([&](const TransferCommands::WriteQuestion& q) {
         ++asked;
-        return false; // "Cancel"
+        question = q;
+        return TransferCommands::WriteAnswer::Cancel;
     });
     QVERIFY(!transfers.write());
     QCOMPARE(asked, 1);
     QCOMPARE(workspace.storesAll, 1);
+    QVERIFY(question.backupNote.startsWith("There is no backup of this radio"));
+    QVERIFY(question.offerBackupRead);
+}
+
+AppConfig CommandTests::freshConfig(const QString& port) {
+    AppConfig c = config;
+    c.paths.dataFolder = dir.filePath(QStringLiteral("data%1").arg(++folders));
+    c.portName = port;
+    return c;
+}
+
+QStringList CommandTests::backupFiles(const AppConfig& c) {
+    QStringList files;
+    QDirIterator it(c.paths.dataFolder + QStringLiteral("/Backups"), {QStringLiteral("*.dat")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
+
+bool CommandTests::readThrough(TransferCommands& transfers) {
+    auto* start = ModalResponder::answer<CloneProgressDialog>(
+        [](CloneProgressDialog* dialog) { dialog->start(); }, this);
+    const bool ok = transfers.read();
+    delete start;
+    return ok;
+}
+
+// A read in the program and a Compare's read each keep what the radio sent, once.
+void CommandTests::everyReadKeepsOneBackup() {
+    RadioBench bench;
+    QVERIFY(bench.started);
+    TestWorkspace workspace;
+    workspace.doc.image() = buildFactoryDefault();
+    AppConfig c = freshConfig(bench.radio.devicePath());
+    TransferCommands transfers(workspace, c);
+    transfers.setTiming(fastTiming());
+    QVERIFY(readThrough(transfers));
+    QStringList files = backupFiles(c);
+    QCOMPARE(files.size(), 1);
+    MemoryImage kept;
+    QVERIFY(loadDataFile(files.first(), kept).ok);
+    // What the radio sent, byte for byte (0x0100-0xFFFF; below is the program's own).
+    const QByteArray radio = bench.radio.memory();
+    QCOMPARE(sentPart(kept), radio.mid(0x100));
+    QVERIFY(workspace.statusLines.last().contains("backup kept: "));
+
+    // The same radio memory again: no new file.
+    QVERIFY(readThrough(transfers));
+    QCOMPARE(backupFiles(c).size(), 1);
+    QVERIFY(workspace.statusLines.last().endsWith("the newest backup holds the same"));
+
+    // A Compare's read of a changed radio: one more.
+    QByteArray changed = radio;
+    changed[0x1000] = char(changed[0x1000] ^ 0xFF);
+    bench.radio.setMemory(changed);
+    QVERIFY(transfers.readCopy());
+    files = backupFiles(c);
+    QCOMPARE(files.size(), 2);
+}
+
+void CommandTests::failedAndCancelledReadsKeepNone() {
+    for (int fault = 0; fault < 3; ++fault) {
+        VirtualRadioOptions options;
+        options.silent = fault == 0;
+        options.hangUpAfterBlocks = fault == 1 ? 5 : -1;
+        RadioBench bench(options);
+        QVERIFY(bench.started);
+        TestWorkspace workspace;
+        workspace.doc.image() = buildFactoryDefault();
+        AppConfig c = freshConfig(bench.radio.devicePath());
+        TransferCommands transfers(workspace, c);
+        transfers.setTiming(fastTiming());
+        bool ok = false;
+        if (fault == 2) { // cancelled before it began
+            auto* cancel = ModalResponder::answer<CloneProgressDialog>(
+                [](CloneProgressDialog* dialog) { static_cast<QDialog*>(dialog)->reject(); }, this);
+            ok = transfers.read();
+            QVERIFY(cancel->answered);
+        } else {
+            BoxAnswer failure; // the dialog reports the failure before it closes
+            auto* box = answerBox(QMessageBox::Ok, &failure, this);
+            ok = readThrough(transfers);
+            QVERIFY(box->answered);
+            QVERIFY(!failure.text.isEmpty());
+        }
+        QVERIFY(!ok);
+        QCOMPARE(backupFiles(c).size(), 0);
+    }
+}
+
+// A "Backups" that is a file cannot hold folders: one warning, and the read stands.
+void CommandTests::anUnwritableBackupFolderWarnsAndTheReadStands() {
+    RadioBench bench;
+    QVERIFY(bench.started);
+    TestWorkspace workspace;
+    workspace.doc.image() = buildFactoryDefault();
+    AppConfig c = freshConfig(bench.radio.devicePath());
+    QVERIFY(QDir().mkpath(c.paths.dataFolder));
+    QFile blocker(c.paths.dataFolder + QStringLiteral("/Backups"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TransferCommands transfers(workspace, c);
+    transfers.setTiming(fastTiming());
+    BoxAnswer warning;
+    auto* box = answerBox(QMessageBox::Ok, &warning, this);
+    QVERIFY(readThrough(transfers));
+    QVERIFY(box->answered);
+    QVERIFY2(warning.text.startsWith("The read succeeded, but no backup of it could be kept."),
+             qPrintable(warning.text));
+    QVERIFY(workspace.doc.radioImage());
+    QVERIFY(workspace.statusLines.last().endsWith("; no backup kept"));
+}
+
+void CommandTests::theWriteQuestionNamesTheNewestBackup() {
+    RadioBench bench;
+    QVERIFY(bench.started);
+    TestWorkspace workspace;
+    workspace.doc.image() = buildFactoryDefault();
+    AppConfig c = freshConfig(bench.radio.devicePath());
+    TransferCommands transfers(workspace, c);
+    transfers.setTiming(fastTiming());
+    QVERIFY(readThrough(transfers));
+    const QString taken =
+        QFileInfo(backupFiles(c).first()).completeBaseName().left(16).replace(13, 1, u':');
+    workspace.goOn = true; // the bench's memory is no real setup: write it anyway
+    TransferCommands::WriteQuestion question;
+    transfers.setWriteQuestion([&](const TransferCommands::WriteQuestion& q) {
+        question = q;
+        return TransferCommands::WriteAnswer::Cancel;
+    });
+    QVERIFY(!transfers.write());
+    QCOMPARE(question.backupNote, QStringLiteral("Backup of this radio: %1").arg(taken));
+    QVERIFY(!question.offerBackupRead);
+}
+
+// No backup yet: "Read a backup first" reads into the backups only, then the write goes on
+// and reaches the radio byte for byte.
+void CommandTests::readABackupFirstThenWrite() {
+    RadioBench bench;
+    QVERIFY(bench.started);
+    const QByteArray before = bench.radio.memory();
+    TestWorkspace workspace;
+    workspace.doc.image() = buildFactoryDefault();
+    const MemoryImage open = workspace.doc.image();
+    AppConfig c = freshConfig(bench.radio.devicePath());
+    TransferCommands transfers(workspace, c);
+    transfers.setTiming(fastTiming());
+    transfers.setWriteQuestion([](const TransferCommands::WriteQuestion& q) {
+        return q.offerBackupRead ? TransferCommands::WriteAnswer::ReadBackupFirst
+                                 : TransferCommands::WriteAnswer::Cancel;
+    });
+    QVERIFY(transfers.write());
+    const QStringList files = backupFiles(c);
+    QCOMPARE(files.size(), 1);
+    MemoryImage kept;
+    QVERIFY(loadDataFile(files.first(), kept).ok);
+    QCOMPARE(sentPart(kept), before.mid(0x100));
+    // The open data went to the radio, not the backup: 0x0060-0xF3FF as the write sends it.
+    const QByteArray sent = bench.radio.memory();
+    const MemoryImage& written = workspace.doc.image();
+    QCOMPARE(
+        sent.mid(0x60, 0xF400 - 0x60),
+        QByteArray(reinterpret_cast<const char*>(written.image().data()) + 0x60, 0xF400 - 0x60));
+    QVERIFY(std::ranges::equal(open.image().subspan(0x100, 0x6400),
+                               written.image().subspan(0x100, 0x6400)));
+}
+
+void CommandTests::pastTwoHundredBackupsTheOldestGoOnlyWhenAsked() {
+    RadioBench bench;
+    QVERIFY(bench.started);
+    TestWorkspace workspace;
+    workspace.doc.image() = buildFactoryDefault();
+    AppConfig c = freshConfig(bench.radio.devicePath());
+    // 200 older reads of the bench's radio.
+    MemoryImage older = workspace.doc.image();
+    const QByteArray memory = bench.radio.memory();
+    std::copy(memory.begin(), memory.end(), older.image().begin());
+    for (int i = 0; i < RadioBackups::kOfferToRemoveAbove; ++i) {
+        older.setByte(0x3000, std::uint8_t(i));
+        older.setByte(0x3001, std::uint8_t(i >> 8));
+        QVERIFY(RadioBackups::keep(c.paths.dataFolder + "/Backups", older,
+                                   QDateTime(QDate(2020, 1, 1), QTime(0, 0)).addSecs(i))
+                    .added);
+    }
+    TransferCommands transfers(workspace, c);
+    transfers.setTiming(fastTiming());
+    workspace.goOn = false; // "No": nothing is removed
+    QVERIFY(readThrough(transfers));
+    QCOMPARE(backupFiles(c).size(), 201);
+    QCOMPARE(workspace.doubts.size(), 1);
+    QVERIFY2(workspace.doubts.first().startsWith("There are 201 backups of this radio, taking "),
+             qPrintable(workspace.doubts.first()));
+    QVERIFY(workspace.doubts.first().endsWith("Remove the oldest, keeping the newest 200?"));
+    // Another read, "Yes": the newest 200 stay, the new read among them.
+    QByteArray changed = bench.radio.memory();
+    changed[0x2000] = char(changed[0x2000] ^ 1);
+    bench.radio.setMemory(changed);
+    workspace.goOn = true;
+    QVERIFY(readThrough(transfers));
+    QCOMPARE(backupFiles(c).size(), 200);
+    const auto newest = RadioBackups::newest(c.paths.dataFolder + "/Backups",
+                                             RadioBackups::radioKey(workspace.doc.image()));
+    QVERIFY(newest && newest->taken.date() == QDate::currentDate());
 }
 
 QTEST_MAIN(CommandTests)

@@ -71,6 +71,7 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
     closing->setAccessibleName(QStringLiteral("Bytes no form shows"));
 
     auto* buttons = new QDialogButtonBox;
+    buttons_ = buttons;
     auto* copyButton = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
     auto* saveButton =
         buttons->addButton(QStringLiteral("Save as..."), QDialogButtonBox::ActionRole);
@@ -100,6 +101,12 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
     }
     resize(900, 480);
     table_->setFocus();
+}
+
+void DifferencesDialog::addOtherChoice(const QString& text) {
+    QPushButton* other = buttons_->addButton(text, QDialogButtonBox::ActionRole);
+    other->setAccessibleName(text);
+    connect(other, &QPushButton::clicked, this, [this] { done(kOtherChoice); });
 }
 
 QString DifferencesDialog::asText() const {

@@ -20,6 +20,10 @@ public:
 
     QTableWidget* table() const { return table_; }
 
+    // A second way to go on ("Read a backup first"): the dialog ends with kOtherChoice.
+    static constexpr int kOtherChoice = 2;
+    void addOtherChoice(const QString& text);
+
     // The differences as lines of text (the command line's), or as CSV with a header.
     QString asText() const;
     QString asCsv() const;
@@ -33,4 +37,5 @@ private:
 
     Comparison comparison_;
     QTableWidget* table_;
+    class QDialogButtonBox* buttons_ = nullptr;
 };
