@@ -1,16 +1,19 @@
 #pragma once
 
 #include "AppConfig.h"
+#include "ChannelTableView.h"
 #include "DataFile.h"
 #include "Document.h"
 #include "FactoryDefault.h"
 #include "FastTiming.h"
+#include "FormFrame.h"
 #include "MainWindow.h"
 #include "ModalResponder.h"
 #include "TransferCommands.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -51,4 +54,11 @@ inline void closeWithoutSaving(MainWindow* frame, QObject* parent) {
     frame->close();
     delete frame;
     delete responder;
+}
+
+// The channel table of the window, when its form is open.
+inline ChannelTableView* channelView(MainWindow& frame) {
+    QMdiSubWindow* w = frame.formWindow("Channel setting");
+    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
+             : nullptr;
 }

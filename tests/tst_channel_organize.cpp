@@ -36,12 +36,6 @@ namespace {
 
 using T = ChannelTable;
 
-ChannelTableView* channelView(MainWindow& frame) {
-    QMdiSubWindow* w = frame.formWindow("Channel setting");
-    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
-             : nullptr;
-}
-
 // 300 channels out of order (channel 1 the highest), priority channel 7; the 108 MHz band in
 // the radio as well.
 MemoryImage threeHundredChannels() {

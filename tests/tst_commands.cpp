@@ -58,6 +58,22 @@ public:
     }
 };
 
+// A virtual radio, a workspace on the factory default and the transfer commands on a data
+// folder of their own, at full speed.
+struct RadioAtHand {
+    RadioAtHand(const AppConfig& base, const QString& dataFolder, VirtualRadioOptions options = {})
+        : bench(options), config(base), transfers(workspace, config) {
+        workspace.doc.image() = buildFactoryDefault();
+        config.paths.dataFolder = dataFolder;
+        config.portName = bench.radio.devicePath();
+        transfers.setTiming(fastTiming());
+    }
+    RadioBench bench;
+    TestWorkspace workspace;
+    AppConfig config;
+    TransferCommands transfers;
+};
+
 // The part of an image a read brings: 0x0100-0xFFFF.
 QByteArray sentPart(const MemoryImage& image) {
     return QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0x10000 - 0x100);
@@ -87,7 +103,7 @@ private Q_SLOTS:
 
 private:
     // A configuration with a data folder of its own and the bench's port.
-    AppConfig freshConfig(const QString& port);
+    QString nextDataFolder() { return dir.filePath(QStringLiteral("data%1").arg(++folders)); }
     static QStringList backupFiles(const AppConfig& c);
     // Reads through the commands, "Start" pressed in the progress dialog.
     bool readThrough(TransferCommands& transfers);
@@ -211,13 +227,6 @@ void CommandTests::writeAsksItsQuestionFirst() {
     QVERIFY(question.offerBackupRead);
 }
 
-AppConfig CommandTests::freshConfig(const QString& port) {
-    AppConfig c = config;
-    c.paths.dataFolder = dir.filePath(QStringLiteral("data%1").arg(++folders));
-    c.portName = port;
-    return c;
-}
-
 QStringList CommandTests::backupFiles(const AppConfig& c) {
     QStringList files;
     QDirIterator it(c.paths.dataFolder + QStringLiteral("/Backups"), {QStringLiteral("*.dat")},
@@ -237,13 +246,9 @@ bool CommandTests::readThrough(TransferCommands& transfers) {
 
 // A read in the program and a Compare's read each keep what the radio sent, once.
 void CommandTests::everyReadKeepsOneBackup() {
-    RadioBench bench;
+    RadioAtHand at(config, nextDataFolder());
+    auto& [bench, workspace, c, transfers] = at;
     QVERIFY(bench.started);
-    TestWorkspace workspace;
-    workspace.doc.image() = buildFactoryDefault();
-    AppConfig c = freshConfig(bench.radio.devicePath());
-    TransferCommands transfers(workspace, c);
-    transfers.setTiming(fastTiming());
     QVERIFY(readThrough(transfers));
     QStringList files = backupFiles(c);
     QCOMPARE(files.size(), 1);
@@ -273,13 +278,9 @@ void CommandTests::failedAndCancelledReadsKeepNone() {
         VirtualRadioOptions options;
         options.silent = fault == 0;
         options.hangUpAfterBlocks = fault == 1 ? 5 : -1;
-        RadioBench bench(options);
+        RadioAtHand at(config, nextDataFolder(), options);
+        auto& [bench, workspace, c, transfers] = at;
         QVERIFY(bench.started);
-        TestWorkspace workspace;
-        workspace.doc.image() = buildFactoryDefault();
-        AppConfig c = freshConfig(bench.radio.devicePath());
-        TransferCommands transfers(workspace, c);
-        transfers.setTiming(fastTiming());
         bool ok = false;
         if (fault == 2) { // cancelled before it began
             auto* cancel = ModalResponder::answer<CloneProgressDialog>(
@@ -300,17 +301,13 @@ void CommandTests::failedAndCancelledReadsKeepNone() {
 
 // A "Backups" that is a file cannot hold folders: one warning, and the read stands.
 void CommandTests::anUnwritableBackupFolderWarnsAndTheReadStands() {
-    RadioBench bench;
+    RadioAtHand at(config, nextDataFolder());
+    auto& [bench, workspace, c, transfers] = at;
     QVERIFY(bench.started);
-    TestWorkspace workspace;
-    workspace.doc.image() = buildFactoryDefault();
-    AppConfig c = freshConfig(bench.radio.devicePath());
     QVERIFY(QDir().mkpath(c.paths.dataFolder));
     QFile blocker(c.paths.dataFolder + QStringLiteral("/Backups"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    TransferCommands transfers(workspace, c);
-    transfers.setTiming(fastTiming());
     BoxAnswer warning;
     auto* box = answerBox(QMessageBox::Ok, &warning, this);
     QVERIFY(readThrough(transfers));
@@ -322,13 +319,9 @@ void CommandTests::anUnwritableBackupFolderWarnsAndTheReadStands() {
 }
 
 void CommandTests::theWriteQuestionNamesTheNewestBackup() {
-    RadioBench bench;
+    RadioAtHand at(config, nextDataFolder());
+    auto& [bench, workspace, c, transfers] = at;
     QVERIFY(bench.started);
-    TestWorkspace workspace;
-    workspace.doc.image() = buildFactoryDefault();
-    AppConfig c = freshConfig(bench.radio.devicePath());
-    TransferCommands transfers(workspace, c);
-    transfers.setTiming(fastTiming());
     QVERIFY(readThrough(transfers));
     const QString taken =
         QFileInfo(backupFiles(c).first()).completeBaseName().left(16).replace(13, 1, u':');
@@ -346,15 +339,11 @@ void CommandTests::theWriteQuestionNamesTheNewestBackup() {
 // No backup yet: "Read a backup first" reads into the backups only, then the write goes on
 // and reaches the radio byte for byte.
 void CommandTests::readABackupFirstThenWrite() {
-    RadioBench bench;
+    RadioAtHand at(config, nextDataFolder());
+    auto& [bench, workspace, c, transfers] = at;
     QVERIFY(bench.started);
     const QByteArray before = bench.radio.memory();
-    TestWorkspace workspace;
-    workspace.doc.image() = buildFactoryDefault();
     const MemoryImage open = workspace.doc.image();
-    AppConfig c = freshConfig(bench.radio.devicePath());
-    TransferCommands transfers(workspace, c);
-    transfers.setTiming(fastTiming());
     transfers.setWriteQuestion([](const TransferCommands::WriteQuestion& q) {
         return q.offerBackupRead ? TransferCommands::WriteAnswer::ReadBackupFirst
                                  : TransferCommands::WriteAnswer::Cancel;
@@ -376,11 +365,9 @@ void CommandTests::readABackupFirstThenWrite() {
 }
 
 void CommandTests::pastTwoHundredBackupsTheOldestGoOnlyWhenAsked() {
-    RadioBench bench;
+    RadioAtHand at(config, nextDataFolder());
+    auto& [bench, workspace, c, transfers] = at;
     QVERIFY(bench.started);
-    TestWorkspace workspace;
-    workspace.doc.image() = buildFactoryDefault();
-    AppConfig c = freshConfig(bench.radio.devicePath());
     // 200 older reads of the bench's radio.
     MemoryImage older = workspace.doc.image();
     const QByteArray memory = bench.radio.memory();
@@ -392,8 +379,6 @@ void CommandTests::pastTwoHundredBackupsTheOldestGoOnlyWhenAsked() {
                                    QDateTime(QDate(2020, 1, 1), QTime(0, 0)).addSecs(i))
                     .added);
     }
-    TransferCommands transfers(workspace, c);
-    transfers.setTiming(fastTiming());
     workspace.goOn = false; // "No": nothing is removed
     QVERIFY(readThrough(transfers));
     QCOMPARE(backupFiles(c).size(), 201);

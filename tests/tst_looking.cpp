@@ -171,12 +171,6 @@ QString changedBytes(const MemoryImage& before, const MemoryImage& after) {
         .arg(quint8(b[first]), 2, 16, QChar(u'0'));
 }
 
-ChannelTableView* channelView(MainWindow& frame) {
-    QMdiSubWindow* w = frame.formWindow("Channel setting");
-    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
-             : nullptr;
-}
-
 } // namespace
 
 class LookingTests : public QObject {

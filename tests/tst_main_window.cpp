@@ -56,15 +56,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-namespace {
-
-ChannelTableView* channelView(MainWindow& frame) {
-    QMdiSubWindow* w = frame.formWindow("Channel setting");
-    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
-             : nullptr;
-}
-
-} // namespace
+namespace {} // namespace
 
 class MainWindowTests : public QObject {
     Q_OBJECT

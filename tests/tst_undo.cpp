@@ -40,12 +40,6 @@ namespace {
 
 using T = ChannelTable;
 
-ChannelTableView* channelView(MainWindow& frame) {
-    QMdiSubWindow* w = frame.formWindow("Channel setting");
-    return w ? qobject_cast<ChannelTableView*>(qobject_cast<FormFrame*>(w->widget())->view())
-             : nullptr;
-}
-
 QByteArray recordBytes(const MemoryImage& image, int channel) {
     const auto r = image.at<32>(ImageMap::channelAddress(channel));
     return QByteArray(reinterpret_cast<const char*>(r.data()), 32);
