@@ -116,3 +116,5 @@ void BackupsDialog::countNextDifferences() {
     table_->item(row, Differences)->setText(text);
     QTimer::singleShot(0, this, &BackupsDialog::countNextDifferences);
 }
+
+#include "moc_BackupsDialog.cpp"

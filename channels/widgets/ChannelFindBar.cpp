@@ -67,3 +67,5 @@ void ChannelFindBar::keyPressEvent(QKeyEvent* event) {
     }
     QWidget::keyPressEvent(event);
 }
+
+#include "moc_ChannelFindBar.cpp"

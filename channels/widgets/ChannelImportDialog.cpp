@@ -135,3 +135,5 @@ void ChannelImportDialog::showPreview() {
     lines_->setUpdatesEnabled(true);
     summary_->setText((preview_.summary + QStringList{preview_.countText()}).join(u'\n'));
 }
+
+#include "moc_ChannelImportDialog.cpp"

@@ -94,3 +94,5 @@ void ChannelSortDialog::accept() {
     settings.setValue(kDescendingSetting, descending_->isChecked());
     QDialog::accept();
 }
+
+#include "moc_ChannelSortDialog.cpp"
