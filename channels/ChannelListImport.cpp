@@ -8,6 +8,7 @@
 #include "ChannelTable.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
+#include "RecordTemplates.h"
 
 #include <QHash>
 #include <algorithm>
