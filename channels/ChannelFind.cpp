@@ -2,9 +2,9 @@
 #include "ChannelFind.h"
 
 #include "ChannelTable.h"
+#include "DecimalText.h"
 #include "Frequency.h"
 
-#include <QRegularExpression>
 #include <array>
 
 namespace {
@@ -13,8 +13,7 @@ using T = ChannelTable;
 constexpr std::array kSearched = {int(T::Rx), int(T::Tx), int(T::Name)};
 
 bool looksLikeFrequency(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^\\d+(\\.\\d*)?$"));
-    return number.match(text).hasMatch();
+    return DecimalText::isPlainDecimal(text);
 }
 
 } // namespace

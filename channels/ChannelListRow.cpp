@@ -8,8 +8,6 @@
 #include "ImageMap.h"
 #include "MemoryImage.h"
 
-#include <QRegularExpression>
-
 namespace ChannelList {
 
 QString field(const ListRow& record, const Columns& columns, const QString& name) {
@@ -36,8 +34,7 @@ std::optional<Frequency> storable(const QString& mhz) {
 }
 
 bool isNumber(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^\\d+(\\.\\d*)?$|^\\.\\d+$"));
-    return number.match(text).hasMatch();
+    return DecimalText::isPlainDecimal(text);
 }
 
 QString mhz6(Frequency f) {

@@ -36,12 +36,16 @@ QList<ListRow> parseCsv(const QString& text, QChar separator) {
     qsizetype quotedUpTo = -1; // the end of the field's quoted text, -1 when it has none
     int line = 1;
     auto endField = [&] {
-        const qsizetype kept = std::max<qsizetype>(quotedUpTo, 0);
-        QString tail = field.mid(kept);
-        while (!tail.isEmpty() && tail.back().isSpace())
-            tail.chop(1);
-        current.fields << (quotedUpTo < 0 ? field.trimmed() : field.left(kept) + tail);
-        field.clear();
+        const QStringView all(field);
+        if (quotedUpTo < 0) {
+            current.fields << all.trimmed().toString();
+        } else {
+            QStringView tail = all.mid(quotedUpTo);
+            while (!tail.isEmpty() && tail.back().isSpace())
+                tail.chop(1);
+            current.fields << all.left(quotedUpTo).toString().append(tail);
+        }
+        field.resize(0); // keeps its room for the next field
         quotedUpTo = -1;
     };
     auto endRecord = [&] {

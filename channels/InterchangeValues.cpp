@@ -4,7 +4,6 @@
 
 #include "DecimalText.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -54,12 +53,12 @@ std::optional<ToneSides> toneSides(const QString& mode, const QString& crossMode
 
 // "5.0W", "25 W", "0.5w": the sending program's watts.
 std::optional<double> watts(const QString& power) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+(?:\\.\\d*)?)\\s*W$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = pattern.match(power);
-    if (!m.hasMatch())
+    if (!power.endsWith(u'W', Qt::CaseInsensitive))
         return std::nullopt;
-    return m.captured(1).toDouble();
+    const QStringView number = QStringView(power).chopped(1).trimmed();
+    if (!DecimalText::isPlainDecimal(number) || number.startsWith(u'.'))
+        return std::nullopt;
+    return number.toDouble();
 }
 
 } // namespace

@@ -75,6 +75,20 @@ bool startsWithInteger(const QString& text) {
     return c.atDigit();
 }
 
+bool isPlainDecimal(QStringView text) {
+    int digits = 0;
+    bool point = false;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            ++digits;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits > 0;
+}
+
 QString format(std::int64_t value, int decimals) {
     std::int64_t divisor = 1;
     for (int i = 0; i < decimals; ++i)

@@ -20,6 +20,10 @@ int leadingInt(const QString& text);
 // True when the text (after leading white space and an optional sign) starts with a digit.
 bool startsWithInteger(const QString& text);
 
+// True when the whole text is a plain unsigned decimal: digits with at most one point and at
+// least one digit ("145", "145.", "145.5", ".5"); no sign, space or exponent.
+bool isPlainDecimal(QStringView text);
+
 // `value` / 10^decimals printed with exactly `decimals` digits after the point ("%.Nf" of the
 // exact quotient).
 QString format(std::int64_t value, int decimals);

@@ -12,6 +12,7 @@
 class CodecTests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void plainDecimals();
     void packedBcd();
     void bcdNumbers();
     void frequencyText_data();
@@ -268,6 +269,14 @@ void CodecTests::spinSteps() {
     QCOMPARE(spinTenthsStep("1000.0", 1, tone), QStringLiteral("1000.1"));
     const SpinRange wait{0, 50, QStringLiteral("Off")};
     QCOMPARE(spinTenthsStep("0.1", -1, wait), QStringLiteral("Off"));
+}
+
+// What a channel list's number cell may hold: digits and one point, nothing else.
+void CodecTests::plainDecimals() {
+    for (const char* yes : {"145", "145.", "145.5", ".5", "0", "0007"})
+        QVERIFY2(DecimalText::isPlainDecimal(QString::fromLatin1(yes)), yes);
+    for (const char* no : {"", ".", "1.2.3", "+1", "-1", " 1", "1 ", "1e5", "1,5", "x"})
+        QVERIFY2(!DecimalText::isPlainDecimal(QString::fromLatin1(no)), no);
 }
 
 QTEST_APPLESS_MAIN(CodecTests)
