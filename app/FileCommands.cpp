@@ -7,6 +7,7 @@
 #include "CommandRegistry.h"
 #include "Document.h"
 #include "ProblemBox.h"
+#include "RadioBackups.h"
 #include "ShownPath.h"
 #include "Workspace.h"
 
@@ -151,8 +152,8 @@ bool FileCommands::saveToPath(const QString& path) {
 
 void FileCommands::backups() {
     workspace_.storeAllForms();
-    BackupsDialog dialog(QDir(config_.paths.dataFolder).filePath(QStringLiteral("Backups")),
-                         workspace_.document(), workspace_.dialogParent());
+    BackupsDialog dialog(RadioBackups::folderIn(config_.paths.dataFolder), workspace_.document(),
+                         workspace_.dialogParent());
     if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
         openBackup(dialog.chosenPath());
 }

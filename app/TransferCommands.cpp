@@ -17,7 +17,7 @@ TransferCommands::TransferCommands(Workspace& workspace, AppConfig& config, QObj
     : QObject(parent), workspace_(workspace), config_(config) {}
 
 QString TransferCommands::backupFolder() const {
-    return QDir(config_.paths.dataFolder).filePath(QStringLiteral("Backups"));
+    return RadioBackups::folderIn(config_.paths.dataFolder);
 }
 
 QString TransferCommands::keepBackup(const MemoryImage& read) {

@@ -7,18 +7,13 @@
 
 #include <algorithm>
 
-#include <array>
-
 namespace ChannelBulkEdit {
 
 Outcome setForRows(ChannelTable& table, MemoryImage& image, const std::vector<int>& rows,
                    int column, const QString& text) {
     Outcome outcome;
     const MemoryImage original = image;
-    std::vector<std::array<QString, ChannelTable::kColumns>> before(ChannelTable::kRows + 1);
-    for (int r = 1; r <= ChannelTable::kRows; ++r)
-        for (int c = 0; c < ChannelTable::kColumns; ++c)
-            before[std::size_t(r)][std::size_t(c)] = table.text(r, c);
+    const auto before = table.snapshot();
     auto refuse = [&](int r, const QString& reason) {
         if (outcome.firstReason.isEmpty())
             outcome.firstReason = reason;
@@ -57,12 +52,7 @@ Outcome setForRows(ChannelTable& table, MemoryImage& image, const std::vector<in
         table.fill();
     }
     std::ranges::sort(outcome.refused);
-    for (int r = 1; r <= ChannelTable::kRows; ++r)
-        for (int c = 0; c < ChannelTable::kColumns; ++c)
-            if (table.text(r, c) != before[std::size_t(r)][std::size_t(c)]) {
-                outcome.changed.push_back(r);
-                break;
-            }
+    outcome.changed = table.rowsChangedSince(before);
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include "BandState.h"
 #include "ChannelListDialects.h"
 #include "ChannelTable.h"
+#include "Counted.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "RecordTemplates.h"
@@ -24,11 +25,6 @@ struct PendingLine {
     QString problem;
     bool read() const { return problem.isEmpty(); }
 };
-
-QString plural(int n, const char* one, const char* many) {
-    return n == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
-                  : QStringLiteral("%1 %2").arg(n).arg(QLatin1String(many));
-}
 
 // Lines from a radio that counts memories from 0 go one higher; in file order from a channel,
 // the lines read take the channels one after the other.
@@ -72,9 +68,9 @@ void keepLastOfEachChannel(std::vector<PendingLine>& lines) {
 } // namespace
 
 QString ImportResult::countText() const {
-    QString text = QStringLiteral("%1 imported").arg(plural(imported, "channel", "channels"));
+    QString text = QStringLiteral("%1 imported").arg(counted(imported, "channel", "channels"));
     if (skipped > 0)
-        text += QStringLiteral(", %1 skipped").arg(plural(skipped, "line", "lines"));
+        text += QStringLiteral(", %1 skipped").arg(counted(skipped, "line", "lines"));
     return text;
 }
 
@@ -185,13 +181,13 @@ ImportResult importChannelRows(MemoryImage& target, BandState& targetBands,
     }
     if (shortened > 0)
         result.summary << QStringLiteral("%1 shortened to 6 characters")
-                              .arg(plural(shortened, "name", "names"));
+                              .arg(counted(shortened, "name", "names"));
     if (raised > 0)
         result.summary
-            << QStringLiteral("%1 raised to upper case").arg(plural(raised, "name", "names"));
+            << QStringLiteral("%1 raised to upper case").arg(counted(raised, "name", "names"));
     if (renamed > 0)
         result.summary << QStringLiteral("%1 changed to the characters a name can hold")
-                              .arg(plural(renamed, "name", "names"));
+                              .arg(counted(renamed, "name", "names"));
     table.store();
     target = image;
     targetBands = bands;

@@ -72,14 +72,18 @@ public:
     // radio: 134.00000"); empty when it did.
     const QString& correction() const { return correction_; }
 
+    // The texts of every row, and the rows whose texts differ from such a snapshot: what an
+    // edit of many rows shows again.
+    using Row = std::array<QString, kColumns>;
+    std::vector<Row> snapshot() const { return rows_; }
+    std::vector<int> rowsChangedSince(const std::vector<Row>& before) const;
+
 private:
     QString& cell(int row, int column) { return rows_[std::size_t(row - 1)][std::size_t(column)]; }
     void clearRow(int row);
     bool commitFrequency(int row, int column, const QString& editorText);
     QString firstChannelText(const QString& candidate, const QString& previous) const;
     void storeRow(int row);
-    using Row = std::array<QString, kColumns>;
-    std::vector<int> rowsChangedSince(const std::vector<Row>& before) const;
 
     MemoryImage& image_;
     BandState& bands_;

@@ -3,6 +3,7 @@
 #include "AppConfig.h"
 #include "CliClone.h"
 #include "Command.h"
+#include "Counted.h"
 #include "DataFile.h"
 #include "MemoryImage.h"
 #include "RadioBackups.h"
@@ -17,7 +18,7 @@ QString backupRoot() {
         qEnvironmentVariableIsSet("DUOBAND_DATA_DIR")
             ? qEnvironmentVariable("DUOBAND_DATA_DIR")
             : AppPaths::forProgramDirOf(QCoreApplication::applicationDirPath()).dataFolder;
-    return QDir(data).filePath(QStringLiteral("Backups"));
+    return RadioBackups::folderIn(data);
 }
 
 void keepBackup(const MemoryImage& read, CliStreams& io) {
@@ -43,8 +44,7 @@ int runBackups(const QStringList& args, CliStreams& io) {
     for (const RadioBackups::Backup& b : backups)
         io.out << b.radio << "  " << RadioBackups::shownTime(b.taken) << "  "
                << QDir::toNativeSeparators(b.path) << "\n";
-    io.err << (backups.size() == 1 ? QStringLiteral("1 backup")
-                                   : QStringLiteral("%1 backups").arg(backups.size()))
-           << " in " << QDir::toNativeSeparators(root) << "\n";
+    io.err << counted(qsizetype(backups.size()), "backup", "backups") << " in "
+           << QDir::toNativeSeparators(root) << "\n";
     return kExitOk;
 }

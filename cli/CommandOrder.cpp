@@ -3,6 +3,7 @@
 #include "ChannelOrder.h"
 #include "CliFiles.h"
 #include "Command.h"
+#include "Counted.h"
 #include "Document.h"
 
 #include <QCommandLineParser>
@@ -27,9 +28,7 @@ int finish(const ChannelOrder::Moved& moved, Document& document, const QString& 
         io.out << line << "\n";
     if (!moved.note.isEmpty())
         io.err << moved.note << "\n";
-    io.err << (moved.moved == 1 ? QStringLiteral("1 channel moved")
-                                : QStringLiteral("%1 channels moved").arg(moved.moved))
-           << "\n";
+    io.err << counted(moved.moved, "channel", "channels") << " moved\n";
     return saveForCommand(out, document, io) ? kExitOk : kExitFailure;
 }
 

@@ -57,6 +57,10 @@ void newestFirst(std::vector<RadioBackups::Backup>& backups) {
 
 namespace RadioBackups {
 
+QString folderIn(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QStringLiteral("Backups"));
+}
+
 QString radioKey(const MemoryImage& image) {
     const RadioIdentity identity = RadioIdentity::read(image);
     const QString model = safe(identity.modelName);

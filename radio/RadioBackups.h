@@ -25,6 +25,9 @@ struct Backup {
     QDateTime taken;
 };
 
+// The backups' folder in a data folder ("Backups").
+QString folderIn(const QString& dataFolder);
+
 // The folder name of the radio whose image this is.
 QString radioKey(const MemoryImage& image);
 

@@ -45,3 +45,8 @@ struct RadioBench {
     CloneFlags flags;
     bool started = false;
 };
+
+// The part of an image a read brings: 0x0100-0xFFFF.
+inline QByteArray sentPart(const MemoryImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0x10000 - 0x100);
+}

@@ -38,11 +38,6 @@ MemoryImage radioNamed(const QString& serial) {
     return image;
 }
 
-// The part of an image a read brings: 0x0100-0xFFFF.
-QByteArray sentPart(const MemoryImage& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0x10000 - 0x100);
-}
-
 } // namespace
 
 class BackupTests : public QObject {
@@ -184,6 +179,19 @@ void BackupTests::aBackupOpensAsUntitledDataAndWritesBack() {
     const QDateTime when(QDate(2026, 12, 9), QTime(14, 3, 7));
     QVERIFY(RadioBackups::keep(root, older, when).added);
     QVERIFY(RadioBackups::keep(root, newer, when.addSecs(3600)).added);
+
+    // Looking is not editing: the list opened and closed changes nothing.
+    const MemoryImage untouched = document.image();
+    auto* look = ModalResponder::answer<BackupsDialog>(
+        [](BackupsDialog* dialog) {
+            QTest::mouseClick(byName<QPushButton>(*dialog, "Close"), Qt::LeftButton);
+        },
+        this);
+    frame->files()->backups();
+    QVERIFY(look->answered);
+    QVERIFY(document.image() == untouched);
+    QVERIFY(!document.isModified());
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo"));
 
     int rows = 0;
     auto* choose = ModalResponder::answer<BackupsDialog>(

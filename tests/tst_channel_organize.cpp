@@ -117,6 +117,22 @@ void ChannelOrganizeTests::sortThroughTheDialogAndUndo() {
         QByteArray(reinterpret_cast<const char*>(
                        image.at<32>(ImageMap::channelAddress(priorityBefore)).data()),
                    32);
+    // Looking is not editing: the dialog cancelled changes nothing.
+    auto* cancel = ModalResponder::answer<ChannelSortDialog>(
+        [](ChannelSortDialog* dialog) {
+            QTest::mouseClick(byName<QPushButton>(*dialog, "Cancel"), Qt::LeftButton);
+        },
+        this);
+    pressInTable(Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QTRY_VERIFY(cancel->answered);
+    QVERIFY(image == opened);
+    QCOMPARE(frame->undoAction()->text(), QStringLiteral("Undo"));
+    QVERIFY(!document.isModified());
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+
     bool chosenRowsOffered = true;
     auto* answer = ModalResponder::answer<ChannelSortDialog>(
         [&](ChannelSortDialog* dialog) {

@@ -74,11 +74,6 @@ struct RadioAtHand {
     TransferCommands transfers;
 };
 
-// The part of an image a read brings: 0x0100-0xFFFF.
-QByteArray sentPart(const MemoryImage& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.image().data()) + 0x100, 0x10000 - 0x100);
-}
-
 Record channel(Document& document, int n) {
     return document.image().at<32>(ImageMap::channelAddress(n));
 }

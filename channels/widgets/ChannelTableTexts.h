@@ -1,16 +1,18 @@
 #pragma once
 
+#include "Counted.h"
+
 #include <QString>
 
 // How the channel table's commands count what they did in their undo steps and status lines.
 namespace ChannelTableTexts {
 
 inline QString channelCount(int n) {
-    return n == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(n);
+    return counted(n, "channel", "channels");
 }
 
 inline QString rowCount(int n) {
-    return n == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(n);
+    return counted(n, "row", "rows");
 }
 
 // "5" or "5-7".
