@@ -1,6 +1,7 @@
 // The list of backups: read from the backup folders, the differences from the open data counted
 // row by row after the dialog shows, so that a long list opens at once.
 #include "BackupsDialog.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelRows.h"
@@ -34,13 +35,13 @@ int channelsInUse(const MemoryImage& image) {
 
 BackupsDialog::BackupsDialog(const QString& root, const Document& open, QWidget* parent)
     : QDialog(parent), open_(open), table_(new QTableWidget) {
-    setWindowTitle(QStringLiteral("Backups"));
+    setWindowTitle(Texts::tr("Backups"));
     const std::vector<RadioBackups::Backup> backups = RadioBackups::list(root);
     table_->setColumnCount(kColumns);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Radio"), QStringLiteral("Read on"),
-                                       QStringLiteral("Channels in use"),
-                                       QStringLiteral("Differences from the open data")});
-    table_->setAccessibleName(QStringLiteral("Backups"));
+    table_->setHorizontalHeaderLabels({Texts::tr("Radio"), Texts::tr("Read on"),
+                                       Texts::tr("Channels in use"),
+                                       Texts::tr("Differences from the open data")});
+    table_->setAccessibleName(Texts::tr("Backups"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -54,7 +55,7 @@ BackupsDialog::BackupsDialog(const QString& root, const Document& open, QWidget*
         const bool readable = loadDataFile(b.path, image).ok;
         const QStringList cells{b.radio, RadioBackups::shownTime(b.taken),
                                 readable ? QString::number(channelsInUse(image))
-                                         : QStringLiteral("cannot be read"),
+                                         : Texts::tr("cannot be read"),
                                 QString()};
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -65,20 +66,19 @@ BackupsDialog::BackupsDialog(const QString& root, const Document& open, QWidget*
     table_->resizeColumnsToContents();
 
     auto* where = new QLabel(
-        backups.empty()
-            ? QStringLiteral("No radio has been read yet. Every read is kept in %1.")
-                  .arg(QDir::toNativeSeparators(root))
-            : QStringLiteral("The backups are plain data files in %1; removing one there "
-                             "removes it from this list.")
-                  .arg(QDir::toNativeSeparators(root)));
+        backups.empty() ? Texts::tr("No radio has been read yet. Every read is kept in %1.")
+                              .arg(QDir::toNativeSeparators(root))
+                        : Texts::tr("The backups are plain data files in %1; removing one there "
+                                    "removes it from this list.")
+                              .arg(QDir::toNativeSeparators(root)));
     where->setWordWrap(true);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox;
-    openButton_ = buttons->addButton(QStringLiteral("Open"), QDialogButtonBox::AcceptRole);
-    openButton_->setAccessibleName(QStringLiteral("Open"));
+    openButton_ = buttons->addButton(Texts::tr("Open"), QDialogButtonBox::AcceptRole);
+    openButton_->setAccessibleName(Texts::tr("Open"));
     openButton_->setEnabled(false);
-    buttons->addButton(QDialogButtonBox::Close)->setAccessibleName(QStringLiteral("Close"));
+    buttons->addButton(QDialogButtonBox::Close)->setAccessibleName(Texts::tr("Close"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(table_, &QTableWidget::itemSelectionChanged, this,

@@ -68,7 +68,7 @@ template <typename Form> FormView* makeForm(Document& d) {
 } // namespace
 
 const QString& channelTableForm() {
-    static const QString text = QStringLiteral("Channel setting");
+    static const QString text = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "Channel setting"));
     return text;
 }
 
@@ -79,14 +79,14 @@ const std::vector<CommandEntry>& commandRegistry() {
         // text          tree menu kind          size        maximized
         {channelTableForm(),  0,   0, K::FormWindow,  {860, 620}, true,  makeForm<ChannelTableView>},
         {"VFO",            1,   1, K::ModalDialog, {},         false, {}, vfo},
-        {"Scan channel",   2,   2, K::FormWindow,  {},         false, makeForm<ScanChannelView>},
-        {"Basic setting",  3,   3, K::FormWindow,  {},         false, makeForm<BasicSettingView>},
+        {QT_TRANSLATE_NOOP("Radio", "Scan channel"),   2,   2, K::FormWindow,  {},         false, makeForm<ScanChannelView>},
+        {QT_TRANSLATE_NOOP("Radio", "Basic setting"),  3,   3, K::FormWindow,  {},         false, makeForm<BasicSettingView>},
         {"DTMF",           4,   4, K::FormWindow,  {},         false, makeForm<DtmfView>},
-        {"2Tone",          5,   5, K::FormWindow,  {},         false, makeForm<TwoToneView>},
-        {"5Tone",          6,   6, K::FormWindow,  {},         false, makeForm<FiveToneView>},
-        {"Alarm",          7,   7, K::FormWindow,  {},         false, makeForm<AlarmView>},
-        {"Model",          8,   8, K::FormWindow,  {},         false, makeForm<ModelView>},
-        {"Frequency range",9,   9, K::Command,     {},         false, {}, frequencyRange},
+        {QT_TRANSLATE_NOOP("Radio", "2Tone"),          5,   5, K::FormWindow,  {},         false, makeForm<TwoToneView>},
+        {QT_TRANSLATE_NOOP("Radio", "5Tone"),          6,   6, K::FormWindow,  {},         false, makeForm<FiveToneView>},
+        {QT_TRANSLATE_NOOP("Radio", "Alarm"),          7,   7, K::FormWindow,  {},         false, makeForm<AlarmView>},
+        {QT_TRANSLATE_NOOP("Radio", "Model"),          8,   8, K::FormWindow,  {},         false, makeForm<ModelView>},
+        {QT_TRANSLATE_NOOP("Radio", "Frequency range"),9,   9, K::Command,     {},         false, {}, frequencyRange},
     };
     // clang-format on
     return entries;

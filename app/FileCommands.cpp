@@ -1,5 +1,6 @@
 // New, Open, Save, Save As and the recent files: what the data files of the program go through.
 #include "FileCommands.h"
+#include "Texts.h"
 
 #include "AppConfig.h"
 #include "BackupsDialog.h"
@@ -19,7 +20,7 @@
 #include <QSettings>
 
 namespace {
-const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
+const QString kFileFilter = Texts::tr("Param Files (*.dat)");
 } // namespace
 
 FileCommands::FileCommands(Workspace& workspace, AppConfig& config, QObject* parent)
@@ -27,7 +28,7 @@ FileCommands::FileCommands(Workspace& workspace, AppConfig& config, QObject* par
 
 void FileCommands::showFileError(const QString& message) {
     showProblem(workspace_.dialogParent(),
-                message.isEmpty() ? QStringLiteral("Sorry, error not find.") : message);
+                message.isEmpty() ? Texts::tr("Sorry, error not find.") : message);
 }
 
 void FileCommands::listRecentIn(QMenu* menu) {
@@ -69,7 +70,7 @@ bool FileCommands::maybeSave() {
         return true;
     const auto answer = QMessageBox::question(
         workspace_.dialogParent(), messageCaption(),
-        QStringLiteral("Save changes to %1?").arg(workspace_.document().displayName()),
+        Texts::tr("Save changes to %1?").arg(workspace_.document().displayName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Cancel)
         return false;
@@ -79,20 +80,20 @@ bool FileCommands::maybeSave() {
 void FileCommands::newData() {
     if (!maybeSave())
         return;
-    if (QMessageBox::question(workspace_.dialogParent(), QStringLiteral("Warnning"),
-                              QStringLiteral("Clear all data! \ncontinue?"),
+    if (QMessageBox::question(workspace_.dialogParent(), Texts::tr("Warnning"),
+                              Texts::tr("Clear all data! \ncontinue?"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     workspace_.document().loadDefault(config_.paths.defaultDataFile);
     workspace_.reloadAllForms();
     startFresh();
-    workspace_.showStatus(QStringLiteral("New data from the factory default"));
+    workspace_.showStatus(Texts::tr("New data from the factory default"));
 }
 
 void FileCommands::openData() {
     if (!maybeSave())
         return;
-    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Open"), config_.paths.dataFolder,
+    QFileDialog dialog(workspace_.dialogParent(), Texts::tr("Open"), config_.paths.dataFolder,
                        kFileFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -104,7 +105,7 @@ void FileCommands::openData() {
 bool FileCommands::openPath(const QString& path) {
     Document& document = workspace_.document();
     const Result result = document.open(path, [this](const QString& doubt) {
-        return workspace_.goOnDespite(doubt, QStringLiteral("Open anyway?"));
+        return workspace_.goOnDespite(doubt, Texts::tr("Open anyway?"));
     });
     if (!result.ok) {
         if (!result.message.isEmpty()) // else the user chose not to open a doubtful file
@@ -116,7 +117,7 @@ bool FileCommands::openPath(const QString& path) {
         workspace_.showForm(channelTableForm());
     rememberFile(path);
     startFresh();
-    workspace_.showStatus(QStringLiteral("Opened %1").arg(shownPath(document.path())));
+    workspace_.showStatus(Texts::tr("Opened %1").arg(shownPath(document.path())));
     return true;
 }
 
@@ -127,8 +128,8 @@ bool FileCommands::save() {
 
 bool FileCommands::saveAs() {
     workspace_.storeAllForms();
-    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Save As"),
-                       config_.paths.dataFolder, kFileFilter);
+    QFileDialog dialog(workspace_.dialogParent(), Texts::tr("Save As"), config_.paths.dataFolder,
+                       kFileFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     dialog.selectFile(workspace_.document().suggestedName());
@@ -146,7 +147,7 @@ bool FileCommands::saveToPath(const QString& path) {
         return false;
     }
     rememberFile(path);
-    workspace_.showStatus(QStringLiteral("Saved %1").arg(shownPath(document.path())));
+    workspace_.showStatus(Texts::tr("Saved %1").arg(shownPath(document.path())));
     return true;
 }
 
@@ -163,7 +164,7 @@ bool FileCommands::openBackup(const QString& path) {
         return false;
     Document& document = workspace_.document();
     const Result result = document.open(path, [this](const QString& doubt) {
-        return workspace_.goOnDespite(doubt, QStringLiteral("Open anyway?"));
+        return workspace_.goOnDespite(doubt, Texts::tr("Open anyway?"));
     });
     if (!result.ok) {
         if (!result.message.isEmpty())
@@ -174,13 +175,12 @@ bool FileCommands::openBackup(const QString& path) {
     startFresh();
     const QFileInfo file(path);
     document.becomeUntitled(
-        QStringLiteral("backup of %1, %2").arg(file.dir().dirName(), file.completeBaseName()));
+        Texts::tr("backup of %1, %2").arg(file.dir().dirName(), file.completeBaseName()));
     workspace_.reloadAllForms();
     if (!workspace_.hasOpenForms())
         workspace_.showForm(channelTableForm());
-    workspace_.showStatus(
-        QStringLiteral("Opened the backup %1; Save As keeps it in a file of its own")
-            .arg(shownPath(path)));
+    workspace_.showStatus(Texts::tr("Opened the backup %1; Save As keeps it in a file of its own")
+                              .arg(shownPath(path)));
     return true;
 }
 

@@ -1,4 +1,5 @@
 #include "FormFrame.h"
+#include "Texts.h"
 
 #include "FormView.h"
 
@@ -10,8 +11,8 @@
 
 FormFrame::FormFrame(FormView* view, int windowHelpContext, QWidget* parent)
     : QWidget(parent), view_(view), helpContext_(windowHelpContext) {
-    auto* help = new QPushButton(QStringLiteral("Help"));
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    auto* help = new QPushButton(Texts::tr("Help"));
+    auto* close = new QPushButton(Texts::tr("Close"));
     help->setAccessibleName(help->text());
     close->setAccessibleName(close->text());
     help->setAutoDefault(false);

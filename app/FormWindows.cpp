@@ -1,4 +1,6 @@
 #include "FormWindows.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "CommandRegistry.h"
 #include "Document.h"
@@ -81,7 +83,7 @@ QMdiSubWindow* FormWindows::open(const CommandEntry& form) {
     window->setStyle(titleBarStyle_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setProperty("form", form.text);
-    window->setWindowTitle(form.caption());
+    window->setWindowTitle(Language::shown(form.caption()));
     connect(frame, &FormFrame::closeRequested, window, &QWidget::close);
     connect(frame, &FormFrame::helpRequested, this, &FormWindows::helpRequested);
     connect(view, &FormView::edited, this, [this, window, text = form.text] {
@@ -201,9 +203,9 @@ void FormWindows::reload(const QString& text) {
 }
 
 void FormWindows::listIn(QMenu* menu) {
-    menu->addAction(QStringLiteral("Cascade"), area_, &QMdiArea::cascadeSubWindows);
-    menu->addAction(QStringLiteral("Tile"), area_, &QMdiArea::tileSubWindows);
-    menu->addAction(QStringLiteral("Arrange"), area_, &QMdiArea::tileSubWindows);
+    menu->addAction(Texts::tr("Cascade"), area_, &QMdiArea::cascadeSubWindows);
+    menu->addAction(Texts::tr("Tile"), area_, &QMdiArea::tileSubWindows);
+    menu->addAction(Texts::tr("Arrange"), area_, &QMdiArea::tileSubWindows);
     menu->addSeparator();
     const QList<QMdiSubWindow*> windows = area_->subWindowList();
     for (int i = 0; i < windows.size(); ++i) {

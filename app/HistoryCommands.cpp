@@ -1,5 +1,6 @@
 // Undo and Redo: they record nothing of their own, and name the step they take back.
 #include "HistoryCommands.h"
+#include "Texts.h"
 
 #include "CloneEngine.h"
 #include "Document.h"
@@ -24,12 +25,10 @@ void HistoryCommands::updateActions() {
     const QString pending = workspace_.pendingForm();
     const QString undoName = !pending.isEmpty() ? pending : history.undoName();
     undo_->setEnabled(!undoName.isEmpty());
-    undo_->setText(undoName.isEmpty() ? QStringLiteral("Undo")
-                                      : QStringLiteral("Undo %1").arg(undoName));
+    undo_->setText(undoName.isEmpty() ? Texts::tr("Undo") : Texts::tr("Undo %1").arg(undoName));
     const QString redoName = pending.isEmpty() ? history.redoName() : QString();
     redo_->setEnabled(!redoName.isEmpty());
-    redo_->setText(redoName.isEmpty() ? QStringLiteral("Redo")
-                                      : QStringLiteral("Redo %1").arg(redoName));
+    redo_->setText(redoName.isEmpty() ? Texts::tr("Redo") : Texts::tr("Redo %1").arg(redoName));
     for (QAction* a : {undo_.data(), redo_.data()})
         a->setToolTip(a->text());
 }
@@ -55,7 +54,7 @@ void HistoryCommands::travel(bool forwards) {
             // The form's edit left the data as it was: it was all there was to take back.
             Q_EMIT nothingChanged();
             updateActions();
-            workspace_.showStatus(QStringLiteral("Nothing changed in %1").arg(pending));
+            workspace_.showStatus(Texts::tr("Nothing changed in %1").arg(pending));
             return;
         }
     }
@@ -64,8 +63,8 @@ void HistoryCommands::travel(bool forwards) {
         return;
     workspace_.reloadAllForms();
     updateActions();
-    workspace_.showStatus(forwards ? QStringLiteral("Redone: %1").arg(name)
-                                   : QStringLiteral("Undone: %1").arg(name));
+    workspace_.showStatus(forwards ? Texts::tr("Redone: %1").arg(name)
+                                   : Texts::tr("Undone: %1").arg(name));
 }
 
 #include "moc_HistoryCommands.cpp"

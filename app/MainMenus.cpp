@@ -1,5 +1,8 @@
 // The main window's menus and toolbar, built from one table.
 #include "MainMenus.h"
+#include "Language.h"
+#include "Texts.h"
+#include <QActionGroup>
 
 #include "ChannelTableView.h"
 #include "CommandRegistry.h"
@@ -63,42 +66,42 @@ QIcon toolbarIcon(const char* name) {
 } // namespace
 
 const std::vector<MenuItem>& mainMenuItems() {
-    const QString file = QStringLiteral("&File");
-    const QString edit = QStringLiteral("&Edit");
-    const QString program = QStringLiteral("&Program");
-    const QString view = QStringLiteral("&View");
-    const QString setting = QStringLiteral("&Setting");
-    const QString window = QStringLiteral("&Window");
-    const QString help = QStringLiteral("&Help");
+    const QString file = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "&File"));
+    const QString edit = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "&Edit"));
+    const QString program = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "&Program"));
+    const QString view = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "&View"));
+    const QString setting = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "&Setting"));
+    const QString window = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "&Window"));
+    const QString help = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "&Help"));
     // clang-format off
     static const std::vector<MenuItem> items = {
-        {file, K::Command, "&New(&N)", {QKeySequence::New}, run(&MenuCommands::files, &FileCommands::newData),
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "&New(&N)"), {QKeySequence::New}, run(&MenuCommands::files, &FileCommands::newData),
          10, "new"},
-        {file, K::Command, "&Open(&O)...", {QKeySequence::Open}, run(&MenuCommands::files, &FileCommands::openData),
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "&Open(&O)..."), {QKeySequence::Open}, run(&MenuCommands::files, &FileCommands::openData),
          11, "open"},
-        {file, K::Command, "&Save(&S)", {QKeySequence::Save}, run(&MenuCommands::files, &FileCommands::save),
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "&Save(&S)"), {QKeySequence::Save}, run(&MenuCommands::files, &FileCommands::save),
          12, "save"},
-        {file, K::Command, "Save &As(&A)...", {}, run(&MenuCommands::files, &FileCommands::saveAs)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "Save &As(&A)..."), {}, run(&MenuCommands::files, &FileCommands::saveAs)},
         {file, K::Separator},
-        {file, K::Command, "Import channels...", {}, run(&MenuCommands::files, &FileCommands::importChannels)},
-        {file, K::Command, "Export channels...", {}, run(&MenuCommands::files, &FileCommands::exportChannels)},
-        {file, K::Command, "Export report as PDF...", {}, run(&MenuCommands::reports, &ReportCommands::exportPdf)},
-        {file, K::Command, "Compare with...", {}, run(&MenuCommands::reports, &ReportCommands::compareWith)},
-        {file, K::Command, "Backups...", {}, run(&MenuCommands::files, &FileCommands::backups)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "Import channels..."), {}, run(&MenuCommands::files, &FileCommands::importChannels)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "Export channels..."), {}, run(&MenuCommands::files, &FileCommands::exportChannels)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "Export report as PDF..."), {}, run(&MenuCommands::reports, &ReportCommands::exportPdf)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "Compare with..."), {}, run(&MenuCommands::reports, &ReportCommands::compareWith)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "Backups..."), {}, run(&MenuCommands::files, &FileCommands::backups)},
         {file, K::Separator},
-        {file, K::Command, "&Print...", {QKeySequence::Print}, run(&MenuCommands::reports, &ReportCommands::print),
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "&Print..."), {QKeySequence::Print}, run(&MenuCommands::reports, &ReportCommands::print),
          40, "print"},
-        {file, K::Command, "Print Pre&view", {}, run(&MenuCommands::reports, &ReportCommands::preview)},
-        {file, K::Command, "P&rint Setup...", {}, run(&MenuCommands::reports, &ReportCommands::printSetup)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "Print Pre&view"), {}, run(&MenuCommands::reports, &ReportCommands::preview)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "P&rint Setup..."), {}, run(&MenuCommands::reports, &ReportCommands::printSetup)},
         {file, K::Separator},
-        {file, K::RecentFiles, "Recent Files"},
+        {file, K::RecentFiles, QT_TRANSLATE_NOOP("Radio", "Recent Files")},
         {file, K::Separator},
-        {file, K::Command, "E&xit(&X)", {}, own(&MenuCommands::exit)},
+        {file, K::Command, QT_TRANSLATE_NOOP("Radio", "E&xit(&X)"), {}, own(&MenuCommands::exit)},
 
         // Ctrl+Y as well as the platform's Ctrl+Shift+Z.
-        {edit, K::Command, "Undo", {QKeySequence::Undo}, run(&MenuCommands::history, &HistoryCommands::undo),
+        {edit, K::Command, QT_TRANSLATE_NOOP("Radio", "Undo"), {QKeySequence::Undo}, run(&MenuCommands::history, &HistoryCommands::undo),
          20, "undo"},
-        {edit, K::Command, "Redo",
+        {edit, K::Command, QT_TRANSLATE_NOOP("Radio", "Redo"),
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
          run(&MenuCommands::history, &HistoryCommands::redo), 21, "redo"},
         {edit, K::Separator},
@@ -106,19 +109,20 @@ const std::vector<MenuItem>& mainMenuItems() {
         {edit, K::Separator},
         {edit, K::FormCommands},
 
-        {program, K::Command, "Read", {}, run(&MenuCommands::transfers, &TransferCommands::read), 30, "read"},
-        {program, K::Command, "Write", {}, run(&MenuCommands::transfers, &TransferCommands::write), 31, "write"},
+        {program, K::Command, QT_TRANSLATE_NOOP("Radio", "Read"), {}, run(&MenuCommands::transfers, &TransferCommands::read), 30, "read"},
+        {program, K::Command, QT_TRANSLATE_NOOP("Radio", "Write"), {}, run(&MenuCommands::transfers, &TransferCommands::write), 31, "write"},
 
-        {view, K::ToolbarToggle, "&Toolbar(&T)"},
-        {view, K::StatusBarToggle, "&Status Bar(&S)"},
-        {view, K::TreeBarToggle, "Tree View"},
+        {view, K::ToolbarToggle, QT_TRANSLATE_NOOP("Radio", "&Toolbar(&T)")},
+        {view, K::StatusBarToggle, QT_TRANSLATE_NOOP("Radio", "&Status Bar(&S)")},
+        {view, K::TreeBarToggle, QT_TRANSLATE_NOOP("Radio", "Tree View")},
 
-        {setting, K::Command, "Port", {}, own(&MenuCommands::choosePort), 41, "port"},
+        {setting, K::Command, QT_TRANSLATE_NOOP("Radio", "Port"), {}, own(&MenuCommands::choosePort), 41, "port"},
+        {setting, K::LanguageList, QT_TRANSLATE_NOOP("Radio", "Language")},
 
         {window, K::WindowList},
 
-        {help, K::Command, "Help Topics", {}, [](const MenuCommands& c) { c.help(0); }},
-        {help, K::Command, "About...", {}, own(&MenuCommands::about), 42, "about"},
+        {help, K::Command, QT_TRANSLATE_NOOP("Radio", "Help Topics"), {}, [](const MenuCommands& c) { c.help(0); }},
+        {help, K::Command, QT_TRANSLATE_NOOP("Radio", "About..."), {}, own(&MenuCommands::about), 42, "about"},
     };
     // clang-format on
     return items;
@@ -126,7 +130,7 @@ const std::vector<MenuItem>& mainMenuItems() {
 
 MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands) {
     MainMenus menus;
-    QToolBar* toolbar = window.addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* toolbar = window.addToolBar(Texts::tr("Toolbar"));
     toolbar->setObjectName(QStringLiteral("Toolbar"));
     std::map<QString, QMenu*> byTitle;
     std::map<int, QAction*> buttons;
@@ -135,7 +139,7 @@ MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands) {
     auto menuOf = [&](const QString& title) {
         QMenu*& menu = byTitle[title];
         if (!menu)
-            menu = window.menuBar()->addMenu(title);
+            menu = window.menuBar()->addMenu(Language::shown(title));
         return menu;
     };
     for (const MenuItem& item : mainMenuItems()) {
@@ -143,15 +147,15 @@ MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands) {
         QAction* action = nullptr;
         switch (item.kind) {
         case K::Command:
-            action =
-                menu->addAction(item.text, &window, [commands, run = item.run] { run(commands); });
+            action = menu->addAction(Language::shown(item.text), &window,
+                                     [commands, run = item.run] { run(commands); });
             action->setShortcuts(QList<QKeySequence>(item.keys.begin(), item.keys.end()));
             break;
         case K::Separator:
             menu->addSeparator();
             break;
         case K::RecentFiles:
-            commands.files->listRecentIn(menu->addMenu(item.text));
+            commands.files->listRecentIn(menu->addMenu(Language::shown(item.text)));
             break;
         case K::RowCommands:
             // Their keys belong to the table, so that they act only while it has the focus.
@@ -165,7 +169,8 @@ MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands) {
             break;
         case K::FormCommands:
             for (const CommandEntry* c : editMenuCommands())
-                menu->addAction(c->text, &window, [commands, c] { commands.runCommand(*c); })
+                menu->addAction(Language::shown(c->text), &window,
+                                [commands, c] { commands.runCommand(*c); })
                     ->setEnabled(c->built());
             break;
         case K::ToolbarToggle:
@@ -180,6 +185,23 @@ MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands) {
         case K::TreeBarToggle:
             action = commands.treeBar->toggleViewAction();
             break;
+        case K::LanguageList: {
+            QMenu* languages = menu->addMenu(Language::shown(item.text));
+            auto* group = new QActionGroup(languages);
+            const QString current = commands.language();
+            for (const Language::Choice& choice : Language::choices()) {
+                const QString code = QString::fromLatin1(choice.code);
+                QAction* entry = languages->addAction(
+                    code.isEmpty() ? QCoreApplication::translate("Language", choice.name)
+                                   : QString::fromUtf8(choice.name));
+                entry->setCheckable(true);
+                entry->setChecked(code == current);
+                group->addAction(entry);
+                QObject::connect(entry, &QAction::triggered, &window,
+                                 [commands, code] { commands.chooseLanguage(code); });
+            }
+            break;
+        }
         case K::WindowList:
             menus.window = menu;
             QObject::connect(menu, &QMenu::aboutToShow, &window, [commands, menu] {
@@ -191,7 +213,7 @@ MainMenus buildMainMenus(QMainWindow& window, const MenuCommands& commands) {
         if (!action)
             continue;
         if (item.kind != K::Command) {
-            action->setText(item.text);
+            action->setText(Language::shown(item.text));
             menu->addAction(action);
         }
         if (item.text == QLatin1String("Undo"))

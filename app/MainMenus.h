@@ -24,6 +24,9 @@ struct MenuCommands {
     TransferCommands* transfers;
     ReportCommands* reports;
     std::function<void()> choosePort;
+    // Setting > Language: the code kept in Program.ini ("" follows the system) and a new choice.
+    std::function<QString()> language;
+    std::function<void(const QString& code)> chooseLanguage;
     std::function<void(int context)> help;
     std::function<void()> about;
     std::function<void()> exit;
@@ -48,7 +51,8 @@ struct MenuItem {
         ToolbarToggle, // the view toggles of the toolbar, the status bar and the tree bar
         StatusBarToggle,
         TreeBarToggle,
-        WindowList, // Cascade, Tile, Arrange and the open windows, made when the menu opens
+        WindowList,   // Cascade, Tile, Arrange and the open windows, made when the menu opens
+        LanguageList, // the languages the program speaks, for its next start
     };
     QString menu; // "&File"
     Kind kind = Command;

@@ -1,6 +1,8 @@
 // The main window: assembles the commands, the tree, the menus and the status bar around the
 // form windows, and keeps the title.
 #include "MainWindow.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "ActivationKeys.h"
 #include "AppConfig.h"
@@ -91,6 +93,8 @@ void MainWindow::buildMenus() {
                           transfers_,
                           reports_,
                           [this] { choosePort(); },
+                          [this] { return config_.language; },
+                          [this](const QString& code) { chooseLanguage(code); },
                           [this](int context) { help(context); },
                           [this] { about(); },
                           [this] { close(); },
@@ -111,7 +115,7 @@ void MainWindow::buildStatusBar() {
     comPane_->setAccessibleName(QStringLiteral("COM"));
     comPane_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB0")) + 8);
     freqPane_ = new QLabel;
-    freqPane_->setAccessibleName(QStringLiteral("Freq"));
+    freqPane_->setAccessibleName(Texts::tr("Freq"));
     freqPane_->setMinimumWidth(100);
     statusBar()->addPermanentWidget(comPane_);
     statusBar()->addPermanentWidget(freqPane_);
@@ -121,16 +125,16 @@ void MainWindow::buildStatusBar() {
 
 void MainWindow::buildTreeBar() {
     tree_ = new QTreeWidget;
-    tree_->setAccessibleName(QStringLiteral("Tree Bar"));
+    tree_->setAccessibleName(Texts::tr("Tree Bar"));
     tree_->setHeaderHidden(true);
     auto* root = new QTreeWidgetItem(tree_, {config_.modelName});
     for (const CommandEntry* command : treeCommands())
-        new QTreeWidgetItem(root, {command->text});
+        new QTreeWidgetItem(root, {Language::shown(command->text)});
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { treeClicked(item); });
     activateOnKeys(tree_, [this](const QModelIndex&) { treeClicked(tree_->currentItem()); });
-    treeBar_ = new QDockWidget(QStringLiteral("Tree Bar"), this);
+    treeBar_ = new QDockWidget(Texts::tr("Tree Bar"), this);
     treeBar_->setObjectName(QStringLiteral("Tree Bar"));
     treeBar_->setWidget(tree_);
     treeBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -179,7 +183,7 @@ void MainWindow::storeAllForms() {
     document_.image().setBits(ImageMap::kStorageFlags, 0, 2, 0);
     // What a save or write sends out matches the tones and channels it holds.
     document_.refreshDerivedRegions();
-    document_.record(QStringLiteral("Store all"));
+    document_.record(Texts::tr("Store all"));
 }
 
 void MainWindow::storeFormEdits() {
@@ -207,16 +211,27 @@ void MainWindow::runCommand(const CommandEntry& command) {
         openForm(command.text);
     } else if (command.run) {
         storeAllForms(); // edits made before it are steps of their own
-        document_.beginStep(command.text);
+        document_.beginStep(Language::shown(command.text));
         command.run(*this);
         document_.endStep();
     }
 }
 
+namespace {
+
+QStringList treeTexts() {
+    QStringList texts;
+    for (const CommandEntry* command : treeCommands())
+        texts << command->text;
+    return texts;
+}
+
+} // namespace
+
 void MainWindow::treeClicked(QTreeWidgetItem* item) {
     if (!item || !item->parent())
         return; // the root does nothing
-    if (const CommandEntry* command = findCommand(item->text(0)))
+    if (const CommandEntry* command = findCommand(Language::source(treeTexts(), item->text(0))))
         runCommand(*command);
 }
 
@@ -269,12 +284,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::goOnDespite(const QString& doubt, const QString& question) {
-    return QMessageBox::question(this, messageCaption(),
-                                 QStringLiteral("This file does not look like data for this radio "
-                                                "(%1). %2")
-                                     .arg(doubt, question),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               this, messageCaption(),
+               Texts::tr("This file does not look like data for this radio (%1). %2")
+                   .arg(doubt, question),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 // --- The window's own commands --------------------------------------------------------------
@@ -288,15 +302,30 @@ void MainWindow::choosePort() {
     comPane_->setText(config_.portName);
 }
 
+void MainWindow::chooseLanguage(const QString& code) {
+    if (code == config_.language)
+        return;
+    if (!config_.saveLanguage(code)) {
+        QMessageBox::warning(this, config_.modelName,
+                             Texts::tr("The language could not be kept in %1.")
+                                 .arg(shownPath(config_.paths.configFile)));
+        return;
+    }
+    config_.language = code;
+    QMessageBox::information(this, config_.modelName,
+                             Texts::tr("The new language is used from the next start of the "
+                                       "program."));
+}
+
 void MainWindow::about() {
     QMessageBox box(this);
-    box.setWindowTitle(QStringLiteral("About"));
+    box.setWindowTitle(Texts::tr("About"));
     const QIcon icon = QApplication::windowIcon().isNull()
                            ? style()->standardIcon(QStyle::SP_DriveNetIcon)
                            : QApplication::windowIcon();
     box.setIconPixmap(icon.pixmap(48, 48));
     box.setText(config_.companyText + u'\n' + aboutLine(config_.companyText, config_.modelName) +
-                QStringLiteral("\nVersion %1").arg(QStringLiteral(DUOBAND_VERSION)));
+                Texts::tr("\nVersion %1").arg(QStringLiteral(DUOBAND_VERSION)));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

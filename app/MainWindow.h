@@ -69,6 +69,7 @@ public:
     bool goOnDespite(const QString& doubt, const QString& question) override;
 
     void choosePort();
+    void chooseLanguage(const QString& code);
     void about();
     // The help window at the topic of `context` (0: the contents).
     void help(int context);

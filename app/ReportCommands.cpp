@@ -1,4 +1,5 @@
 #include "ReportCommands.h"
+#include "Texts.h"
 
 #include "AppConfig.h"
 #include "BandState.h"
@@ -64,9 +65,9 @@ void ReportCommands::print() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (printOn(printer))
-        workspace_.showStatus(QStringLiteral("Printed %1").arg(documentName()));
+        workspace_.showStatus(Texts::tr("Printed %1").arg(documentName()));
     else
-        workspace_.showStatus(QStringLiteral("Printing %1 failed").arg(documentName()));
+        workspace_.showStatus(Texts::tr("Printing %1 failed").arg(documentName()));
 }
 
 bool ReportCommands::printOn(QPrinter& printer) {
@@ -88,7 +89,7 @@ void ReportCommands::printSetup() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     saveReportPageLayout(printer.pageLayout());
-    workspace_.showStatus(QStringLiteral("Pages: %1, %2")
+    workspace_.showStatus(Texts::tr("Pages: %1, %2")
                               .arg(printer.pageLayout().pageSize().name(),
                                    printer.pageLayout().orientation() == QPageLayout::Landscape
                                        ? QStringLiteral("landscape")
@@ -120,9 +121,9 @@ void ReportCommands::preview() {
 void ReportCommands::exportPdf() {
     // Beside the open file, named after it.
     const QString path = workspace_.document().path();
-    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Export report as PDF"),
+    QFileDialog dialog(workspace_.dialogParent(), Texts::tr("Export report as PDF"),
                        path.isEmpty() ? config_.paths.dataFolder : QFileInfo(path).absolutePath(),
-                       QStringLiteral("PDF Files (*.pdf)"));
+                       Texts::tr("PDF Files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString name = documentName();
@@ -138,16 +139,16 @@ bool ReportCommands::exportPdfTo(const QString& path) {
         showProblem(workspace_.dialogParent(), result.message);
         return false;
     }
-    workspace_.showStatus(QStringLiteral("Report written to %1").arg(shownPath(path)));
+    workspace_.showStatus(Texts::tr("Report written to %1").arg(shownPath(path)));
     return true;
 }
 
 void ReportCommands::compareWith() {
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("Compare with"),
-                    QStringLiteral("Compare the open data with a data file or with the radio?"),
+    QMessageBox ask(QMessageBox::Question, Texts::tr("Compare with"),
+                    Texts::tr("Compare the open data with a data file or with the radio?"),
                     QMessageBox::Cancel, workspace_.dialogParent());
-    QPushButton* file = ask.addButton(QStringLiteral("A file..."), QMessageBox::AcceptRole);
-    QPushButton* radio = ask.addButton(QStringLiteral("The radio"), QMessageBox::AcceptRole);
+    QPushButton* file = ask.addButton(Texts::tr("A file..."), QMessageBox::AcceptRole);
+    QPushButton* radio = ask.addButton(Texts::tr("The radio"), QMessageBox::AcceptRole);
     ask.setDefaultButton(file);
     ask.exec();
     if (ask.clickedButton() == radio) {
@@ -156,8 +157,8 @@ void ReportCommands::compareWith() {
     }
     if (ask.clickedButton() != file)
         return;
-    QFileDialog dialog(workspace_.dialogParent(), QStringLiteral("Compare with"),
-                       config_.paths.dataFolder, QStringLiteral("Param Files (*.dat)"));
+    QFileDialog dialog(workspace_.dialogParent(), Texts::tr("Compare with"),
+                       config_.paths.dataFolder, Texts::tr("Param Files (*.dat)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -174,17 +175,17 @@ Comparison ReportCommands::compareWithOpenData(const MemoryImage& other,
 void ReportCommands::showComparison(const QString& other, const Comparison& comparison) {
     const auto count = comparison.differences.size();
     DifferencesDialog dialog(
-        QStringLiteral("Compare with %1").arg(other),
+        Texts::tr("Compare with %1").arg(other),
         comparison.equal()
-            ? QStringLiteral("The open data and %1 do not differ.").arg(other)
-            : QStringLiteral("%1 difference(s): what %2 holds -> what the open data holds.")
+            ? Texts::tr("The open data and %1 do not differ.").arg(other)
+            : Texts::tr("%1 difference(s): what %2 holds -> what the open data holds.")
                   .arg(count)
                   .arg(other),
         comparison, {}, workspace_.dialogParent());
     dialog.exec();
     workspace_.showStatus(comparison.equal()
-                              ? QStringLiteral("No differences from %1").arg(other)
-                              : QStringLiteral("%1 difference(s) from %2").arg(count).arg(other));
+                              ? Texts::tr("No differences from %1").arg(other)
+                              : Texts::tr("%1 difference(s) from %2").arg(count).arg(other));
 }
 
 bool ReportCommands::compareWithPath(const QString& path) {
@@ -204,7 +205,7 @@ bool ReportCommands::compareWithRadio() {
     if (!radio)
         return false;
     const BandState bands = BandState::fromImage(*radio);
-    showComparison(QStringLiteral("the radio"), compareWithOpenData(*radio, bands));
+    showComparison(Texts::tr("the radio"), compareWithOpenData(*radio, bands));
     return true;
 }
 
@@ -215,23 +216,24 @@ ReportCommands::confirmWrite(const TransferCommands::WriteQuestion& question) {
     Comparison comparison;
     QString heading;
     if (!document.radioImage()) {
-        heading = QStringLiteral("Nothing was read from the radio since the program started, so "
-                                 "what it holds now is not known. The Write sends every setting "
-                                 "and channel of the open data.");
+        heading = Texts::tr(
+            "Nothing was read from the radio since the program started, so what it holds now is "
+            "not known. The Write sends every setting and channel of the open data.");
     } else {
         comparison = compareWithOpenData(*document.radioImage(), document.radioBands());
-        heading = comparison.equal()
-                      ? QStringLiteral("The radio holds this data already, as last read from it. "
-                                       "The Write sends it again with today's date.")
-                      : QStringLiteral("The Write changes these in the radio: what it holds -> "
-                                       "what it will hold.");
+        heading =
+            comparison.equal()
+                ? Texts::tr("The radio holds this data already, as last read from it. The Write "
+                            "sends it again with today's date.")
+                : Texts::tr(
+                      "The Write changes these in the radio: what it holds -> what it will hold.");
     }
     // Whether a copy of what the radio holds now exists, before it is overwritten.
     heading += u'\n' + question.backupNote;
-    DifferencesDialog dialog(QStringLiteral("Write"), heading, comparison, QStringLiteral("Write"),
+    DifferencesDialog dialog(Texts::tr("Write"), heading, comparison, Texts::tr("Write"),
                              workspace_.dialogParent(), document.radioImage() != nullptr);
     if (question.offerBackupRead)
-        dialog.addOtherChoice(QStringLiteral("Read a backup first"));
+        dialog.addOtherChoice(Texts::tr("Read a backup first"));
     using Answer = TransferCommands::WriteAnswer;
     switch (dialog.exec()) {
     case QDialog::Accepted:

@@ -1,4 +1,5 @@
 #include "TransferCommands.h"
+#include "Texts.h"
 
 #include "AppConfig.h"
 #include "ChannelRules.h"
@@ -25,22 +26,22 @@ QString TransferCommands::keepBackup(const MemoryImage& read) {
     const RadioBackups::Kept kept = RadioBackups::keep(root, read);
     if (!kept.ok) {
         showProblem(workspace_.dialogParent(),
-                    QStringLiteral("The read succeeded, but no backup of it could be kept.\n%1")
+                    Texts::tr("The read succeeded, but no backup of it could be kept.\n%1")
                         .arg(kept.message));
-        return QStringLiteral("; no backup kept");
+        return Texts::tr("; no backup kept");
     }
     if (!kept.added)
-        return QStringLiteral("; the newest backup holds the same");
+        return Texts::tr("; the newest backup holds the same");
     const QString key = RadioBackups::radioKey(read);
     const RadioBackups::Usage usage = RadioBackups::usage(root, key);
     if (usage.count > RadioBackups::kOfferToRemoveAbove &&
-        workspace_.goOnDespite(QStringLiteral("There are %1 backups of this radio, taking %2 MB.")
+        workspace_.goOnDespite(Texts::tr("There are %1 backups of this radio, taking %2 MB.")
                                    .arg(usage.count)
                                    .arg(double(usage.bytes) / (1024 * 1024), 0, 'f', 1),
-                               QStringLiteral("Remove the oldest, keeping the newest %1?")
+                               Texts::tr("Remove the oldest, keeping the newest %1?")
                                    .arg(RadioBackups::kOfferToRemoveAbove)))
         RadioBackups::removeOldest(root, key, RadioBackups::kOfferToRemoveAbove);
-    return QStringLiteral("; backup kept: %1").arg(shownPath(kept.path));
+    return Texts::tr("; backup kept: %1").arg(shownPath(kept.path));
 }
 
 bool TransferCommands::transfer(CloneDirection direction, MemoryImage& image, bool confirmed) {
@@ -60,7 +61,7 @@ bool TransferCommands::read() {
     Document& document = workspace_.document();
     workspace_.storeAllForms();
     // The read and what the forms make of it are one step: Undo brings back the data before it.
-    document.beginStep(QStringLiteral("Read from radio"));
+    document.beginStep(Texts::tr("Read from radio"));
     const bool ok = transfer(CloneDirection::Read, document.image());
     QString backup;
     if (ok)
@@ -102,16 +103,16 @@ bool TransferCommands::write() {
     workspace_.storeAllForms();
     Document& document = workspace_.document();
     if (const QString doubt = implausibility(document.image());
-        !doubt.isEmpty() && !workspace_.goOnDespite(doubt, QStringLiteral("Write anyway?")))
+        !doubt.isEmpty() && !workspace_.goOnDespite(doubt, Texts::tr("Write anyway?")))
         return false;
     if (confirmWrite_) {
         const QString root = backupFolder();
         const auto newest = RadioBackups::newest(root, RadioBackups::radioKey(document.image()));
         const WriteQuestion question{
-            newest ? QStringLiteral("Backup of this radio: %1")
-                         .arg(RadioBackups::shownTime(newest->taken))
-                   : QStringLiteral("There is no backup of this radio: what it holds now is "
-                                    "lost unless it is read first."),
+            newest
+                ? Texts::tr("Backup of this radio: %1").arg(RadioBackups::shownTime(newest->taken))
+                : Texts::tr("There is no backup of this radio: what it holds now is lost unless it "
+                            "is read first."),
             !newest};
         const WriteAnswer answer = confirmWrite_(question);
         if (answer == WriteAnswer::Cancel)
@@ -126,7 +127,7 @@ bool TransferCommands::write() {
     }
     if (!transfer(CloneDirection::Write, document.image(), true))
         return false;
-    document.record(QStringLiteral("Programming date")); // what the write stamped
+    document.record(Texts::tr("Programming date")); // what the write stamped
     document.rememberRadioData();
     return true;
 }

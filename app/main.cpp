@@ -1,6 +1,7 @@
 #include "AppConfig.h"
 #include "Document.h"
 #include "FileCommands.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "QuitWhenShown.h"
 #include "StartUp.h"
@@ -23,14 +24,17 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.duoband.Duoband"));
 
+    startUpProgram(QCoreApplication::applicationDirPath());
+    Language::install(theConfig().language);
+
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Programming software for a dual-band radio"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Programming software for a dual-band radio"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A data file to open."));
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("main", "A data file to open."));
     parser.process(app);
-
-    startUpProgram(QCoreApplication::applicationDirPath());
 
     Document document;
     MainWindow frame(document, theConfig());

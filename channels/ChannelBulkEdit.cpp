@@ -1,5 +1,6 @@
 // A value for many channels at once, through the one rule path of a typed cell.
 #include "ChannelBulkEdit.h"
+#include "Texts.h"
 
 #include "ChannelTable.h"
 #include "ImageMap.h"
@@ -40,8 +41,7 @@ Outcome setForRows(ChannelTable& table, MemoryImage& image, const std::vector<in
             ++outcome.set;
             continue;
         }
-        refuse(r,
-               QStringLiteral("%1 would not stay with the rest of channel %2").arg(wanted).arg(r));
+        refuse(r, Texts::tr("%1 would not stay with the rest of channel %2").arg(wanted).arg(r));
         const auto from = original.at<32>(ImageMap::channelAddress(r));
         std::ranges::copy(from, image.at<32>(ImageMap::channelAddress(r)).begin());
         restored = true;

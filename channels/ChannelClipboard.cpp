@@ -1,4 +1,5 @@
 #include "ChannelClipboard.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelRecord.h"
@@ -56,7 +57,7 @@ Copied copy(const ChannelTable& table, const MemoryImage& image, const std::vect
 ImportResult pasteText(MemoryImage& image, BandState& bands, const QString& text, int first) {
     QList<ListRow> rows = splitChannelList(text);
     if (rows.isEmpty())
-        return ImportResult::failure(QStringLiteral("The clipboard holds no channel rows."));
+        return ImportResult::failure(Texts::tr("The clipboard holds no channel rows."));
     std::optional<CsvDialect> dialect = channelListDialect(rows[0].fields);
     if (!dialect) {
         rows = withNativeHeader(rows);

@@ -1,6 +1,7 @@
 // Reads and writes bank A's channels as a channel list: finds the dialect from the header and
 // lets it read or write each row; an import is checked row by row and stored once.
 #include "ChannelCsv.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelListDialects.h"
@@ -46,6 +47,6 @@ ImportResult importChannels(MemoryImage& target, BandState& targetBands, const Q
         text.remove(0, 1);
     const QList<ListRow> records = splitChannelList(text);
     if (records.isEmpty())
-        return ImportResult::failure(QStringLiteral("The file holds no channel list."));
+        return ImportResult::failure(Texts::tr("The file holds no channel list."));
     return importChannelRows(target, targetBands, records, placement);
 }

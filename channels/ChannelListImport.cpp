@@ -2,6 +2,7 @@
 // copy of the data, each line's fate kept for the user; the data changes only when it all went
 // through.
 #include "ChannelCsv.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelListDialects.h"
@@ -47,7 +48,7 @@ QStringList place(std::vector<PendingLine>& lines, ImportPlacement placement) {
     for (PendingLine& p : lines)
         if (p.row.channel != ChannelRow::kUnplaced)
             ++p.row.channel;
-    return {QStringLiteral("the list counts channels from 0: placed at 1-%1").arg(highest + 1)};
+    return {Texts::tr("the list counts channels from 0: placed at 1-%1").arg(highest + 1)};
 }
 
 // A channel named twice takes the later line; the earlier is skipped and says so.
@@ -57,7 +58,7 @@ void keepLastOfEachChannel(std::vector<PendingLine>& lines) {
         if (!p->read())
             continue;
         if (const PendingLine* later = last.value(p->row.channel))
-            p->problem = QStringLiteral("channel %1 is given again on line %2")
+            p->problem = Texts::tr("channel %1 is given again on line %2")
                              .arg(p->row.channel)
                              .arg(later->record->line);
         else
@@ -70,7 +71,7 @@ void keepLastOfEachChannel(std::vector<PendingLine>& lines) {
 QString ImportResult::countText() const {
     QString text = QStringLiteral("%1 imported").arg(counted(imported, "channel", "channels"));
     if (skipped > 0)
-        text += QStringLiteral(", %1 skipped").arg(counted(skipped, "line", "lines"));
+        text += Texts::tr(", %1 skipped").arg(counted(skipped, "line", "lines"));
     return text;
 }
 
@@ -87,10 +88,10 @@ ImportResult importChannelRows(MemoryImage& target, BandState& targetBands,
         records.isEmpty() ? std::nullopt : channelListDialect(records[0].fields);
     if (!dialect)
         return ImportResult::failure(
-            QStringLiteral("Line 1 is not a channel list header: it needs the columns "
-                           "\"CH\" and \"Rx Freq\", or \"Location\" and \"Frequency\"."));
+            Texts::tr("Line 1 is not a channel list header: it needs the columns \"CH\" and \"Rx "
+                      "Freq\", or \"Location\" and \"Frequency\"."));
     if (records.size() < 2)
-        return ImportResult::failure(QStringLiteral("The file holds no channel rows."));
+        return ImportResult::failure(Texts::tr("The file holds no channel rows."));
     ChannelList::Columns columns;
     for (int i = 0; i < records[0].fields.size(); ++i)
         columns.insert(records[0].fields[i].trimmed(), i);
@@ -104,7 +105,7 @@ ImportResult importChannelRows(MemoryImage& target, BandState& targetBands,
         PendingLine& p = lines[std::size_t(i - 1)];
         p.record = &records[i];
         if (p.record->fields.size() < width)
-            p.problem = QStringLiteral("%1 of %2 columns").arg(p.record->fields.size()).arg(width);
+            p.problem = Texts::tr("%1 of %2 columns").arg(p.record->fields.size()).arg(width);
         else
             p.problem = *dialect == CsvDialect::Native
                             ? ChannelList::nativeRow(*p.record, columns, p.row)
@@ -152,7 +153,7 @@ ImportResult importChannelRows(MemoryImage& target, BandState& targetBands,
                 table.fillRow(row.channel);
             } else {
                 if (!wasEmpty && table.rowEmpty(row.channel))
-                    notes << QStringLiteral("channel %1 cleared").arg(row.channel);
+                    notes << Texts::tr("channel %1 cleared").arg(row.channel);
                 const QString wanted = row.cells[ChannelTable::Name];
                 const QString stored = table.text(row.channel, ChannelTable::Name);
                 const bool nameChanged = row.given[ChannelTable::Name] &&
@@ -161,32 +162,32 @@ ImportResult importChannelRows(MemoryImage& target, BandState& targetBands,
                 if (nameChanged && wanted.toUpper() == stored) {
                     ++raised;
                 } else if (nameChanged) {
-                    notes << QStringLiteral("name \"%1\" stored as \"%2\"").arg(wanted, stored);
+                    notes << Texts::tr("name \"%1\" stored as \"%2\"").arg(wanted, stored);
                     ++(wanted.size() > 6 ? shortened : renamed);
                 }
             }
         }
         if (!p.read()) {
-            told.what = p.problem + QStringLiteral("; skipped");
-            result.warnings << QStringLiteral("line %1: %2").arg(told.line).arg(told.what);
+            told.what = p.problem + Texts::tr("; skipped");
+            result.warnings << Texts::tr("line %1: %2").arg(told.line).arg(told.what);
             ++result.skipped;
         } else {
             told.imported = true;
             told.what = notes.join(QStringLiteral("; "));
             for (const QString& note : notes)
-                result.notes << QStringLiteral("line %1: %2").arg(told.line).arg(note);
+                result.notes << Texts::tr("line %1: %2").arg(told.line).arg(note);
             ++result.imported;
         }
         result.lines.push_back(told);
     }
     if (shortened > 0)
-        result.summary << QStringLiteral("%1 shortened to 6 characters")
-                              .arg(counted(shortened, "name", "names"));
+        result.summary
+            << Texts::tr("%1 shortened to 6 characters").arg(counted(shortened, "name", "names"));
     if (raised > 0)
         result.summary
-            << QStringLiteral("%1 raised to upper case").arg(counted(raised, "name", "names"));
+            << Texts::tr("%1 raised to upper case").arg(counted(raised, "name", "names"));
     if (renamed > 0)
-        result.summary << QStringLiteral("%1 changed to the characters a name can hold")
+        result.summary << Texts::tr("%1 changed to the characters a name can hold")
                               .arg(counted(renamed, "name", "names"));
     table.store();
     target = image;

@@ -1,6 +1,7 @@
 // A channel list's row checked as a user's typed cells would be, and entered into the table
 // through the table's own rules.
 #include "ChannelListRow.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelRecord.h"
@@ -52,35 +53,34 @@ int listIndex(OptionTable table, const QString& text) {
 QString checkRow(ChannelRow& row, const BandState& bands) {
     using T = ChannelTable;
     if (row.channel < 1 || row.channel > T::kRows)
-        return QStringLiteral("channel %1 is outside 1-800").arg(row.channel);
+        return Texts::tr("channel %1 is outside 1-800").arg(row.channel);
     for (int c : {T::Rx, T::Tx, T::Ctcss, T::Dcs}) {
         const QString& t = row.cells[c];
         if (row.given[c] && !t.isEmpty() && !isNumber(t))
-            return QStringLiteral("%1 is not a number (%2)").arg(quote(t), T::headers()[c]);
+            return Texts::tr("%1 is not a number (%2)").arg(quote(t), T::headers()[c]);
     }
     for (int c : {T::Rx, T::Tx}) {
         if (!row.given[c] || row.cells[c].isEmpty())
             continue;
         const std::optional<Frequency> f = storable(row.cells[c]);
         if (!f || bands.bandOf(*f) < 0)
-            return QStringLiteral("%1 MHz lies in no band of the radio").arg(quote(row.cells[c]));
+            return Texts::tr("%1 MHz lies in no band of the radio").arg(quote(row.cells[c]));
     }
     if (row.given[T::Ctcss] && !row.cells[T::Ctcss].isEmpty()) {
         const std::int64_t tenths = DecimalText::scaled(row.cells[T::Ctcss], 1);
         if (tenths < 600 || tenths > 2600)
-            return QStringLiteral("CTCSS %1 is outside 60.0-260.0 Hz")
-                .arg(quote(row.cells[T::Ctcss]));
+            return Texts::tr("CTCSS %1 is outside 60.0-260.0 Hz").arg(quote(row.cells[T::Ctcss]));
     }
     if (row.given[T::Dcs] && !row.cells[T::Dcs].isEmpty() &&
         DecimalText::scaled(row.cells[T::Dcs], 0) > 777)
-        return QStringLiteral("DCS %1 is outside 000-777").arg(quote(row.cells[T::Dcs]));
+        return Texts::tr("DCS %1 is outside 000-777").arg(quote(row.cells[T::Dcs]));
     for (int c = T::DecodeType; c < T::kColumns; ++c) {
         const auto table = T::listOf(c);
         if (!table || !row.given[c])
             continue;
         const int i = listIndex(*table, row.cells[c]);
         if (i < 0)
-            return QStringLiteral("%1 is not a %2 value").arg(quote(row.cells[c]), T::headers()[c]);
+            return Texts::tr("%1 is not a %2 value").arg(quote(row.cells[c]), T::headers()[c]);
         row.cells[c] = options(*table)[i];
     }
     return {};
@@ -104,7 +104,7 @@ QString applyRow(ChannelTable& table, MemoryImage& image, ChannelRow row) {
             continue;
         const QString wanted = FrequencyText::fromValue(*storable(row.cells[c]));
         if (table.text(r, c) != wanted)
-            return QStringLiteral("%1 %2 MHz cannot be stored in channel %3 (it would become %4)")
+            return Texts::tr("%1 %2 MHz cannot be stored in channel %3 (it would become %4)")
                 .arg(T::headers()[c], wanted)
                 .arg(r)
                 .arg(table.text(r, c));

@@ -1,6 +1,7 @@
 // Sorting the channels by the table's columns and closing the gaps between them, as one
 // rearrangement of whole records each.
 #include "ChannelOrder.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelRows.h"
@@ -64,7 +65,7 @@ QString keepChannelOneInAMainBand(const ChannelTable& table, const BandState& ba
     const int channel = *first;
     order.erase(first);
     order.insert(order.begin(), channel);
-    return QStringLiteral("channel 1 stays in a main band: %1 MHz placed first")
+    return Texts::tr("channel 1 stays in a main band: %1 MHz placed first")
         .arg(table.text(channel, T::Rx));
 }
 

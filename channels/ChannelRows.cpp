@@ -1,4 +1,5 @@
 #include "ChannelRows.h"
+#include "Texts.h"
 
 #include "ChannelRules.h"
 #include "ImageMap.h"
@@ -55,15 +56,14 @@ void rearrange(MemoryImage& image, const std::vector<int>& source) {
 
 Result insertEmpty(MemoryImage& image, int at, int count) {
     if (at < 1 || at > kChannels || count < 1)
-        return Result::failure(QStringLiteral("No channel to insert at."));
+        return Result::failure(Texts::tr("No channel to insert at."));
     count = std::min(count, kChannels - at + 1);
     for (int n = kChannels - count + 1; n <= kChannels; ++n)
         if (inUse(image, n))
-            return Result::failure(
-                QStringLiteral("Channel %1 is in use: inserting would push it past channel %2. "
-                               "Delete a row below first.")
-                    .arg(n)
-                    .arg(kChannels));
+            return Result::failure(Texts::tr("Channel %1 is in use: inserting would push it past "
+                                             "channel %2. Delete a row below first.")
+                                       .arg(n)
+                                       .arg(kChannels));
     std::vector<int> source = unchanged();
     for (int n = at; n <= kChannels; ++n)
         source[std::size_t(n)] = n < at + count ? 0 : n - count;

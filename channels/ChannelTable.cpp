@@ -1,4 +1,6 @@
 #include "ChannelTable.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelRecord.h"
@@ -42,9 +44,18 @@ Record recordOf(MemoryImage& image, int row) {
 } // namespace
 
 const QStringList& ChannelTable::headers() {
-    static const QStringList h = {"CH",    "Rx Freq",   "Tx Freq",      "Decode Type",
-                                  "CTCSS", "DCS",       "DCS Polarity", "Power",
-                                  "Scan",  "Bandwidth", "Signaling",    "Name"};
+    static const QStringList h = {"CH",
+                                  QT_TRANSLATE_NOOP("Radio", "Rx Freq"),
+                                  QT_TRANSLATE_NOOP("Radio", "Tx Freq"),
+                                  QT_TRANSLATE_NOOP("Radio", "Decode Type"),
+                                  QT_TRANSLATE_NOOP("Radio", "CTCSS"),
+                                  "DCS",
+                                  QT_TRANSLATE_NOOP("Radio", "DCS Polarity"),
+                                  QT_TRANSLATE_NOOP("Radio", "Power"),
+                                  QT_TRANSLATE_NOOP("Radio", "Scan"),
+                                  QT_TRANSLATE_NOOP("Radio", "Bandwidth"),
+                                  QT_TRANSLATE_NOOP("Radio", "Signaling"),
+                                  QT_TRANSLATE_NOOP("Radio", "Name")};
     return h;
 }
 
@@ -54,20 +65,20 @@ int ChannelTable::widthTwips(int column) {
 
 QString ChannelTable::headerTip(int column) {
     static const char* const tips[kColumns] = {
-        "Channel number",
-        "Receive frequency (MHz)",
-        "Transmit frequency (MHz)",
-        "Which tones the channel sends and decodes",
-        "CTCSS tone (Hz)",
-        "DCS code",
-        "DCS polarity",
-        "Transmit power",
-        "Scan: allowed, skipped or priority",
-        "Bandwidth",
-        "Option signaling",
-        "Channel name (up to 6 characters)",
+        QT_TRANSLATE_NOOP("Radio", "Channel number"),
+        QT_TRANSLATE_NOOP("Radio", "Receive frequency (MHz)"),
+        QT_TRANSLATE_NOOP("Radio", "Transmit frequency (MHz)"),
+        QT_TRANSLATE_NOOP("Radio", "Which tones the channel sends and decodes"),
+        QT_TRANSLATE_NOOP("Radio", "CTCSS tone (Hz)"),
+        QT_TRANSLATE_NOOP("Radio", "DCS code"),
+        QT_TRANSLATE_NOOP("Radio", "DCS polarity"),
+        QT_TRANSLATE_NOOP("Radio", "Transmit power"),
+        QT_TRANSLATE_NOOP("Radio", "Scan: allowed, skipped or priority"),
+        QT_TRANSLATE_NOOP("Radio", "Bandwidth"),
+        QT_TRANSLATE_NOOP("Radio", "Option signaling"),
+        QT_TRANSLATE_NOOP("Radio", "Channel name (up to 6 characters)"),
     };
-    return QString::fromLatin1(tips[column]);
+    return Language::shown(QString::fromLatin1(tips[column]));
 }
 
 std::optional<OptionTable> ChannelTable::listOf(int column) {
@@ -144,10 +155,10 @@ bool ChannelTable::commitFrequency(int row, int column, const QString& editorTex
     }
     auto correctedTo = [&](const QString& shown) {
         if (inNoBand)
-            correction_ = QStringLiteral("%1 MHz lies in no band of this radio: %2")
+            correction_ = Texts::tr("%1 MHz lies in no band of this radio: %2")
                               .arg(editorText.trimmed(), shown);
         else if (shown != newText)
-            correction_ = QStringLiteral("Channel 1 stays in the 150M or 450M band: %1").arg(shown);
+            correction_ = Texts::tr("Channel 1 stays in the 150M or 450M band: %1").arg(shown);
     };
     const bool rowWasEmpty = rowEmpty(row);
     if (column == Rx) {
@@ -163,7 +174,7 @@ bool ChannelTable::commitFrequency(int row, int column, const QString& editorTex
             return true;
         }
         if (row == 1) {
-            correction_ = QStringLiteral("Channel 1 can never be emptied");
+            correction_ = Texts::tr("Channel 1 can never be emptied");
             return false;
         }
         clearRow(row);

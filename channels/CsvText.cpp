@@ -1,6 +1,7 @@
 // CSV text as spreadsheets and other programs write it: fields quoted where they must be on the
 // way out, split into rows of fields on the way in, and a list file read within sane bounds.
 #include "CsvText.h"
+#include "Texts.h"
 
 #include <QFileDevice>
 
@@ -108,21 +109,21 @@ Result readChannelList(QFileDevice& in, const QString& name, QByteArray& csv) {
                 lineLength = 0;
                 line += c == '\n' ? 1 : 0;
             } else if (++lineLength > kMaxChannelListLine) {
-                return Result::failure(QStringLiteral("%1: line %2 is longer than %3 KiB; this is "
-                                                      "not a channel list.")
-                                           .arg(name)
-                                           .arg(line)
-                                           .arg(kMaxChannelListLine / 1024));
+                return Result::failure(
+                    Texts::tr("%1: line %2 is longer than %3 KiB; this is not a channel list.")
+                        .arg(name)
+                        .arg(line)
+                        .arg(kMaxChannelListLine / 1024));
             }
         }
         csv += piece;
         if (csv.size() > kMaxChannelListBytes)
-            return Result::failure(QStringLiteral("%1 is larger than %2 MiB; this is not a "
-                                                  "channel list.")
-                                       .arg(name)
-                                       .arg(kMaxChannelListBytes / (1024 * 1024)));
+            return Result::failure(
+                Texts::tr("%1 is larger than %2 MiB; this is not a channel list.")
+                    .arg(name)
+                    .arg(kMaxChannelListBytes / (1024 * 1024)));
     }
     if (in.error() != QFileDevice::NoError)
-        return Result::failure(QStringLiteral("Cannot read %1: %2").arg(name, in.errorString()));
+        return Result::failure(Texts::tr("Cannot read %1: %2").arg(name, in.errorString()));
     return {};
 }

@@ -1,6 +1,7 @@
 // The channel list in the columns multi-radio programmers exchange: a row translated into the
 // table's cells, a channel translated into the list's columns.
 #include "ChannelListDialects.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelRecord.h"
@@ -22,24 +23,23 @@ QString interchangeRow(const ListRow& record, const Columns& columns, ChannelRow
     using T = ChannelTable;
     auto get = [&](const char* name) { return field(record, columns, QLatin1String(name)); };
     if (!parseChannel(get("Location"), row.channel))
-        return QStringLiteral("%1 is not a location").arg(quote(get("Location")));
+        return Texts::tr("%1 is not a location").arg(quote(get("Location")));
     const QString rx = get("Frequency");
     if (rx.isEmpty() || !isNumber(rx))
-        return QStringLiteral("%1 is not a frequency").arg(quote(rx));
+        return Texts::tr("%1 is not a frequency").arg(quote(rx));
     // Some lists write the offset of a "-" duplex as a negative number.
     QString offsetText = get("Offset");
     const bool negativeOffset = offsetText.startsWith(u'-');
     if (negativeOffset)
         offsetText.remove(0, 1);
     if (!offsetText.isEmpty() && !isNumber(offsetText))
-        return QStringLiteral("%1 is not an offset").arg(quote(get("Offset")));
+        return Texts::tr("%1 is not an offset").arg(quote(get("Offset")));
     const std::optional<Frequency> f = storable(rx);
     const std::optional<Frequency> offsetValue = storable(offsetText);
     if (!f)
-        return QStringLiteral("%1 MHz is more than a frequency holds").arg(quote(rx));
+        return Texts::tr("%1 MHz is more than a frequency holds").arg(quote(rx));
     if (!offsetValue)
-        return QStringLiteral("offset %1 MHz is more than a frequency holds")
-            .arg(quote(offsetText));
+        return Texts::tr("offset %1 MHz is more than a frequency holds").arg(quote(offsetText));
     const std::int64_t offset = negativeOffset ? -std::int64_t(*offsetValue) : *offsetValue;
     const QString duplex = get("Duplex").toLower();
     std::int64_t tx = *f;
@@ -49,20 +49,20 @@ QString interchangeRow(const ListRow& record, const Columns& columns, ChannelRow
         tx = std::int64_t(*f) - offset;
     } else if (duplex == "split") {
         if (negativeOffset)
-            return QStringLiteral("split Tx %1 MHz is not a frequency").arg(quote(get("Offset")));
+            return Texts::tr("split Tx %1 MHz is not a frequency").arg(quote(get("Offset")));
         tx = offset;
     } else if (duplex == "off") {
         // The channel record has no transmit inhibit that a store keeps: Tx = Rx.
-        row.notes << QStringLiteral("Duplex \"off\" cannot be kept; Tx = Rx");
+        row.notes << Texts::tr("Duplex \"off\" cannot be kept; Tx = Rx");
     } else if (!duplex.isEmpty()) {
-        return QStringLiteral("%1 is not a duplex").arg(quote(get("Duplex")));
+        return Texts::tr("%1 is not a duplex").arg(quote(get("Duplex")));
     }
     if (tx <= 0 || tx > kMaxStorableFrequency)
-        return QStringLiteral("Tx %1 MHz lies outside what a frequency holds")
+        return Texts::tr("Tx %1 MHz lies outside what a frequency holds")
             .arg(DecimalText::format(tx, 5));
     if (negativeOffset && (duplex == "+" || duplex == "-"))
-        row.notes << QStringLiteral("negative offset: Tx %1 MHz")
-                         .arg(FrequencyText::fromValue(Frequency(tx)));
+        row.notes
+            << Texts::tr("negative offset: Tx %1 MHz").arg(FrequencyText::fromValue(Frequency(tx)));
     row.cells[T::Rx] = rx;
     row.cells[T::Tx] = FrequencyText::fromValue(Frequency(tx));
 
@@ -79,7 +79,7 @@ QString interchangeRow(const ListRow& record, const Columns& columns, ChannelRow
     } else if (mode.isEmpty()) {
         row.given[T::Bandwidth] = false;
     } else {
-        return QStringLiteral("mode %1 is not supported").arg(quote(get("Mode")));
+        return Texts::tr("mode %1 is not supported").arg(quote(get("Mode")));
     }
     if (!mode.isEmpty())
         row.am = mode == "AM";
@@ -93,7 +93,7 @@ QString interchangeRow(const ListRow& record, const Columns& columns, ChannelRow
     static const QHash<QString, QString> skip = {{"", "Allow"}, {"S", "Skip"}, {"P", "Priority"}};
     const QString skipText = get("Skip").toUpper();
     if (!skip.contains(skipText))
-        return QStringLiteral("skip %1 is not supported").arg(quote(get("Skip")));
+        return Texts::tr("skip %1 is not supported").arg(quote(get("Skip")));
     row.cells[T::Scan] = skip[skipText];
     interchangePower(get("Power"), row);
     // Option signaling has no column in these lists.

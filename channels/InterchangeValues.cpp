@@ -1,6 +1,7 @@
 // The interchange columns whose values this radio holds differently: tone modes beyond its
 // four decode types, and power given in watts.
 #include "ChannelListDialects.h"
+#include "Texts.h"
 
 #include "DecimalText.h"
 
@@ -71,8 +72,8 @@ QString interchangeTones(const ListRow& record, const Columns& columns, ChannelR
     const std::optional<ToneSides> sides = toneSides(mode, get("CrossMode"));
     if (!sides)
         return mode == "CROSS"
-                   ? QStringLiteral("cross mode %1 is not supported").arg(quote(get("CrossMode")))
-                   : QStringLiteral("tone mode %1 is not supported").arg(quote(get("Tone")));
+                   ? Texts::tr("cross mode %1 is not supported").arg(quote(get("CrossMode")))
+                   : Texts::tr("tone mode %1 is not supported").arg(quote(get("Tone")));
     // Transmit tones come from rToneFreq and DtcsCode, receive tones from cToneFreq (rToneFreq
     // for Tone and TSQL as lists write them) and RxDtcsCode (DtcsCode when there is none).
     const QString txTone = mode == "TSQL" ? get("cToneFreq") : get("rToneFreq");
@@ -90,23 +91,23 @@ QString interchangeTones(const ListRow& record, const Columns& columns, ChannelR
                           DecimalText::scaled(rxTone, 1) == DecimalText::scaled(txTone, 1);
         decode = same ? QStringLiteral("Ctcss Codec") : QStringLiteral("Ctcss Encode");
         if (sides->rx != K::None && !same)
-            became = QStringLiteral("sends %1 Hz, receives open").arg(row.cells[T::Ctcss]);
+            became = Texts::tr("sends %1 Hz, receives open").arg(row.cells[T::Ctcss]);
     } else if (sides->tx == K::Dcs) {
         // This radio sends a DCS code only with the same code as its squelch.
         decode = QStringLiteral("Dcs Codec");
         if (sides->rx != K::Dcs || DecimalText::scaled(rxCode, 0) != DecimalText::scaled(txCode, 0))
-            became = QStringLiteral("sends DCS %1 and receives on it").arg(row.cells[T::Dcs]);
+            became = Texts::tr("sends DCS %1 and receives on it").arg(row.cells[T::Dcs]);
     } else {
         decode = QStringLiteral("Off");
         if (sides->rx != K::None || mode.endsWith(QStringLiteral("-R")))
-            became = QStringLiteral("receives open");
+            became = Texts::tr("receives open");
     }
     row.cells[T::DecodeType] = decode;
     if (!became.isEmpty() || mode == "CROSS" || mode.endsWith(QStringLiteral("-R"))) {
         const QString named = mode == "CROSS"  ? QStringLiteral("Cross %1").arg(get("CrossMode"))
-                              : mode == "DTCS" ? QStringLiteral("DTCS %1/%2").arg(txCode, rxCode)
+                              : mode == "DTCS" ? Texts::tr("DTCS %1/%2").arg(txCode, rxCode)
                                                : get("Tone");
-        row.notes << QStringLiteral("%1 became \"%2\"%3")
+        row.notes << Texts::tr("%1 became \"%2\"%3")
                          .arg(named, decode,
                               became.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(became));
     }
@@ -134,8 +135,7 @@ void interchangePower(const QString& power, ChannelRow& row) {
     else if (const int i = listIndex(OptionTable::TxPower, power); i >= 0)
         row.cells[T::Power] = options(OptionTable::TxPower)[i];
     else {
-        row.notes
-            << QStringLiteral("power %1 is no level of this radio; power kept").arg(quote(power));
+        row.notes << Texts::tr("power %1 is no level of this radio; power kept").arg(quote(power));
         return;
     }
     row.given[T::Power] = true;
@@ -151,7 +151,7 @@ QStringList assignWattLevels(std::vector<ChannelRow*>& rows) {
     std::ranges::sort(wattages);
     auto wattText = [](double w) { return QStringLiteral("%1 W").arg(w); };
     if (wattages.size() == 1)
-        return {QStringLiteral("every line gives %1: the channels keep their power levels")
+        return {Texts::tr("every line gives %1: the channels keep their power levels")
                     .arg(wattText(wattages.front()))};
     // Lowest to highest onto the four levels, the lowest always Low and the highest High.
     const QStringList& levels = options(OptionTable::TxPower);
@@ -161,7 +161,7 @@ QStringList assignWattLevels(std::vector<ChannelRow*>& rows) {
     for (std::size_t i = 0; i < wattages.size(); ++i) {
         const int level = int(std::lround(double(i) * top / double(wattages.size() - 1)));
         levelOf.push_back(levels[level]);
-        mapping << QStringLiteral("%1 as %2").arg(wattText(wattages[i]), levels[level]);
+        mapping << Texts::tr("%1 as %2").arg(wattText(wattages[i]), levels[level]);
     }
     for (ChannelRow* row : rows) {
         if (!row->watts)
@@ -170,7 +170,7 @@ QStringList assignWattLevels(std::vector<ChannelRow*>& rows) {
         row->cells[ChannelTable::Power] = levelOf[std::size_t(at)];
         row->given[ChannelTable::Power] = true;
     }
-    return {QStringLiteral("power in watts: %1").arg(mapping.join(QStringLiteral(", ")))};
+    return {Texts::tr("power in watts: %1").arg(mapping.join(QStringLiteral(", ")))};
 }
 
 } // namespace ChannelList

@@ -2,13 +2,13 @@
 // the table's rows written as it shows them.
 #include "ChannelCsv.h"
 #include "ChannelListDialects.h"
+#include "Texts.h"
 
 namespace ChannelList {
 
 QString nativeRow(const ListRow& record, const Columns& columns, ChannelRow& row) {
     if (!parseChannel(field(record, columns, "CH"), row.channel))
-        return QStringLiteral("%1 is not a channel number")
-            .arg(quote(field(record, columns, "CH")));
+        return Texts::tr("%1 is not a channel number").arg(quote(field(record, columns, "CH")));
     for (int c = ChannelTable::Rx; c < ChannelTable::kColumns; ++c) {
         row.cells[c] = field(record, columns, ChannelTable::headers()[c]);
         // A blank list cell is no choice: it leaves the field as an absent column does.

@@ -108,33 +108,33 @@ const std::vector<Field>& fields() {
     using T = OptionTable;
     // clang-format off
     static const std::vector<Field> table = {
-        {K::Rx,              "Rx frequency(MHz)", {}, {}, 9, CharSet::Frequency},
-        {K::Tx,              "Tx frequency(MHz)", {}, {}, 9, CharSet::Frequency},
-        {K::Name,            "Name",              {}, {}, 6, CharSet::Name, true},
-        {K::Ctcss,           "CTCSS tone",        {}, {}, 5, CharSet::Tone},
-        {K::Dcs,             "DCS code",          {}, {}, 3, CharSet::Dcs},
-        {K::List,            "DCS polarity",     F::DcsPolarity,     T::DcsPolarity},
-        {K::List,            "Decode type",      F::DecodeType,      T::DecodeType},
-        {K::List,            "Option signaling", F::OptionSignaling, T::OptionSignaling},
-        {K::SignalingDecode, "Siganling decode"},
-        {K::List,            "PTT ID",           F::PttId,           T::PttId},
-        {K::SqlMode,         "SQL mode"},
-        {K::List,            "Tx stop",          F::TxStop,          T::OnOff},
-        {K::List,            "Bandwidth",        F::Bandwidth,       T::Bandwidth},
-        {K::List,            "Scan",             F::Scan,            T::Scan},
-        {K::List,            "Tx power",         F::TxPower,         T::TxPower},
-        {K::List,            "Busy lock",        F::BusyLock,        T::BusyLock},
-        {K::List,            "Display type",     F::DisplayType,     T::DisplayType},
-        {K::Step,            "Frequency step"},
-        {K::OffsetDirection, "Offset direction", F::OffsetDirection, T::OffsetDirection},
-        {K::Offset,          "Offset freq(MHz)", {}, {}, 8, CharSet::Frequency},
-        {K::Check,           "Reverse backup",   F::ReverseBackup},
-        {K::Check,           "Emphasis",         F::Emphasis},
-        {K::Check,           "Compander",        F::Compander},
-        {K::Check,           "Scrambler",        F::Scrambler},
-        {K::Check,           "Reverse",          F::Reverse},
-        {K::Check,           "Talk around",      F::TalkAround},
-        {K::Check,           "Beat shift",       F::BeatShift},
+        {K::Rx,              QT_TRANSLATE_NOOP("Radio", "Rx frequency(MHz)"), {}, {}, 9, CharSet::Frequency},
+        {K::Tx,              QT_TRANSLATE_NOOP("Radio", "Tx frequency(MHz)"), {}, {}, 9, CharSet::Frequency},
+        {K::Name,            QT_TRANSLATE_NOOP("Radio", "Name"),              {}, {}, 6, CharSet::Name, true},
+        {K::Ctcss,           QT_TRANSLATE_NOOP("Radio", "CTCSS tone"),        {}, {}, 5, CharSet::Tone},
+        {K::Dcs,             QT_TRANSLATE_NOOP("Radio", "DCS code"),          {}, {}, 3, CharSet::Dcs},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "DCS polarity"),     F::DcsPolarity,     T::DcsPolarity},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Decode type"),      F::DecodeType,      T::DecodeType},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Option signaling"), F::OptionSignaling, T::OptionSignaling},
+        {K::SignalingDecode, QT_TRANSLATE_NOOP("Radio", "Siganling decode")},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "PTT ID"),           F::PttId,           T::PttId},
+        {K::SqlMode,         QT_TRANSLATE_NOOP("Radio", "SQL mode")},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Tx stop"),          F::TxStop,          T::OnOff},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Bandwidth"),        F::Bandwidth,       T::Bandwidth},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Scan"),             F::Scan,            T::Scan},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Tx power"),         F::TxPower,         T::TxPower},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Busy lock"),        F::BusyLock,        T::BusyLock},
+        {K::List,            QT_TRANSLATE_NOOP("Radio", "Display type"),     F::DisplayType,     T::DisplayType},
+        {K::Step,            QT_TRANSLATE_NOOP("Radio", "Frequency step")},
+        {K::OffsetDirection, QT_TRANSLATE_NOOP("Radio", "Offset direction"), F::OffsetDirection, T::OffsetDirection},
+        {K::Offset,          QT_TRANSLATE_NOOP("Radio", "Offset freq(MHz)"), {}, {}, 8, CharSet::Frequency},
+        {K::Check,           QT_TRANSLATE_NOOP("Radio", "Reverse backup"),   F::ReverseBackup},
+        {K::Check,           QT_TRANSLATE_NOOP("Radio", "Emphasis"),         F::Emphasis},
+        {K::Check,           QT_TRANSLATE_NOOP("Radio", "Compander"),        F::Compander},
+        {K::Check,           QT_TRANSLATE_NOOP("Radio", "Scrambler"),        F::Scrambler},
+        {K::Check,           QT_TRANSLATE_NOOP("Radio", "Reverse"),          F::Reverse},
+        {K::Check,           QT_TRANSLATE_NOOP("Radio", "Talk around"),      F::TalkAround},
+        {K::Check,           QT_TRANSLATE_NOOP("Radio", "Beat shift"),       F::BeatShift},
         {K::Check,           "AM",               F::Am},
     };
     // clang-format on
@@ -143,12 +143,14 @@ const std::vector<Field>& fields() {
 
 QString label(const Field& field, RecordUse use) {
     static const std::pair<const char*, const char*> vfo[] = {
-        {"Rx frequency(MHz)", "Rx frequency (MHz)"},
-        {"Tx frequency(MHz)", "Tx frequency (MHz)"},
-        {"Busy lock", "Busy lcok"}};
+        {QT_TRANSLATE_NOOP("Radio", "Rx frequency(MHz)"),
+         QT_TRANSLATE_NOOP("Radio", "Rx frequency (MHz)")},
+        {QT_TRANSLATE_NOOP("Radio", "Tx frequency(MHz)"),
+         QT_TRANSLATE_NOOP("Radio", "Tx frequency (MHz)")},
+        {QT_TRANSLATE_NOOP("Radio", "Busy lock"), QT_TRANSLATE_NOOP("Radio", "Busy lcok")}};
     const QString base = QString::fromLatin1(field.label);
     if (use != RecordUse::Channel && base == QLatin1String("Decode type"))
-        return QStringLiteral("Deocde type");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Radio", "Deocde type"));
     if (use == RecordUse::Vfo)
         for (auto [channel, own] : vfo)
             if (base == QLatin1String(channel))
@@ -158,9 +160,14 @@ QString label(const Field& field, RecordUse use) {
 
 bool hidden(const Field& field, RecordUse use) {
     static const QStringList channel = {"Tx stop", "Reverse backup", "Frequency step",
-                                        "Offset direction", "Offset freq(MHz)"};
-    static const QStringList vfo = {"Tx frequency(MHz)", "Name",          "Tx stop", "Scan",
-                                    "Display type",      "Reverse backup"};
+                                        QT_TRANSLATE_NOOP("Radio", "Offset direction"),
+                                        QT_TRANSLATE_NOOP("Radio", "Offset freq(MHz)")};
+    static const QStringList vfo = {"Tx frequency(MHz)",
+                                    QT_TRANSLATE_NOOP("Radio", "Name"),
+                                    QT_TRANSLATE_NOOP("Radio", "Tx stop"),
+                                    QT_TRANSLATE_NOOP("Radio", "Scan"),
+                                    QT_TRANSLATE_NOOP("Radio", "Display type"),
+                                    QT_TRANSLATE_NOOP("Radio", "Reverse backup")};
     // Asked for every field of every record a report shows: looked up by the field's place.
     static const auto hiddenIn = [](const QStringList& labels) {
         std::vector<bool> out;

@@ -1,4 +1,5 @@
 #include "CliFiles.h"
+#include "Texts.h"
 
 #include "Document.h"
 #include "MemoryImage.h"
@@ -32,7 +33,8 @@ bool writeForCommand(const QString& path, const QByteArray& bytes, CliStreams& i
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
             !out.flush()) {
-            io.err << "duoband-cli: cannot write to standard output: " << out.errorString() << "\n";
+            io.err << Texts::tr("duoband-cli: cannot write to standard output: ")
+                   << out.errorString() << "\n";
             return false;
         }
         return true;

@@ -7,6 +7,7 @@
 #include "DataFile.h"
 #include "MemoryImage.h"
 #include "RadioBackups.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,27 +25,27 @@ QString backupRoot() {
 void keepBackup(const MemoryImage& read, CliStreams& io) {
     const RadioBackups::Kept kept = RadioBackups::keep(backupRoot(), read);
     if (!kept.ok)
-        io.err << "duoband-cli: warning: no backup kept: " << kept.message << "\n";
+        io.err << Texts::tr("duoband-cli: warning: no backup kept: ") << kept.message << "\n";
     else if (kept.added)
-        io.err << "Backup kept: " << QDir::toNativeSeparators(kept.path) << "\n";
+        io.err << Texts::tr("Backup kept: ") << QDir::toNativeSeparators(kept.path) << "\n";
 }
 
 int runBackups(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
     const QCommandLineOption radio(QStringLiteral("radio"),
-                                   QStringLiteral("Only the radio with this serial number."),
+                                   Texts::tr("Only the radio with this serial number."),
                                    QStringLiteral("SERIAL"));
     parser.addOption(radio);
     if (const auto done = parseVerb(parser, "backups", args, io))
         return *done;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(io, "backups", QStringLiteral("no files are given"));
+        return usageError(io, "backups", Texts::tr("no files are given"));
     const QString root = backupRoot();
     const std::vector<RadioBackups::Backup> backups = RadioBackups::list(root, parser.value(radio));
     for (const RadioBackups::Backup& b : backups)
         io.out << b.radio << "  " << RadioBackups::shownTime(b.taken) << "  "
                << QDir::toNativeSeparators(b.path) << "\n";
-    io.err << counted(qsizetype(backups.size()), "backup", "backups") << " in "
+    io.err << counted(qsizetype(backups.size()), "backup", "backups") << Texts::tr(" in ")
            << QDir::toNativeSeparators(root) << "\n";
     return kExitOk;
 }

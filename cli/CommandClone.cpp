@@ -6,21 +6,24 @@
 #include "MemoryImage.h"
 #include "SystemSerialLink.h"
 #include "Terminal.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 
 CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImage& image,
                      CliStreams& io) {
-    const char* what = direction == CloneDirection::Read ? "Read " : "Write";
+    const QByteArray what =
+        (direction == CloneDirection::Read ? Texts::tr("Read ") : Texts::tr("Write")).toLocal8Bit();
     CloneEngine::Hooks hooks;
     if (Terminal::stderrIsTerminal())
-        hooks.progress = [what](int done, int total) { Terminal::drawProgress(what, done, total); };
+        hooks.progress = [what](int done, int total) {
+            Terminal::drawProgress(what.constData(), done, total);
+        };
     bool noTerminal = false;
     hooks.askAccessCode = [&]() -> std::optional<QString> {
         if (args.code)
             return args.code;
-        auto answer = Terminal::askHidden(QStringLiteral("The radio is read protected. Access "
-                                                         "code: "));
+        auto answer = Terminal::askHidden(Texts::tr("The radio is read protected. Access code: "));
         noTerminal = !answer;
         return answer;
     };
@@ -35,9 +38,10 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
             io.err << "\n";
         if (report.outcome == CloneReport::AccessDenied)
             io.err << "duoband-cli: "
-                   << (noTerminal ? "the radio is read protected: give its access code with "
-                                    "--code"
-                                  : "wrong access code: the radio is read protected")
+                   << (noTerminal
+                           ? Texts::tr(
+                                 "the radio is read protected: give its access code with --code")
+                           : Texts::tr("wrong access code: the radio is read protected"))
                    << "\n";
         else
             io.err << "duoband-cli: " << report.message << "\n  " << report.detail << "\n";
@@ -48,11 +52,11 @@ CloneReport runClone(CloneDirection direction, const CloneArgs& args, MemoryImag
 std::optional<int> parseClone(QCommandLineParser& parser, const char* verb, const QStringList& args,
                               CliStreams& io, CloneArgs& clone) {
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("The serial port, or any device path."),
+                                  Texts::tr("The serial port, or any device path."),
                                   QStringLiteral("PORT"));
     const QCommandLineOption code(
         QStringLiteral("code"),
-        QStringLiteral("The access code of a read protected radio (asked for when missing)."),
+        Texts::tr("The access code of a read protected radio (asked for when missing)."),
         QStringLiteral("CODE"));
     parser.addOptions({port, code});
     if (const auto done = parseVerb(parser, verb, args, io))
@@ -65,15 +69,15 @@ std::optional<int> parseClone(QCommandLineParser& parser, const char* verb, cons
 
 int runRead(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
-    const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
+    const QCommandLineOption output = outputOption(Texts::tr("The data file to write."));
     parser.addOption(output);
     CloneArgs clone;
     if (const auto done = parseClone(parser, "read", args, io, clone))
         return *done;
     if (parser.value(output).isEmpty())
-        return usageError(io, "read", QStringLiteral("the output file is missing"));
+        return usageError(io, "read", Texts::tr("the output file is missing"));
     if (clone.port.isEmpty() || !parser.positionalArguments().isEmpty())
-        return usageError(io, "read", QStringLiteral("give --port and -o"));
+        return usageError(io, "read", Texts::tr("give --port and -o"));
     // The radio's memory lands in the factory default; the file is written only after the
     // whole read, so a failed read never touches an existing file.
     Document document;
@@ -86,13 +90,13 @@ int runRead(const QStringList& args, CliStreams& io) {
 
 int runWrite(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file to send."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Texts::tr("The data file to send."));
     CloneArgs clone;
     if (const auto done = parseClone(parser, "write", args, io, clone))
         return *done;
     const QStringList files = parser.positionalArguments();
     if (clone.port.isEmpty() || files.size() != 1)
-        return usageError(io, "write", QStringLiteral("give --port and one data file"));
+        return usageError(io, "write", Texts::tr("give --port and one data file"));
     Document document;
     if (!openForCommand(files.first(), document, io))
         return kExitFailure;

@@ -1,6 +1,7 @@
 #include "ChannelCsv.h"
 #include "CliFiles.h"
 #include "Document.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -8,23 +9,23 @@
 int runExport(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
     const QCommandLineOption output =
-        outputOption(QStringLiteral("The CSV file to write (standard output by default)."));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("native (the channel table's columns, the "
-                                                   "default) or interchange."),
-                                    QStringLiteral("native|interchange"), QStringLiteral("native"));
+        outputOption(Texts::tr("The CSV file to write (standard output by default)."));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        Texts::tr("native (the channel table's columns, the default) or interchange."),
+        QStringLiteral("native|interchange"), QStringLiteral("native"));
     parser.addOptions({output, format});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Texts::tr("The data file."));
     if (const auto done = parseVerb(parser, "export", args, io))
         return *done;
     const QString dialectName = parser.value(format);
     if (dialectName != "native" && dialectName != "interchange")
-        return usageError(io, "export", QStringLiteral("--format is native or interchange"));
+        return usageError(io, "export", Texts::tr("--format is native or interchange"));
     const CsvDialect dialect =
         dialectName == "native" ? CsvDialect::Native : CsvDialect::Interchange;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return usageError(io, "export", QStringLiteral("give one data file"));
+        return usageError(io, "export", Texts::tr("give one data file"));
     Document document;
     if (!openForCommand(files.first(), document, io))
         return kExitFailure;
@@ -36,36 +37,36 @@ int runExport(const QStringList& args, CliStreams& io) {
 
 int runImport(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
-    const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
+    const QCommandLineOption output = outputOption(Texts::tr("The data file to write."));
     const QCommandLineOption at(
         QStringLiteral("at"),
-        QStringLiteral("Place the lines in file order from channel N, gaps closed (by default "
-                       "each line goes to the channel it names)."),
+        Texts::tr("Place the lines in file order from channel N, gaps closed (by default each line "
+                  "goes to the channel it names)."),
         QStringLiteral("N"));
     parser.addOptions({output, at});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
-    parser.addPositionalArgument(QStringLiteral("IN.csv"), QStringLiteral("The channel list."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Texts::tr("The data file."));
+    parser.addPositionalArgument(QStringLiteral("IN.csv"), Texts::tr("The channel list."));
     if (const auto done = parseVerb(parser, "import", args, io))
         return *done;
     if (parser.value(output).isEmpty())
-        return usageError(io, "import", QStringLiteral("the output file is missing"));
+        return usageError(io, "import", Texts::tr("the output file is missing"));
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2)
-        return usageError(io, "import", QStringLiteral("give a data file and a CSV file"));
+        return usageError(io, "import", Texts::tr("give a data file and a CSV file"));
     ImportPlacement placement;
     if (parser.isSet(at)) {
         bool ok = false;
         placement.fromChannel = parser.value(at).toInt(&ok);
         if (!ok || placement.fromChannel < 1 || placement.fromChannel > 800)
-            return usageError(io, "import", QStringLiteral("--at takes a channel from 1 to 800"));
+            return usageError(io, "import", Texts::tr("--at takes a channel from 1 to 800"));
     }
     Document document;
     if (!openForCommand(files[0], document, io))
         return kExitFailure;
     QFile csvFile(files[1]);
     if (!csvFile.open(QIODevice::ReadOnly)) {
-        io.err << "duoband-cli: cannot open \"" << files[1] << "\": " << csvFile.errorString()
-               << "\n";
+        io.err << Texts::tr("duoband-cli: cannot open \"") << files[1]
+               << "\": " << csvFile.errorString() << "\n";
         return kExitFailure;
     }
     QByteArray csv;

@@ -5,6 +5,7 @@
 #include "Command.h"
 #include "Counted.h"
 #include "Document.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 
@@ -28,7 +29,7 @@ int finish(const ChannelOrder::Moved& moved, Document& document, const QString& 
         io.out << line << "\n";
     if (!moved.note.isEmpty())
         io.err << moved.note << "\n";
-    io.err << counted(moved.moved, "channel", "channels") << " moved\n";
+    io.err << counted(moved.moved, "channel", "channels") << Texts::tr(" moved\n");
     return saveForCommand(out, document, io) ? kExitOk : kExitFailure;
 }
 
@@ -36,45 +37,43 @@ int finish(const ChannelOrder::Moved& moved, Document& document, const QString& 
 
 int runSort(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
-    const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
+    const QCommandLineOption output = outputOption(Texts::tr("The data file to write."));
     QStringList names;
     for (int column : ChannelOrder::sortColumns())
         names << ChannelOrder::keyName(column);
     const QCommandLineOption by(QStringLiteral("by"),
-                                QStringLiteral("One or two keys, the second for equal first "
-                                               "keys: %1.")
+                                Texts::tr("One or two keys, the second for equal first keys: %1.")
                                     .arg(names.join(QStringLiteral(", "))),
                                 QStringLiteral("KEY[,KEY]"));
-    const QCommandLineOption descending(QStringLiteral("descending"),
-                                        QStringLiteral("Highest first."));
-    const QCommandLineOption within(QStringLiteral("range"),
-                                    QStringLiteral("Sort the channels A to B among themselves "
-                                                   "(empty ones stay); all channels in use by "
-                                                   "default, empty ones to the end."),
-                                    QStringLiteral("A-B"));
+    const QCommandLineOption descending(QStringLiteral("descending"), Texts::tr("Highest first."));
+    const QCommandLineOption within(
+        QStringLiteral("range"),
+        Texts::tr("Sort the channels A to B among themselves (empty ones stay); all channels in "
+                  "use by default, empty ones to the end."),
+        QStringLiteral("A-B"));
     parser.addOptions({output, by, descending, within});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Texts::tr("The data file."));
     if (const auto done = parseVerb(parser, "sort", args, io))
         return *done;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return usageError(io, "sort", QStringLiteral("give one data file"));
+        return usageError(io, "sort", Texts::tr("give one data file"));
     if (parser.value(output).isEmpty())
-        return usageError(io, "sort", QStringLiteral("the output file is missing"));
+        return usageError(io, "sort", Texts::tr("the output file is missing"));
     std::vector<ChannelOrder::SortKey> keys;
     for (const QString& name : parser.value(by).split(u',', Qt::SkipEmptyParts)) {
         const std::optional<int> column = ChannelOrder::columnOfKeyName(name);
         if (!column)
-            return usageError(io, "sort", QStringLiteral("no sort key \"%1\"").arg(name));
+            return usageError(io, "sort", Texts::tr("no sort key \"%1\"").arg(name));
         keys.push_back({*column, parser.isSet(descending)});
     }
     if (keys.empty() || keys.size() > 2)
-        return usageError(io, "sort", QStringLiteral("--by takes one or two keys"));
+        return usageError(io, "sort", Texts::tr("--by takes one or two keys"));
     std::vector<int> rows;
     if (parser.isSet(within)) {
         const auto r = range(parser.value(within));
         if (!r)
-            return usageError(io, "sort", QStringLiteral("--range is A-B within 1-800"));
+            return usageError(io, "sort", Texts::tr("--range is A-B within 1-800"));
         for (int n = r->first; n <= r->second; ++n)
             rows.push_back(n);
     }
@@ -87,16 +86,16 @@ int runSort(const QStringList& args, CliStreams& io) {
 
 int runCompact(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
-    const QCommandLineOption output = outputOption(QStringLiteral("The data file to write."));
+    const QCommandLineOption output = outputOption(Texts::tr("The data file to write."));
     parser.addOption(output);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Texts::tr("The data file."));
     if (const auto done = parseVerb(parser, "compact", args, io))
         return *done;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return usageError(io, "compact", QStringLiteral("give one data file"));
+        return usageError(io, "compact", Texts::tr("give one data file"));
     if (parser.value(output).isEmpty())
-        return usageError(io, "compact", QStringLiteral("the output file is missing"));
+        return usageError(io, "compact", Texts::tr("the output file is missing"));
     Document document;
     if (!openForCommand(files.first(), document, io))
         return kExitFailure;

@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "SerialPorts.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 
@@ -8,7 +9,7 @@ int runPorts(const QStringList& args, CliStreams& io) {
     if (const auto done = parseVerb(parser, "ports", args, io))
         return *done;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(io, "ports", QStringLiteral("takes no arguments"));
+        return usageError(io, "ports", Texts::tr("takes no arguments"));
     const QList<SerialPortInfo> ports = systemSerialPorts();
     for (const SerialPortInfo& p : ports)
         io.out << QStringLiteral("%1  %2  %3  %4\n")
@@ -17,7 +18,7 @@ int runPorts(const QStringList& args, CliStreams& io) {
                       .arg(p.usbIds, -9)
                       .arg(p.description);
     if (ports.isEmpty())
-        io.err << "No serial ports found. A port can still be given by its path, for example "
-                  "one made by \"duoband-cli sim\".\n";
+        io.err << Texts::tr("No serial ports found. A port can still be given by its path, for "
+                            "example one made by \"duoband-cli sim\".\n");
     return kExitOk;
 }

@@ -6,33 +6,34 @@
 #include "Report.h"
 #include "ReportDiff.h"
 #include "ReportPages.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 
 int runReport(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
     const QCommandLineOption output =
-        outputOption(QStringLiteral("The report to write (text to standard output by default)."));
+        outputOption(Texts::tr("The report to write (text to standard output by default)."));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        QStringLiteral("text or pdf (by default pdf for an output file ending in .pdf)."),
+        Texts::tr("text or pdf (by default pdf for an output file ending in .pdf)."),
         QStringLiteral("text|pdf"));
     parser.addOptions({output, format});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Texts::tr("The data file."));
     if (const auto done = parseVerb(parser, "report", args, io))
         return *done;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return usageError(io, "report", QStringLiteral("give one data file"));
+        return usageError(io, "report", Texts::tr("give one data file"));
     QString out = parser.value(output);
     QString kind = parser.value(format);
     if (kind.isEmpty())
         kind = out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? QStringLiteral("pdf")
                                                                         : QStringLiteral("text");
     if (kind != "text" && kind != "pdf")
-        return usageError(io, "report", QStringLiteral("--format is text or pdf"));
+        return usageError(io, "report", Texts::tr("--format is text or pdf"));
     if (out.isEmpty() && kind == "pdf")
-        return usageError(io, "report", QStringLiteral("a PDF report needs an output file (-o)"));
+        return usageError(io, "report", Texts::tr("a PDF report needs an output file (-o)"));
     if (out.isEmpty())
         out = QStringLiteral("-");
 
@@ -48,7 +49,7 @@ int runReport(const QStringList& args, CliStreams& io) {
         return writeForCommand(out, reportText(report).toUtf8(), io) ? kExitOk : kExitFailure;
     const std::optional<QByteArray> pdf = reportPdf(name, report);
     if (!pdf) {
-        io.err << "duoband-cli: cannot draw the report's pages\n";
+        io.err << Texts::tr("duoband-cli: cannot draw the report's pages\n");
         return kExitFailure;
     }
     return writeForCommand(out, *pdf, io) ? kExitOk : kExitFailure;
@@ -58,15 +59,15 @@ int runReport(const QStringList& args, CliStreams& io) {
 // cannot be read, an output that cannot be written).
 int runDiff(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("The data file before."));
+    parser.addPositionalArgument(QStringLiteral("A"), Texts::tr("The data file before."));
     parser.addPositionalArgument(QStringLiteral("B"),
-                                 QStringLiteral("The data file after (with --port: the radio)."));
+                                 Texts::tr("The data file after (with --port: the radio)."));
     CloneArgs radio;
     if (const auto done = parseClone(parser, "diff", args, io, radio))
         return *done;
     const QStringList files = parser.positionalArguments();
     if (files.size() != (radio.port.isEmpty() ? 2 : 1))
-        return usageError(io, "diff", QStringLiteral("give two data files, or one and --port"));
+        return usageError(io, "diff", Texts::tr("give two data files, or one and --port"));
     Document before, after;
     if (!openForCommand(files[0], before, io))
         return kExitUsage;

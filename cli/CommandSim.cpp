@@ -2,6 +2,7 @@
 #include "DataFile.h"
 #include "FactoryDefault.h"
 #include "MemoryImage.h"
+#include "Texts.h"
 #include "VirtualRadio.h"
 
 #include <QCommandLineParser>
@@ -10,21 +11,21 @@
 
 int runSim(const QStringList& args, CliStreams& io) {
     QCommandLineParser parser;
-    const QCommandLineOption image(QStringLiteral("image"),
-                                   QStringLiteral("The data file whose memory the radio holds "
-                                                  "(the factory default otherwise)."),
-                                   QStringLiteral("FILE"));
+    const QCommandLineOption image(
+        QStringLiteral("image"),
+        Texts::tr("The data file whose memory the radio holds (the factory default otherwise)."),
+        QStringLiteral("FILE"));
     const QCommandLineOption protect(QStringLiteral("protect"),
-                                     QStringLiteral("Be read protected: ask for the access code."));
+                                     Texts::tr("Be read protected: ask for the access code."));
     const QCommandLineOption pace(QStringLiteral("pace"),
-                                  QStringLiteral("Answer as slowly as a real 38,400-baud line."));
-    const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
+                                  Texts::tr("Answer as slowly as a real 38,400-baud line."));
+    const QCommandLineOption silent(QStringLiteral("silent"), Texts::tr("Never answer."));
     parser.addOptions({image, protect, pace, silent});
     if (const auto done = parseVerb(parser, "sim", args, io))
         return *done;
     if (!parser.positionalArguments().isEmpty())
         return usageError(io, "sim",
-                          QStringLiteral("unexpected \"%1\"").arg(parser.positionalArguments()[0]));
+                          Texts::tr("unexpected \"%1\"").arg(parser.positionalArguments()[0]));
     VirtualRadioOptions options;
     options.readProtected = parser.isSet(protect);
     options.pace = parser.isSet(pace);
@@ -54,12 +55,13 @@ int runSim(const QStringList& args, CliStreams& io) {
         return kExitFailure;
     }
     io.out << radio.devicePath() << Qt::endl;
-    io.err << "Virtual radio on " << radio.devicePath()
+    io.err << Texts::tr("Virtual radio on ") << radio.devicePath()
            << ": point the port at it; Ctrl+C ends it.\n";
     io.err.flush();
     int signal = 0;
     sigwait(&stopSignals, &signal);
     radio.stop();
-    io.err << "Virtual radio stopped after " << radio.completedSessions() << " session(s).\n";
+    io.err << Texts::tr("Virtual radio stopped after ") << radio.completedSessions()
+           << Texts::tr(" session(s).\n");
     return kExitOk;
 }

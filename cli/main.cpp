@@ -1,4 +1,6 @@
 #include "Command.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,45 +16,69 @@
 namespace {
 
 const Command kCommands[] = {
-    {"new", "-o FILE", "write the factory default data file", runNew},
-    {"info", "FILE", "show the radio identity, band limits and channels of a data file", runInfo},
+    {"new", "-o FILE", QT_TRANSLATE_NOOP("Cli", "write the factory default data file"), runNew},
+    {"info", "FILE",
+     QT_TRANSLATE_NOOP("Cli", "show the radio identity, band limits and channels of a data file"),
+     runInfo},
     {"read", "--port PORT -o FILE [--code CODE]",
-     "read the radio into a new data file (written only after a complete read)", runRead},
-    {"write", "--port PORT FILE", "write a data file into the radio (the file is not changed)",
+     QT_TRANSLATE_NOOP("Cli",
+                       "read the radio into a new data file (written only after a complete read)"),
+     runRead},
+    {"write", "--port PORT FILE",
+     QT_TRANSLATE_NOOP("Cli", "write a data file into the radio (the file is not changed)"),
      runWrite},
     {"export", "FILE [-o OUT.csv] [--format native|interchange]",
-     "write the channels in use as CSV (standard output by default)", runExport},
+     QT_TRANSLATE_NOOP("Cli", "write the channels in use as CSV (standard output by default)"),
+     runExport},
     {"import", "FILE IN.csv -o OUT.dat [--at N]",
-     "apply the channels of a CSV file to a data file, saved as OUT.dat", runImport},
+     QT_TRANSLATE_NOOP("Cli", "apply the channels of a CSV file to a data file, saved as OUT.dat"),
+     runImport},
     {"sort", "FILE -o OUT.dat --by KEY[,KEY] [--descending] [--range A-B]",
-     "sort the channels by one or two columns (rx, tx, name, power, ...), printing what moved",
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "sort the channels by one or two columns (rx, tx, name, power, ...), printing what moved"),
      runSort},
     {"compact", "FILE -o OUT.dat",
-     "close the gaps between the channels in use, keeping their order, printing what moved",
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "close the gaps between the channels in use, keeping their order, printing what moved"),
      runCompact},
     {"report", "FILE [-o OUT.txt|OUT.pdf] [--format text|pdf]",
-     "write a readable report of every setting (text to standard output by default)", runReport},
+     QT_TRANSLATE_NOOP(
+         "Cli", "write a readable report of every setting (text to standard output by default)"),
+     runReport},
     {"diff", "A B | A --port PORT [--code CODE]",
-     "list every setting and channel that differs between two data files, or between a data "
-     "file and the radio, and the bytes no form shows (exit 0 equal, 1 different, 2 trouble)",
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "list every setting and channel that differs between two data files, or between a data "
+         "file and the radio, and the bytes no form shows (exit 0 equal, 1 different, 2 trouble)"),
      runDiff},
     {"backups", "[--radio SERIAL]",
-     "list the backups kept of every radio read, newest first, with their paths", runBackups},
-    {"ports", "", "list the serial ports", runPorts},
+     QT_TRANSLATE_NOOP("Cli",
+                       "list the backups kept of every radio read, newest first, with their paths"),
+     runBackups},
+    {"ports", "", QT_TRANSLATE_NOOP("Cli", "list the serial ports"), runPorts},
 #ifndef Q_OS_WIN // the virtual radio needs a pseudo-terminal
     {"sim", "[--image FILE] [--protect] [--pace] [--silent]",
-     "play a radio on a pseudo-terminal; prints its device path, serves until interrupted", runSim},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "play a radio on a pseudo-terminal; prints its device path, serves until interrupted"),
+     runSim},
 #endif
 };
 
 void printHelp(QTextStream& out) {
-    out << "Usage: duoband-cli COMMAND [ARGS]\n\nCommands:\n";
+    out << Texts::tr("Usage: duoband-cli COMMAND [ARGS]") << "\n\n"
+        << Texts::tr("Commands:") << "\n";
     for (const auto& c : kCommands)
         out << QStringLiteral("  %1 %2").arg(QString::fromLatin1(c.name), -5).arg(c.synopsis)
-            << "\n      " << c.summary << "\n";
-    out << "\nOptions:\n  --help     show this text (after a command: that command's)\n"
-        << "  --version  show the version\n"
-        << "\nExit codes: 0 success, 1 failure, 2 usage error.\n";
+            << "\n      " << QCoreApplication::translate("Cli", c.summary) << "\n";
+    out << "\n"
+        << Texts::tr("Options:\n"
+                     "  --help     show this text (after a command: that command's)\n"
+                     "  --version  show the version\n"
+                     "\n"
+                     "Exit codes: 0 success, 1 failure, 2 usage error.\n");
 }
 
 const Command& command(const char* verb) {
@@ -63,9 +89,7 @@ const Command& command(const char* verb) {
 }
 
 QString usageLine(const Command& c) {
-    return QStringLiteral("Usage: duoband-cli %1 %2")
-        .arg(QLatin1String(c.name), c.synopsis)
-        .trimmed();
+    return Texts::tr("Usage: duoband-cli %1 %2").arg(QLatin1String(c.name), c.synopsis).trimmed();
 }
 
 } // namespace
@@ -78,9 +102,9 @@ int usageError(CliStreams& io, const char* verb, const QString& problem) {
 std::optional<int> parseVerb(QCommandLineParser& parser, const char* verb, const QStringList& args,
                              CliStreams& io) {
     const Command& c = command(verb);
-    parser.setApplicationDescription(QString::fromLatin1(c.summary));
+    parser.setApplicationDescription(QCoreApplication::translate("Cli", c.summary));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
+                                  Texts::tr("Show this help."));
     parser.addOption(help);
     if (!parser.parse(QStringList{QStringLiteral("duoband-cli")} + args))
         return usageError(io, verb, parser.errorText());
@@ -123,6 +147,7 @@ int main(int argc, char* argv[]) {
         drawsPages ? std::make_unique<QGuiApplication>(argc, argv)
                    : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication& app = *application;
+    Language::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliStreams io{out, err};
@@ -143,6 +168,7 @@ int main(int argc, char* argv[]) {
     for (const auto& c : kCommands)
         if (verb == QLatin1String(c.name))
             return c.run(args, io);
-    err << "duoband-cli: unknown command \"" << verb << "\" (see duoband-cli --help)\n";
+    err << Texts::tr("duoband-cli: unknown command \"%1\" (see duoband-cli --help)").arg(verb)
+        << "\n";
     return kExitUsage;
 }

@@ -1,4 +1,5 @@
 #include "AppConfig.h"
+#include "Texts.h"
 
 #include "IniFile.h"
 
@@ -87,6 +88,7 @@ AppConfig AppConfig::startUp(const AppPaths& paths) {
     c.portName = ini.get(kSetup, QStringLiteral("COM"));
     c.modelName = ini.get(kSetup, QStringLiteral("Model"));
     c.companyText = ini.get(kSetup, QStringLiteral("Company"));
+    c.language = ini.get(kSetup, QStringLiteral("Language"));
     if (!QFileInfo::exists(paths.dataFolder))
         QDir().mkpath(paths.dataFolder);
     return c;
@@ -96,13 +98,25 @@ QString AppConfig::modelForTitle() const {
     return IniFile(paths.configFile).get(kSetup, QStringLiteral("Model"), modelName);
 }
 
+namespace {
+
+bool putSetup(const QString& configFile, const QString& key, const QString& value) {
+    const QFileInfo dir(QFileInfo(configFile).absolutePath());
+    if (!dir.exists())
+        QDir().mkpath(dir.absoluteFilePath());
+    return IniFile(configFile).put(kSetup, key, value);
+}
+
+} // namespace
+
+bool AppConfig::saveLanguage(const QString& code) const {
+    return putSetup(paths.configFile, QStringLiteral("Language"), code);
+}
+
 bool AppConfig::saveAtExit() const {
     if (portName.isEmpty())
         return false;
-    const QFileInfo dir(QFileInfo(paths.configFile).absolutePath());
-    if (!dir.exists())
-        QDir().mkpath(dir.absoluteFilePath());
-    return IniFile(paths.configFile).put(kSetup, QStringLiteral("COM"), portName);
+    return putSetup(paths.configFile, QStringLiteral("COM"), portName);
 }
 
 AppConfig& theConfig() {
@@ -111,7 +125,7 @@ AppConfig& theConfig() {
 }
 
 QString aboutLine(const QString& company, const QString& model) {
-    return QStringLiteral("%1 The software apply for %2 model").arg(company, model);
+    return Texts::tr("%1 The software apply for %2 model").arg(company, model);
 }
 
 namespace {

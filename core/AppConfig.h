@@ -38,6 +38,7 @@ struct AppConfig {
     QString portName;    // Setup/COM
     QString modelName;   // Setup/Model: application name, window title, file name stem
     QString companyText; // Setup/Company
+    QString language;    // Setup/Language: "" follows the system, else "en", "de", "es"
 
     QString suggestedFileName() const { return modelName + QStringLiteral(".dat"); }
 
@@ -47,6 +48,9 @@ struct AppConfig {
 
     // Setup/Model read again (New, Open, Save As), with the current model name as default.
     QString modelForTitle() const;
+
+    // Setup/Language written at once; the program reads it at its next start.
+    bool saveLanguage(const QString& code) const;
 
     // Exit: Setup/COM gets the current port name; nothing is written when it is empty.
     bool saveAtExit() const;

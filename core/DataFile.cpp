@@ -1,4 +1,5 @@
 #include "DataFile.h"
+#include "Texts.h"
 
 #include "FiveToneStandards.h"
 #include "MemoryImage.h"
@@ -15,7 +16,7 @@ Result loadDataFile(const QString& path, MemoryImage& image) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Result::failure(
-            QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString()));
+            Texts::tr("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString()));
     // One byte more than a data file tells a longer file apart; pipes may deliver in pieces.
     QByteArray bytes;
     while (bytes.size() <= MemoryImage::kFileSize) {
@@ -26,7 +27,7 @@ Result loadDataFile(const QString& path, MemoryImage& image) {
     }
     if (file.error() != QFile::NoError)
         return Result::failure(
-            QStringLiteral("Cannot read \"%1\": %2").arg(shownPath(path), file.errorString()));
+            Texts::tr("Cannot read \"%1\": %2").arg(shownPath(path), file.errorString()));
 
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
     if (bytes.size() == MemoryImage::kFileSize) {
@@ -36,14 +37,13 @@ Result loadDataFile(const QString& path, MemoryImage& image) {
         std::copy_n(data, MemoryImage::kImageSize, image.image().begin());
     } else {
         const QString size = bytes.size() > MemoryImage::kFileSize
-                                 ? QStringLiteral("more than %1").arg(MemoryImage::kFileSize)
+                                 ? Texts::tr("more than %1").arg(MemoryImage::kFileSize)
                                  : QString::number(bytes.size());
-        return Result::failure(
-            QStringLiteral("\"%1\" is not a data file: it holds %2 bytes; a data file holds %3 "
-                           "bytes, a bare memory image %4.")
-                .arg(shownPath(path), size)
-                .arg(MemoryImage::kFileSize)
-                .arg(MemoryImage::kImageSize));
+        return Result::failure(Texts::tr("\"%1\" is not a data file: it holds %2 bytes; a data "
+                                         "file holds %3 bytes, a bare memory image %4.")
+                                   .arg(shownPath(path), size)
+                                   .arg(MemoryImage::kFileSize)
+                                   .arg(MemoryImage::kImageSize));
     }
     return {};
 }

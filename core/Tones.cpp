@@ -1,4 +1,5 @@
 #include "Tones.h"
+#include "Texts.h"
 
 #include "Bcd.h"
 #include "DecimalText.h"
@@ -93,5 +94,5 @@ std::uint16_t toneDecoderCoefficient(int tenthsOfHertz) {
 }
 
 QString SignalTone::rangeText() {
-    return QStringLiteral("Tone range: %1 - %2Hz").arg(kLowest / 10).arg(kHighest / 10);
+    return Texts::tr("Tone range: %1 - %2Hz").arg(kLowest / 10).arg(kHighest / 10);
 }

@@ -1,5 +1,6 @@
 #include "WholeFile.h"
 #include "ShownPath.h"
+#include "Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,15 +12,19 @@
 
 namespace {
 
-Result failure(const char* what, const QString& path, const QString& cause) {
-    return Result::failure(
-        QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), shownPath(path), cause));
+// `sentence` names the file as %1 and the cause as %2.
+Result failure(const QString& sentence, const QString& path, const QString& cause) {
+    return Result::failure(sentence.arg(shownPath(path), cause));
 }
 
 // The device's own message, or the system's for the last error when the device has none.
+// Qt's own words for a device without a message, in the language Qt speaks.
+const char* const qtUnknownError = "Unknown error";
+
 QString causeOf(const QFileDevice& file, int savedErrno) {
     const QString text = file.errorString();
-    if (savedErrno != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
+    if (savedErrno != 0 &&
+        (text.isEmpty() || text == QCoreApplication::translate("QIODevice", qtUnknownError)))
         return QString::fromLocal8Bit(std::strerror(savedErrno));
     return text;
 }
@@ -27,23 +32,24 @@ QString causeOf(const QFileDevice& file, int savedErrno) {
 Result writeStraight(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure("Cannot open", path, causeOf(file, errno));
+        return failure(Texts::tr("Cannot open \"%1\": %2"), path, causeOf(file, errno));
     errno = 0;
     if (file.write(bytes) != bytes.size())
-        return failure("Cannot write", path, causeOf(file, errno));
+        return failure(Texts::tr("Cannot write \"%1\": %2"), path, causeOf(file, errno));
     return {};
 }
 
 Result writeAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure("Cannot create", path, causeOf(file, errno));
+        return failure(Texts::tr("Cannot create \"%1\": %2"), path, causeOf(file, errno));
     errno = 0;
     if (file.write(bytes) != bytes.size())
-        return failure("Cannot write", path, causeOf(file, errno)); // the old file stays
+        return failure(Texts::tr("Cannot write \"%1\": %2"), path,
+                       causeOf(file, errno)); // the old file stays
     errno = 0;
     if (!file.commit())
-        return failure("Cannot write", path, causeOf(file, errno));
+        return failure(Texts::tr("Cannot write \"%1\": %2"), path, causeOf(file, errno));
     return {};
 }
 
@@ -59,7 +65,7 @@ Result writeWholeFile(const QString& path, const QByteArray& bytes) {
         return writeAtomically(target, bytes);
     if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))
         return writeStraight(target, bytes);
-    return failure("Cannot write", path,
-                   S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder")
-                                       : QStringLiteral("it is not a regular file"));
+    return failure(Texts::tr("Cannot write \"%1\": %2"), path,
+                   S_ISDIR(st.st_mode) ? Texts::tr("it is a folder")
+                                       : Texts::tr("it is not a regular file"));
 }

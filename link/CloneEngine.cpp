@@ -1,4 +1,5 @@
 #include "CloneEngine.h"
+#include "Texts.h"
 
 #include "Bcd.h"
 #include "ImageMap.h"
@@ -48,11 +49,11 @@ QString serialAccessAdvice(const QString& port) {
     QString group = QFileInfo(port).group();
     if (group.isEmpty() || group == QLatin1String("root"))
         group = QStringLiteral("dialout");
-    return QStringLiteral("You have no access to this port. Either install the udev rules that "
-                          "come with Duoband (60-duoband-serial.rules in /usr/lib/udev/rules.d, "
-                          "part of its package) and plug the cable in again, or add your user to "
-                          "the group that owns the device (%1), for example with \"sudo usermod "
-                          "-aG %1 $USER\", then log in again.")
+    return Texts::tr(
+               "You have no access to this port. Either install the udev rules that come with "
+               "Duoband (60-duoband-serial.rules in /usr/lib/udev/rules.d, part of its package) "
+               "and plug the cable in again, or add your user to the group that owns the device "
+               "(%1), for example with \"sudo usermod -aG %1 $USER\", then log in again.")
         .arg(group);
 }
 
@@ -66,24 +67,24 @@ QString transferSummary(CloneDirection direction, const QString& port, const Clo
     const bool read = direction == CloneDirection::Read;
     switch (report.outcome) {
     case CloneReport::Success:
-        return read ? QStringLiteral("Read %1 KiB from %2")
+        return read ? Texts::tr("Read %1 KiB from %2")
                           .arg(qRound(CloneEngine::kReadBytes / 1024.0))
                           .arg(port)
-                    : QStringLiteral("Wrote %1 KiB to %2")
+                    : Texts::tr("Wrote %1 KiB to %2")
                           .arg(qRound(CloneEngine::kWriteBytes / 1024.0))
                           .arg(port);
     case CloneReport::AccessDenied:
         if (!promptCancelled)
-            return QStringLiteral("Wrong access code");
+            return Texts::tr("Wrong access code");
         [[fallthrough]];
     case CloneReport::Cancelled:
-        return read ? QStringLiteral("Read cancelled") : QStringLiteral("Write cancelled");
+        return read ? Texts::tr("Read cancelled") : Texts::tr("Write cancelled");
     case CloneReport::OpenFailed:
-        return QStringLiteral("Open port fail: %1").arg(port);
+        return Texts::tr("Open port fail: %1").arg(port);
     case CloneReport::CommunicationError:
         break;
     }
-    return QStringLiteral("Communication error on %1").arg(port);
+    return Texts::tr("Communication error on %1").arg(port);
 }
 
 void stampProgrammingDate(MemoryImage& image, const QDate& date) {
@@ -103,7 +104,7 @@ void CloneEngine::fail(const QString& detail) {
 
 void CloneEngine::send(const QByteArray& bytes) {
     if (!link_.write(bytes))
-        fail(QStringLiteral("Could not send to %1.").arg(port_));
+        fail(Texts::tr("Could not send to %1.").arg(port_));
 }
 
 void CloneEngine::pause(std::chrono::milliseconds duration) {
@@ -139,7 +140,7 @@ void CloneEngine::handshake() {
                 return;
         }
         if (++attempts_ >= kMaxWakeAttempts)
-            fail(QStringLiteral("The radio on %1 did not answer the wake-up sequence (%2 tries).")
+            fail(Texts::tr("The radio on %1 did not answer the wake-up sequence (%2 tries).")
                      .arg(port_)
                      .arg(kMaxWakeAttempts));
     }
@@ -156,7 +157,7 @@ void CloneEngine::identify() {
     send(kIdentify);
     link_.read(kIdentificationLength); // the identification is not interpreted
     if (!acknowledge())
-        fail(QStringLiteral("The radio on %1 did not acknowledge its identification.").arg(port_));
+        fail(Texts::tr("The radio on %1 did not acknowledge its identification.").arg(port_));
 }
 
 bool CloneEngine::protectionCheckPasses() {
@@ -184,9 +185,8 @@ void CloneEngine::readLoop(MemoryImage& image) {
         link_.read(kHeader);
         const QByteArray data = link_.read(kBlock);
         if (data.size() != kBlock)
-            fail(QStringLiteral("Block %1 came back with %2 of 128 bytes.")
-                     .arg(hex(a))
-                     .arg(data.size()));
+            fail(
+                Texts::tr("Block %1 came back with %2 of 128 bytes.").arg(hex(a)).arg(data.size()));
         std::copy_n(reinterpret_cast<const std::uint8_t*>(data.constData()), kBlock,
                     staging.at(a, kBlock).begin());
         bool acknowledged = false;
@@ -195,11 +195,11 @@ void CloneEngine::readLoop(MemoryImage& image) {
             acknowledged = acknowledge();
         }
         if (!acknowledged)
-            fail(QStringLiteral("Block %1 was not acknowledged.").arg(hex(a)));
+            fail(Texts::tr("Block %1 was not acknowledged.").arg(hex(a)));
         reportProgress(++done, kReadBlocks);
         if (flags_.cancel) {
             link_.write("ENDW");
-            throw Abort{{CloneReport::Cancelled, {}, QStringLiteral("Read cancelled.")}};
+            throw Abort{{CloneReport::Cancelled, {}, Texts::tr("Read cancelled.")}};
         }
     }
     link_.write("ENDR");
@@ -220,12 +220,12 @@ void CloneEngine::writeLoop(MemoryImage& image) {
              QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(length)));
         if (link_.read(1) != kAck) {
             link_.write("ENDW");
-            fail(QStringLiteral("Block %1 was not acknowledged.").arg(hex(a)));
+            fail(Texts::tr("Block %1 was not acknowledged.").arg(hex(a)));
         }
         reportProgress(++done, kWriteBlocks);
         if (flags_.cancel) {
             link_.write("ENDW");
-            throw Abort{{CloneReport::Cancelled, {}, QStringLiteral("Write cancelled.")}};
+            throw Abort{{CloneReport::Cancelled, {}, Texts::tr("Write cancelled.")}};
         }
         a += length;
     }
@@ -242,7 +242,7 @@ CloneReport CloneEngine::run(CloneDirection direction, const QString& portName,
     QString error;
     bool permissionDenied = false;
     if (!link_.open(portName, &error, &permissionDenied)) {
-        report = {CloneReport::OpenFailed, QStringLiteral("Open port fail"), error};
+        report = {CloneReport::OpenFailed, Texts::tr("Open port fail"), error};
         if (permissionDenied)
             report.detail += u'\n' + serialAccessAdvice(portName);
         flags_.busy = false;
@@ -254,8 +254,7 @@ CloneReport CloneEngine::run(CloneDirection direction, const QString& portName,
         if (!protectionCheckPasses())
             throw Abort{{CloneReport::AccessDenied,
                          {},
-                         QStringLiteral("The radio is read protected; the access code was not "
-                                        "given.")}};
+                         Texts::tr("The radio is read protected; the access code was not given.")}};
         handshake();
         identify();
         if (direction == CloneDirection::Read)

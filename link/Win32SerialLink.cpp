@@ -1,4 +1,5 @@
 #include "Win32SerialLink.h"
+#include "Texts.h"
 
 #include <QDeadlineTimer>
 #include <windows.h>
@@ -20,7 +21,7 @@ QString systemMessage(DWORD code) {
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     QString message = length ? QString::fromWCharArray(text, int(length)).trimmed()
-                             : QStringLiteral("error %1").arg(code);
+                             : Texts::tr("error %1").arg(code);
     LocalFree(text);
     return message;
 }

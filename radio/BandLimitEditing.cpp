@@ -22,7 +22,10 @@ BandLimitTable BandLimitTable::fromImage(const MemoryImage& image) {
 }
 
 const QStringList& BandLimitTable::headers() {
-    static const QStringList list = {"No.", "Rx Lower", "Rx Upper", "Tx Lower", "Tx Upper"};
+    static const QStringList list = {
+        QT_TRANSLATE_NOOP("Radio", "No."), QT_TRANSLATE_NOOP("Radio", "Rx Lower"),
+        QT_TRANSLATE_NOOP("Radio", "Rx Upper"), QT_TRANSLATE_NOOP("Radio", "Tx Lower"),
+        QT_TRANSLATE_NOOP("Radio", "Tx Upper")};
     return list;
 }
 

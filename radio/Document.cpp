@@ -1,4 +1,5 @@
 #include "Document.h"
+#include "Texts.h"
 
 #include "DataFile.h"
 #include "DerivedValues.h"
@@ -11,7 +12,7 @@ QString Document::displayName() const {
 }
 
 void Document::markClean() {
-    record(QStringLiteral("Edit"));
+    record(Texts::tr("Edit"));
     history_.setClean();
     historyChanged();
 }
@@ -59,7 +60,7 @@ bool Document::redo() {
 
 bool Document::travel(bool (EditHistory::*move)(MemoryImage&)) {
     // A change not recorded yet is the newest step (and ends what could be redone).
-    record(QStringLiteral("Edit"));
+    record(Texts::tr("Edit"));
     if (!(history_.*move)(image_))
         return false;
     recorded_ = image_;

@@ -1,4 +1,5 @@
 #include "Plausibility.h"
+#include "Texts.h"
 
 #include "ImageMap.h"
 #include "MemoryImage.h"
@@ -29,20 +30,20 @@ QString implausibility(const MemoryImage& image) {
     for (int b = 0; b < kBandLimitRecords.count; ++b)
         for (std::uint32_t edge = 0; edge < 4; ++edge)
             if (!isBcdOrUnset(image.at<4>(kBandLimitRecords.at(b) + 4 * edge)))
-                return QStringLiteral("its band limits are not decimal frequencies");
+                return Texts::tr("its band limits are not decimal frequencies");
     if (isEmptyRecord(image.at<32>(channelAddress(1))))
-        return QStringLiteral("channel 1 is empty");
+        return Texts::tr("channel 1 is empty");
     for (int n = 1; n <= kChannels.count; ++n) {
         const auto record = image.at<32>(channelAddress(n));
         if (isEmptyRecord(record))
             continue;
         if (!isBcd(record.first<4>()) || !isBcdOrUnset(record.subspan<4, 4>()))
-            return QStringLiteral("the frequency of channel %1 is not a decimal number").arg(n);
+            return Texts::tr("the frequency of channel %1 is not a decimal number").arg(n);
     }
     const auto identity = image.at(kIdentity, 40);
     if (!std::ranges::all_of(identity, [](std::uint8_t c) {
             return (c >= 0x20 && c <= 0x7E) || c == 0x00 || c == 0xFF;
         }))
-        return QStringLiteral("its model block is not text");
+        return Texts::tr("its model block is not text");
     return {};
 }

@@ -1,6 +1,7 @@
 // Backups of what radios held: one data file per read, in a folder per radio, listed newest
 // first from their names.
 #include "RadioBackups.h"
+#include "Texts.h"
 
 #include "DataFile.h"
 #include "ImageMap.h"
@@ -86,7 +87,7 @@ Kept keep(const QString& root, const MemoryImage& image, const QDateTime& now) {
     const QString folder = QDir(root).filePath(key);
     if (!QDir().mkpath(folder)) {
         kept.ok = false;
-        kept.message = QStringLiteral("Cannot make the backup folder \"%1\".")
+        kept.message = Texts::tr("Cannot make the backup folder \"%1\".")
                            .arg(QDir::toNativeSeparators(folder));
         return kept;
     }

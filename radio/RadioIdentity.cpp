@@ -60,11 +60,12 @@ bool RadioIdentity::codeCharacter(QChar c) {
 
 const std::array<RadioIdentity::Field, 5>& RadioIdentity::fields() {
     static const std::array<Field, 5> table = {{
-        {"Serial number", &RadioIdentity::serialNumber, 8, serialCharacter},
-        {"Model name", &RadioIdentity::modelName, 8, serialCharacter},
-        {"Model code", &RadioIdentity::modelCode, 16, codeCharacter},
-        {"Firmware Version", &RadioIdentity::firmware, 8, nullptr},
-        {"Last program date", &RadioIdentity::programDate, 10, nullptr},
+        {QT_TRANSLATE_NOOP("Radio", "Serial number"), &RadioIdentity::serialNumber, 8,
+         serialCharacter},
+        {QT_TRANSLATE_NOOP("Radio", "Model name"), &RadioIdentity::modelName, 8, serialCharacter},
+        {QT_TRANSLATE_NOOP("Radio", "Model code"), &RadioIdentity::modelCode, 16, codeCharacter},
+        {QT_TRANSLATE_NOOP("Radio", "Firmware Version"), &RadioIdentity::firmware, 8, nullptr},
+        {QT_TRANSLATE_NOOP("Radio", "Last program date"), &RadioIdentity::programDate, 10, nullptr},
     }};
     return table;
 }

@@ -1,4 +1,5 @@
 #include "PageLayout.h"
+#include "Texts.h"
 
 #include <QFileInfo>
 
@@ -19,7 +20,7 @@ int bodyHeight(int pageHeight, int textHeight) {
 }
 
 QString footer(int page, int pages) {
-    return QStringLiteral("-- Page %1 of %2 --").arg(page).arg(pages);
+    return Texts::tr("-- Page %1 of %2 --").arg(page).arg(pages);
 }
 
 } // namespace PageLayout

@@ -1,4 +1,5 @@
 #include "Report.h"
+#include "Texts.h"
 
 #include "FormCatalog.h"
 #include "RadioIdentity.h"
@@ -6,7 +7,7 @@
 
 #include <algorithm>
 
-const QString kRecordNotInUse = QStringLiteral("(not in use)");
+const QString kRecordNotInUse = Texts::tr("(not in use)");
 
 namespace {
 
@@ -44,15 +45,13 @@ void addFieldText(QString& text, const std::vector<ReportField>& fields, const Q
 std::vector<ReportField> reportHeader(const MemoryImage& image, const QString& fileName,
                                       const QDate& printed) {
     const RadioIdentity id = RadioIdentity::read(image);
-    auto orNone = [](const QString& text) {
-        return text.isEmpty() ? QStringLiteral("(none)") : text;
-    };
-    return {{QStringLiteral("File"), orNone(fileName)},
-            {QStringLiteral("Model"), orNone(id.modelName)},
-            {QStringLiteral("Firmware"), orNone(id.firmware)},
-            {QStringLiteral("Last program date"), orNone(id.programDate)},
-            {QStringLiteral("Printed"), printed.toString(Qt::ISODate)},
-            {QStringLiteral("Program"), QStringLiteral("Duoband %1").arg(DUOBAND_VERSION)}};
+    auto orNone = [](const QString& text) { return text.isEmpty() ? Texts::tr("(none)") : text; };
+    return {{Texts::tr("File"), orNone(fileName)},
+            {Texts::tr("Model"), orNone(id.modelName)},
+            {Texts::tr("Firmware"), orNone(id.firmware)},
+            {Texts::tr("Last program date"), orNone(id.programDate)},
+            {Texts::tr("Printed"), printed.toString(Qt::ISODate)},
+            {Texts::tr("Program"), Texts::tr("Duoband %1").arg(DUOBAND_VERSION)}};
 }
 
 Report buildReport(const MemoryImage& image, const BandState& bands) {

@@ -1,4 +1,5 @@
 #include "ReportDiff.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "MemoryImage.h"
@@ -242,9 +243,9 @@ std::vector<Difference> compareReports(const Report& before, const Report& after
 QString differenceLine(const Difference& d) {
     const QString item = d.item.isEmpty() ? d.section : d.item;
     if (d.moved)
-        return QStringLiteral("%1 moved to %2").arg(item, d.after);
+        return Texts::tr("%1 moved to %2").arg(item, d.after);
     const auto shown = [](const QString& text) {
-        return text.isEmpty() ? QStringLiteral("(none)") : text;
+        return text.isEmpty() ? Texts::tr("(none)") : text;
     };
     return QStringLiteral("%1: %2: %3 -> %4").arg(item, d.field, shown(d.before), shown(d.after));
 }
@@ -253,18 +254,18 @@ QStringList Comparison::closingLines() const {
     auto at = [](std::uint32_t address) {
         const bool pc = address >= MemoryImage::kPcBase;
         const QString hex = QString::number(pc ? address - MemoryImage::kPcBase : address, 16);
-        return (pc ? QStringLiteral("PC block 0x") : QStringLiteral("0x")) +
+        return (pc ? Texts::tr("PC block 0x") : QStringLiteral("0x")) +
                hex.toUpper().rightJustified(pc ? 3 : 4, u'0');
     };
     QStringList lines;
     auto bytes = [](int n) {
-        return n == 1 ? QStringLiteral("1 byte differs") : QStringLiteral("%1 bytes differ").arg(n);
+        return n == 1 ? Texts::tr("1 byte differs") : Texts::tr("%1 bytes differ").arg(n);
     };
     if (bytesOutside > 0)
-        lines << QStringLiteral("%1 outside the forms (first at %2)")
+        lines << Texts::tr("%1 outside the forms (first at %2)")
                      .arg(bytes(bytesOutside), at(firstOutside));
     if (bytesAlike > 0)
-        lines << QStringLiteral("%1 where the forms show the same (first at %2)")
+        lines << Texts::tr("%1 where the forms show the same (first at %2)")
                      .arg(bytes(bytesAlike), at(firstAlike));
     return lines;
 }

@@ -1,4 +1,6 @@
 #include "ReportSections.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "AlarmSettings.h"
 #include "BandLimitEditing.h"
@@ -32,8 +34,10 @@ std::vector<ReportField> shownFields(const FieldTable& table, const MemoryImage&
         if (f.hidden)
             continue;
         const QStringList items = ::Fields::items(f, image);
-        fields.emplace_back(f.label,
-                            ::Fields::shownText(f, items, ::Fields::load(f, items, image, base)));
+        const QString text = ::Fields::shownText(f, items, ::Fields::load(f, items, image, base));
+        // List entries and labels read in the user's language, as on the form.
+        fields.emplace_back(Language::shown(f.label),
+                            f.codec->control == FieldControl::List ? Language::shown(text) : text);
     }
     return fields;
 }
@@ -106,7 +110,7 @@ ReportTable recordTable(const QString& title, const QString& first, const FieldT
     ReportTable table{title, {first}, {}};
     for (const FieldDescription& f : fields)
         if (!f.hidden)
-            table.headers << f.label;
+            table.headers << Language::shown(f.label);
     for (int i = 0; i < records.count; ++i) {
         QStringList row = {QString::number(i + 1)};
         for (const ReportField& field : shownFields(fields, image, records.at(i)))
@@ -122,10 +126,11 @@ namespace ReportSections {
 
 ReportSection radio(const MemoryImage& image, const BandState&) {
     const RadioIdentity id = RadioIdentity::read(image);
-    ReportSection s{QStringLiteral("Radio"), {}, {}, {}};
+    ReportSection s{Texts::tr("Radio"), {}, {}, {}};
     for (const RadioIdentity::Field& f : RadioIdentity::fields())
-        s.fields.emplace_back(f.label, id.*f.value);
-    ReportTable limits{QStringLiteral("Frequency range"), BandLimitTable::headers(), {}};
+        s.fields.emplace_back(Language::shown(QString::fromLatin1(f.label)), id.*f.value);
+    ReportTable limits{
+        Texts::tr("Frequency range"), Language::shown(BandLimitTable::headers()), {}};
     const BandLimitTable table = BandLimitTable::fromImage(image);
     for (int b = 0; b < kBandCount; ++b) {
         QStringList row = {options(OptionTable::BandName)[b]};
@@ -143,14 +148,20 @@ ReportSection channels(const MemoryImage& image, const BandState& bands) {
     // The table model edits what it is given: it gets copies.
     MemoryImage copy = image;
     BandState bandsCopy = bands;
-    ReportTable list = modelTable<ChannelTable>(QStringLiteral("Channel"), true, copy, bandsCopy);
+    ReportTable list = modelTable<ChannelTable>(Texts::tr("Channel"), true, copy, bandsCopy);
     const QStringList labels = RecordFields::shownLabels(RecordUse::Channel);
-    ReportTable details{
-        QStringLiteral("Channel details"), {list.headers[0]}, {}, QStringLiteral("Channel")};
+    ReportTable details{Texts::tr("Channel details"), {list.headers[0]}, {}, Texts::tr("Channel")};
+    // Column titles and list entries in the user's language; names and numbers as they are.
+    for (qsizetype c = 0; c < list.headers.size(); ++c) {
+        list.headers[c] = Language::shown(list.headers[c]);
+        if (ChannelTable::listOf(int(c)))
+            for (QStringList& row : list.rows)
+                row[c] = Language::shown(row[c]);
+    }
     std::vector<qsizetype> shown;
     for (qsizetype i = 0; i < labels.size(); ++i)
         if (!channelTableShows(labels[i])) {
-            details.headers << labels[i];
+            details.headers << Language::shown(labels[i]);
             shown.push_back(i);
         }
     for (const QStringList& row : list.rows) {
@@ -159,10 +170,10 @@ ReportSection channels(const MemoryImage& image, const BandState& bands) {
             image.at<32>(ImageMap::channelAddress(n)), RecordUse::Channel, n, bands);
         QStringList detail = {row[0]};
         for (qsizetype i : shown)
-            detail << texts.value(i);
+            detail << Language::shown(texts.value(i));
         details.rows.push_back(detail);
     }
-    return {QStringLiteral("Channel setting"), {}, {}, {list, details}};
+    return {Texts::tr("Channel setting"), {}, {}, {list, details}};
 }
 
 ReportSection vfo(const MemoryImage& image, const BandState& bands) {
@@ -174,7 +185,7 @@ ReportSection vfo(const MemoryImage& image, const BandState& bands) {
 }
 
 ReportSection scanChannels(const MemoryImage& image, const BandState& bands) {
-    ReportSection s{QStringLiteral("Scan channel"), {}, {}, {}};
+    ReportSection s{Texts::tr("Scan channel"), {}, {}, {}};
     for (int k = 0; k < ImageMap::kScanEdgeCount; ++k)
         s.groups.push_back(recordGroup(ChannelEditRules::scanEdgeName(k),
                                        ImageMap::kScanEdgeRecords.at(k), RecordUse::ScanEdge, k,
@@ -183,7 +194,7 @@ ReportSection scanChannels(const MemoryImage& image, const BandState& bands) {
 }
 
 ReportSection basic(const MemoryImage& image, const BandState&) {
-    ReportSection s{QStringLiteral("Basic setting"), {}, {}, {}};
+    ReportSection s{Texts::tr("Basic setting"), {}, {}, {}};
     for (const FieldTable* table :
          {&BasicSettings::optionFields(), &BasicSettings::totFields(), &BasicSettings::keyFields()})
         append(s.fields, shownFields(*table, image));
@@ -191,25 +202,25 @@ ReportSection basic(const MemoryImage& image, const BandState&) {
 }
 
 ReportSection alarm(const MemoryImage& image, const BandState&) {
-    return {QStringLiteral("Alarm"), shownFields(AlarmSettings::fields(), image), {}, {}};
+    return {Texts::tr("Alarm"), shownFields(AlarmSettings::fields(), image), {}, {}};
 }
 
 ReportSection dtmf(const MemoryImage& image, const BandState&) {
     ReportSection s{QStringLiteral("DTMF"), shownFields(DtmfSettings::codeFields(), image), {}, {}};
     append(s.fields, shownFields(DtmfSettings::pttIdFields(), image));
     MemoryImage copy = image;
-    s.tables.push_back(modelTable<DtmfCodeTable>(QStringLiteral("DTMF codes"), false, copy));
+    s.tables.push_back(modelTable<DtmfCodeTable>(Texts::tr("DTMF codes"), false, copy));
     return s;
 }
 
 ReportSection twoTone(const MemoryImage& image, const BandState&) {
-    ReportSection s{QStringLiteral("2Tone"), {}, {}, {}};
+    ReportSection s{Texts::tr("2Tone"), {}, {}, {}};
     const auto& records = ImageMap::kTwoToneSystemRecords;
     for (int k = 0; k < records.count; ++k)
         s.groups.push_back(
-            {QStringLiteral("System %1").arg(k + 1), twoToneSystem(image, records.at(k))});
+            {Texts::tr("System %1").arg(k + 1), twoToneSystem(image, records.at(k))});
     MemoryImage copy = image;
-    s.tables.push_back(modelTable<TwoToneContacts>(QStringLiteral("Contacts"), false, copy));
+    s.tables.push_back(modelTable<TwoToneContacts>(Texts::tr("Contacts"), false, copy));
     return s;
 }
 
@@ -217,15 +228,15 @@ ReportSection fiveTone(const MemoryImage& image, const BandState&) {
     using namespace FiveToneSettings;
     MemoryImage copy = image;
     const int k = loadStandard(copy); // the form shows the standard it loads into the image
-    ReportSection s{QStringLiteral("5Tone"), shownStandard(copy, k), {}, {}};
+    ReportSection s{Texts::tr("5Tone"), shownStandard(copy, k), {}, {}};
     append(s.fields, shownFields(fields(), copy));
-    s.tables.push_back(recordTable(QStringLiteral("Infomation"), QStringLiteral("Group"),
-                                   informationFields(), ImageMap::kFiveToneInfoRecords, copy));
-    ReportTable contacts = recordTable(QStringLiteral("Contact"), QStringLiteral("Group"),
-                                       contactFields(), ImageMap::kFiveToneContactRecords, copy);
+    s.tables.push_back(recordTable(Texts::tr("Infomation"), Texts::tr("Group"), informationFields(),
+                                   ImageMap::kFiveToneInfoRecords, copy));
+    ReportTable contacts = recordTable(Texts::tr("Contact"), Texts::tr("Group"), contactFields(),
+                                       ImageMap::kFiveToneContactRecords, copy);
     // An empty alias shows what the form falls back on when it loads a contact (an empty code
     // stays empty until the user leaves its field).
-    const qsizetype alias = contacts.headers.indexOf(QStringLiteral("Alias"));
+    const qsizetype alias = contacts.headers.indexOf(Language::shown(QStringLiteral("Alias")));
     for (std::size_t n = 0; n < contacts.rows.size(); ++n) {
         QStringList& row = contacts.rows[n];
         row[alias] = contactAliasFallback(row[alias], row[alias], int(n) + 1);

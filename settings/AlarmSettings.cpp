@@ -1,4 +1,5 @@
 #include "AlarmSettings.h"
+#include "Texts.h"
 
 #include "FieldCodecs.h"
 #include "ImageMap.h"
@@ -18,7 +19,7 @@ bool offered(const MemoryImage& image, int n) {
 } // namespace
 
 QStringList emiCodes(const MemoryImage& image) {
-    QStringList list = {QStringLiteral("None")};
+    QStringList list = {QStringLiteral(QT_TRANSLATE_NOOP("Radio", "None"))};
     for (int n = 1; n <= ImageMap::kDtmfCodeRecords.count; ++n)
         if (offered(image, n))
             list << QString::number(n);
@@ -33,10 +34,9 @@ QString emiCodesLeftOut(const MemoryImage& image) {
             left << QString::number(n);
     if (left.isEmpty())
         return {};
-    return (left.size() == 1 ? QStringLiteral("DTMF entry %1 is not offered: its Num is empty "
-                                              "or begins with 0")
-                             : QStringLiteral("DTMF entries %1 are not offered: their Num is "
-                                              "empty or begins with 0"))
+    return (left.size() == 1
+                ? Texts::tr("DTMF entry %1 is not offered: its Num is empty or begins with 0")
+                : Texts::tr("DTMF entries %1 are not offered: their Num is empty or begins with 0"))
         .arg(left.join(QStringLiteral(", ")));
 }
 
@@ -44,24 +44,24 @@ const std::vector<FieldDescription>& fields() {
     using namespace FieldCodecs;
     // clang-format off
     static const std::vector<FieldDescription> table = {
-        {.label = "Alarm type", .address = 0xCC70, .codec = &codeOrFirst,
-         .items = {"Alarm", "Transpond+Background", "Transpond+Alarm", "Secret", "Both"},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Alarm type"), .address = 0xCC70, .codec = &codeOrFirst,
+         .items = {QT_TRANSLATE_NOOP("Radio", "Alarm"), QT_TRANSLATE_NOOP("Radio", "Transpond+Background"), QT_TRANSLATE_NOOP("Radio", "Transpond+Alarm"), QT_TRANSLATE_NOOP("Radio", "Secret"), QT_TRANSLATE_NOOP("Radio", "Both")},
          .fallback = 0},
-        {.label = "Cycle", .address = 0xCC71, .codec = &numberField,
-         .number = {.minimum = 0, .maximum = 255, .fallback = 5, .zeroText = "Continuous",
-                    .spinLowText = "Continuous", .alignHeldSteps = false}},
-        {.label = "Tx time (s)", .address = 0xCC72, .codec = &numberField,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Cycle"), .address = 0xCC71, .codec = &numberField,
+         .number = {.minimum = 0, .maximum = 255, .fallback = 5, .zeroText = QT_TRANSLATE_NOOP("Radio", "Continuous"),
+                    .spinLowText = QT_TRANSLATE_NOOP("Radio", "Continuous"), .alignHeldSteps = false}},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Tx time (s)"), .address = 0xCC72, .codec = &numberField,
          .number = {.minimum = 1, .maximum = 255, .fallback = 5, .alignHeldSteps = false}},
-        {.label = "Rx time (s)", .address = 0xCC73, .codec = &numberField,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Rx time (s)"), .address = 0xCC73, .codec = &numberField,
          .number = {.minimum = 1, .maximum = 255, .fallback = 8, .alignHeldSteps = false}},
         // The entry number exactly as the code table offers it: never a longer number that
         // begins with the same digits.
-        {.label = "EMI code", .address = ImageMap::kEmiCode, .codec = &entryNumber,
+        {.label = QT_TRANSLATE_NOOP("Radio", "EMI code"), .address = ImageMap::kEmiCode, .codec = &entryNumber,
          .itemsFrom = emiCodes, .fallback = 0},
-        {.label = "EMI code type", .address = 0xCC77, .shift = 0, .width = 2, .codec = &code,
-         .items = {"None", "DTMF"}, .fallback = 0},
-        {.label = "Remote EMI alarm", .address = 0xCC77, .shift = 7, .width = 1, .codec = &code,
-         .items = {"Off", "On"}, .fallback = 0},
+        {.label = QT_TRANSLATE_NOOP("Radio", "EMI code type"), .address = 0xCC77, .shift = 0, .width = 2, .codec = &code,
+         .items = {QT_TRANSLATE_NOOP("Radio", "None"), "DTMF"}, .fallback = 0},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Remote EMI alarm"), .address = 0xCC77, .shift = 7, .width = 1, .codec = &code,
+         .items = {QT_TRANSLATE_NOOP("Radio", "Off"), QT_TRANSLATE_NOOP("Radio", "On")}, .fallback = 0},
     };
     // clang-format on
     return table;

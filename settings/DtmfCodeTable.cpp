@@ -1,4 +1,5 @@
 #include "DtmfCodeTable.h"
+#include "Texts.h"
 
 #include "Digits.h"
 #include "ImageMap.h"
@@ -23,7 +24,7 @@ QString sixDigits(int row) {
 }
 
 QString defaultAlias(int row) {
-    return QStringLiteral("DTMF%1").arg(row, 2, 10, QChar(u'0'));
+    return QStringLiteral(QT_TRANSLATE_NOOP("Radio", "DTMF%1")).arg(row, 2, 10, QChar(u'0'));
 }
 
 // The code of a separator stored in the DTMF settings, as a character (null when none).
@@ -34,12 +35,14 @@ QChar storedCharacter(const MemoryImage& image, std::uint32_t address) {
 } // namespace
 
 const QStringList& DtmfCodeTable::headers() {
-    static const QStringList h = {"No.", "Type", "Num", "Alias"};
+    static const QStringList h = {
+        QT_TRANSLATE_NOOP("Radio", "No."), QT_TRANSLATE_NOOP("Radio", "Type"),
+        QT_TRANSLATE_NOOP("Radio", "Num"), QT_TRANSLATE_NOOP("Radio", "Alias")};
     return h;
 }
 
 const QStringList& DtmfCodeTable::typeItems() {
-    static const QStringList items = {"", "None", "ANI"};
+    static const QStringList items = {"", QT_TRANSLATE_NOOP("Radio", "None"), "ANI"};
     return items;
 }
 
@@ -164,11 +167,10 @@ QString DtmfCodeTable::emiCodeNote(int row) const {
         return {};
     const QString num = text(row, Num);
     if (num.isEmpty())
-        return QStringLiteral("Entry %1 has no Num: it is not offered as the Alarm's EMI code")
-            .arg(row);
+        return Texts::tr("Entry %1 has no Num: it is not offered as the Alarm's EMI code").arg(row);
     if (num.startsWith(u'0'))
-        return QStringLiteral("Entry %1 is not offered as the Alarm's EMI code: its Num %2 "
-                              "begins with 0")
+        return Texts::tr(
+                   "Entry %1 is not offered as the Alarm's EMI code: its Num %2 begins with 0")
             .arg(row)
             .arg(num);
     return {};

@@ -22,7 +22,7 @@ constexpr std::uint32_t kRepeat = 3;
 constexpr std::uint32_t kDelimiter = 4;
 constexpr std::uint32_t kTones = 8;
 
-const QString kNone = QStringLiteral("None");
+const QString kNone = QStringLiteral(QT_TRANSLATE_NOOP("Radio", "None"));
 
 NumberRule milliseconds() {
     return {.minimum = 0,
@@ -70,7 +70,7 @@ void storeStandard(MemoryImage& image, int k) {
 }
 
 QString toneLabel(int digit) {
-    return QStringLiteral("Tone %1").arg(Digits::hexChar(digit));
+    return QStringLiteral(QT_TRANSLATE_NOOP("Radio", "Tone %1")).arg(Digits::hexChar(digit));
 }
 
 NumberRule widthRule(int k) {
@@ -79,7 +79,9 @@ NumberRule widthRule(int k) {
 }
 
 const std::array<QString, 3>& letterLabels() {
-    static const std::array<QString, 3> labels = {"Group", "Repeat", "Delimiter"};
+    static const std::array<QString, 3> labels = {QT_TRANSLATE_NOOP("Radio", "Group"),
+                                                  QT_TRANSLATE_NOOP("Radio", "Repeat"),
+                                                  QT_TRANSLATE_NOOP("Radio", "Delimiter")};
     return labels;
 }
 
@@ -91,12 +93,12 @@ const std::vector<FieldDescription>& standardFields() {
         delimiterCodes.insert(delimiterCodes.begin(), 0);
         // clang-format off
         std::vector<FieldDescription> fields = {
-            {.label = "Width", .address = kWidth, .codec = &numberField, .number = widthRule(0)},
-            {.label = "Group", .address = kGroup, .codec = &codedList, .items = letters(),
+            {.label = QT_TRANSLATE_NOOP("Radio", "Width"), .address = kWidth, .codec = &numberField, .number = widthRule(0)},
+            {.label = QT_TRANSLATE_NOOP("Radio", "Group"), .address = kGroup, .codec = &codedList, .items = letters(),
              .codes = letterCodes, .fallback = 0},
-            {.label = "Repeat", .address = kRepeat, .codec = &codedList, .items = letters(),
+            {.label = QT_TRANSLATE_NOOP("Radio", "Repeat"), .address = kRepeat, .codec = &codedList, .items = letters(),
              .codes = letterCodes, .fallback = 4},
-            {.label = "Delimiter", .address = kDelimiter, .codec = &codedList,
+            {.label = QT_TRANSLATE_NOOP("Radio", "Delimiter"), .address = kDelimiter, .codec = &codedList,
              .items = QStringList{kNone} + letters(), .codes = delimiterCodes},
         };
         // clang-format on
@@ -121,7 +123,7 @@ const std::vector<FieldDescription>& standardFields() {
 
 std::vector<std::pair<QString, QString>> shownStandard(const MemoryImage& image, int k) {
     std::vector<std::pair<QString, QString>> shown = {
-        {QStringLiteral("Standard"), standardNames().value(k)}};
+        {QStringLiteral(QT_TRANSLATE_NOOP("Radio", "Standard")), standardNames().value(k)}};
     std::array<QString, 3> letters;
     for (FieldDescription f : standardFields()) {
         if (f.label == QLatin1String("Width"))
@@ -165,31 +167,33 @@ bool codeAccepts(QChar c, const std::array<QString, 16>& tones, const QString& r
 
 const std::vector<FieldDescription>& fields() {
     using namespace FieldCodecs;
-    static const QStringList responses = {"Off", "Remind", "Reply", "Remind+Reply"};
+    static const QStringList responses = {
+        QT_TRANSLATE_NOOP("Radio", "Off"), QT_TRANSLATE_NOOP("Radio", "Remind"),
+        QT_TRANSLATE_NOOP("Radio", "Reply"), QT_TRANSLATE_NOOP("Radio", "Remind+Reply")};
     // clang-format off
     static const std::vector<FieldDescription> table = {
-        {.label = "Pre-carreier time(ms)", .address = 0xD2A8, .codec = &numberField,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Pre-carreier time(ms)"), .address = 0xD2A8, .codec = &numberField,
          .number = milliseconds(), .unit = 10},
-        {.label = "First expand(ms)", .address = 0xD2A9, .codec = &numberField,
+        {.label = QT_TRANSLATE_NOOP("Radio", "First expand(ms)"), .address = 0xD2A9, .codec = &numberField,
          .number = milliseconds(), .unit = 10},
-        {.label = "End exit delay(ms)", .address = 0xD2AA, .codec = &numberField,
+        {.label = QT_TRANSLATE_NOOP("Radio", "End exit delay(ms)"), .address = 0xD2AA, .codec = &numberField,
          .number = milliseconds(), .unit = 10},
-        {.label = "Reply delay(ms)", .address = 0xD2AB, .codec = &numberField,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Reply delay(ms)"), .address = 0xD2AB, .codec = &numberField,
          .number = milliseconds(), .unit = 10},
-        {.label = "Side tone", .address = 0xD2AF, .shift = 0, .width = 1, .codec = &check},
-        {.label = "Beep", .address = 0xD2AF, .shift = 1, .width = 1, .codec = &check,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Side tone"), .address = 0xD2AF, .shift = 0, .width = 1, .codec = &check},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Beep"), .address = 0xD2AF, .shift = 1, .width = 1, .codec = &check,
          .hidden = true},
-        {.label = "Begin ID", .address = 0xD2B0, .width = 8, .codec = &hexDigits,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Begin ID"), .address = 0xD2B0, .width = 8, .codec = &hexDigits,
          .chars = CharSet::Hex, .upperCase = true},
-        {.label = "End ID", .address = 0xD2B8, .width = 8, .codec = &hexDigits,
+        {.label = QT_TRANSLATE_NOOP("Radio", "End ID"), .address = 0xD2B8, .width = 8, .codec = &hexDigits,
          .chars = CharSet::Hex, .upperCase = true},
-        {.label = "Self ID", .address = 0xD2C0, .width = 8, .codec = &hexDigits,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Self ID"), .address = 0xD2C0, .width = 8, .codec = &hexDigits,
          .chars = CharSet::Dcs},
-        {.label = "Decode response", .address = 0xD2C8, .codec = &code, .items = responses,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Decode response"), .address = 0xD2C8, .codec = &code, .items = responses,
          .noChoice = 0xFF},
-        {.label = "Auto reset time(s)", .address = 0xD2C9, .codec = &numberField,
-         .number = {.minimum = 0, .maximum = 255, .fallback = 10, .zeroText = "Off",
-                    .spinLowText = "Off"}},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Auto reset time(s)"), .address = 0xD2C9, .codec = &numberField,
+         .number = {.minimum = 0, .maximum = 255, .fallback = 10, .zeroText = QT_TRANSLATE_NOOP("Radio", "Off"),
+                    .spinLowText = QT_TRANSLATE_NOOP("Radio", "Off")}},
     };
     // clang-format on
     return table;
@@ -199,13 +203,13 @@ const std::vector<FieldDescription>& informationFields() {
     using namespace FieldCodecs;
     // clang-format off
     static const std::vector<FieldDescription> table = {
-        {.label = "Type", .address = 15, .codec = &code,
-         .items = {"Select", "Stun", "Kill", "Wake"}, .noChoice = 0xFF},
-        {.label = "Response", .address = 14, .codec = &code,
-         .items = {"Off", "Remind", "Reply", "Remind+Reply"}, .noChoice = 0xFF},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Type"), .address = 15, .codec = &code,
+         .items = {QT_TRANSLATE_NOOP("Radio", "Select"), QT_TRANSLATE_NOOP("Radio", "Stun"), QT_TRANSLATE_NOOP("Radio", "Kill"), QT_TRANSLATE_NOOP("Radio", "Wake")}, .noChoice = 0xFF},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Response"), .address = 14, .codec = &code,
+         .items = {QT_TRANSLATE_NOOP("Radio", "Off"), QT_TRANSLATE_NOOP("Radio", "Remind"), QT_TRANSLATE_NOOP("Radio", "Reply"), QT_TRANSLATE_NOOP("Radio", "Remind+Reply")}, .noChoice = 0xFF},
         {.label = "ID", .address = 0, .width = 8, .codec = &hexDigits, .chars = CharSet::Hex,
          .upperCase = true},
-        {.label = "Name", .address = 8, .width = 6, .codec = &text, .hidden = true},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Name"), .address = 8, .width = 6, .codec = &text, .hidden = true},
     };
     // clang-format on
     return table;
@@ -215,11 +219,11 @@ const std::vector<FieldDescription>& contactFields() {
     using namespace FieldCodecs;
     // clang-format off
     static const std::vector<FieldDescription> table = {
-        {.label = "Code type", .address = 15, .codec = &code, .items = {"Off", "ANI", "Message"}},
-        {.label = "Code", .address = 0, .width = 8, .codec = &hexDigits, .chars = CharSet::Hex,
+        {.label = QT_TRANSLATE_NOOP("Radio", "Code type"), .address = 15, .codec = &code, .items = {QT_TRANSLATE_NOOP("Radio", "Off"), "ANI", QT_TRANSLATE_NOOP("Radio", "Message")}},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Code"), .address = 0, .width = 8, .codec = &hexDigits, .chars = CharSet::Hex,
          .upperCase = true},
-        {.label = "Alias", .address = 8, .width = 6, .codec = &text},
-        {.label = "Message", .address = 16, .width = 16, .codec = &text},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Alias"), .address = 8, .width = 6, .codec = &text},
+        {.label = QT_TRANSLATE_NOOP("Radio", "Message"), .address = 16, .width = 16, .codec = &text},
     };
     // clang-format on
     return table;

@@ -30,12 +30,16 @@ bool noTone(std::uint16_t word) {
 } // namespace
 
 const QStringList& TwoToneContacts::headers() {
-    static const QStringList h = {"No.", "First", "Second", "Format", "System", "Alias"};
+    static const QStringList h = {
+        QT_TRANSLATE_NOOP("Radio", "No."),    QT_TRANSLATE_NOOP("Radio", "First"),
+        QT_TRANSLATE_NOOP("Radio", "Second"), QT_TRANSLATE_NOOP("Radio", "Format"),
+        QT_TRANSLATE_NOOP("Radio", "System"), QT_TRANSLATE_NOOP("Radio", "Alias")};
     return h;
 }
 
 const QStringList& TwoToneContacts::formatItems() {
-    static const QStringList items = {"Two", "Single"};
+    static const QStringList items = {QT_TRANSLATE_NOOP("Radio", "Two"),
+                                      QT_TRANSLATE_NOOP("Radio", "Single")};
     return items;
 }
 

@@ -9,9 +9,12 @@ set -e
 # tests validate the installed desktop entry and metainfo; dpkg-dev: cpack finds the Debian
 # package's library dependencies with dpkg-shlibdeps; clang and libclang-rt-dev: the fuzz
 # targets (libFuzzer) of the hardening run; ninja-build and lld: build and link in a fraction
-# of make's and ld's time; lintian: the install test checks the Debian package with it.
+# of make's and ld's time; lintian: the install test checks the Debian package with it;
+# qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease make the translations;
+# qt6-translations-l10n: Qt's own dialog texts in the user's language.
 PACKAGES="cmake g++ make ninja-build qt6-base-dev qt6-serialport-dev fonts-liberation2
-poppler-utils desktop-file-utils appstream dpkg-dev clang libclang-rt-dev lld lintian"
+poppler-utils desktop-file-utils appstream dpkg-dev clang libclang-rt-dev lld lintian
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 [ $# -gt 0 ] && PACKAGES="$*"
 MISSING=""
 for p in $PACKAGES; do

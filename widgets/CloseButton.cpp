@@ -1,10 +1,11 @@
 #include "CloseButton.h"
+#include <QCoreApplication>
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
 QHBoxLayout* closeButtonRow(QWidget* window) {
-    auto* close = new QPushButton(QStringLiteral("Close"));
+    auto* close = new QPushButton(QCoreApplication::translate("Duoband", "Close"));
     close->setAccessibleName(close->text());
     close->setAutoDefault(false);
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);

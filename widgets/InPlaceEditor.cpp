@@ -2,6 +2,7 @@
 
 #include "CharFilterValidator.h"
 #include "GridControl.h"
+#include "RadioText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -47,12 +48,14 @@ void InPlaceEditor::setItems(const QStringList& items) {
     if (!combo_)
         return;
     combo_->clear();
-    combo_->addItems(items);
+    // A fixed list shows its entries translated and hands back the entry itself.
+    for (const QString& item : items)
+        combo_->addItem(kind_ == Kind::List ? radioText(item) : item, item);
 }
 
 QString InPlaceEditor::text() const {
     if (kind_ == Kind::List)
-        return combo_->currentText();
+        return combo_->currentIndex() < 0 ? QString() : combo_->currentData().toString();
     return line_->text();
 }
 
@@ -61,7 +64,7 @@ void InPlaceEditor::begin(int row, int column, const QString& text) {
     column_ = column;
     widget_->setGeometry(grid_->cellRect(row, column));
     if (kind_ == Kind::List) {
-        combo_->setCurrentIndex(combo_->findText(text, Qt::MatchExactly));
+        combo_->setCurrentIndex(combo_->findData(text, Qt::UserRole, Qt::MatchExactly));
     } else {
         // The cell's text as it is: the filter is for typing.
         if (combo_)

@@ -29,6 +29,7 @@ public:
     };
 
     InPlaceEditor(GridControl* grid, Kind kind, const QString& accessibleName);
+    Kind kind() const { return kind_; }
 
     void setMaxLength(int length);
     void setFilter(const Filter& filter);

@@ -1,6 +1,7 @@
 #include "ModelGrid.h"
 
 #include "GridControl.h"
+#include "RadioText.h"
 
 namespace {
 constexpr int kRowTwips = 300;
@@ -11,7 +12,7 @@ void setUpGrid(GridControl& grid, const GridLayout& layout) {
     grid.setDrawingSuspended(true);
     grid.setGridSize(layout.rows + 1, columns);
     for (int c = 0; c < columns; ++c) {
-        grid.setText(0, c, layout.headers[c]);
+        grid.setText(0, c, radioText(layout.headers[c]));
         grid.setColumnWidthTwips(c, layout.widthsTwips[std::size_t(c)]);
         grid.setColumnCentered(c, layout.centered);
     }
@@ -73,7 +74,11 @@ QStringList ModelGrid::rowTexts(int row) const {
 
 void ModelGrid::showRow(int row) {
     for (int c = 1; c < int(layout_.headers.size()); ++c) {
-        grid_->setText(row, c, model_.text(row, c));
+        // Entries of a fixed list are shown translated; typed texts as they are.
+        const InPlaceEditor* e = editor(c);
+        const QString text = model_.text(row, c);
+        grid_->setText(row, c,
+                       e && e->kind() == InPlaceEditor::Kind::List ? radioText(text) : text);
         if (model_.background)
             grid_->setCellBackground(row, c, model_.background(row, c));
     }

@@ -1,4 +1,5 @@
 #include "ChannelEditDialog.h"
+#include "Texts.h"
 
 #include "FieldTips.h"
 
@@ -26,11 +27,11 @@ ChannelEditDialog::ChannelEditDialog(MemoryImage& image, BandState& bands, int c
                                      QWidget* parent)
     : QDialog(parent), channel_(std::clamp(channel, 1, kChannels)),
       editor_(new ChannelRecordEditor(image, bands, RecordUse::Channel, 1)) {
-    setWindowTitle(QStringLiteral("Channel edit"));
+    setWindowTitle(Texts::tr("Channel edit"));
 
     // Channel number with its arrows, above the channel's fields.
     number_ = new QLineEdit;
-    number_->setAccessibleName(QStringLiteral("Channel number"));
+    number_->setAccessibleName(Texts::tr("Channel number"));
     number_->setMaxLength(3);
     number_->setValidator(new CharFilterValidator([](QChar c) { return accepts(CharSet::Dcs, c); },
                                                   false, number_)); // digits
@@ -38,8 +39,8 @@ ChannelEditDialog::ChannelEditDialog(MemoryImage& image, BandState& bands, int c
     down_ = new QToolButton;
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    up_->setAccessibleName(QStringLiteral("Next channel"));
-    down_->setAccessibleName(QStringLiteral("Previous channel"));
+    up_->setAccessibleName(Texts::tr("Next channel"));
+    down_->setAccessibleName(Texts::tr("Previous channel"));
     // The arrows stand one above the other, as on a spin box.
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setFocusPolicy(Qt::NoFocus);
@@ -53,7 +54,7 @@ ChannelEditDialog::ChannelEditDialog(MemoryImage& image, BandState& bands, int c
     numberRow->addWidget(number_, 1);
     numberRow->addLayout(arrows);
     number_->installEventFilter(this);
-    editor_->grid()->addWidget(new QLabel(QStringLiteral("Channel number")), 0, 0);
+    editor_->grid()->addWidget(new QLabel(Texts::tr("Channel number")), 0, 0);
     editor_->grid()->addLayout(numberRow, 0, 1);
     setTabOrder(number_, editor_->rxField());
 
@@ -64,7 +65,7 @@ ChannelEditDialog::ChannelEditDialog(MemoryImage& image, BandState& bands, int c
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
     connect(number_, &QLineEdit::editingFinished, this, &ChannelEditDialog::numberEntered);
-    applyFieldTips(this, QStringLiteral("Channel setting"));
+    applyFieldTips(this, Texts::tr("Channel setting"));
 
     load();
 }

@@ -1,5 +1,6 @@
 // The channel table's find bar: a field, two buttons and a line for what was found.
 #include "ChannelFindBar.h"
+#include "Texts.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -9,8 +10,8 @@
 
 ChannelFindBar::ChannelFindBar(QWidget* parent)
     : QWidget(parent), field_(new QLineEdit), outcome_(new QLabel) {
-    field_->setAccessibleName(QStringLiteral("Find"));
-    field_->setPlaceholderText(QStringLiteral("Name or frequency"));
+    field_->setAccessibleName(Texts::tr("Find"));
+    field_->setPlaceholderText(Texts::tr("Name or frequency"));
     field_->setClearButtonEnabled(true);
     auto button = [this](const QString& text, const QString& tip, auto slot) {
         auto* b = new QToolButton;
@@ -20,20 +21,19 @@ ChannelFindBar::ChannelFindBar(QWidget* parent)
         connect(b, &QToolButton::clicked, this, slot);
         return b;
     };
-    auto* next = button(QStringLiteral("Next"), QStringLiteral("Find next (F3)"),
+    auto* next = button(Texts::tr("Next"), Texts::tr("Find next (F3)"),
                         [this] { Q_EMIT findRequested(true); });
-    auto* previous = button(QStringLiteral("Previous"), QStringLiteral("Find previous (Shift+F3)"),
+    auto* previous = button(Texts::tr("Previous"), Texts::tr("Find previous (Shift+F3)"),
                             [this] { Q_EMIT findRequested(false); });
-    auto* close =
-        button(QStringLiteral("Close"), QStringLiteral("Close the find bar (Escape)"), [this] {
-            hide();
-            Q_EMIT closed();
-        });
-    outcome_->setAccessibleName(QStringLiteral("Find result"));
+    auto* close = button(Texts::tr("Close"), Texts::tr("Close the find bar (Escape)"), [this] {
+        hide();
+        Q_EMIT closed();
+    });
+    outcome_->setAccessibleName(Texts::tr("Find result"));
     connect(field_, &QLineEdit::returnPressed, this, [this] { Q_EMIT findRequested(true); });
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Find:")));
+    layout->addWidget(new QLabel(Texts::tr("Find:")));
     layout->addWidget(field_, 1);
     layout->addWidget(next);
     layout->addWidget(previous);

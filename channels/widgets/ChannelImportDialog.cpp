@@ -1,6 +1,8 @@
 // The preview of a channel list's import: the import run on a copy of the data, shown line by
 // line, run again when the placement changes.
 #include "ChannelImportDialog.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelTable.h"
@@ -31,43 +33,44 @@ ChannelImportDialog::ChannelImportDialog(const MemoryImage& image, const BandSta
                                          const QByteArray& csv, const QString& listName,
                                          QWidget* parent)
     : QDialog(parent), image_(image), bands_(bands), csv_(csv), summary_(new QLabel),
-      atLocations_(new QRadioButton(QStringLiteral("At the channels the list names"))),
-      inFileOrder_(new QRadioButton(QStringLiteral("In file order from channel"))),
+      atLocations_(new QRadioButton(Texts::tr("At the channels the list names"))),
+      inFileOrder_(new QRadioButton(Texts::tr("In file order from channel"))),
       firstChannel_(new QSpinBox), lines_(new QTableWidget) {
-    setWindowTitle(QStringLiteral("Import channels - %1").arg(listName));
+    setWindowTitle(Texts::tr("Import channels - %1").arg(listName));
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     atLocations_->setAccessibleName(atLocations_->text());
     inFileOrder_->setAccessibleName(inFileOrder_->text());
     atLocations_->setChecked(true);
     firstChannel_->setRange(1, ChannelTable::kRows);
-    firstChannel_->setAccessibleName(QStringLiteral("First channel"));
+    firstChannel_->setAccessibleName(Texts::tr("First channel"));
     firstChannel_->setEnabled(false);
 
-    QStringList headers{QStringLiteral("Line"), ChannelTable::headers()[ChannelTable::Channel]};
+    QStringList headers{Texts::tr("Line"),
+                        Language::shown(ChannelTable::headers()[ChannelTable::Channel])};
     for (int c : kShownColumns)
-        headers << ChannelTable::headers()[c];
-    headers << QStringLiteral("What happens");
+        headers << Language::shown(ChannelTable::headers()[c]);
+    headers << Texts::tr("What happens");
     lines_->setColumnCount(int(headers.size()));
     lines_->setHorizontalHeaderLabels(headers);
     lines_->verticalHeader()->hide();
     lines_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lines_->setSelectionBehavior(QAbstractItemView::SelectRows);
     lines_->setWordWrap(false);
-    lines_->setAccessibleName(QStringLiteral("Lines of the list"));
+    lines_->setAccessibleName(Texts::tr("Lines of the list"));
 
     auto* placement = new QHBoxLayout;
-    placement->addWidget(new QLabel(QStringLiteral("Place the lines:")));
+    placement->addWidget(new QLabel(Texts::tr("Place the lines:")));
     placement->addWidget(atLocations_);
     placement->addWidget(inFileOrder_);
     placement->addWidget(firstChannel_);
     placement->addStretch();
 
     auto* buttons = new QDialogButtonBox;
-    import_ = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    import_ = buttons->addButton(Texts::tr("Import"), QDialogButtonBox::AcceptRole);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    import_->setAccessibleName(QStringLiteral("Import"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    import_->setAccessibleName(Texts::tr("Import"));
+    cancel->setAccessibleName(Texts::tr("Cancel"));
     import_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,12 +1,14 @@
 // The record editor's controls: one for each field of the record's description, placed in
 // the grid of labels the dialogs share.
 #include "ChannelRecordEditor.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelRules.h"
 #include "CharFilterValidator.h"
 #include "FieldGrid.h"
 #include "FormTeardown.h"
+#include "Language.h"
 #include "ListHelpers.h"
 #include "MemoryImage.h"
 #include "Tones.h"
@@ -40,7 +42,7 @@ ChannelRecordEditor::ChannelRecordEditor(MemoryImage& image, BandState& bands, R
     for (QComboBox* box : {decodeType_, signaling_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (!loading_)
-                rebuildSqlModes(sqlMode_->currentText());
+                rebuildSqlModes(ListHelpers::currentEntry(sqlMode_));
         });
     connect(signaling_, &QComboBox::currentIndexChanged, this,
             &ChannelRecordEditor::updateEnabling);
@@ -122,9 +124,9 @@ void ChannelRecordEditor::addControl(const RecordFields::Field& f) {
     }
     case K::Check: {
         // The hidden backup flag carries the label "Reverse" on the radio's own form.
-        auto* box =
-            new QCheckBox(f.field == ChannelField::ReverseBackup ? QStringLiteral("Reverse")
-                                                                 : QString::fromLatin1(f.label));
+        auto* box = new QCheckBox(f.field == ChannelField::ReverseBackup
+                                      ? Texts::tr("Reverse")
+                                      : Language::shown(QString::fromLatin1(f.label)));
         place(f, box);
         checks_.push_back({box, f.field});
         if (f.field == ChannelField::Reverse)
@@ -137,7 +139,7 @@ void ChannelRecordEditor::addControl(const RecordFields::Field& f) {
 }
 
 void ChannelRecordEditor::place(const RecordFields::Field& f, QWidget* control) {
-    const QString label = RecordFields::label(f, use_);
+    const QString label = Language::shown(RecordFields::label(f, use_));
     control->setAccessibleName(label);
     controls_.push_back(control);
     if (RecordFields::hidden(f, use_))
@@ -170,7 +172,7 @@ void ChannelRecordEditor::makeEditable(QComboBox* box, const RecordFields::Field
 
 QComboBox* ChannelRecordEditor::addList(const RecordFields::Field& f, const QStringList& items) {
     auto* box = new QComboBox;
-    box->addItems(items);
+    ListHelpers::addEntries(box, items);
     box->setCurrentIndex(-1);
     place(f, box);
     if (f.kind != RecordFields::Kind::Ctcss && f.kind != RecordFields::Kind::Dcs)

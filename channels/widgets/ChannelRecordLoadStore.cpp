@@ -49,9 +49,9 @@ QStringList ChannelRecordEditor::stepsFor(const QString& rx) const {
 }
 
 void ChannelRecordEditor::rebuildSteps() {
-    const QString previous = step_->currentText();
+    const QString previous = ListHelpers::currentEntry(step_);
     step_->clear();
-    step_->addItems(stepsFor(rx_->text()));
+    ListHelpers::addEntries(step_, stepsFor(rx_->text()));
     selectByText(step_, previous, Match::Exact);
     if (step_->currentIndex() < 0)
         selectByText(step_, QStringLiteral("12.5"), Match::Exact);
@@ -60,8 +60,8 @@ void ChannelRecordEditor::rebuildSteps() {
 // The modes decode type and option signaling allow; `wanted` stays chosen when allowed.
 void ChannelRecordEditor::rebuildSqlModes(const QString& wanted) {
     sqlMode_->clear();
-    sqlMode_->addItems(
-        ChannelEditRules::sqlModes(decodeType_->currentIndex(), signaling_->currentIndex()));
+    ListHelpers::addEntries(sqlMode_, ChannelEditRules::sqlModes(decodeType_->currentIndex(),
+                                                                 signaling_->currentIndex()));
     selectByText(sqlMode_, wanted, Match::Exact);
     if (sqlMode_->currentIndex() < 0)
         sqlMode_->setCurrentIndex(0);
@@ -70,7 +70,8 @@ void ChannelRecordEditor::rebuildSqlModes(const QString& wanted) {
 void ChannelRecordEditor::updateEnabling() {
     if (!rx_->text().isEmpty()) {
         offset_->setEnabled(offsetDirection_->currentIndex() > 0);
-        signalingDecode_->setEnabled(signaling_->currentText() == QLatin1String("2 Tone"));
+        signalingDecode_->setEnabled(ListHelpers::currentEntry(signaling_) ==
+                                     QLatin1String("2 Tone"));
     }
 }
 
@@ -196,10 +197,10 @@ void ChannelRecordEditor::store() {
         setCode(r, l.field, std::max(0, l.box->currentIndex()));
     for (const CheckField& c : checks_)
         setCode(r, c.field, c.box->isChecked() ? 1 : 0);
-    setCode(r, ChannelField::SqlMode, sqlModeCode(sqlMode_->currentText()));
-    setCode(r, ChannelField::FrequencyStep, frequencyStepCode(step_->currentText()));
+    setCode(r, ChannelField::SqlMode, sqlModeCode(ListHelpers::currentEntry(sqlMode_)));
+    setCode(r, ChannelField::FrequencyStep, frequencyStepCode(ListHelpers::currentEntry(step_)));
     setCode(r, ChannelField::SignalingDecode,
-            std::max(0, signalingDecode_->currentText().toInt() - 1));
+            std::max(0, ListHelpers::currentEntry(signalingDecode_).toInt() - 1));
     r[20] &= 0xDF; // bit 5 of +20 is not a field: the store writes it as 0
     setName(r, name_->text());
 }

@@ -1,6 +1,8 @@
 // The sort dialog of the channel table: the keys, the order and the range, kept in the
 // configuration between uses.
 #include "ChannelSortDialog.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,9 +21,9 @@ const QString kDescendingSetting = QStringLiteral("Channel table/Sort descending
 QComboBox* columnList(bool withNone) {
     auto* box = new QComboBox;
     if (withNone)
-        box->addItem(QStringLiteral("(none)"), -1);
+        box->addItem(Texts::tr("(none)"), -1);
     for (int column : ChannelOrder::sortColumns())
-        box->addItem(ChannelTable::headers()[column], column);
+        box->addItem(Language::shown(ChannelTable::headers()[column]), column);
     return box;
 }
 
@@ -29,13 +31,13 @@ QComboBox* columnList(bool withNone) {
 
 ChannelSortDialog::ChannelSortDialog(int chosenRows, QWidget* parent)
     : QDialog(parent), first_(columnList(false)), second_(columnList(true)),
-      ascending_(new QRadioButton(QStringLiteral("Ascending"))),
-      descending_(new QRadioButton(QStringLiteral("Descending"))),
-      chosen_(new QRadioButton(QStringLiteral("Chosen rows (%1)").arg(chosenRows))),
-      all_(new QRadioButton(QStringLiteral("All channels in use"))) {
-    setWindowTitle(QStringLiteral("Sort channels"));
-    first_->setAccessibleName(QStringLiteral("Sort by"));
-    second_->setAccessibleName(QStringLiteral("Then by"));
+      ascending_(new QRadioButton(Texts::tr("Ascending"))),
+      descending_(new QRadioButton(Texts::tr("Descending"))),
+      chosen_(new QRadioButton(Texts::tr("Chosen rows (%1)").arg(chosenRows))),
+      all_(new QRadioButton(Texts::tr("All channels in use"))) {
+    setWindowTitle(Texts::tr("Sort channels"));
+    first_->setAccessibleName(Texts::tr("Sort by"));
+    second_->setAccessibleName(Texts::tr("Then by"));
     for (QRadioButton* b : {ascending_, descending_, chosen_, all_})
         b->setAccessibleName(b->text());
 
@@ -56,15 +58,15 @@ ChannelSortDialog::ChannelSortDialog(int chosenRows, QWidget* parent)
     range->addWidget(chosen_);
     range->addWidget(all_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Sort by:"), first_);
-    form->addRow(QStringLiteral("Then by:"), second_);
-    form->addRow(QStringLiteral("Order:"), order);
-    form->addRow(QStringLiteral("Channels:"), range);
+    form->addRow(Texts::tr("Sort by:"), first_);
+    form->addRow(Texts::tr("Then by:"), second_);
+    form->addRow(Texts::tr("Order:"), order);
+    form->addRow(Texts::tr("Channels:"), range);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Sort"));
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("Sort"));
-    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Texts::tr("Sort"));
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(Texts::tr("Sort"));
+    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(Texts::tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

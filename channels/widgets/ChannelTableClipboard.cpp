@@ -1,6 +1,7 @@
 // The channel table's clipboard: whole records for this program, tab-separated text for
 // spreadsheets and CSV for other programs on the way out; records or text on the way in.
 #include "ChannelTableView.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelClipboard.h"
@@ -22,19 +23,19 @@ void ChannelTableView::copyRows() {
     data->setData(ChannelClipboard::kCsvFormat, copied.csv);
     data->setData(ChannelClipboard::kRecordsFormat, copied.records);
     QGuiApplication::clipboard()->setMimeData(data);
-    Q_EMIT statusMessage(QStringLiteral("Copied %1").arg(channelCount(int(rows.size()))));
+    Q_EMIT statusMessage(Texts::tr("Copied %1").arg(channelCount(int(rows.size()))));
 }
 
 void ChannelTableView::cutRows() {
     copyRows();
-    emptyRows(QStringLiteral("Cut"));
+    emptyRows(Texts::tr("Cut"));
 }
 
 void ChannelTableView::pasteRows() {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
         pasteAt(selectedRows().front(), *data);
     else
-        Q_EMIT statusMessage(QStringLiteral("The clipboard holds no channel rows."));
+        Q_EMIT statusMessage(Texts::tr("The clipboard holds no channel rows."));
 }
 
 void ChannelTableView::pasteAt(int first, const QMimeData& data) {
@@ -45,7 +46,7 @@ void ChannelTableView::pasteAt(int first, const QMimeData& data) {
                 image(), bands_, data.data(ChannelClipboard::kRecordsFormat), first)) {
             const QString step = QStringLiteral("Paste %1").arg(channelCount(*placed));
             recordsChanged(step,
-                           QStringLiteral("Pasted %1 at %2").arg(channelCount(*placed)).arg(first));
+                           Texts::tr("Pasted %1 at %2").arg(channelCount(*placed)).arg(first));
             grid_->selectGridRows(first, first + *placed - 1);
             return;
         }
@@ -57,8 +58,7 @@ void ChannelTableView::pasteAt(int first, const QMimeData& data) {
         return;
     }
     const QString step = QStringLiteral("Paste %1").arg(channelCount(result.imported));
-    QString status =
-        QStringLiteral("Pasted %1 at %2").arg(channelCount(result.imported)).arg(first);
+    QString status = Texts::tr("Pasted %1 at %2").arg(channelCount(result.imported)).arg(first);
     if (!result.warnings.isEmpty())
         status += QStringLiteral("; %1").arg(result.warnings.join(QStringLiteral("; ")));
     if (!result.notes.isEmpty())

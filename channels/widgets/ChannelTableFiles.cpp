@@ -1,6 +1,7 @@
 // The channel table's list files: "Import channels..." and "Export channels..." with their file
 // dialogs, and what the table shows and records after them.
 #include "ChannelTableView.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelCsv.h"
@@ -20,7 +21,7 @@ QString ChannelTableView::exportChannelsTo(const QString& path, bool interchange
         exportChannels(image(), bands_, interchange ? CsvDialect::Interchange : CsvDialect::Native);
     if (const Result written = writeWholeFile(path, csv); !written.ok)
         return written.message;
-    Q_EMIT statusMessage(QStringLiteral("Exported %1 channel(s) to %2")
+    Q_EMIT statusMessage(Texts::tr("Exported %1 channel(s) to %2")
                              .arg(std::max<qsizetype>(0, csv.count('\n') - 1))
                              .arg(shownPath(path)));
     return {};
@@ -30,7 +31,7 @@ Result ChannelTableView::readListFile(const QString& path, QByteArray& csv) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Result::failure(
-            QStringLiteral("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString()));
+            Texts::tr("Cannot open \"%1\": %2").arg(shownPath(path), file.errorString()));
     return readChannelList(file, shownPath(path), csv);
 }
 
@@ -43,13 +44,13 @@ QString ChannelTableView::importChannelsFrom(const QString& path, ImportPlacemen
     if (!result.ok)
         return result.message;
     LoadFromImage();
-    Q_EMIT imageChanged(QStringLiteral("Import channels"));
-    Q_EMIT statusMessage(QStringLiteral("%1 from %2").arg(result.countText(), shownPath(path)));
+    Q_EMIT imageChanged(Texts::tr("Import channels"));
+    Q_EMIT statusMessage(Texts::tr("%1 from %2").arg(result.countText(), shownPath(path)));
     QStringList told;
     if (!result.warnings.isEmpty())
-        told << QStringLiteral("These lines were skipped:\n%1").arg(result.warnings.join(u'\n'));
+        told << Texts::tr("These lines were skipped:\n%1").arg(result.warnings.join(u'\n'));
     if (!result.notes.isEmpty())
-        told << QStringLiteral("Note:\n%1").arg(result.notes.join(u'\n'));
+        told << Texts::tr("Note:\n%1").arg(result.notes.join(u'\n'));
     if (!result.summary.isEmpty())
         told << result.summary.join(u'\n');
     if (told.isEmpty())
@@ -70,13 +71,13 @@ void ChannelTableView::previewImport(const QString& path) {
         return;
     }
     if (dialog.exec() != QDialog::Accepted) {
-        Q_EMIT statusMessage(QStringLiteral("Import cancelled; nothing changed"));
+        Q_EMIT statusMessage(Texts::tr("Import cancelled; nothing changed"));
         return;
     }
     const ImportResult result = importChannels(image(), bands_, csv, dialog.placement());
     LoadFromImage();
-    Q_EMIT imageChanged(QStringLiteral("Import channels"));
-    Q_EMIT statusMessage(QStringLiteral("%1 from %2").arg(result.countText(), shownPath(path)));
+    Q_EMIT imageChanged(Texts::tr("Import channels"));
+    Q_EMIT statusMessage(Texts::tr("%1 from %2").arg(result.countText(), shownPath(path)));
     grid_->setFocus();
 }
 
@@ -85,7 +86,7 @@ void ChannelTableView::exportChannelsCommand() {
     const QString interchange = QStringLiteral("Channel list for other programmers (*.csv)");
     QString filter;
     QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export channels"), {},
+        QFileDialog::getSaveFileName(this, Texts::tr("Export channels"), {},
                                      native + QStringLiteral(";;") + interchange, &filter);
     if (path.isEmpty())
         return;
@@ -96,9 +97,8 @@ void ChannelTableView::exportChannelsCommand() {
 }
 
 void ChannelTableView::importChannelsCommand() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import channels"), {},
-                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, Texts::tr("Import channels"), {}, Texts::tr("CSV files (*.csv);;All files (*)"));
     if (!path.isEmpty())
         previewImport(path);
 }

@@ -1,6 +1,8 @@
 // Putting order into the channel table: sorting, closing gaps, finding, and one value for many
 // rows, each one step for undo named after what it did.
 #include "ChannelTableView.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "ChannelBulkEdit.h"
 #include "ChannelFind.h"
@@ -28,18 +30,18 @@ void ChannelTableView::sortChannels(const std::vector<ChannelOrder::SortKey>& ke
     const ChannelOrder::Moved moved = ChannelOrder::sort(image(), bands_, keys, rows);
     QStringList by;
     for (const ChannelOrder::SortKey& key : keys)
-        by << ChannelTable::headers()[key.column];
+        by << Language::shown(ChannelTable::headers()[key.column]);
     if (moved.moved == 0) {
-        Q_EMIT statusMessage(QStringLiteral("The channels are in that order already"));
+        Q_EMIT statusMessage(Texts::tr("The channels are in that order already"));
         return;
     }
     QString status = QStringLiteral("Sorted by %1%2: %3 moved")
                          .arg(by.join(QStringLiteral(", ")),
-                              keys.front().descending ? QStringLiteral(" (descending)") : QString(),
+                              keys.front().descending ? Texts::tr(" (descending)") : QString(),
                               channelCount(moved.moved));
     if (!moved.note.isEmpty())
         status += QStringLiteral("; ") + moved.note;
-    recordsChanged(QStringLiteral("Sort channels"), status);
+    recordsChanged(Texts::tr("Sort channels"), status);
     if (!rows.empty())
         grid_->selectGridRows(rows.front(), rows.back());
 }
@@ -52,11 +54,11 @@ void ChannelTableView::closeGaps() {
         within ? ChannelOrder::closeGaps(image(), chosen.front(), chosen.back())
                : ChannelOrder::closeGaps(image());
     if (moved.moved == 0) {
-        Q_EMIT statusMessage(QStringLiteral("There are no gaps to close"));
+        Q_EMIT statusMessage(Texts::tr("There are no gaps to close"));
         return;
     }
-    recordsChanged(QStringLiteral("Close gaps"),
-                   QStringLiteral("Closed gaps: %1 moved up").arg(channelCount(moved.moved)));
+    recordsChanged(Texts::tr("Close gaps"),
+                   Texts::tr("Closed gaps: %1 moved up").arg(channelCount(moved.moved)));
 }
 
 void ChannelTableView::setForChosenRows(int row, int column, const QString& text) {
@@ -65,10 +67,10 @@ void ChannelTableView::setForChosenRows(int row, int column, const QString& text
         commitCell(row, column, text);
         return;
     }
-    const QString header = ChannelTable::headers()[column];
+    const QString header = Language::shown(ChannelTable::headers()[column]);
     if (column == ChannelTable::Rx && text.trimmed().isEmpty()) {
-        Q_EMIT statusMessage(QStringLiteral("Delete empties channels; an empty Rx Freq is not "
-                                            "set for chosen rows"));
+        Q_EMIT statusMessage(
+            Texts::tr("Delete empties channels; an empty Rx Freq is not set for chosen rows"));
         return;
     }
     const ChannelBulkEdit::Outcome outcome =
@@ -83,7 +85,7 @@ void ChannelTableView::setForChosenRows(int row, int column, const QString& text
         QStringList refused;
         for (int r : outcome.refused)
             refused << QString::number(r);
-        status += QStringLiteral("; channel %1 kept its %2 (%3)")
+        status += Texts::tr("; channel %1 kept its %2 (%3)")
                       .arg(refused.join(QStringLiteral(", ")), header, outcome.firstReason);
     }
     if (!outcome.changed.empty())
@@ -92,14 +94,14 @@ void ChannelTableView::setForChosenRows(int row, int column, const QString& text
 }
 
 void ChannelTableView::addSetForChosenRows(QMenu& menu) {
-    QMenu* set = menu.addMenu(QStringLiteral("Set for chosen rows"));
+    QMenu* set = menu.addMenu(Texts::tr("Set for chosen rows"));
     for (int column = ChannelTable::DecodeType; column < ChannelTable::kColumns; ++column) {
         const auto list = ChannelTable::listOf(column);
         if (!list)
             continue;
-        QMenu* entries = set->addMenu(ChannelTable::headers()[column]);
+        QMenu* entries = set->addMenu(Language::shown(ChannelTable::headers()[column]));
         for (const QString& entry : options(*list))
-            entries->addAction(entry, this, [this, column, entry] {
+            entries->addAction(Language::shown(entry), this, [this, column, entry] {
                 finishEdits();
                 setForChosenRows(std::max(1, grid_->currentGridCell().row), column, entry);
             });
@@ -123,7 +125,7 @@ bool ChannelTableView::find(bool forward) {
     const auto found =
         ChannelFind::next(*table_, findBar_->text(), {at.row, at.column}, forward, &wrapped);
     if (!found) {
-        findBar_->setOutcome(QStringLiteral("not found"));
+        findBar_->setOutcome(Texts::tr("not found"));
         return false;
     }
     grid_->setCurrentGridCell(found->row, found->column);
@@ -131,9 +133,9 @@ bool ChannelTableView::find(bool forward) {
     // The bar may have just moved the table down: a scroll in the same turn would leave parts
     // of the old rows on the screen.
     grid_->cellArea()->update();
-    findBar_->setOutcome(!wrapped ? QStringLiteral("channel %1").arg(found->row)
+    findBar_->setOutcome(!wrapped ? Texts::tr("channel %1").arg(found->row)
                          : forward
-                             ? QStringLiteral("channel %1, from the top again").arg(found->row)
-                             : QStringLiteral("channel %1, from the bottom again").arg(found->row));
+                             ? Texts::tr("channel %1, from the top again").arg(found->row)
+                             : Texts::tr("channel %1, from the bottom again").arg(found->row));
     return true;
 }

@@ -1,6 +1,7 @@
 // The channel table's row commands: which rows are chosen, and emptying, inserting, deleting and
 // moving them, each one step for undo.
 #include "ChannelTableView.h"
+#include "Texts.h"
 
 #include "ChannelRows.h"
 #include "ChannelTableTexts.h"
@@ -13,38 +14,38 @@ using namespace ChannelTableTexts;
 
 const std::vector<ChannelTableView::RowCommand>& ChannelTableView::rowCommands() {
     static const std::vector<RowCommand> commands = {
-        {QStringLiteral("Cut"), QKeySequence::keyBindings(QKeySequence::Cut),
+        {Texts::tr("Cut"), QKeySequence::keyBindings(QKeySequence::Cut),
          &ChannelTableView::cutRows},
-        {QStringLiteral("Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
+        {Texts::tr("Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
          &ChannelTableView::copyRows},
-        {QStringLiteral("Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
+        {Texts::tr("Paste"), QKeySequence::keyBindings(QKeySequence::Paste),
          &ChannelTableView::pasteRows},
-        {QStringLiteral("Delete"), QKeySequence::keyBindings(QKeySequence::Delete),
+        {Texts::tr("Delete"), QKeySequence::keyBindings(QKeySequence::Delete),
          &ChannelTableView::clearRows},
         // Ctrl+= as well: on most layouts "+" needs Shift.
-        {QStringLiteral("Insert row"),
+        {Texts::tr("Insert row"),
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          &ChannelTableView::insertRows},
-        {QStringLiteral("Delete row"),
+        {Texts::tr("Delete row"),
          {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
          &ChannelTableView::deleteRows},
-        {QStringLiteral("Move up"),
+        {Texts::tr("Move up"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
          &ChannelTableView::moveRowsUp},
-        {QStringLiteral("Move down"),
+        {Texts::tr("Move down"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
          &ChannelTableView::moveRowsDown},
-        {QStringLiteral("Sort channels..."),
+        {Texts::tr("Sort channels..."),
          {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)},
          &ChannelTableView::sortChannelsCommand},
-        {QStringLiteral("Close gaps"),
+        {Texts::tr("Close gaps"),
          {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_G)},
          &ChannelTableView::closeGaps},
-        {QStringLiteral("Find..."), QKeySequence::keyBindings(QKeySequence::Find),
+        {Texts::tr("Find..."), QKeySequence::keyBindings(QKeySequence::Find),
          &ChannelTableView::openFind},
-        {QStringLiteral("Find next"), QKeySequence::keyBindings(QKeySequence::FindNext),
+        {Texts::tr("Find next"), QKeySequence::keyBindings(QKeySequence::FindNext),
          &ChannelTableView::findNext},
-        {QStringLiteral("Find previous"), QKeySequence::keyBindings(QKeySequence::FindPrevious),
+        {Texts::tr("Find previous"), QKeySequence::keyBindings(QKeySequence::FindPrevious),
          &ChannelTableView::findPrevious},
     };
     return commands;
@@ -68,15 +69,15 @@ void ChannelTableView::recordsChanged(const QString& step, const QString& status
 
 void ChannelTableView::clearRows() {
     finishEdits();
-    emptyRows(QStringLiteral("Delete"));
+    emptyRows(Texts::tr("Delete"));
 }
 
 void ChannelTableView::emptyRows(const QString& command) {
     const std::vector<int> rows = selectedRows();
     const int emptied = ChannelRows::clear(image(), rows);
     const QString step = QStringLiteral("%1 %2").arg(command, channelCount(emptied));
-    recordsChanged(
-        step, rows.front() == 1 ? step + QStringLiteral("; channel 1 can never be emptied") : step);
+    recordsChanged(step,
+                   rows.front() == 1 ? step + Texts::tr("; channel 1 can never be emptied") : step);
 }
 
 void ChannelTableView::insertRows() {
@@ -121,16 +122,16 @@ void ChannelTableView::moveRows(int by) {
     const int first = rows.front();
     const int last = rows.back();
     if (last - first + 1 != int(rows.size())) {
-        Q_EMIT statusMessage(QStringLiteral("Choose adjacent rows to move them."));
+        Q_EMIT statusMessage(Texts::tr("Choose adjacent rows to move them."));
         return;
     }
     if (!ChannelRows::move(image(), first, last, by)) {
-        Q_EMIT statusMessage(by < 0 ? QStringLiteral("Channel 1 is the first channel.")
-                                    : QStringLiteral("Channel 800 is the last channel."));
+        Q_EMIT statusMessage(by < 0 ? Texts::tr("Channel 1 is the first channel.")
+                                    : Texts::tr("Channel 800 is the last channel."));
         return;
     }
     const QString step =
-        QStringLiteral("Move %1 %2 %3")
+        Texts::tr("Move %1 %2 %3")
             .arg(first == last ? QStringLiteral("channel") : QStringLiteral("channels"),
                  rangeText(first, last), by < 0 ? QStringLiteral("up") : QStringLiteral("down"));
     recordsChanged(step, step);

@@ -1,6 +1,8 @@
 // The channel table form: the grid, its in-place editors and what a typed cell does; the row
 // commands, the clipboard and the list files have files of their own.
 #include "ChannelTableView.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "ChannelEditDialog.h"
@@ -35,9 +37,9 @@ InPlaceEditor::Filter filterFor(CharSet set, bool upperCase = false) {
 
 ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget* parent)
     : FormView(image, parent), bands_(bands), table_(std::make_unique<ChannelTable>(image, bands)),
-      grid_(new GridControl), editButton_(new QPushButton(QStringLiteral("Channel edit"))) {
-    setWindowTitle(QStringLiteral("Channel setting"));
-    grid_->setAccessibleName(QStringLiteral("Channels"));
+      grid_(new GridControl), editButton_(new QPushButton(Texts::tr("Channel edit"))) {
+    setWindowTitle(Texts::tr("Channel setting"));
+    grid_->setAccessibleName(Texts::tr("Channels"));
     GridLayout columns = layoutOf<ChannelTable>();
     columns.wholeGrid = false; // 800 rows scroll
     setUpGrid(*grid_, columns);
@@ -45,9 +47,9 @@ ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget
         grid_->setHeaderTip(c, ChannelTable::headerTip(c));
     fitColumns();
 
-    auto make = [this](InPlaceEditor::Kind kind, const char* name, int maxLength,
+    auto make = [this](InPlaceEditor::Kind kind, const QString& name, int maxLength,
                        std::optional<InPlaceEditor::Filter> filter) {
-        auto* e = new InPlaceEditor(grid_, kind, QString::fromLatin1(name));
+        auto* e = new InPlaceEditor(grid_, kind, name);
         if (maxLength > 0)
             e->setMaxLength(maxLength);
         if (filter)
@@ -57,13 +59,15 @@ ChannelTableView::ChannelTableView(MemoryImage& image, BandState& bands, QWidget
         connect(e, &InPlaceEditor::enteredForChosenRows, this, &ChannelTableView::setForChosenRows);
         return e;
     };
-    frequencyEditor_ =
-        make(InPlaceEditor::Kind::Line, "Frequency editor", 9, filterFor(CharSet::Frequency));
-    nameEditor_ = make(InPlaceEditor::Kind::Line, "Name editor", 6, filterFor(CharSet::Name, true));
-    listEditor_ = make(InPlaceEditor::Kind::List, "List editor", 0, std::nullopt);
-    ctcssEditor_ =
-        make(InPlaceEditor::Kind::EditableList, "CTCSS editor", 5, filterFor(CharSet::Tone));
-    dcsEditor_ = make(InPlaceEditor::Kind::EditableList, "DCS editor", 3, filterFor(CharSet::Dcs));
+    frequencyEditor_ = make(InPlaceEditor::Kind::Line, Texts::tr("Frequency editor"), 9,
+                            filterFor(CharSet::Frequency));
+    nameEditor_ = make(InPlaceEditor::Kind::Line, Texts::tr("Name editor"), 6,
+                       filterFor(CharSet::Name, true));
+    listEditor_ = make(InPlaceEditor::Kind::List, Texts::tr("List editor"), 0, std::nullopt);
+    ctcssEditor_ = make(InPlaceEditor::Kind::EditableList, Texts::tr("CTCSS editor"), 5,
+                        filterFor(CharSet::Tone));
+    dcsEditor_ = make(InPlaceEditor::Kind::EditableList, Texts::tr("DCS editor"), 3,
+                      filterFor(CharSet::Dcs));
     ctcssEditor_->setItems(Ctcss::toneList());
     dcsEditor_->setItems(Dcs::codeList());
 
@@ -125,9 +129,9 @@ void ChannelTableView::fitColumns() {
     const QStringList saved =
         QSettings().value(kColumnWidthsKey).toString().split(u',', Qt::SkipEmptyParts);
     for (int c = kFirstData; c <= kLastData; ++c) {
-        QStringList texts = {ChannelTable::headers()[c]};
+        QStringList texts = {Language::shown(ChannelTable::headers()[c])};
         if (const auto list = ChannelTable::listOf(c))
-            texts += options(*list);
+            texts += Language::shown(options(*list));
         int width = grid_->columnWidthPixels(c);
         for (const QString& t : texts)
             width = std::max(width, metrics.horizontalAdvance(t) + padding);
@@ -155,16 +159,17 @@ void ChannelTableView::showContextMenu(const QPoint& at) {
         menu.addAction(action);
     addSetForChosenRows(menu);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Import channels..."), this,
-                   &ChannelTableView::importChannelsCommand);
-    menu.addAction(QStringLiteral("Export channels..."), this,
-                   &ChannelTableView::exportChannelsCommand);
+    menu.addAction(Texts::tr("Import channels..."), this, &ChannelTableView::importChannelsCommand);
+    menu.addAction(Texts::tr("Export channels..."), this, &ChannelTableView::exportChannelsCommand);
     menu.exec(at);
 }
 
 void ChannelTableView::showRow(int row) {
+    // List entries are shown translated; the table keeps them in English.
     for (int c = kFirstData; c <= kLastData; ++c)
-        grid_->setText(row, c, table_->text(row, c));
+        grid_->setText(row, c,
+                       ChannelTable::listOf(c) ? Language::shown(table_->text(row, c))
+                                               : table_->text(row, c));
 }
 
 void ChannelTableView::LoadFromImage() {
@@ -214,7 +219,7 @@ InPlaceEditor* ChannelTableView::beginEdit(int row, int column) {
     InPlaceEditor* editor = editorFor(column);
     if (editor == listEditor_)
         listEditor_->setItems(options(*ChannelTable::listOf(column)));
-    editor->begin(row, column, grid_->text(row, column));
+    editor->begin(row, column, table_->text(row, column));
     return editor;
 }
 
@@ -224,7 +229,7 @@ void ChannelTableView::commitCell(int row, int column, const QString& text) {
         showRow(r);
     Q_EMIT statusMessage(table_->correction());
     if (!changed.empty())
-        Q_EMIT imageChanged(QStringLiteral("Edit channel %1").arg(row));
+        Q_EMIT imageChanged(Texts::tr("Edit channel %1").arg(row));
 }
 
 // Enter moves on: one column right, or one row down after an emptied frequency.
@@ -248,7 +253,7 @@ void ChannelTableView::openChannelEdit(int channel) {
     table_->fill();
     table_->store();
     LoadFromImage();
-    Q_EMIT imageChanged(QStringLiteral("Edit channel %1").arg(channel));
+    Q_EMIT imageChanged(Texts::tr("Edit channel %1").arg(channel));
     grid_->setFocus();
 }
 

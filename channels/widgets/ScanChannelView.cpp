@@ -1,4 +1,5 @@
 #include "ScanChannelView.h"
+#include "Texts.h"
 
 #include "ChannelEditRules.h"
 #include "ChannelRecordEditor.h"
@@ -14,8 +15,8 @@
 ScanChannelView::ScanChannelView(MemoryImage& image, BandState& bands, QWidget* parent)
     : FormView(image, parent), tabs_(new QTabBar),
       editor_(new ChannelRecordEditor(image, bands, RecordUse::ScanEdge)) {
-    setWindowTitle(QStringLiteral("Scan channel"));
-    tabs_->setAccessibleName(QStringLiteral("Scan channels"));
+    setWindowTitle(Texts::tr("Scan channel"));
+    tabs_->setAccessibleName(Texts::tr("Scan channels"));
     for (int k = 0; k < ImageMap::kScanEdgeCount; ++k)
         tabs_->addTab(ChannelEditRules::scanEdgeName(k));
     auto* layout = new QVBoxLayout(this);

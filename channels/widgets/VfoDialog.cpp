@@ -1,4 +1,5 @@
 #include "VfoDialog.h"
+#include "Texts.h"
 
 #include "ChannelRecordEditor.h"
 #include "CloseButton.h"
@@ -15,7 +16,7 @@ VfoDialog::VfoDialog(MemoryImage& image, BandState& bands, QWidget* parent)
     : QDialog(parent), shown_(ChannelEditRules::vfoTabs(bands)), tabs_(new QTabBar),
       editor_(new ChannelRecordEditor(image, bands, RecordUse::Vfo)) {
     setWindowTitle(QStringLiteral("VFO"));
-    tabs_->setAccessibleName(QStringLiteral("VFO records"));
+    tabs_->setAccessibleName(Texts::tr("VFO records"));
     for (const auto& tab : shown_)
         tabs_->addTab(tab.caption);
     auto* layout = new QVBoxLayout(this);

@@ -1,4 +1,5 @@
 #include "HelpWindow.h"
+#include <QCoreApplication>
 
 #include "HelpCatalog.h"
 
@@ -39,25 +40,27 @@ HelpWindow::HelpWindow(const HelpCatalog& catalog, QWidget* parent)
     : QWidget(parent, Qt::Window), catalog_(catalog), sides_(new QTabWidget),
       contents_(new QTreeWidget), indexFilter_(new QLineEdit), index_(new QListWidget),
       searchText_(new QLineEdit), results_(new QListWidget), page_(new QTextBrowser) {
-    setWindowTitle(QStringLiteral("Duoband Help"));
+    setWindowTitle(QCoreApplication::translate("Duoband", "Duoband Help"));
     setObjectName(QStringLiteral("Duoband Help"));
     resize(900, 600);
 
     contents_->setHeaderHidden(true);
-    contents_->setAccessibleName(QStringLiteral("Contents"));
-    indexFilter_->setAccessibleName(QStringLiteral("Index entry"));
-    indexFilter_->setPlaceholderText(QStringLiteral("Type a keyword"));
-    index_->setAccessibleName(QStringLiteral("Index"));
-    searchText_->setAccessibleName(QStringLiteral("Search words"));
-    searchText_->setPlaceholderText(QStringLiteral("Words to find"));
-    results_->setAccessibleName(QStringLiteral("Search results"));
-    page_->setAccessibleName(QStringLiteral("Help page"));
+    contents_->setAccessibleName(QCoreApplication::translate("Duoband", "Contents"));
+    indexFilter_->setAccessibleName(QCoreApplication::translate("Duoband", "Index entry"));
+    indexFilter_->setPlaceholderText(QCoreApplication::translate("Duoband", "Type a keyword"));
+    index_->setAccessibleName(QCoreApplication::translate("Duoband", "Index"));
+    searchText_->setAccessibleName(QCoreApplication::translate("Duoband", "Search words"));
+    searchText_->setPlaceholderText(QCoreApplication::translate("Duoband", "Words to find"));
+    results_->setAccessibleName(QCoreApplication::translate("Duoband", "Search results"));
+    page_->setAccessibleName(QCoreApplication::translate("Duoband", "Help page"));
     page_->setOpenLinks(false);
 
-    auto* searchButton = new QPushButton(QStringLiteral("Search"));
-    sides_->addTab(contents_, QStringLiteral("Contents"));
-    sides_->addTab(sidePanel(indexFilter_, index_), QStringLiteral("Index"));
-    sides_->addTab(sidePanel(searchText_, results_, searchButton), QStringLiteral("Search"));
+    auto* searchButton = new QPushButton(QCoreApplication::translate("Duoband", "Search"));
+    sides_->addTab(contents_, QCoreApplication::translate("Duoband", "Contents"));
+    sides_->addTab(sidePanel(indexFilter_, index_),
+                   QCoreApplication::translate("Duoband", "Index"));
+    sides_->addTab(sidePanel(searchText_, results_, searchButton),
+                   QCoreApplication::translate("Duoband", "Search"));
 
     auto* split = new QSplitter;
     split->addWidget(sides_);
@@ -126,7 +129,8 @@ void HelpWindow::runSearch() {
         item->setData(kContextRole, topic->context);
     }
     if (results_->count() == 0)
-        new QListWidgetItem(QStringLiteral("No topic has these words."), results_);
+        new QListWidgetItem(QCoreApplication::translate("Duoband", "No topic has these words."),
+                            results_);
 }
 
 void HelpWindow::showTopic(int context) {
@@ -137,7 +141,7 @@ void HelpWindow::showTopic(int context) {
         return;
     shown_ = topic->context;
     page_->setHtml(catalog_.html(*topic));
-    setWindowTitle(QStringLiteral("Duoband Help - %1").arg(topic->title));
+    setWindowTitle(QCoreApplication::translate("Duoband", "Duoband Help - %1").arg(topic->title));
     for (QTreeWidgetItemIterator it(contents_); *it; ++it)
         if ((*it)->data(0, kContextRole).toInt() == shown_) {
             contents_->setCurrentItem(*it);

@@ -1,4 +1,5 @@
 #include "CloneProgressDialog.h"
+#include "Texts.h"
 
 #include "AccessCodeDialog.h"
 #include "CloneWorker.h"
@@ -20,16 +21,16 @@ CloneProgressDialog::CloneProgressDialog(CloneDirection direction, QString port,
                                          CloneEngine::Hooks timing)
     : QDialog(parent), direction_(direction), port_(std::move(port)), image_(image), flags_(flags),
       bar_(new QProgressBar), percent_(new QLabel(QStringLiteral("0%"))),
-      startButton_(new QPushButton(QStringLiteral("Start"))),
-      exitButton_(new QPushButton(QStringLiteral("Exit"))), timing_(std::move(timing)) {
+      startButton_(new QPushButton(Texts::tr("Start"))),
+      exitButton_(new QPushButton(Texts::tr("Exit"))), timing_(std::move(timing)) {
     const bool reading = direction == CloneDirection::Read;
-    setWindowTitle(reading ? QStringLiteral("Read") : QStringLiteral("Write"));
+    setWindowTitle(reading ? Texts::tr("Read") : Texts::tr("Write"));
     setModal(true);
     bar_->setRange(0, reading ? CloneEngine::kReadBlocks : CloneEngine::kWriteBlocks);
     bar_->setValue(0);
     bar_->setTextVisible(false);
-    bar_->setAccessibleName(QStringLiteral("Progress"));
-    percent_->setAccessibleName(QStringLiteral("Percent"));
+    bar_->setAccessibleName(Texts::tr("Progress"));
+    percent_->setAccessibleName(Texts::tr("Percent"));
     percent_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("100%")));
     startButton_->setAccessibleName(startButton_->text());
     exitButton_->setAccessibleName(exitButton_->text());

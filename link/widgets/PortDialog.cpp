@@ -1,4 +1,5 @@
 #include "PortDialog.h"
+#include "Texts.h"
 
 #include "SerialPorts.h"
 
@@ -18,10 +19,9 @@ QList<PortEntry> scanPorts() {
 
 PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort, QWidget* parent)
     : QDialog(parent), list_(new QTreeWidget), path_(new QLineEdit), current_(currentPort) {
-    setWindowTitle(QStringLiteral("Port"));
-    list_->setAccessibleName(QStringLiteral("Port"));
-    list_->setHeaderLabels(
-        {QStringLiteral("Port"), QStringLiteral("Description"), QStringLiteral("USB id")});
+    setWindowTitle(Texts::tr("Port"));
+    list_->setAccessibleName(Texts::tr("Port"));
+    list_->setHeaderLabels({Texts::tr("Port"), Texts::tr("Description"), Texts::tr("USB id")});
     list_->setRootIsDecorated(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     bool currentListed = false;
@@ -29,7 +29,7 @@ PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort
         auto* item = new QTreeWidgetItem(list_, {p.name, p.description, p.usbIds});
         if (!p.available) {
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
-            item->setToolTip(0, QStringLiteral("In use or not accessible"));
+            item->setToolTip(0, Texts::tr("In use or not accessible"));
         } else if (p.name == currentPort) {
             list_->setCurrentItem(item);
             item->setSelected(true);
@@ -40,11 +40,11 @@ PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort
     if (!currentListed)
         path_->setText(currentPort);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    path_->setAccessibleName(QStringLiteral("Device path"));
+    path_->setAccessibleName(Texts::tr("Device path"));
 #ifdef Q_OS_WIN
     path_->setPlaceholderText(QStringLiteral("COM5, \\\\.\\COM12 ..."));
 #else
-    path_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/... or a pseudo-terminal"));
+    path_->setPlaceholderText(Texts::tr("/dev/serial/by-id/... or a pseudo-terminal"));
 #endif
     // What the user picks counts, not the list's current item: the list makes its first item
     // current when it takes the focus, and that must not replace a typed path.
@@ -59,9 +59,9 @@ PortDialog::PortDialog(const QList<PortEntry>& ports, const QString& currentPort
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     if (ports.isEmpty())
-        layout->addWidget(new QLabel(QStringLiteral("No serial ports were found.")));
+        layout->addWidget(new QLabel(Texts::tr("No serial ports were found.")));
     layout->addWidget(list_);
-    auto* pathLabel = new QLabel(QStringLiteral("Device path"));
+    auto* pathLabel = new QLabel(Texts::tr("Device path"));
     pathLabel->setBuddy(path_);
     layout->addWidget(pathLabel);
     layout->addWidget(path_);

@@ -1,4 +1,5 @@
 #include "FrequencyRangeDialog.h"
+#include "Texts.h"
 
 #include "BandState.h"
 #include "CloseButton.h"
@@ -26,10 +27,10 @@ constexpr int kLastColumn = 4;
 
 FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands, QWidget* parent)
     : QDialog(parent), image_(image), bands_(bands), table_(BandLimitTable::fromImage(image)),
-      grid_(new GridControl), passwordLabel_(new QLabel(QStringLiteral("Input password"))),
-      password_(new QLineEdit), editButton_(new QPushButton(QStringLiteral("Edit"))) {
-    setWindowTitle(QStringLiteral("Frequency range"));
-    grid_->setAccessibleName(QStringLiteral("Frequency range"));
+      grid_(new GridControl), passwordLabel_(new QLabel(Texts::tr("Input password"))),
+      password_(new QLineEdit), editButton_(new QPushButton(Texts::tr("Edit"))) {
+    setWindowTitle(Texts::tr("Frequency range"));
+    grid_->setAccessibleName(Texts::tr("Frequency range"));
     setUpGrid(*grid_,
               {BandLimitTable::headers(), {800, 1300, 1300, 1300, 1300}, kBandCount, [](int row) {
                    return options(OptionTable::BandName)[row - 1];
@@ -45,18 +46,18 @@ FrequencyRangeDialog::FrequencyRangeDialog(MemoryImage& image, BandState& bands,
                     beginEdit(row, column);
             });
 
-    editor_ = new InPlaceEditor(grid_, InPlaceEditor::Kind::Line, QStringLiteral("Cell editor"));
+    editor_ = new InPlaceEditor(grid_, InPlaceEditor::Kind::Line, Texts::tr("Cell editor"));
     editor_->setMaxLength(9);
     editor_->setFilter({[](QChar c) { return accepts(CharSet::Frequency, c); }, false});
     connect(editor_, &InPlaceEditor::committed, this, &FrequencyRangeDialog::cellCommitted);
     connect(editor_, &InPlaceEditor::enterPressed, this,
             [this](int row, int column) { editorEnter(row, column); });
 
-    password_->setAccessibleName(QStringLiteral("Input password"));
+    password_->setAccessibleName(Texts::tr("Input password"));
     password_->setMaxLength(8);
     password_->setEchoMode(QLineEdit::Password);
     passwordLabel_->setBuddy(password_);
-    editButton_->setAccessibleName(QStringLiteral("Edit"));
+    editButton_->setAccessibleName(Texts::tr("Edit"));
     editButton_->setAutoDefault(false);
     connect(password_, &QLineEdit::returnPressed, this, &FrequencyRangeDialog::tryUnlock);
     connect(editButton_, &QPushButton::clicked, this, &FrequencyRangeDialog::tryUnlock);
@@ -102,7 +103,7 @@ void FrequencyRangeDialog::tryUnlock() {
         grid_->setFocus();
         return;
     }
-    showProblem(this, QStringLiteral("Password error!"));
+    showProblem(this, Texts::tr("Password error!"));
     password_->setFocus();
 }
 
@@ -147,7 +148,7 @@ void FrequencyRangeDialog::reject() {}
 void FrequencyRangeDialog::closeEvent(QCloseEvent* event) {
     editor_->finish(); // a cell being edited is committed first
     if (!table_.closeAllowed()) {
-        showProblem(this, QStringLiteral("Frequency band is invalid!"));
+        showProblem(this, Texts::tr("Frequency band is invalid!"));
         event->ignore();
         return;
     }

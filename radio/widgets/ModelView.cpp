@@ -1,4 +1,6 @@
 #include "ModelView.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "CharFilterValidator.h"
 #include "RadioIdentity.h"
@@ -32,10 +34,11 @@ QLineEdit* field(QFormLayout* form, const QString& label, int maxLength, bool (*
 } // namespace
 
 ModelView::ModelView(MemoryImage& image, QWidget* parent) : FormView(image, parent) {
-    setWindowTitle(QStringLiteral("Modle"));
+    setWindowTitle(Texts::tr("Modle"));
     auto* form = new QFormLayout(this);
     for (const RadioIdentity::Field& f : RadioIdentity::fields())
-        edits_.push_back(field(form, QString::fromLatin1(f.label), f.maxLength, f.accept));
+        edits_.push_back(
+            field(form, Language::shown(QString::fromLatin1(f.label)), f.maxLength, f.accept));
     for (QLineEdit* edit : edits_)
         connect(edit, &QLineEdit::textEdited, this, &FormView::edited);
     LoadFromImage();

@@ -1,4 +1,5 @@
 #include "ReportPages.h"
+#include "Texts.h"
 
 #include "PageLayout.h"
 #include "WholeFile.h"
@@ -14,7 +15,7 @@ namespace {
 
 const QString kMeasureText =
     QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ");
-const QString kContinued = QStringLiteral(" (continued)");
+const QString kContinued = Texts::tr(" (continued)");
 
 enum Font { Body, Bold };
 constexpr int kPairsPerRow = 2;
@@ -284,7 +285,7 @@ QPageLayout defaultReportPageLayout() {
 }
 
 namespace {
-const QString kPageSizeKey = QStringLiteral("Print/Page size");
+const QString kPageSizeKey = Texts::tr("Print/Page size");
 const QString kOrientationKey = QStringLiteral("Print/Orientation");
 } // namespace
 
@@ -331,6 +332,6 @@ Result writeReportPdf(const QString& path, const QString& documentName, const Re
                       const QPageLayout& layout) {
     const std::optional<QByteArray> pdf = reportPdf(documentName, report, layout);
     if (!pdf)
-        return Result::failure(QStringLiteral("Cannot make the report of %1").arg(documentName));
+        return Result::failure(Texts::tr("Cannot make the report of %1").arg(documentName));
     return writeWholeFile(path, *pdf);
 }

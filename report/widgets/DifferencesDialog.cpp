@@ -1,4 +1,5 @@
 #include "DifferencesDialog.h"
+#include "Texts.h"
 
 #include "ProblemBox.h"
 #include "WholeFile.h"
@@ -16,10 +17,11 @@
 
 namespace {
 
-const QStringList kHeaders = {"Section", "Item", "Field", "Before", "After"};
+const QStringList kHeaders = {Texts::tr("Section"), Texts::tr("Item"), Texts::tr("Field"),
+                              Texts::tr("Before"), Texts::tr("After")};
 
 QStringList cellsOf(const Difference& d) {
-    return {d.section, d.item, d.moved ? QStringLiteral("moved to") : d.field, d.before, d.after};
+    return {d.section, d.item, d.moved ? Texts::tr("moved to") : d.field, d.before, d.after};
 }
 
 // A CSV cell: quoted when it holds a separator, a quote or a line break.
@@ -39,7 +41,7 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
     auto* label = new QLabel(heading);
     label->setWordWrap(true);
     const auto& differences = comparison_.differences;
-    table_->setAccessibleName(QStringLiteral("Differences"));
+    table_->setAccessibleName(Texts::tr("Differences"));
     table_->setColumnCount(int(kHeaders.size()));
     table_->setHorizontalHeaderLabels(kHeaders);
     table_->setRowCount(int(differences.size()));
@@ -66,15 +68,14 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
 
     QStringList notes = comparison_.closingLines();
     if (differences.empty() && notes.isEmpty() && compared)
-        notes << QStringLiteral("No differences.");
+        notes << Texts::tr("No differences.");
     auto* closing = new QLabel(notes.join(u'\n'));
-    closing->setAccessibleName(QStringLiteral("Bytes no form shows"));
+    closing->setAccessibleName(Texts::tr("Bytes no form shows"));
 
     auto* buttons = new QDialogButtonBox;
     buttons_ = buttons;
-    auto* copyButton = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
-    auto* saveButton =
-        buttons->addButton(QStringLiteral("Save as..."), QDialogButtonBox::ActionRole);
+    auto* copyButton = buttons->addButton(Texts::tr("Copy"), QDialogButtonBox::ActionRole);
+    auto* saveButton = buttons->addButton(Texts::tr("Save as..."), QDialogButtonBox::ActionRole);
     connect(copyButton, &QPushButton::clicked, this, &DifferencesDialog::copy);
     connect(saveButton, &QPushButton::clicked, this, &DifferencesDialog::save);
     if (goOnText.isEmpty()) {
@@ -144,9 +145,9 @@ QString DifferencesDialog::saveTo(const QString& path) const {
 }
 
 void DifferencesDialog::save() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save differences"),
+    const QString path = QFileDialog::getSaveFileName(this, Texts::tr("Save differences"),
                                                       QStringLiteral("differences.txt"),
-                                                      QStringLiteral("Text (*.txt);;CSV (*.csv)"));
+                                                      Texts::tr("Text (*.txt);;CSV (*.csv)"));
     if (path.isEmpty())
         return;
     if (const QString problem = saveTo(path); !problem.isEmpty())

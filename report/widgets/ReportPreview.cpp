@@ -1,4 +1,5 @@
 #include "ReportPreview.h"
+#include "Texts.h"
 
 #include "ReportPages.h"
 
@@ -8,7 +9,7 @@ ReportPreview::ReportPreview(QString documentName, Report report, const QPageLay
                              QWidget* hidden)
     : QPrintPreviewDialog(nullptr, Qt::Window), name_(std::move(documentName)),
       report_(std::move(report)), hidden_(hidden) {
-    setWindowTitle(QStringLiteral("Preview"));
+    setWindowTitle(Texts::tr("Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
     printer()->setDocName(name_);
     printer()->setPageLayout(layout);

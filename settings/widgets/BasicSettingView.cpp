@@ -1,4 +1,5 @@
 #include "BasicSettingView.h"
+#include "Texts.h"
 
 #include "BasicSettings.h"
 #include "HelpContexts.h"
@@ -16,11 +17,11 @@ KeyPage::KeyPage(MemoryImage& image, QWidget* parent)
 
 BasicSettingView::BasicSettingView(MemoryImage& image, QWidget* parent)
     : TabbedFormView(image, parent) {
-    setWindowTitle(QStringLiteral("Basic setting"));
+    setWindowTitle(Texts::tr("Basic setting"));
     setNoTabHelpContext(HelpContext::kBasicSettingNoTab);
-    addPage(new OptionPage(image), QStringLiteral("Option"), HelpContext::kBasicOption);
+    addPage(new OptionPage(image), Texts::tr("Option"), HelpContext::kBasicOption);
     addPage(new TotPage(image), QStringLiteral("TOT"), HelpContext::kBasicTot);
-    addPage(new KeyPage(image), QStringLiteral("Key"), HelpContext::kBasicKey);
+    addPage(new KeyPage(image), Texts::tr("Key"), HelpContext::kBasicKey);
     tabs()->setCurrentIndex(0);
 }
 

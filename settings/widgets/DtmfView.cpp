@@ -1,4 +1,5 @@
 #include "DtmfView.h"
+#include "Texts.h"
 
 #include "CharFilterValidator.h"
 #include "FieldGrid.h"
@@ -37,14 +38,14 @@ bool printable(QChar c) {
 
 DtmfCodePage::DtmfCodePage(MemoryImage& image, QWidget* parent)
     : SettingsPage(image, parent), binder_(DtmfSettings::codeFields(), image), table_(image),
-      group_(binder_.control<QComboBox>("Group code")),
-      delimiter_(binder_.control<QComboBox>("Delimiter")),
+      group_(binder_.control<QComboBox>(QStringLiteral("Group code"))),
+      delimiter_(binder_.control<QComboBox>(QStringLiteral("Delimiter"))),
       grid_(new GridControl, layoutOf<T>(), ModelGrid::modelOf(table_),
-            {{{T::Type}, InPlaceEditor::Kind::List, "Type editor", 0, T::typeItems()},
+            {{{T::Type}, InPlaceEditor::Kind::List, Texts::tr("Type editor"), 0, T::typeItems()},
              // An ANI number cannot hold the delimiter chosen now.
              {{T::Num},
               InPlaceEditor::Kind::Line,
-              "Num editor",
+              Texts::tr("Num editor"),
               16,
               {},
               InPlaceEditor::Filter{[this](QChar c) {
@@ -55,11 +56,11 @@ DtmfCodePage::DtmfCodePage(MemoryImage& image, QWidget* parent)
                                     true}},
              {{T::Alias},
               InPlaceEditor::Kind::Line,
-              "Alias editor",
+              Texts::tr("Alias editor"),
               6,
               {},
               InPlaceEditor::Filter{printable, true}}}) {
-    grid()->setAccessibleName(QStringLiteral("DTMF codes"));
+    grid()->setAccessibleName(Texts::tr("DTMF codes"));
     auto* fields = new QGridLayout;
     FieldGrid placer(this, fields, 1);
     binder_.place(placer);
@@ -72,7 +73,7 @@ DtmfCodePage::DtmfCodePage(MemoryImage& image, QWidget* parent)
     layout->addStretch();
 
     // The Self ID cannot hold the characters that separate codes.
-    auto* selfId = binder_.control<QLineEdit>("Self ID");
+    auto* selfId = binder_.control<QLineEdit>(QStringLiteral("Self ID"));
     selfId->setValidator(new CharFilterValidator(
         [this](QChar c) {
             return accepts(CharSet::Dtmf, c) && c != chosenSeparator(group_) &&
@@ -82,9 +83,9 @@ DtmfCodePage::DtmfCodePage(MemoryImage& image, QWidget* parent)
     connect(group_, &QComboBox::activated, this, [this] { separatorChosen(Separator::Group); });
     connect(delimiter_, &QComboBox::activated, this,
             [this] { separatorChosen(Separator::Delimiter); });
-    connect(binder_.control<QCheckBox>("Side tone"), &QCheckBox::clicked, this,
+    connect(binder_.control<QCheckBox>(QStringLiteral("Side tone")), &QCheckBox::clicked, this,
             [this] { sideToneExcludesBeep(true); });
-    connect(binder_.control<QCheckBox>("Beep"), &QCheckBox::clicked, this,
+    connect(binder_.control<QCheckBox>(QStringLiteral("Beep")), &QCheckBox::clicked, this,
             [this] { sideToneExcludesBeep(false); });
     binder_.onEdited(this, [this] { Q_EMIT edited(); });
     connect(&grid_, &ModelGrid::edited, this, [this] {
@@ -95,7 +96,7 @@ DtmfCodePage::DtmfCodePage(MemoryImage& image, QWidget* parent)
 
     // Delete, or "Clear entry" on the grid's menu, empties the chosen entries.
     grid()->setRowSelection(true);
-    auto* clear = new QAction(QStringLiteral("Clear entry"), this);
+    auto* clear = new QAction(Texts::tr("Clear entry"), this);
     clear->setShortcut(QKeySequence::Delete);
     clear->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(clear, &QAction::triggered, this, &DtmfCodePage::clearChosenEntries);
@@ -133,9 +134,9 @@ void DtmfCodePage::clearChosenEntries() {
         Q_EMIT edited();
     }
     QString message = cleared == 1 ? QStringLiteral("Cleared 1 entry")
-                                   : QStringLiteral("Cleared %1 entries").arg(cleared);
+                                   : Texts::tr("Cleared %1 entries").arg(cleared);
     if (first)
-        message += QStringLiteral("; entry 1 can never be emptied");
+        message += Texts::tr("; entry 1 can never be emptied");
     Q_EMIT statusMessage(message);
 }
 
@@ -161,14 +162,14 @@ void DtmfCodePage::separatorChosen(Separator changed) {
         return;
     table_.removeFromAniNums(chosenSeparator(delimiter_));
     grid_.showAll();
-    auto* selfId = binder_.control<QLineEdit>("Self ID");
+    auto* selfId = binder_.control<QLineEdit>(QStringLiteral("Self ID"));
     selfId->setText(DtmfSettings::withoutSeparators(selfId->text(), chosenSeparator(group_),
                                                     chosenSeparator(delimiter_)));
 }
 
 void DtmfCodePage::sideToneExcludesBeep(bool sideToneWins) {
-    auto* sideTone = binder_.control<QCheckBox>("Side tone");
-    auto* beep = binder_.control<QCheckBox>("Beep");
+    auto* sideTone = binder_.control<QCheckBox>(QStringLiteral("Side tone"));
+    auto* beep = binder_.control<QCheckBox>(QStringLiteral("Beep"));
     if (sideTone->isChecked() && beep->isChecked())
         (sideToneWins ? beep : sideTone)->setChecked(false);
 }
@@ -229,8 +230,8 @@ bool PttIdPage::eventFilter(QObject* watched, QEvent* event) {
 DtmfView::DtmfView(MemoryImage& image, QWidget* parent) : TabbedFormView(image, parent) {
     setWindowTitle(QStringLiteral("DTMF"));
     setNoTabHelpContext(HelpContext::kDtmf);
-    addPage(new DtmfCodePage(image), QStringLiteral("Code"), HelpContext::kDtmfCode);
-    addPage(new PttIdPage(image), QStringLiteral("PTTID"), HelpContext::kDtmfPttId);
+    addPage(new DtmfCodePage(image), Texts::tr("Code"), HelpContext::kDtmfCode);
+    addPage(new PttIdPage(image), Texts::tr("PTTID"), HelpContext::kDtmfPttId);
     tabs()->setCurrentIndex(0);
 }
 

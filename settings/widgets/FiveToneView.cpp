@@ -1,4 +1,6 @@
 #include "FiveToneView.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "CharFilterValidator.h"
 #include "FieldGrid.h"
@@ -18,9 +20,9 @@ using ListHelpers::newList;
 using ListHelpers::numberItems;
 
 FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
-    : FormView(image, parent), standardList_(newList(QStringLiteral("Standard"), standardNames())),
-      infoGroup_(newList(QStringLiteral("Infomation Group"), numberItems(1, 8))),
-      contactGroup_(newList(QStringLiteral("Contact Group"), numberItems(1, 16))),
+    : FormView(image, parent), standardList_(newList(Texts::tr("Standard"), standardNames())),
+      infoGroup_(newList(Texts::tr("Infomation Group"), numberItems(1, 8))),
+      contactGroup_(newList(Texts::tr("Contact Group"), numberItems(1, 16))),
       standards_(standardFields(), image, standardList_,
                  [](int k) { return ImageMap::kFiveToneStandardRecords.at(k); }),
       settings_(fields(), image),
@@ -28,15 +30,16 @@ FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
                    [](int m) { return ImageMap::kFiveToneInfoRecords.at(m); }),
       contacts_(contactFields(), image, contactGroup_,
                 [](int n) { return ImageMap::kFiveToneContactRecords.at(n); }) {
-    setWindowTitle(QStringLiteral("5Tone"));
-    const QString group = QStringLiteral("Group");
+    setWindowTitle(Texts::tr("5Tone"));
+    const QString group = Texts::tr("Group");
     auto* left = new QVBoxLayout;
     left->addWidget(
-        fieldBox(this, standards_, {"Standard", 2, standardList_, "Standard", kToneGroup}));
-    left->addWidget(fieldBox(this, information_, {"Infomation", 1, infoGroup_, group}));
+        fieldBox(this, standards_,
+                 {Texts::tr("Standard"), 2, standardList_, Texts::tr("Standard"), kToneGroup}));
+    left->addWidget(fieldBox(this, information_, {Texts::tr("Infomation"), 1, infoGroup_, group}));
     auto* right = new QVBoxLayout;
-    right->addWidget(fieldBox(this, settings_, {"Setting"}));
-    right->addWidget(fieldBox(this, contacts_, {"Contact", 1, contactGroup_, group}));
+    right->addWidget(fieldBox(this, settings_, {Texts::tr("Setting")}));
+    right->addWidget(fieldBox(this, contacts_, {Texts::tr("Contact"), 1, contactGroup_, group}));
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(right, 1);
@@ -47,18 +50,18 @@ FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
         connect(standards_.control<QComboBox>(letterLabels()[std::size_t(x)]),
                 &QComboBox::activated, this, [this, x] { letterChosen(x); });
     // Identity codes cannot hold digits the standard has no tone for, nor its repeat letter.
-    for (QLineEdit* id :
-         {information_.control<QLineEdit>("ID"), contacts_.control<QLineEdit>("Code")})
+    for (QLineEdit* id : {information_.control<QLineEdit>("ID"),
+                          contacts_.control<QLineEdit>(QStringLiteral("Code"))})
         id->setValidator(
             new CharFilterValidator([this](QChar c) { return codeAccepts(c); }, true, id));
     // A contact's alias falls back when it loads and when it is left (or stored while being
     // typed); its code only when left.
-    auto* alias = contacts_.control<QLineEdit>("Alias");
-    auto* message = contacts_.control("Message");
-    auto* codeType = contacts_.control<QComboBox>("Code type");
+    auto* alias = contacts_.control<QLineEdit>(QStringLiteral("Alias"));
+    auto* message = contacts_.control(QStringLiteral("Message"));
+    auto* codeType = contacts_.control<QComboBox>(QStringLiteral("Code type"));
     contacts_.loaded = [this, alias, message, codeType] {
         alias->setText(aliasFallback(alias->text(), alias->text()));
-        message->setEnabled(codeType->currentText() == QLatin1String("Message"));
+        message->setEnabled(codeType->currentText() == Language::shown(QStringLiteral("Message")));
     };
     contacts_.onLeave(QStringLiteral("Alias"),
                       [this](const QString& text, const QString& previous) {
@@ -68,7 +71,7 @@ FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
         return contactCodeFallback(code, previous, contacts_.records().entry() + 1);
     });
     connect(codeType, &QComboBox::currentIndexChanged, this, [message, codeType] {
-        message->setEnabled(codeType->currentText() == QLatin1String("Message"));
+        message->setEnabled(codeType->currentText() == Language::shown(QStringLiteral("Message")));
     });
     for (FieldBinder* b :
          std::initializer_list<FieldBinder*>{&standards_, &settings_, &information_, &contacts_})
@@ -103,8 +106,8 @@ bool FiveToneView::codeAccepts(QChar c) const {
     std::array<QString, 16> tones;
     for (int i = 0; i < 16; ++i)
         tones[std::size_t(i)] = standards_.value(toneLabel(i)).text;
-    return FiveToneSettings::codeAccepts(c, tones,
-                                         standards_.control<QComboBox>("Repeat")->currentText());
+    return FiveToneSettings::codeAccepts(
+        c, tones, standards_.control<QComboBox>(QStringLiteral("Repeat"))->currentText());
 }
 
 QString FiveToneView::aliasFallback(const QString& alias, const QString& previous) const {

@@ -1,4 +1,6 @@
 #include "TwoToneView.h"
+#include "Language.h"
+#include "Texts.h"
 
 #include "FieldGrid.h"
 #include "GridControl.h"
@@ -24,7 +26,7 @@ TwoToneSystemPage::TwoToneSystemPage(MemoryImage& image, QWidget* parent)
     : SettingsPage(image, parent), tabs_(new QTabBar),
       systems_(systemFields(), image, tabs_,
                [](int s) { return ImageMap::kTwoToneSystemRecords.at(s); }) {
-    tabs_->setAccessibleName(QStringLiteral("Systems"));
+    tabs_->setAccessibleName(Texts::tr("Systems"));
     for (int s = 1; s <= ImageMap::kTwoToneSystemRecords.count; ++s)
         tabs_->addTab(QString::number(s));
     // The system's own fields in two columns, its four decoders in a table below.
@@ -49,7 +51,7 @@ TwoToneSystemPage::TwoToneSystemPage(MemoryImage& image, QWidget* parent)
             auto* list = systems_.control<QComboBox>(formatLabel(k));
             const QSignalBlocker quiet(list);
             list->clear();
-            list->addItems(formats());
+            list->addItems(Language::shown(formats()));
         }
     };
     systems_.loaded = [this] { applyFormatExclusivity(); };
@@ -70,14 +72,14 @@ void TwoToneSystemPage::applyFormatExclusivity() {
     std::array<QString, 4> chosen;
     for (std::size_t k = 0; k < 4; ++k) {
         lists[k] = systems_.control<QComboBox>(formatLabel(int(k) + 1));
-        chosen[k] = lists[k]->currentText();
+        chosen[k] = Language::source(formats(), lists[k]->currentText());
     }
     const auto choices = formatChoices(chosen);
     for (std::size_t k = 0; k < 4; ++k) {
         const QSignalBlocker quiet(lists[k]);
         lists[k]->clear();
-        lists[k]->addItems(choices[k]);
-        ListHelpers::selectByText(lists[k], chosen[k], ListHelpers::Match::Exact);
+        lists[k]->addItems(Language::shown(choices[k]));
+        ListHelpers::selectByText(lists[k], Language::shown(chosen[k]), ListHelpers::Match::Exact);
     }
 }
 
@@ -92,11 +94,11 @@ SettingsPage* contactPage(MemoryImage& image) {
     red.setColor(QPalette::WindowText, Qt::red);
     range->setPalette(red);
     auto* page = new TablePage<C>(
-        image, QStringLiteral("Contacts"),
-        {{{C::First, C::Second}, InPlaceEditor::Kind::Line, "Tone editor", 6, {}, tone},
-         {{C::Format}, InPlaceEditor::Kind::List, "Format editor", 0, C::formatItems()},
-         {{C::System}, InPlaceEditor::Kind::List, "System editor", 0, C::systemItems()},
-         {{C::Alias}, InPlaceEditor::Kind::Line, "Alias editor", 6}},
+        image, Texts::tr("Contacts"),
+        {{{C::First, C::Second}, InPlaceEditor::Kind::Line, Texts::tr("Tone editor"), 6, {}, tone},
+         {{C::Format}, InPlaceEditor::Kind::List, Texts::tr("Format editor"), 0, C::formatItems()},
+         {{C::System}, InPlaceEditor::Kind::List, Texts::tr("System editor"), 0, C::systemItems()},
+         {{C::Alias}, InPlaceEditor::Kind::Line, Texts::tr("Alias editor"), 6}},
         range);
     page->modelGrid().setBackground([page](int row, int column) {
         return column == C::Second && page->table().secondUnused(row) ? QColor(0xEC, 0xE9, 0xDB)
@@ -109,10 +111,10 @@ SettingsPage* contactPage(MemoryImage& image) {
 } // namespace
 
 TwoToneView::TwoToneView(MemoryImage& image, QWidget* parent) : TabbedFormView(image, parent) {
-    setWindowTitle(QStringLiteral("2Tone"));
+    setWindowTitle(Texts::tr("2Tone"));
     setNoTabHelpContext(HelpContext::kTwoTone);
-    addPage(new TwoToneSystemPage(image), QStringLiteral("System"), HelpContext::kTwoToneSystem);
-    addPage(contactPage(image), QStringLiteral("Contact"), HelpContext::kTwoToneContact);
+    addPage(new TwoToneSystemPage(image), Texts::tr("System"), HelpContext::kTwoToneSystem);
+    addPage(contactPage(image), Texts::tr("Contact"), HelpContext::kTwoToneContact);
     tabs()->setCurrentIndex(0);
 }
 

@@ -3,6 +3,7 @@
 #include "CharFilterValidator.h"
 #include "FieldCodecs.h"
 #include "FieldGrid.h"
+#include "Language.h"
 #include "NumberField.h"
 
 #include <QCheckBox>
@@ -19,12 +20,12 @@ FieldBinder::FieldBinder(const std::vector<FieldDescription>& fields, const Memo
 }
 
 QWidget* FieldBinder::makeControl(const FieldDescription& f, const QStringList& items) const {
-    const QString& label = f.label;
+    const QString label = Language::shown(f.label);
     QWidget* control = nullptr;
     switch (f.codec->control) {
     case FieldControl::List: {
         auto* list = new QComboBox;
-        list->addItems(items);
+        list->addItems(Language::shown(items));
         control = list;
         break;
     }
@@ -62,7 +63,7 @@ void FieldBinder::place(FieldGrid& grid, int group) const {
         else if (f.codec->control == FieldControl::Check)
             grid.add(control);
         else
-            grid.add(f.label, control);
+            grid.add(Language::shown(f.label), control);
     }
 }
 
@@ -72,7 +73,10 @@ FieldValue FieldBinder::value(std::size_t i) const {
     case FieldControl::List: {
         // By text: a form may show fewer entries than the field has (exclusive choices).
         const auto* list = static_cast<QComboBox*>(c);
-        return {list->currentIndex() < 0 ? -1 : int(items_[i].indexOf(list->currentText())), {}};
+        return {list->currentIndex() < 0
+                    ? -1
+                    : int(Language::shown(items_[i]).indexOf(list->currentText())),
+                {}};
     }
     case FieldControl::Number:
         return {-1, static_cast<NumberField*>(c)->text()};
@@ -89,7 +93,8 @@ void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
     switch (fields_[i].codec->control) {
     case FieldControl::List: {
         auto* list = static_cast<QComboBox*>(c);
-        list->setCurrentIndex(v.index < 0 ? -1 : list->findText(items_[i].value(v.index)));
+        list->setCurrentIndex(
+            v.index < 0 ? -1 : list->findText(Language::shown(items_[i].value(v.index))));
         break;
     }
     case FieldControl::Number:
@@ -113,7 +118,7 @@ void FieldBinder::load(const MemoryImage& image, std::uint32_t base) {
             if (items != items_[i]) {
                 auto* list = static_cast<QComboBox*>(controls_[i]);
                 list->clear();
-                list->addItems(items);
+                list->addItems(Language::shown(items));
                 items_[i] = std::move(items);
             }
         }

@@ -1,4 +1,5 @@
 #include "FieldGrid.h"
+#include "Language.h"
 
 #include "FieldBinder.h"
 
@@ -23,9 +24,9 @@ void FieldGrid::add(QWidget* control) {
 void FieldGrid::addAt(const FieldPlace& place, QWidget* control) {
     const int row = firstRow_ + place.row;
     if (!place.columnTitle.isEmpty())
-        grid_->addWidget(new QLabel(place.columnTitle), firstRow_, place.column);
+        grid_->addWidget(new QLabel(Language::shown(place.columnTitle)), firstRow_, place.column);
     if (!place.title.isEmpty()) {
-        auto* title = new QLabel(place.title);
+        auto* title = new QLabel(Language::shown(place.title));
         title->setBuddy(control);
         grid_->addWidget(title, row, place.column - 1);
     }
@@ -63,7 +64,7 @@ QGroupBox* fieldBox(QWidget* owner, const FieldBinder& binder, const FieldBox& b
         layout->addLayout(table);
     }
     layout->addStretch(); // the fields at the top of the box
-    auto* group = new QGroupBox(box.title);
+    auto* group = new QGroupBox(Language::shown(box.title));
     group->setLayout(layout);
     return group;
 }

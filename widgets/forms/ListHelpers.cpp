@@ -1,4 +1,5 @@
 #include "ListHelpers.h"
+#include "Language.h"
 
 #include "DecimalText.h"
 
@@ -9,7 +10,7 @@ namespace ListHelpers {
 QStringList itemsOf(const QComboBox* list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
-        items << list->itemText(i);
+        items << (list->itemData(i).isValid() ? list->itemData(i).toString() : list->itemText(i));
     return items;
 }
 
@@ -40,8 +41,18 @@ QStringList numberItems(int first, int last) {
 QComboBox* newList(const QString& name, const QStringList& items) {
     auto* list = new QComboBox;
     list->setAccessibleName(name);
-    list->addItems(items);
+    addEntries(list, items);
     return list;
+}
+
+void addEntries(QComboBox* list, const QStringList& items) {
+    for (const QString& item : items)
+        list->addItem(Language::shown(item), item);
+}
+
+QString currentEntry(const QComboBox* list) {
+    const QVariant entry = list->currentData();
+    return entry.isValid() ? entry.toString() : list->currentText();
 }
 
 int chosenNumber(const QComboBox* list) {

@@ -27,8 +27,13 @@ void ensureSelection(QComboBox* list, int fallback, bool byText = false);
 // The number at the start of the chosen text ("Off" and no choice give 0).
 int chosenNumber(const QComboBox* list);
 
-// The texts of a list's items, in order.
+// The entries of a list, in order: as added with addEntries (in English), else as shown.
 QStringList itemsOf(const QComboBox* list);
+
+// Adds `items`, shown translated; currentEntry() and itemsOf() give them back as they are.
+void addEntries(QComboBox* list, const QStringList& items);
+// The chosen entry as added (no choice: the list's text).
+QString currentEntry(const QComboBox* list);
 
 // "1" ... "last", from `first`.
 QStringList numberItems(int first, int last);

@@ -1,0 +1,285 @@
+#include "CliRunner.h"
+#include "CommandRegistry.h"
+#include "Language.h"
+#include "MainWindowFixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QXmlStreamReader>
+
+// The German and Spanish translations: complete, kept up to date with the sources, used by
+// every form, and without a say in what files and the command line's data hold.
+class TranslationTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void translationsAreCompleteAndCurrent();
+    void filesAreTheSameInEveryLanguage();
+    void commandLineSpeaksTheLanguageButKeepsItsExitCodes();
+    void formsShowNoEnglishText_data();
+    void formsShowNoEnglishText();
+};
+
+namespace {
+
+const QString kSources = QStringLiteral(DUOBAND_SOURCE_DIR);
+
+struct TsEntry {
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "vanished", "obsolete" or empty
+};
+
+std::vector<TsEntry> readTs(const QString& path) {
+    std::vector<TsEntry> entries;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    QXmlStreamReader xml(&file);
+    TsEntry entry;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            entry = {xml.readElementText(), {}, {}};
+        } else if (xml.name() == QLatin1String("translation")) {
+            entry.type = xml.attributes().value(QLatin1String("type")).toString();
+            entry.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            entries.push_back(entry);
+        }
+    }
+    return entries;
+}
+
+QString lupdatePath() {
+    const QString beside = QLibraryInfo::path(QLibraryInfo::BinariesPath) + "/lupdate";
+    return QFileInfo::exists(beside) ? beside : QStringLiteral("/usr/lib/qt6/bin/lupdate");
+}
+
+// English texts a German or Spanish user must never meet: sources whose translation differs.
+QSet<QString> untranslatedTexts(const QString& language) {
+    QSet<QString> texts;
+    for (const TsEntry& e : readTs(kSources + "/translations/duoband_" + language + ".ts"))
+        if (e.translation != e.source && e.source.size() > 1)
+            texts.insert(QString(e.source).remove(u'&'));
+    return texts;
+}
+
+CliRun runCliIn(const QString& lang, const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", lang);
+    env.insert("LC_ALL", lang);
+    env.insert("LANGUAGE", lang == "C" ? "" : lang.left(2));
+    p.setProcessEnvironment(env);
+    p.start(cliPath(), args);
+    CliRun run;
+    if (!p.waitForFinished(30000))
+        return run;
+    run.exitCode = p.exitCode();
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// lupdate run over the sources into a copy of each .ts finds nothing new, nothing gone and
+// leaves no entry unfinished.
+void TranslationTests::translationsAreCompleteAndCurrent() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QStringList folders;
+    for (const char* f : {"core", "radio", "link", "channels", "settings", "report", "widgets",
+                          "help", "app", "cli"})
+        folders << kSources + "/" + f;
+    for (const char* language : {"de", "es"}) {
+        const QString copy = dir.filePath(QStringLiteral("duoband_%1.ts").arg(language));
+        QVERIFY(QFile::copy(kSources + "/translations/duoband_" + language + ".ts", copy));
+        QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QProcess lupdate;
+        lupdate.start(lupdatePath(), folders + QStringList{"-locations", "none", "-ts", copy});
+        QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
+        QCOMPARE(lupdate.exitCode(), 0);
+        const std::vector<TsEntry> entries = readTs(copy);
+        QVERIFY(entries.size() > 600);
+        QStringList open;
+        for (const TsEntry& e : entries)
+            if (!e.type.isEmpty() || e.translation.isEmpty())
+                open << e.type + ": " + e.source;
+        QVERIFY2(open.isEmpty(), qPrintable(QString(language) + ":\n" + open.join(u'\n')));
+    }
+}
+
+// A channel list exported under German, Spanish and C is the same file, and imports into the
+// same data file whatever language the import runs in.
+void TranslationTests::filesAreTheSameInEveryLanguage() {
+    QTemporaryDir dir;
+    const QString data = dir.filePath("in.dat");
+    QCOMPARE(runCliIn("C", {"new", "-o", data}).exitCode, 0);
+    // Channels with list values, so that the export holds list texts.
+    const QString list = dir.filePath("list.csv");
+    QFile csv(list);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(
+        "CH,Rx Freq,Tx Freq,Decode Type,CTCSS,DCS,DCS Polarity,Power,Scan,Bandwidth,"
+        "Signaling,Name\r\n"
+        "2,145.50000,145.50000,Ctcss Codec,88.5,023,Positive,Low,Skip,Narrow,DTMF,HOME\r\n"
+        "3,438.50000,431.10000,Dcs Codec,100.0,754,Invert,Middle 1,Priority,Wide,Off,RPT\r\n");
+    csv.close();
+    QByteArray exported, imported;
+    for (const char* lang : {"C", "de_DE.UTF-8", "es_ES.UTF-8"}) {
+        const QString out = dir.filePath(QStringLiteral("out-%1.dat").arg(lang));
+        const CliRun import = runCliIn(lang, {"import", data, list, "-o", out});
+        QVERIFY2(import.exitCode == 0, qPrintable(import.err));
+        const QString csvOut = dir.filePath(QStringLiteral("out-%1.csv").arg(lang));
+        QCOMPARE(runCliIn(lang, {"export", out, "-o", csvOut}).exitCode, 0);
+        if (exported.isEmpty()) {
+            exported = bytesOf(csvOut);
+            imported = bytesOf(out);
+            QVERIFY(exported.contains("Ctcss Codec") && exported.contains("Middle 1"));
+        }
+        QCOMPARE(bytesOf(csvOut), exported);
+        QCOMPARE(bytesOf(out), imported);
+        // What one language exported, another imports to the same bytes.
+        const QString again = dir.filePath(QStringLiteral("again-%1.dat").arg(lang));
+        QCOMPARE(runCliIn(lang, {"import", data, dir.filePath("out-C.csv"), "-o", again}).exitCode,
+                 0);
+        QCOMPARE(bytesOf(again), imported);
+    }
+}
+
+void TranslationTests::commandLineSpeaksTheLanguageButKeepsItsExitCodes() {
+    const CliRun german = runCliIn("de_DE.UTF-8", {"info", "/no/such/file.dat"});
+    const CliRun spanish = runCliIn("es_ES.UTF-8", {"info", "/no/such/file.dat"});
+    const CliRun english = runCliIn("C", {"info", "/no/such/file.dat"});
+    QCOMPARE(german.exitCode, english.exitCode);
+    QCOMPARE(spanish.exitCode, english.exitCode);
+    QVERIFY2(english.err.contains("Cannot open"), qPrintable(english.err));
+    QVERIFY2(german.err.contains(QString::fromUtf8("kann nicht geöffnet werden")),
+             qPrintable(german.err));
+    QVERIFY2(spanish.err.contains("No se puede abrir"), qPrintable(spanish.err));
+    QVERIFY(runCliIn("de_DE.UTF-8", {"--help"}).out.contains("Befehle:"));
+    QCOMPARE(runCliIn("de_DE.UTF-8", {"frobnicate"}).exitCode, 2);
+}
+
+void TranslationTests::formsShowNoEnglishText_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("de") << "de";
+    QTest::newRow("es") << "es";
+}
+
+// Every registry form opened in the main window, every menu: no text a user reads is an
+// English source text with a different translation; each menu's mnemonics are its own.
+// The language is loaded once per process, so each language runs in a process of its own.
+void TranslationTests::formsShowNoEnglishText() {
+    QFETCH(QString, language);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DUOBAND_TRANSLATION_WALK", language);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(100000));
+    const QString out =
+        QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
+    QVERIFY2(child.exitCode() == 0, qPrintable(out));
+    QVERIFY2(out.contains("walked"), qPrintable(out));
+}
+
+namespace {
+
+QStringList visibleTexts(QWidget* root) {
+    QStringList texts;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            texts << box->title();
+        if (auto* list = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w))
+            texts << w->windowTitle();
+    }
+    return texts;
+}
+
+// Run in the child process: returns the problems found.
+QStringList walkForms(const QString& language) {
+    QStringList problems;
+    if (Language::install(language) != language)
+        return {QStringLiteral("the %1 translation did not load").arg(language)};
+    const QSet<QString> english = untranslatedTexts(language);
+    QTemporaryDir dir;
+    Document document;
+    AppConfig config;
+    if (!prepareProgramFolder(dir, "duoband-translation-tests"))
+        return {QStringLiteral("no program folder")};
+    MainWindow* frame = openMainWindow(document, config, dir.path());
+    for (QAction* menu : frame->menuBar()->actions()) {
+        QSet<QChar> keys;
+        QStringList texts = {menu->text()};
+        for (QAction* a : menu->menu()->actions()) {
+            if (a->isSeparator())
+                continue;
+            texts << a->text().section(u'\t', 0, 0);
+            const qsizetype amp = a->text().indexOf(u'&');
+            if (amp >= 0 && amp + 1 < a->text().size()) {
+                const QChar key = a->text()[amp + 1].toLower();
+                if (keys.contains(key))
+                    problems << QStringLiteral("menu %1: mnemonic %2 twice").arg(menu->text(), key);
+                keys.insert(key);
+            }
+        }
+        for (const QString& t : texts)
+            if (english.contains(QString(t).remove(u'&')))
+                problems << QStringLiteral("menu %1: %2").arg(menu->text(), t);
+    }
+    for (const CommandEntry& entry : commandRegistry()) {
+        if (!entry.makeForm)
+            continue;
+        frame->runCommand(entry);
+        QApplication::processEvents();
+        for (const QString& t : visibleTexts(frame))
+            if (english.contains(QString(t).remove(u'&')))
+                problems << entry.text + ": " + t;
+        frame->mdiArea()->closeAllSubWindows();
+    }
+    closeWithoutSaving(frame, nullptr);
+    problems.removeDuplicates();
+    return problems;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (const QString language = qEnvironmentVariable("DUOBAND_TRANSLATION_WALK");
+        !language.isEmpty()) {
+        const QStringList problems = walkForms(language);
+        QTextStream(stdout) << problems.join(u'\n') << "\n"
+                            << (problems.isEmpty() ? "walked\n" : "");
+        return problems.isEmpty() ? 0 : 1;
+    }
+    TranslationTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "tst_translations.moc"
