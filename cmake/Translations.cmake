@@ -20,7 +20,7 @@ function(duoband_translated_sources out)
 endfunction()
 
 function(duoband_add_translations target)
-    find_package(Qt6 QUIET COMPONENTS LinguistTools)
+    find_package(Qt6LinguistTools QUIET)
     if(Qt6LinguistTools_FOUND)
         duoband_translated_sources(sources)
         qt_add_lupdate(${target} TS_FILES ${DUOBAND_TS_FILES} SOURCES ${sources}

@@ -16,7 +16,10 @@ if [ ! -f "$QT/lib/cmake/Qt6/Qt6Config.cmake" ]; then
     echo "No Qt for Windows in $QT: run tools/build-qt-windows.sh first." >&2
     exit 1
 fi
-tools/install-deps.sh g++-mingw-w64-x86-64-posix ninja-build nsis zip
+# qt6-l10n-tools: the host's lrelease makes the program's .qm files; qt6-translations-l10n: Qt's
+# own dialog texts, shipped beside the program.
+tools/install-deps.sh g++-mingw-w64-x86-64-posix ninja-build nsis zip qt6-l10n-tools \
+    qt6-translations-l10n
 
 # This machine's command-line program, for Default.dat (a Windows program cannot run here).
 HOST=$OUT/host
@@ -47,6 +50,10 @@ GCC_DLLS=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 cp "$GCC_DLLS/libstdc++-6.dll" "$GCC_DLLS/libgcc_s_seh-1.dll" "$DIR/"
 cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$DIR/"
 cp dist/windows/duoband.ico "$DIR/"
+# The program's own translations are built in; Qt's (file and print dialogs, buttons) beside it.
+mkdir -p "$DIR/translations"
+cp /usr/share/qt6/translations/qtbase_de.qm /usr/share/qt6/translations/qtbase_es.qm \
+    "$DIR/translations/"
 # What ships carries no debugging symbols: libstdc++ alone drops from 23.7 MB to about 2 MB.
 find "$DIR" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 {
