@@ -129,7 +129,9 @@ void MainWindow::buildTreeBar() {
     tree_->setHeaderHidden(true);
     auto* root = new QTreeWidgetItem(tree_, {config_.modelName});
     for (const CommandEntry* command : treeCommands())
-        new QTreeWidgetItem(root, {Language::shown(command->text)});
+        // Shown translated; the registry's own text finds the command again.
+        (new QTreeWidgetItem(root, {Language::shown(command->text)}))
+            ->setData(0, Qt::UserRole, command->text);
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { treeClicked(item); });
@@ -217,21 +219,10 @@ void MainWindow::runCommand(const CommandEntry& command) {
     }
 }
 
-namespace {
-
-QStringList treeTexts() {
-    QStringList texts;
-    for (const CommandEntry* command : treeCommands())
-        texts << command->text;
-    return texts;
-}
-
-} // namespace
-
 void MainWindow::treeClicked(QTreeWidgetItem* item) {
     if (!item || !item->parent())
         return; // the root does nothing
-    if (const CommandEntry* command = findCommand(Language::source(treeTexts(), item->text(0))))
+    if (const CommandEntry* command = findCommand(item->data(0, Qt::UserRole).toString()))
         runCommand(*command);
 }
 

@@ -67,11 +67,4 @@ QStringList shown(const QStringList& radioTexts) {
     return list;
 }
 
-QString source(const QStringList& radioTexts, const QString& text) {
-    for (const QString& t : radioTexts)
-        if (shown(t) == text)
-            return t;
-    return text;
-}
-
 } // namespace Language

@@ -25,7 +25,5 @@ QString install(const QString& code = {});
 // The radio program's own texts (field labels, list entries, column titles) as shown.
 QString shown(const QString& radioText);
 QStringList shown(const QStringList& radioTexts);
-// The English text of an entry of `radioTexts` that is shown as `text` (`text` if none is).
-QString source(const QStringList& radioTexts, const QString& text);
 
 } // namespace Language

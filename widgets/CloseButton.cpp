@@ -1,11 +1,11 @@
 #include "CloseButton.h"
-#include <QCoreApplication>
+#include "Texts.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
 QHBoxLayout* closeButtonRow(QWidget* window) {
-    auto* close = new QPushButton(QCoreApplication::translate("Duoband", "Close"));
+    auto* close = new QPushButton(Texts::tr("Close"));
     close->setAccessibleName(close->text());
     close->setAutoDefault(false);
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);

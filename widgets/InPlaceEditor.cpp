@@ -2,7 +2,7 @@
 
 #include "CharFilterValidator.h"
 #include "GridControl.h"
-#include "RadioText.h"
+#include "Language.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,7 +50,7 @@ void InPlaceEditor::setItems(const QStringList& items) {
     combo_->clear();
     // A fixed list shows its entries translated and hands back the entry itself.
     for (const QString& item : items)
-        combo_->addItem(kind_ == Kind::List ? radioText(item) : item, item);
+        combo_->addItem(kind_ == Kind::List ? Language::shown(item) : item, item);
 }
 
 QString InPlaceEditor::text() const {

@@ -1,7 +1,7 @@
 #include "ModelGrid.h"
 
 #include "GridControl.h"
-#include "RadioText.h"
+#include "Language.h"
 
 namespace {
 constexpr int kRowTwips = 300;
@@ -12,7 +12,7 @@ void setUpGrid(GridControl& grid, const GridLayout& layout) {
     grid.setDrawingSuspended(true);
     grid.setGridSize(layout.rows + 1, columns);
     for (int c = 0; c < columns; ++c) {
-        grid.setText(0, c, radioText(layout.headers[c]));
+        grid.setText(0, c, Language::shown(layout.headers[c]));
         grid.setColumnWidthTwips(c, layout.widthsTwips[std::size_t(c)]);
         grid.setColumnCentered(c, layout.centered);
     }
@@ -78,7 +78,7 @@ void ModelGrid::showRow(int row) {
         const InPlaceEditor* e = editor(c);
         const QString text = model_.text(row, c);
         grid_->setText(row, c,
-                       e && e->kind() == InPlaceEditor::Kind::List ? radioText(text) : text);
+                       e && e->kind() == InPlaceEditor::Kind::List ? Language::shown(text) : text);
         if (model_.background)
             grid_->setCellBackground(row, c, model_.background(row, c));
     }

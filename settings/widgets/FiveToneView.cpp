@@ -1,5 +1,4 @@
 #include "FiveToneView.h"
-#include "Language.h"
 #include "Texts.h"
 
 #include "CharFilterValidator.h"
@@ -61,7 +60,7 @@ FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
     auto* codeType = contacts_.control<QComboBox>(QStringLiteral("Code type"));
     contacts_.loaded = [this, alias, message, codeType] {
         alias->setText(aliasFallback(alias->text(), alias->text()));
-        message->setEnabled(codeType->currentText() == Language::shown(QStringLiteral("Message")));
+        message->setEnabled(ListHelpers::currentEntry(codeType) == QLatin1String("Message"));
     };
     contacts_.onLeave(QStringLiteral("Alias"),
                       [this](const QString& text, const QString& previous) {
@@ -71,7 +70,7 @@ FiveToneView::FiveToneView(MemoryImage& image, QWidget* parent)
         return contactCodeFallback(code, previous, contacts_.records().entry() + 1);
     });
     connect(codeType, &QComboBox::currentIndexChanged, this, [message, codeType] {
-        message->setEnabled(codeType->currentText() == Language::shown(QStringLiteral("Message")));
+        message->setEnabled(ListHelpers::currentEntry(codeType) == QLatin1String("Message"));
     });
     for (FieldBinder* b :
          std::initializer_list<FieldBinder*>{&standards_, &settings_, &information_, &contacts_})

@@ -1,5 +1,4 @@
 #include "TwoToneView.h"
-#include "Language.h"
 #include "Texts.h"
 
 #include "FieldGrid.h"
@@ -51,7 +50,7 @@ TwoToneSystemPage::TwoToneSystemPage(MemoryImage& image, QWidget* parent)
             auto* list = systems_.control<QComboBox>(formatLabel(k));
             const QSignalBlocker quiet(list);
             list->clear();
-            list->addItems(Language::shown(formats()));
+            ListHelpers::addEntries(list, formats());
         }
     };
     systems_.loaded = [this] { applyFormatExclusivity(); };
@@ -72,14 +71,14 @@ void TwoToneSystemPage::applyFormatExclusivity() {
     std::array<QString, 4> chosen;
     for (std::size_t k = 0; k < 4; ++k) {
         lists[k] = systems_.control<QComboBox>(formatLabel(int(k) + 1));
-        chosen[k] = Language::source(formats(), lists[k]->currentText());
+        chosen[k] = ListHelpers::currentEntry(lists[k]);
     }
     const auto choices = formatChoices(chosen);
     for (std::size_t k = 0; k < 4; ++k) {
         const QSignalBlocker quiet(lists[k]);
         lists[k]->clear();
-        lists[k]->addItems(Language::shown(choices[k]));
-        ListHelpers::selectByText(lists[k], Language::shown(chosen[k]), ListHelpers::Match::Exact);
+        ListHelpers::addEntries(lists[k], choices[k]);
+        ListHelpers::selectByText(lists[k], chosen[k], ListHelpers::Match::Exact);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "FieldBinder.h"
+#include "ListHelpers.h"
 
 #include "CharFilterValidator.h"
 #include "FieldCodecs.h"
@@ -25,7 +26,7 @@ QWidget* FieldBinder::makeControl(const FieldDescription& f, const QStringList& 
     switch (f.codec->control) {
     case FieldControl::List: {
         auto* list = new QComboBox;
-        list->addItems(Language::shown(items));
+        ListHelpers::addEntries(list, items);
         control = list;
         break;
     }
@@ -73,9 +74,8 @@ FieldValue FieldBinder::value(std::size_t i) const {
     case FieldControl::List: {
         // By text: a form may show fewer entries than the field has (exclusive choices).
         const auto* list = static_cast<QComboBox*>(c);
-        return {list->currentIndex() < 0
-                    ? -1
-                    : int(Language::shown(items_[i]).indexOf(list->currentText())),
+        return {list->currentIndex() < 0 ? -1
+                                         : int(items_[i].indexOf(ListHelpers::currentEntry(list))),
                 {}};
     }
     case FieldControl::Number:
@@ -93,8 +93,7 @@ void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
     switch (fields_[i].codec->control) {
     case FieldControl::List: {
         auto* list = static_cast<QComboBox*>(c);
-        list->setCurrentIndex(
-            v.index < 0 ? -1 : list->findText(Language::shown(items_[i].value(v.index))));
+        list->setCurrentIndex(v.index < 0 ? -1 : list->findData(items_[i].value(v.index)));
         break;
     }
     case FieldControl::Number:
@@ -118,7 +117,7 @@ void FieldBinder::load(const MemoryImage& image, std::uint32_t base) {
             if (items != items_[i]) {
                 auto* list = static_cast<QComboBox*>(controls_[i]);
                 list->clear();
-                list->addItems(Language::shown(items));
+                ListHelpers::addEntries(list, items);
                 items_[i] = std::move(items);
             }
         }
