@@ -7,6 +7,7 @@
 #include "FactoryDefault.h"
 #include "FastTiming.h"
 #include "FormFrame.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "ModalResponder.h"
 #include "TransferCommands.h"
@@ -32,6 +33,13 @@ inline bool prepareProgramFolder(const QTemporaryDir& dir, const char* applicati
     QFile ini(dir.filePath("Program.ini"));
     return ini.open(QIODevice::WriteOnly) &&
            ini.write("[Setup]\nCOM=COM3\nModel=M1\nCompany=C1\n") > 0;
+}
+
+// The translation a run names in DUOBAND_TEST_LANGUAGE ("de", "es"), loaded into the process;
+// true when none is named or it loaded.
+inline bool installTestLanguage() {
+    const QString language = qEnvironmentVariable("DUOBAND_TEST_LANGUAGE");
+    return language.isEmpty() || Language::install(language) == language;
 }
 
 // A main window on fresh data from that folder, shown and active (check with isActiveWindow()).

@@ -1,14 +1,20 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
-// Controls are found the way a screen reader finds them: by their label.
+// Controls are found the way a screen reader finds them: by their label, given in English and
+// found in the language the run loaded (a form's label or a program text).
 template <typename T> T* byName(const QWidget& parent, const QString& name) {
+    const QByteArray english = name.toUtf8();
+    const QString radio = QCoreApplication::translate("Radio", english.constData());
+    const QString program = QCoreApplication::translate("Duoband", english.constData());
     for (T* w : parent.findChildren<T*>())
-        if (w->accessibleName() == name)
+        if (const QString shown = w->accessibleName();
+            shown == name || shown == radio || shown == program)
             return w;
     return nullptr;
 }

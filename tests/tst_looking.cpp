@@ -189,6 +189,7 @@ private:
 };
 
 void LookingTests::initTestCase() {
+    QVERIFY(installTestLanguage()); // lists shown translated still load and store as they were
     QVERIFY(prepareProgramFolder(dir, "DuobandLookingTest"));
 
     MemoryImage imported = buildFactoryDefault();

@@ -1,7 +1,6 @@
 #include "CommandRegistry.h"
 #include "FormFrame.h"
 #include "FormView.h"
-#include "Language.h"
 #include "MainWindow.h"
 #include "MainWindowFixture.h"
 
@@ -37,9 +36,7 @@ private:
 };
 
 void SmallScreenTests::initTestCase() {
-    // The same forms in a translation when the run names one (German texts run longer).
-    if (const QString language = qEnvironmentVariable("DUOBAND_TEST_LANGUAGE"); !language.isEmpty())
-        QCOMPARE(Language::install(language), language);
+    QVERIFY(installTestLanguage()); // German texts run a third longer
     QVERIFY(prepareProgramFolder(dir, "duoband-small-screen-tests"));
     frame = openMainWindow(document, config, dir.path());
     QVERIFY(frame->isActiveWindow());
