@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -36,7 +37,35 @@ bool loadQtTexts(QTranslator& translator, const QLocale& locale) {
     return false;
 }
 
+QString& loaded() {
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
+// "Decode A Format" is its table's "Decode %1 Format" with A: a label numbered by its table is
+// translated as its pattern. The last number, else a lone letter A-F, is tried.
+QString numberedTranslation(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("\\d+(?=\\D*$)"));
+    static const QRegularExpression letter(QStringLiteral("(?<![A-Za-z])[A-F](?![A-Za-z])"));
+    for (const QRegularExpression* token : {&number, &letter}) {
+        const QRegularExpressionMatch m = token->match(text);
+        if (!m.hasMatch())
+            continue;
+        const QString pattern =
+            QString(text).replace(m.capturedStart(), m.capturedLength(), QStringLiteral("%1"));
+        const QString translated =
+            QCoreApplication::translate("Radio", pattern.toUtf8().constData());
+        if (translated != pattern)
+            return translated.arg(m.captured());
+    }
+    return text;
+}
+
 } // namespace
+
+QString current() {
+    return loaded();
+}
 
 QString install(const QString& code) {
     loadTranslationResources();
@@ -50,13 +79,15 @@ QString install(const QString& code) {
     QCoreApplication::installTranslator(&program);
     if (loadQtTexts(qt, locale))
         QCoreApplication::installTranslator(&qt);
-    return QFileInfo(program.filePath()).completeBaseName().section(u'_', 1);
+    loaded() = QFileInfo(program.filePath()).completeBaseName().section(u'_', 1);
+    return loaded();
 }
 
 QString shown(const QString& radioText) {
-    if (radioText.isEmpty())
+    if (radioText.isEmpty() || loaded() == QLatin1String("en"))
         return radioText;
-    return QCoreApplication::translate("Radio", radioText.toUtf8().constData());
+    const QString translated = QCoreApplication::translate("Radio", radioText.toUtf8().constData());
+    return translated != radioText ? translated : numberedTranslation(radioText);
 }
 
 QStringList shown(const QStringList& radioTexts) {

@@ -21,8 +21,11 @@ const std::vector<Choice>& choices();
 // LANG / LC_MESSAGES or the desktop say; "C" or an unknown one gives English). Returns the
 // language loaded ("en" when none was).
 QString install(const QString& code = {});
+// The language install() loaded: "en", "de", "es".
+QString current();
 
-// The radio program's own texts (field labels, list entries, column titles) as shown.
+// The radio program's own texts (field labels, list entries, column titles) as shown; a label
+// its table numbers ("Decode A Format") is shown as its pattern's translation ("Decode %1 Format").
 QString shown(const QString& radioText);
 QStringList shown(const QStringList& radioTexts);
 

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -212,6 +213,8 @@ QStringList visibleTexts(QWidget* root) {
             texts << button->text();
         else if (auto* box = qobject_cast<QGroupBox*>(w))
             texts << box->title();
+        else if (auto* number = qobject_cast<QAbstractSpinBox*>(w))
+            texts << number->text(); // "Off" and the like shown for 0
         if (auto* list = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < list->count(); ++i)
                 texts << list->itemText(i);
@@ -252,16 +255,40 @@ QStringList walkForms(const QString& language) {
             if (english.contains(QString(t).remove(u'&')))
                 problems << QStringLiteral("menu %1: %2").arg(menu->text(), t);
     }
-    for (const CommandEntry& entry : commandRegistry()) {
-        if (!entry.makeForm)
-            continue;
-        frame->runCommand(entry);
-        QApplication::processEvents();
-        for (const QString& t : visibleTexts(frame))
+    auto check = [&](const QString& where, QWidget* root) {
+        for (const QString& t : visibleTexts(root))
             if (english.contains(QString(t).remove(u'&')))
-                problems << entry.text + ": " + t;
-        frame->mdiArea()->closeAllSubWindows();
+                problems << where + ": " + t;
+    };
+    // A dialog the command opens is looked at and closed unchanged.
+    auto checkDialog = [&](const QString& where, const std::function<void()>& open) {
+        auto* responder = ModalResponder::answer<QDialog>(
+            [&](QDialog* dialog) {
+                check(where, dialog);
+                dialog->close();
+            },
+            nullptr);
+        open();
+        if (!responder->answered)
+            problems << where + ": no dialog opened";
+        delete responder;
+    };
+    for (const CommandEntry& entry : commandRegistry()) {
+        if (entry.makeForm) {
+            frame->runCommand(entry);
+            QApplication::processEvents();
+            check(entry.text, frame);
+            frame->mdiArea()->closeAllSubWindows();
+        } else {
+            checkDialog(entry.text, [&] { frame->runCommand(entry); });
+        }
     }
+    frame->runCommand(*findCommand(QStringLiteral("Channel setting")));
+    if (ChannelTableView* table = channelView(*frame))
+        checkDialog(QStringLiteral("Channel edit"), [table] { table->openChannelEdit(1); });
+    else
+        problems << QStringLiteral("no channel table");
+    frame->mdiArea()->closeAllSubWindows();
     closeWithoutSaving(frame, nullptr);
     problems.removeDuplicates();
     return problems;

@@ -79,7 +79,7 @@ FieldValue FieldBinder::value(std::size_t i) const {
                 {}};
     }
     case FieldControl::Number:
-        return {-1, static_cast<NumberField*>(c)->text()};
+        return {-1, static_cast<NumberField*>(c)->storedText()};
     case FieldControl::Check:
         return {static_cast<QCheckBox*>(c)->isChecked() ? 1 : 0, {}};
     case FieldControl::Text:
@@ -97,8 +97,8 @@ void FieldBinder::setValue(std::size_t i, const FieldValue& v) {
         break;
     }
     case FieldControl::Number:
-        if (auto* edit = static_cast<NumberField*>(c)->editor(); edit->text() != v.text)
-            edit->setText(v.text);
+        if (auto* field = static_cast<NumberField*>(c); field->storedText() != v.text)
+            field->setStoredText(v.text);
         break;
     case FieldControl::Check:
         static_cast<QCheckBox*>(c)->setChecked(v.index > 0);

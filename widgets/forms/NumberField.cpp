@@ -1,12 +1,33 @@
 #include "NumberField.h"
+#include "Language.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
+namespace {
+
+NumberRule translated(NumberRule rule) {
+    for (std::optional<QString>* words : {&rule.zeroText, &rule.spinLowText})
+        if (*words)
+            **words = Language::shown(**words);
+    return rule;
+}
+
+// `text` with the words of `from` replaced by those of `to`.
+QString withWordsOf(const QString& text, const NumberRule& from, const NumberRule& to) {
+    if (text == from.zeroText)
+        return *to.zeroText;
+    if (text == from.spinLowText)
+        return *to.spinLowText;
+    return text;
+}
+
+} // namespace
+
 NumberField::NumberField(const QString& accessibleName, const NumberRule& rule, QWidget* parent)
-    : QAbstractSpinBox(parent), rule_(rule) {
+    : QAbstractSpinBox(parent), rule_(translated(rule)), english_(rule) {
     setAccessibleName(accessibleName);
     // The character limit is for typing (see validate): the words shown for 0 may be longer.
     setButtonSymbols(rule.arrows ? UpDownArrows : NoButtons);
@@ -72,8 +93,17 @@ int NumberField::stepUnits(int steps) {
     return sign * (rule_.heldUnit / std::max(1, rule_.spinUnit));
 }
 
+QString NumberField::storedText() const {
+    return withWordsOf(text(), rule_, english_);
+}
+
+void NumberField::setStoredText(const QString& text) {
+    lineEdit()->setText(withWordsOf(text, english_, rule_));
+}
+
 void NumberField::setRule(const NumberRule& rule) {
-    rule_ = rule;
+    rule_ = translated(rule);
+    english_ = rule;
     sizeHint_ = {};
     updateGeometry();
 }

@@ -20,6 +20,10 @@ public:
     void normalize();
     // A field whose range depends on another choice (a standard's nominal width) takes a new rule.
     void setRule(const NumberRule& rule);
+    // What the field holds with its words for 0 in English, as a store reads it, and back: the
+    // field itself shows them in the user's language.
+    QString storedText() const;
+    void setStoredText(const QString& text);
 
     void stepBy(int steps) override;
     // Wide enough for the longest number it takes and for its words for 0.
@@ -41,7 +45,8 @@ protected:
 private:
     int stepUnits(int steps);
 
-    NumberRule rule_;
+    NumberRule rule_;    // its words translated
+    NumberRule english_; // as given
     QElapsedTimer held_; // since the arrow went down, while steps keep coming
     qint64 lastStep_ = -1;
     mutable QSize sizeHint_; // layouts ask often; it changes only with the rule or the font
