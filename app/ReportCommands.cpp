@@ -178,14 +178,14 @@ void ReportCommands::showComparison(const QString& other, const Comparison& comp
         Texts::tr("Compare with %1").arg(other),
         comparison.equal()
             ? Texts::tr("The open data and %1 do not differ.").arg(other)
-            : Texts::tr("%1 difference(s): what %2 holds -> what the open data holds.")
-                  .arg(count)
+            : Texts::tr("%n difference(s): what %1 holds -> what the open data holds.", nullptr,
+                        int(count))
                   .arg(other),
         comparison, {}, workspace_.dialogParent());
     dialog.exec();
-    workspace_.showStatus(comparison.equal()
-                              ? Texts::tr("No differences from %1").arg(other)
-                              : Texts::tr("%1 difference(s) from %2").arg(count).arg(other));
+    workspace_.showStatus(
+        comparison.equal() ? Texts::tr("No differences from %1").arg(other)
+                           : Texts::tr("%n difference(s) from %1", nullptr, int(count)).arg(other));
 }
 
 bool ReportCommands::compareWithPath(const QString& path) {

@@ -35,8 +35,8 @@ QString TransferCommands::keepBackup(const MemoryImage& read) {
     const QString key = RadioBackups::radioKey(read);
     const RadioBackups::Usage usage = RadioBackups::usage(root, key);
     if (usage.count > RadioBackups::kOfferToRemoveAbove &&
-        workspace_.goOnDespite(Texts::tr("There are %1 backups of this radio, taking %2 MB.")
-                                   .arg(usage.count)
+        workspace_.goOnDespite(Texts::tr("There are %n backup(s) of this radio, taking %1 MB.",
+                                         nullptr, int(usage.count))
                                    .arg(double(usage.bytes) / (1024 * 1024), 0, 'f', 1),
                                Texts::tr("Remove the oldest, keeping the newest %1?")
                                    .arg(RadioBackups::kOfferToRemoveAbove)))

@@ -7,7 +7,6 @@
 #include "BandState.h"
 #include "ChannelListDialects.h"
 #include "ChannelTable.h"
-#include "Counted.h"
 #include "ImageMap.h"
 #include "MemoryImage.h"
 #include "RecordTemplates.h"
@@ -69,10 +68,9 @@ void keepLastOfEachChannel(std::vector<PendingLine>& lines) {
 } // namespace
 
 QString ImportResult::countText() const {
-    QString text = QStringLiteral("%1 imported").arg(counted(imported, "channel", "channels"));
-    if (skipped > 0)
-        text += Texts::tr(", %1 skipped").arg(counted(skipped, "line", "lines"));
-    return text;
+    const QString channels = Texts::tr("%n channel(s) imported", nullptr, imported);
+    return skipped > 0 ? Texts::tr("%1, %n line(s) skipped", nullptr, skipped).arg(channels)
+                       : channels;
 }
 
 ImportResult ImportResult::failure(const QString& message) {
@@ -181,14 +179,12 @@ ImportResult importChannelRows(MemoryImage& target, BandState& targetBands,
         result.lines.push_back(told);
     }
     if (shortened > 0)
-        result.summary
-            << Texts::tr("%1 shortened to 6 characters").arg(counted(shortened, "name", "names"));
+        result.summary << Texts::tr("%n name(s) shortened to 6 characters", nullptr, shortened);
     if (raised > 0)
-        result.summary
-            << Texts::tr("%1 raised to upper case").arg(counted(raised, "name", "names"));
+        result.summary << Texts::tr("%n name(s) raised to upper case", nullptr, raised);
     if (renamed > 0)
-        result.summary << Texts::tr("%1 changed to the characters a name can hold")
-                              .arg(counted(renamed, "name", "names"));
+        result.summary << Texts::tr("%n name(s) changed to the characters a name can hold", nullptr,
+                                    renamed);
     table.store();
     target = image;
     targetBands = bands;

@@ -104,7 +104,7 @@ QString interchangeTones(const ListRow& record, const Columns& columns, ChannelR
     }
     row.cells[T::DecodeType] = decode;
     if (!became.isEmpty() || mode == "CROSS" || mode.endsWith(QStringLiteral("-R"))) {
-        const QString named = mode == "CROSS"  ? QStringLiteral("Cross %1").arg(get("CrossMode"))
+        const QString named = mode == "CROSS"  ? Texts::tr("Cross %1").arg(get("CrossMode"))
                               : mode == "DTCS" ? Texts::tr("DTCS %1/%2").arg(txCode, rxCode)
                                                : get("Tone");
         row.notes << Texts::tr("%1 became \"%2\"%3")

@@ -3,7 +3,6 @@
 #include "AppConfig.h"
 #include "CliClone.h"
 #include "Command.h"
-#include "Counted.h"
 #include "DataFile.h"
 #include "MemoryImage.h"
 #include "RadioBackups.h"
@@ -45,7 +44,8 @@ int runBackups(const QStringList& args, CliStreams& io) {
     for (const RadioBackups::Backup& b : backups)
         io.out << b.radio << "  " << RadioBackups::shownTime(b.taken) << "  "
                << QDir::toNativeSeparators(b.path) << "\n";
-    io.err << counted(qsizetype(backups.size()), "backup", "backups") << Texts::tr(" in ")
-           << QDir::toNativeSeparators(root) << "\n";
+    io.err << Texts::tr("%n backup(s) in %1", nullptr, int(backups.size()))
+                  .arg(QDir::toNativeSeparators(root))
+           << "\n";
     return kExitOk;
 }

@@ -3,7 +3,6 @@
 #include "ChannelOrder.h"
 #include "CliFiles.h"
 #include "Command.h"
-#include "Counted.h"
 #include "Document.h"
 #include "Texts.h"
 
@@ -29,7 +28,7 @@ int finish(const ChannelOrder::Moved& moved, Document& document, const QString& 
         io.out << line << "\n";
     if (!moved.note.isEmpty())
         io.err << moved.note << "\n";
-    io.err << counted(moved.moved, "channel", "channels") << Texts::tr(" moved\n");
+    io.err << Texts::tr("%n channel(s) moved", nullptr, moved.moved) << "\n";
     return saveForCommand(out, document, io) ? kExitOk : kExitFailure;
 }
 

@@ -61,7 +61,8 @@ int runSim(const QStringList& args, CliStreams& io) {
     int signal = 0;
     sigwait(&stopSignals, &signal);
     radio.stop();
-    io.err << Texts::tr("Virtual radio stopped after ") << radio.completedSessions()
-           << Texts::tr(" session(s).\n");
+    io.err << Texts::tr("Virtual radio stopped after %n session(s).", nullptr,
+                        int(radio.completedSessions()))
+           << "\n";
     return kExitOk;
 }

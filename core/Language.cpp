@@ -14,6 +14,16 @@ static void loadTranslationResources() {
 #endif
 }
 
+// English plural forms ("1 channel", "3 channels") for every program from its start: the texts
+// say "%n channel(s)", and a translation loaded later answers before them.
+static void installEnglishPlurals() {
+    loadTranslationResources();
+    static QTranslator plurals;
+    if (plurals.load(QStringLiteral(":/i18n/duoband_en.qm")))
+        QCoreApplication::installTranslator(&plurals);
+}
+Q_COREAPP_STARTUP_FUNCTION(installEnglishPlurals)
+
 namespace Language {
 
 const std::vector<Choice>& choices() {

@@ -41,8 +41,6 @@ QString hex(std::uint32_t address) {
     return QStringLiteral("0x%1").arg(address, 4, 16, QChar(u'0')).toUpper().replace("0X", "0x");
 }
 
-const QString kCommunicationError = QStringLiteral("Communication error");
-
 } // namespace
 
 QString serialAccessAdvice(const QString& port) {
@@ -99,7 +97,7 @@ CloneEngine::CloneEngine(SerialLink& link, CloneFlags& flags, Hooks hooks)
     : link_(link), flags_(flags), hooks_(std::move(hooks)) {}
 
 void CloneEngine::fail(const QString& detail) {
-    throw Abort{{CloneReport::CommunicationError, kCommunicationError, detail}};
+    throw Abort{{CloneReport::CommunicationError, Texts::tr("Communication error"), detail}};
 }
 
 void CloneEngine::send(const QByteArray& bytes) {

@@ -258,9 +258,7 @@ QStringList Comparison::closingLines() const {
                hex.toUpper().rightJustified(pc ? 3 : 4, u'0');
     };
     QStringList lines;
-    auto bytes = [](int n) {
-        return n == 1 ? Texts::tr("1 byte differs") : Texts::tr("%1 bytes differ").arg(n);
-    };
+    auto bytes = [](int n) { return Texts::tr("%n byte(s) differ(s)", nullptr, n); };
     if (bytesOutside > 0)
         lines << Texts::tr("%1 outside the forms (first at %2)")
                      .arg(bytes(bytesOutside), at(firstOutside));

@@ -769,8 +769,7 @@ void MainWindowTests::compareWithListsTheDifferences() {
     QVERIFY(frame->reports()->compareWithPath(dir.filePath("before.dat")));
     QVERIFY(responder->answered);
     QCOMPARE(shown, QStringLiteral("Basic setting: Beep: On -> Off\n"));
-    QCOMPARE(frame->statusBar()->currentMessage(),
-             QStringLiteral("1 difference(s) from before.dat"));
+    QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("1 difference from before.dat"));
 
     // The radio, read without touching the open data.
     RadioBench bench;

@@ -243,5 +243,5 @@ private:
     BandState bands;
 };
 
-QTEST_APPLESS_MAIN(ReportTests)
+QTEST_GUILESS_MAIN(ReportTests) // English plural forms come with the application
 #include "tst_report.moc"

@@ -4,22 +4,22 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/main.cpp" line="+20"/>
+        <location filename="../cli/main.cpp" line="+19"/>
         <source>write the factory default data file</source>
         <translation>die Werksvorgabe als Datendatei schreiben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>show the radio identity, band limits and channels of a data file</source>
         <translation>Funkgerätekennung, Bandgrenzen und Kanäle einer Datendatei anzeigen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>read the radio into a new data file (written only after a complete read)</source>
         <translation>das Funkgerät in eine neue Datendatei auslesen (erst nach vollständigem Lesen geschrieben)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>write a data file into the radio (the file is not changed)</source>
         <translation>eine Datendatei in das Funkgerät schreiben (die Datei bleibt unverändert)</translation>
     </message>
@@ -29,37 +29,37 @@
         <translation>die belegten Kanäle als CSV schreiben (standardmäßig auf die Standardausgabe)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>apply the channels of a CSV file to a data file, saved as OUT.dat</source>
         <translation>die Kanäle einer CSV-Datei auf eine Datendatei anwenden, gespeichert als OUT.dat</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>sort the channels by one or two columns (rx, tx, name, power, ...), printing what moved</source>
         <translation>die Kanäle nach einer oder zwei Spalten sortieren (rx, tx, name, power, ...) und ausgeben, was verschoben wurde</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>close the gaps between the channels in use, keeping their order, printing what moved</source>
         <translation>die Lücken zwischen den belegten Kanälen schließen, ihre Reihenfolge bleibt; ausgeben, was verschoben wurde</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>write a readable report of every setting (text to standard output by default)</source>
         <translation>einen lesbaren Bericht aller Einstellungen schreiben (Text, standardmäßig auf die Standardausgabe)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>list every setting and channel that differs between two data files, or between a data file and the radio, and the bytes no form shows (exit 0 equal, 1 different, 2 trouble)</source>
         <translation>jede Einstellung und jeden Kanal auflisten, die sich zwischen zwei Datendateien oder zwischen einer Datendatei und dem Funkgerät unterscheiden, dazu die Bytes, die kein Formular zeigt (Exit 0 gleich, 1 verschieden, 2 Problem)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>list the backups kept of every radio read, newest first, with their paths</source>
         <translation>die Sicherungen jedes gelesenen Funkgeräts auflisten, neueste zuerst, mit ihren Pfaden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>list the serial ports</source>
         <translation>die seriellen Schnittstellen auflisten</translation>
     </message>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <location filename="../core/DataFile.cpp" line="+19"/>
-        <location filename="../core/WholeFile.cpp" line="+34"/>
+        <location filename="../core/WholeFile.cpp" line="+35"/>
         <location filename="../channels/widgets/ChannelTableFiles.cpp" line="+34"/>
         <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geöffnet werden: %2</translation>
@@ -94,7 +94,7 @@
         <translation>mehr als %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&quot;%1&quot; is not a data file: it holds %2 bytes; a data file holds %3 bytes, a bare memory image %4.</source>
         <translation>„%1“ ist keine Datendatei: sie enthält %2 Bytes; eine Datendatei enthält %3 Bytes, ein reines Speicherabbild %4.</translation>
     </message>
@@ -106,18 +106,18 @@
     <message>
         <location filename="../core/WholeFile.cpp" line="+3"/>
         <location line="+10"/>
-        <location line="+3"/>
+        <location line="+4"/>
         <location line="+16"/>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-23"/>
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>
@@ -168,7 +168,7 @@
     <message>
         <location line="-24"/>
         <location line="+1"/>
-        <location filename="../report/ReportSections.cpp" line="+132"/>
+        <location filename="../report/ReportSections.cpp" line="+133"/>
         <source>Frequency range</source>
         <translation>Frequenzbereich</translation>
     </message>
@@ -193,12 +193,12 @@
         <translation>Modell</translation>
     </message>
     <message>
-        <location filename="../link/CloneEngine.cpp" line="+52"/>
+        <location filename="../link/CloneEngine.cpp" line="+50"/>
         <source>You have no access to this port. Either install the udev rules that come with Duoband (60-duoband-serial.rules in /usr/lib/udev/rules.d, part of its package) and plug the cable in again, or add your user to the group that owns the device (%1), for example with &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
         <translation>Kein Zugriff auf diese Schnittstelle. Installieren Sie entweder die udev-Regeln, die Duoband mitbringt (60-duoband-serial.rules in /usr/lib/udev/rules.d, Teil des Pakets), und stecken Sie das Kabel neu ein, oder fügen Sie Ihren Benutzer der Gruppe hinzu, der das Gerät gehört (%1), zum Beispiel mit „sudo usermod -aG %1 $USER“, und melden Sie sich neu an.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>Read %1 KiB from %2</source>
         <translation>%1 KiB von %2 gelesen</translation>
     </message>
@@ -233,7 +233,12 @@
         <translation>Übertragungsfehler an %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+15"/>
+        <source>Communication error</source>
+        <translation>Übertragungsfehler</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Could not send to %1.</source>
         <translation>Senden an %1 nicht möglich.</translation>
     </message>
@@ -248,12 +253,12 @@
         <translation>Das Funkgerät an %1 hat seine Kennung nicht bestätigt.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Block %1 came back with %2 of 128 bytes.</source>
         <translation>Block %1 kam mit %2 von 128 Bytes zurück.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <location line="+25"/>
         <source>Block %1 was not acknowledged.</source>
         <translation>Block %1 wurde nicht bestätigt.</translation>
@@ -311,7 +316,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../app/ReportCommands.cpp" line="+228"/>
+        <location filename="../app/ReportCommands.cpp" line="+233"/>
         <location filename="../cli/CommandClone.cpp" line="+16"/>
         <source>Write</source>
         <translation>Schreiben</translation>
@@ -329,7 +334,7 @@
     <message>
         <location filename="../link/widgets/PortDialog.cpp" line="+22"/>
         <location line="+1"/>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Port</source>
         <translation>Schnittstelle</translation>
     </message>
@@ -365,7 +370,7 @@
         <translation>Keine seriellen Schnittstellen gefunden.</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelBulkEdit.cpp" line="+45"/>
+        <location filename="../channels/ChannelBulkEdit.cpp" line="+44"/>
         <source>%1 would not stay with the rest of channel %2</source>
         <translation>%1 würde nicht zum Rest von Kanal %2 passen</translation>
     </message>
@@ -381,7 +386,7 @@
         <translation>Die Datei enthält keine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelListImport.cpp" line="+51"/>
+        <location filename="../channels/ChannelListImport.cpp" line="+50"/>
         <source>the list counts channels from 0: placed at 1-%1</source>
         <translation>die Liste zählt Kanäle ab 0: abgelegt auf 1-%1</translation>
     </message>
@@ -390,10 +395,21 @@
         <source>channel %1 is given again on line %2</source>
         <translation>Kanal %1 wird in Zeile %2 erneut angegeben</translation>
     </message>
-    <message>
-        <location line="+13"/>
-        <source>, %1 skipped</source>
-        <translation>, %1 übersprungen</translation>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n channel(s) imported</source>
+        <translation>
+            <numerusform>%n Kanal importiert</numerusform>
+            <numerusform>%n Kanäle importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1, %n line(s) skipped</source>
+        <translation>
+            <numerusform>%1, %n Zeile übersprungen</numerusform>
+            <numerusform>%1, %n Zeilen übersprungen</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+17"/>
@@ -401,7 +417,7 @@
         <translation>Zeile 1 ist kein Kopf einer Kanalliste: sie braucht die Spalten „CH“ und „Rx Freq“ oder „Location“ und „Frequency“.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The file holds no channel rows.</source>
         <translation>Die Datei enthält keine Kanalzeilen.</translation>
     </message>
@@ -431,20 +447,29 @@
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 shortened to 6 characters</source>
-        <translation>%1 auf 6 Zeichen gekürzt</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n name(s) shortened to 6 characters</source>
+        <translation>
+            <numerusform>%n Name auf 6 Zeichen gekürzt</numerusform>
+            <numerusform>%n Namen auf 6 Zeichen gekürzt</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 raised to upper case</source>
-        <translation>%1 in Großbuchstaben gesetzt</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n name(s) raised to upper case</source>
+        <translation>
+            <numerusform>%n Name in Großbuchstaben gesetzt</numerusform>
+            <numerusform>%n Namen in Großbuchstaben gesetzt</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
-        <source>%1 changed to the characters a name can hold</source>
-        <translation>%1 auf die Zeichen geändert, die ein Name fassen kann</translation>
+        <source>%n name(s) changed to the characters a name can hold</source>
+        <translation>
+            <numerusform>%n Name auf die Zeichen geändert, die ein Name fassen kann</numerusform>
+            <numerusform>%n Namen auf die Zeichen geändert, die ein Name fassen kann</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../channels/ChannelListRow.cpp" line="+56"/>
@@ -467,7 +492,7 @@
         <translation>CTCSS %1 liegt außerhalb von 60,0-260,0 Hz</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>DCS %1 is outside 000-777</source>
         <translation>DCS %1 liegt außerhalb von 000-777</translation>
     </message>
@@ -492,12 +517,12 @@
         <translation>Kein Kanal zum Einfügen.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Channel %1 is in use: inserting would push it past channel %2. Delete a row below first.</source>
         <translation>Kanal %1 ist belegt: Einfügen würde ihn über Kanal %2 hinausschieben. Löschen Sie zuerst eine Zeile darunter.</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelTable.cpp" line="+149"/>
+        <location filename="../channels/ChannelTable.cpp" line="+158"/>
         <source>%1 MHz lies in no band of this radio: %2</source>
         <translation>%1 MHz liegt in keinem Band dieses Funkgeräts: %2</translation>
     </message>
@@ -512,12 +537,12 @@
         <translation>Kanal 1 kann nie geleert werden</translation>
     </message>
     <message>
-        <location filename="../channels/CsvText.cpp" line="+112"/>
+        <location filename="../channels/CsvText.cpp" line="+113"/>
         <source>%1: line %2 is longer than %3 KiB; this is not a channel list.</source>
         <translation>%1: Zeile %2 ist länger als %3 KiB; das ist keine Kanalliste.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 is larger than %2 MiB; this is not a channel list.</source>
         <translation>%1 ist größer als %2 MiB; das ist keine Kanalliste.</translation>
     </message>
@@ -552,7 +577,7 @@
         <translation>Ablage %1 MHz ist mehr, als eine Frequenz fasst</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>split Tx %1 MHz is not a frequency</source>
         <translation>getrennte Sendefrequenz %1 MHz ist keine Frequenz</translation>
     </message>
@@ -572,12 +597,12 @@
         <translation>Tx %1 MHz liegt außerhalb dessen, was eine Frequenz fasst</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>negative offset: Tx %1 MHz</source>
         <translation>negative Ablage: Tx %1 MHz</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>mode %1 is not supported</source>
         <translation>Betriebsart %1 wird nicht unterstützt</translation>
     </message>
@@ -612,7 +637,12 @@
         <translation>empfängt offen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>Cross %1</source>
+        <translation>Kreuzbetrieb %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>DTCS %1/%2</source>
         <translation>DTCS %1/%2</translation>
     </message>
@@ -622,7 +652,7 @@
         <translation>%1 wurde zu „%2“%3</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>power %1 is no level of this radio; power kept</source>
         <translation>Leistung %1 ist keine Stufe dieses Funkgeräts; Leistung bleibt</translation>
     </message>
@@ -671,7 +701,7 @@
     <message>
         <location line="+25"/>
         <location filename="../channels/widgets/ChannelTableView.cpp" line="+1"/>
-        <location filename="../report/ReportSections.cpp" line="+44"/>
+        <location filename="../report/ReportSections.cpp" line="+43"/>
         <source>Channel setting</source>
         <translation>Kanaleinstellung</translation>
     </message>
@@ -706,7 +736,7 @@
         <translation>Rückwärts suchen (Umschalt+F3)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <location filename="../widgets/CloseButton.cpp" line="+8"/>
         <location filename="../app/BackupsDialog.cpp" line="+81"/>
         <location filename="../app/FormFrame.cpp" line="+15"/>
@@ -754,7 +784,7 @@
         <translation>Zeile</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>What happens</source>
         <translation>Was geschieht</translation>
     </message>
@@ -787,13 +817,13 @@
     </message>
     <message>
         <location filename="../channels/widgets/ChannelSortDialog.cpp" line="-45"/>
-        <location filename="../report/Report.cpp" line="+49"/>
+        <location filename="../report/Report.cpp" line="+48"/>
         <location filename="../report/ReportDiff.cpp" line="+248"/>
         <location filename="../cli/CommandInfo.cpp" line="+16"/>
         <location line="+12"/>
-        <location line="+22"/>
-        <location line="+1"/>
+        <location line="+23"/>
         <location line="+2"/>
+        <location line="+3"/>
         <source>(none)</source>
         <translation>(keine)</translation>
     </message>
@@ -819,7 +849,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="+44"/>
+        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="+45"/>
         <source>Sort channels</source>
         <translation>Kanäle sortieren</translation>
     </message>
@@ -860,26 +890,17 @@
         <translation>Sortieren</translation>
     </message>
     <message>
-        <location filename="../channels/widgets/ChannelTableClipboard.cpp" line="-12"/>
-        <source>Copied %1</source>
-        <translation>%1 kopiert</translation>
-    </message>
-    <message>
-        <location line="+5"/>
         <location filename="../channels/widgets/ChannelTableRowCommands.cpp" line="+17"/>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
-    <message>
-        <location line="+18"/>
-        <location line="+13"/>
-        <source>Pasted %1 at %2</source>
-        <translation>%1 eingefügt bei %2</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <location filename="../channels/widgets/ChannelTableFiles.cpp" line="-10"/>
-        <source>Exported %1 channel(s) to %2</source>
-        <translation>%1 Kanal/Kanäle nach %2 exportiert</translation>
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>%n Kanal nach %1 exportiert</numerusform>
+            <numerusform>%n Kanäle nach %1 exportiert</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+23"/>
@@ -914,27 +935,32 @@
         <translation>Import abgebrochen; nichts geändert</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
+        <source>Channel table (*.csv)</source>
+        <translation>Kanaltabelle (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Channel list for other programmers (*.csv)</source>
+        <translation>Kanalliste für andere Programmiersoftware (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Export channels</source>
         <translation>Kanäle exportieren</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="-9"/>
+        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="-10"/>
         <source>The channels are in that order already</source>
         <translation>Die Kanäle sind bereits in dieser Reihenfolge</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source> (descending)</source>
-        <translation> (absteigend)</translation>
-    </message>
-    <message>
-        <location line="+17"/>
+        <location line="+23"/>
         <source>There are no gaps to close</source>
         <translation>Es gibt keine Lücken zu schließen</translation>
     </message>
@@ -944,18 +970,45 @@
         <source>Close gaps</source>
         <translation>Lücken schließen</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>Closed gaps: %1 moved up</source>
-        <translation>Lücken geschlossen: %1 nach oben verschoben</translation>
+    <message numerus="yes">
+        <location line="-22"/>
+        <source>Sorted by %1, descending: %n channel(s) moved</source>
+        <translation>
+            <numerusform>Absteigend sortiert nach %1: %n Kanal verschoben</numerusform>
+            <numerusform>Absteigend sortiert nach %1: %n Kanäle verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Sorted by %1: %n channel(s) moved</source>
+        <translation>
+            <numerusform>Sortiert nach %1: %n Kanal verschoben</numerusform>
+            <numerusform>Sortiert nach %1: %n Kanäle verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+21"/>
+        <source>Closed gaps: %n channel(s) moved up</source>
+        <translation>
+            <numerusform>Lücken geschlossen: %n Kanal nach oben verschoben</numerusform>
+            <numerusform>Lücken geschlossen: %n Kanäle nach oben verschoben</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Delete empties channels; an empty Rx Freq is not set for chosen rows</source>
         <translation>Löschen leert Kanäle; eine leere Rx-Frequenz wird nicht für gewählte Zeilen gesetzt</translation>
     </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Set %1 for %n channel(s)</source>
+        <translation>
+            <numerusform>%1 für %n Kanal gesetzt</numerusform>
+            <numerusform>%1 für %n Kanäle gesetzt</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+15"/>
+        <location line="+6"/>
         <source>; channel %1 kept its %2 (%3)</source>
         <translation>; Kanal %1 behielt %2 (%3)</translation>
     </message>
@@ -986,7 +1039,7 @@
     </message>
     <message>
         <location filename="../channels/widgets/ChannelTableRowCommands.cpp" line="-22"/>
-        <location filename="../report/widgets/DifferencesDialog.cpp" line="+76"/>
+        <location filename="../report/widgets/DifferencesDialog.cpp" line="+77"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -997,12 +1050,11 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+49"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+3"/>
         <source>Insert row</source>
         <translation>Zeile einfügen</translation>
     </message>
@@ -1041,13 +1093,45 @@
         <source>Find previous</source>
         <translation>Rückwärts suchen</translation>
     </message>
+    <message numerus="yes">
+        <location line="+31"/>
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>%n Kanal ausschneiden</numerusform>
+            <numerusform>%n Kanäle ausschneiden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>%n Kanal löschen</numerusform>
+            <numerusform>%n Kanäle löschen</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+32"/>
+        <location line="+2"/>
         <source>; channel 1 can never be emptied</source>
         <translation>; Kanal 1 kann nie geleert werden</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Insert %n row(s) at %1</source>
+        <translation>
+            <numerusform>%n Zeile bei %1 einfügen</numerusform>
+            <numerusform>%n Zeilen bei %1 einfügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>Delete %n row(s) at %1</source>
+        <translation>
+            <numerusform>%n Zeile bei %1 löschen</numerusform>
+            <numerusform>%n Zeilen bei %1 löschen</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+45"/>
+        <location line="+20"/>
         <source>Choose adjacent rows to move them.</source>
         <translation>Wählen Sie benachbarte Zeilen, um sie zu verschieben.</translation>
     </message>
@@ -1063,8 +1147,23 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Move %1 %2 %3</source>
-        <translation>%1 %2 %3 verschieben</translation>
+        <source>Move channel %1 up</source>
+        <translation>Kanal %1 nach oben verschieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move channel %1 down</source>
+        <translation>Kanal %1 nach unten verschieben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move channels %1 up</source>
+        <translation>Kanäle %1 nach oben verschieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move channels %1 down</source>
+        <translation>Kanäle %1 nach unten verschieben</translation>
     </message>
     <message>
         <location filename="../channels/widgets/ChannelTableView.cpp" line="+1"/>
@@ -1072,42 +1171,42 @@
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Frequency editor</source>
         <translation>Frequenzeditor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Name editor</source>
         <translation>Nameneditor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>List editor</source>
         <translation>Listeneditor</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CTCSS editor</source>
         <translation>CTCSS-Editor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>DCS editor</source>
         <translation>DCS-Editor</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+93"/>
         <source>Import channels...</source>
         <translation>Kanäle importieren...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Export channels...</source>
         <translation>Kanäle exportieren...</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+69"/>
         <location line="+24"/>
         <source>Edit channel %1</source>
         <translation>Kanal %1 bearbeiten</translation>
@@ -1129,7 +1228,7 @@
         <translation>VFO-Datensätze</translation>
     </message>
     <message>
-        <location filename="../settings/AlarmSettings.cpp" line="+37"/>
+        <location filename="../settings/AlarmSettings.cpp" line="+38"/>
         <source>DTMF entry %1 is not offered: its Num is empty or begins with 0</source>
         <translation>DTMF-Eintrag %1 wird nicht angeboten: seine Nummer ist leer oder beginnt mit 0</translation>
     </message>
@@ -1139,12 +1238,12 @@
         <translation>DTMF-Einträge %1 werden nicht angeboten: ihre Nummer ist leer oder beginnt mit 0</translation>
     </message>
     <message>
-        <location filename="../settings/DtmfCodeTable.cpp" line="+168"/>
+        <location filename="../settings/DtmfCodeTable.cpp" line="+170"/>
         <source>Entry %1 has no Num: it is not offered as the Alarm&apos;s EMI code</source>
         <translation>Eintrag %1 hat keine Nummer: er wird nicht als EMI-Code des Alarms angeboten</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Entry %1 is not offered as the Alarm&apos;s EMI code: its Num %2 begins with 0</source>
         <translation>Eintrag %1 wird nicht als EMI-Code des Alarms angeboten: seine Nummer %2 beginnt mit 0</translation>
     </message>
@@ -1182,7 +1281,7 @@
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../settings/widgets/TwoToneView.cpp" line="+101"/>
+        <location filename="../settings/widgets/TwoToneView.cpp" line="+100"/>
         <source>Alias editor</source>
         <translation>Alias-Editor</translation>
     </message>
@@ -1197,10 +1296,13 @@
         <source>Clear entry</source>
         <translation>Eintrag leeren</translation>
     </message>
-    <message>
-        <location line="+38"/>
-        <source>Cleared %1 entries</source>
-        <translation>%1 Einträge geleert</translation>
+    <message numerus="yes">
+        <location line="+37"/>
+        <source>Cleared %n entry(s)</source>
+        <translation>
+            <numerusform>%n Eintrag geleert</numerusform>
+            <numerusform>%n Einträge geleert</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1218,13 +1320,13 @@
         <translation>PTT-ID</translation>
     </message>
     <message>
-        <location filename="../settings/widgets/FiveToneView.cpp" line="+23"/>
-        <location line="+14"/>
+        <location filename="../settings/widgets/FiveToneView.cpp" line="+22"/>
+        <location line="+15"/>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>Infomation Group</source>
         <translation>Informationsgruppe</translation>
     </message>
@@ -1240,7 +1342,7 @@
         <translation>5-Ton</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <location filename="../report/ReportSections.cpp" line="+2"/>
         <source>Infomation</source>
         <translation>Information</translation>
@@ -1300,12 +1402,12 @@
         <translation>-- Seite %1 von %2 --</translation>
     </message>
     <message>
-        <location filename="../report/Report.cpp" line="-39"/>
+        <location filename="../report/Report.cpp" line="-38"/>
         <source>(not in use)</source>
         <translation>(nicht belegt)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+39"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
@@ -1349,15 +1451,13 @@
         <source>PC block 0x</source>
         <translation>PC-Block 0x</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+5"/>
-        <source>1 byte differs</source>
-        <translation>1 Byte unterscheidet sich</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 bytes differ</source>
-        <translation>%1 Bytes unterscheiden sich</translation>
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>%n Byte unterscheidet sich</numerusform>
+            <numerusform>%n Bytes unterscheiden sich</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1376,8 +1476,8 @@
         <translation>Funkgerät</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+3"/>
+        <location line="+22"/>
+        <location line="+2"/>
         <source>Channel</source>
         <translation>Kanal</translation>
     </message>
@@ -1392,7 +1492,7 @@
         <translation>System %1</translation>
     </message>
     <message>
-        <location filename="../settings/widgets/FiveToneView.cpp" line="-7"/>
+        <location filename="../settings/widgets/FiveToneView.cpp" line="-8"/>
         <location filename="../report/ReportSections.cpp" line="+12"/>
         <location line="+2"/>
         <source>Group</source>
@@ -1414,7 +1514,7 @@
         <translation>Der Bericht von %1 kann nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../report/widgets/DifferencesDialog.cpp" line="-56"/>
+        <location filename="../report/widgets/DifferencesDialog.cpp" line="-57"/>
         <source>Section</source>
         <translation>Abschnitt</translation>
     </message>
@@ -1429,7 +1529,7 @@
         <translation>Feld</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Before</source>
         <translation>Vorher</translation>
     </message>
@@ -1459,7 +1559,7 @@
         <translation>Bytes, die kein Formular zeigt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Save as...</source>
         <translation>Speichern unter...</translation>
     </message>
@@ -1501,12 +1601,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Index</source>
         <translation>Index</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-9"/>
         <source>Search words</source>
         <translation>Suchwörter</translation>
     </message>
@@ -1527,7 +1627,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Search</source>
         <translation>Suchen</translation>
     </message>
@@ -1537,7 +1637,7 @@
         <translation>Kein Thema enthält diese Wörter.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Duoband Help - %1</source>
         <translation>Duoband-Hilfe - %1</translation>
     </message>
@@ -1568,7 +1668,7 @@
         <translation>nicht lesbar</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>No radio has been read yet. Every read is kept in %1.</source>
         <translation>Noch kein Funkgerät wurde gelesen. Jedes Lesen wird in %1 aufbewahrt.</translation>
     </message>
@@ -1578,7 +1678,7 @@
         <translation>Die Sicherungen sind gewöhnliche Datendateien in %1; wer dort eine entfernt, entfernt sie aus dieser Liste.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <location line="+1"/>
         <location filename="../app/FileCommands.cpp" line="+96"/>
         <source>Open</source>
@@ -1586,7 +1686,7 @@
     </message>
     <message>
         <location filename="../app/FileCommands.cpp" line="-73"/>
-        <location filename="../app/ReportCommands.cpp" line="-67"/>
+        <location filename="../app/ReportCommands.cpp" line="-72"/>
         <source>Param Files (*.dat)</source>
         <translation>Parameterdateien (*.dat)</translation>
     </message>
@@ -1644,7 +1744,7 @@ Fortfahren?</translation>
         <translation>Sicherung von %1, %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Opened the backup %1; Save As keeps it in a file of its own</source>
         <translation>Sicherung %1 geöffnet; Speichern unter bewahrt sie in einer eigenen Datei</translation>
     </message>
@@ -1674,7 +1774,7 @@ Fortfahren?</translation>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Undo %1</source>
         <translation>Rückgängig: %1</translation>
     </message>
@@ -1684,7 +1784,7 @@ Fortfahren?</translation>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
@@ -1715,7 +1815,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Tree Bar</source>
         <translation>Baumleiste</translation>
     </message>
@@ -1725,12 +1825,12 @@ Fortfahren?</translation>
         <translation>Alles speichern</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+92"/>
         <source>This file does not look like data for this radio (%1). %2</source>
         <translation>Diese Datei sieht nicht nach Daten für dieses Funkgerät aus (%1). %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>The language could not be kept in %1.</source>
         <translation>Die Sprache konnte nicht in %1 gespeichert werden.</translation>
     </message>
@@ -1812,23 +1912,29 @@ Version %1</translation>
         <source>The open data and %1 do not differ.</source>
         <translation>Die offenen Daten und %1 unterscheiden sich nicht.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>%1 difference(s): what %2 holds -&gt; what the open data holds.</source>
-        <translation>%1 Unterschied(e): was %2 enthält -&gt; was die offenen Daten enthalten.</translation>
+        <source>%n difference(s): what %1 holds -&gt; what the open data holds.</source>
+        <translation>
+            <numerusform>%n Unterschied: was %1 enthält -&gt; was die offenen Daten enthalten.</numerusform>
+            <numerusform>%n Unterschiede: was %1 enthält -&gt; was die offenen Daten enthalten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n difference(s) from %1</source>
+        <translation>
+            <numerusform>%n Unterschied zu %1</numerusform>
+            <numerusform>%n Unterschiede zu %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-1"/>
         <source>No differences from %1</source>
         <translation>Keine Unterschiede zu %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 difference(s) from %2</source>
-        <translation>%1 Unterschied(e) zu %2</translation>
-    </message>
-    <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>the radio</source>
         <translation>das Funkgerät</translation>
     </message>
@@ -1838,17 +1944,17 @@ Version %1</translation>
         <translation>Seit dem Programmstart wurde nichts aus dem Funkgerät gelesen, daher ist unbekannt, was es jetzt enthält. Das Schreiben sendet jede Einstellung und jeden Kanal der offenen Daten.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>The radio holds this data already, as last read from it. The Write sends it again with today&apos;s date.</source>
         <translation>Das Funkgerät enthält diese Daten bereits, wie zuletzt daraus gelesen. Das Schreiben sendet sie erneut mit dem heutigen Datum.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The Write changes these in the radio: what it holds -&gt; what it will hold.</source>
         <translation>Das Schreiben ändert dies im Funkgerät: was es enthält -&gt; was es enthalten wird.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Read a backup first</source>
         <translation>Erst eine Sicherung lesen</translation>
     </message>
@@ -1869,10 +1975,13 @@ Version %1</translation>
         <source>; the newest backup holds the same</source>
         <translation>; die neueste Sicherung enthält dasselbe</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+4"/>
-        <source>There are %1 backups of this radio, taking %2 MB.</source>
-        <translation>Es gibt %1 Sicherungen dieses Funkgeräts mit zusammen %2 MB.</translation>
+        <source>There are %n backup(s) of this radio, taking %1 MB.</source>
+        <translation>
+            <numerusform>Es gibt %n Sicherung dieses Funkgeräts mit %1 MB.</numerusform>
+            <numerusform>Es gibt %n Sicherungen dieses Funkgeräts mit zusammen %1 MB.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1895,17 +2004,17 @@ Version %1</translation>
         <translation>Trotzdem schreiben?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Backup of this radio: %1</source>
         <translation>Sicherung dieses Funkgeräts: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>There is no backup of this radio: what it holds now is lost unless it is read first.</source>
         <translation>Es gibt keine Sicherung dieses Funkgeräts: was es jetzt enthält, geht verloren, wenn es nicht zuerst gelesen wird.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Programming date</source>
         <translation>Programmierdatum</translation>
     </message>
@@ -1915,7 +2024,7 @@ Version %1</translation>
         <translation>duoband-cli: Schreiben auf die Standardausgabe nicht möglich: </translation>
     </message>
     <message>
-        <location filename="../cli/CommandBackups.cpp" line="+28"/>
+        <location filename="../cli/CommandBackups.cpp" line="+27"/>
         <source>duoband-cli: warning: no backup kept: </source>
         <translation>duoband-cli: Warnung: keine Sicherung aufbewahrt: </translation>
     </message>
@@ -1934,10 +2043,13 @@ Version %1</translation>
         <source>no files are given</source>
         <translation>keine Dateien angegeben</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source> in </source>
-        <translation> in </translation>
+        <source>%n backup(s) in %1</source>
+        <translation>
+            <numerusform>%n Sicherung in %1</numerusform>
+            <numerusform>%n Sicherungen in %1</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../cli/CommandClone.cpp" line="+0"/>
@@ -1945,17 +2057,17 @@ Version %1</translation>
         <translation>Lesen    </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>The radio is read protected. Access code: </source>
         <translation>Das Funkgerät ist lesegeschützt. Zugangscode: </translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the radio is read protected: give its access code with --code</source>
         <translation>das Funkgerät ist lesegeschützt: geben Sie seinen Zugangscode mit --code an</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>wrong access code: the radio is read protected</source>
         <translation>falscher Zugangscode: das Funkgerät ist lesegeschützt</translation>
     </message>
@@ -1971,16 +2083,16 @@ Version %1</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../cli/CommandCsv.cpp" line="+39"/>
+        <location filename="../cli/CommandCsv.cpp" line="+40"/>
         <location filename="../cli/CommandNew.cpp" line="+10"/>
-        <location filename="../cli/CommandOrder.cpp" line="+40"/>
-        <location line="+48"/>
+        <location filename="../cli/CommandOrder.cpp" line="+39"/>
+        <location line="+49"/>
         <source>The data file to write.</source>
         <translation>Die zu schreibende Datendatei.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../cli/CommandCsv.cpp" line="+11"/>
+        <location filename="../cli/CommandCsv.cpp" line="+12"/>
         <location filename="../cli/CommandNew.cpp" line="+5"/>
         <location filename="../cli/CommandOrder.cpp" line="-27"/>
         <location line="+36"/>
@@ -2003,19 +2115,19 @@ Version %1</translation>
         <translation>geben Sie --port und eine Datendatei an</translation>
     </message>
     <message>
-        <location filename="../cli/CommandCsv.cpp" line="-38"/>
+        <location filename="../cli/CommandCsv.cpp" line="-40"/>
         <source>The CSV file to write (standard output by default).</source>
         <translation>Die zu schreibende CSV-Datei (standardmäßig die Standardausgabe).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>native (the channel table&apos;s columns, the default) or interchange.</source>
         <translation>native (die Spalten der Kanaltabelle, Vorgabe) oder interchange.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+28"/>
-        <location filename="../cli/CommandInfo.cpp" line="+8"/>
+        <location line="+29"/>
+        <location filename="../cli/CommandInfo.cpp" line="+7"/>
         <location filename="../cli/CommandOrder.cpp" line="-43"/>
         <location line="+36"/>
         <location filename="../cli/CommandReport.cpp" line="+22"/>
@@ -2023,7 +2135,7 @@ Version %1</translation>
         <translation>Die Datendatei.</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-24"/>
         <source>--format is native or interchange</source>
         <translation>--format ist native oder interchange</translation>
     </message>
@@ -2041,7 +2153,7 @@ Version %1</translation>
         <translation>Die Zeilen in Dateireihenfolge ab Kanal N ablegen, Lücken geschlossen (standardmäßig geht jede Zeile auf den Kanal, den sie nennt).</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The channel list.</source>
         <translation>Die Kanalliste.</translation>
     </message>
@@ -2061,7 +2173,7 @@ Version %1</translation>
         <translation>duoband-cli: kann nicht öffnen: &quot;</translation>
     </message>
     <message>
-        <location filename="../cli/CommandInfo.cpp" line="-26"/>
+        <location filename="../cli/CommandInfo.cpp" line="-28"/>
         <source>Band limits (MHz):
 </source>
         <translation>Bandgrenzen (MHz):
@@ -2103,12 +2215,12 @@ Version %1</translation>
         <translation>Hauptbänder:         </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source> and </source>
         <translation> und </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Default band:      </source>
         <translation>Vorgabeband:         </translation>
     </message>
@@ -2148,7 +2260,7 @@ Version %1</translation>
         <translation>Programmierdatum:    </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>(never)</source>
         <translation>(nie)</translation>
     </message>
@@ -2171,16 +2283,17 @@ Version %1</translation>
     </message>
     <message>
         <location filename="../cli/CommandNew.cpp" line="+3"/>
-        <location filename="../cli/CommandSim.cpp" line="+27"/>
+        <location filename="../cli/CommandSim.cpp" line="+28"/>
         <source>unexpected &quot;%1&quot;</source>
         <translation>unerwartet: „%1“</translation>
     </message>
-    <message>
-        <location filename="../cli/CommandOrder.cpp" line="-63"/>
-        <source> moved
-</source>
-        <translation> verschoben
-</translation>
+    <message numerus="yes">
+        <location filename="../cli/CommandOrder.cpp" line="-64"/>
+        <source>%n channel(s) moved</source>
+        <translation>
+            <numerusform>%n Kanal verschoben</numerusform>
+            <numerusform>%n Kanäle verschoben</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2188,17 +2301,17 @@ Version %1</translation>
         <translation>Ein oder zwei Schlüssel, der zweite bei gleichem ersten: %1.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Highest first.</source>
         <translation>Höchste zuerst.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Sort the channels A to B among themselves (empty ones stay); all channels in use by default, empty ones to the end.</source>
         <translation>Die Kanäle A bis B unter sich sortieren (leere bleiben); standardmäßig alle belegten Kanäle, leere ans Ende.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>no sort key &quot;%1&quot;</source>
         <translation>kein Sortierschlüssel „%1“</translation>
     </message>
@@ -2291,25 +2404,21 @@ Version %1</translation>
         <source>Virtual radio on </source>
         <translation>Virtuelles Funkgerät an </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source>Virtual radio stopped after </source>
-        <translation>Virtuelles Funkgerät beendet nach </translation>
+        <source>Virtual radio stopped after %n session(s).</source>
+        <translation>
+            <numerusform>Virtuelles Funkgerät nach %n Sitzung beendet.</numerusform>
+            <numerusform>Virtuelles Funkgerät nach %n Sitzungen beendet.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source> session(s).
-</source>
-        <translation> Sitzung(en).
-</translation>
-    </message>
-    <message>
-        <location filename="../cli/main.cpp" line="+5"/>
+        <location filename="../cli/main.cpp" line="+8"/>
         <source>Usage: duoband-cli COMMAND [ARGS]</source>
         <translation>Aufruf: duoband-cli BEFEHL [ARGUMENTE]</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Commands:</source>
         <translation>Befehle:</translation>
     </message>
@@ -2334,7 +2443,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Aufruf: duoband-cli %1 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+15"/>
         <source>Show this help.</source>
         <translation>Diese Hilfe zeigen.</translation>
     </message>
@@ -2343,11 +2452,37 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <source>duoband-cli: unknown command &quot;%1&quot; (see duoband-cli --help)</source>
         <translation>duoband-cli: unbekannter Befehl „%1“ (siehe duoband-cli --help)</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../channels/widgets/ChannelTableClipboard.cpp" line="-12"/>
+        <source>Copied %n channel(s)</source>
+        <translation>
+            <numerusform>%n Kanal kopiert</numerusform>
+            <numerusform>%n Kanäle kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+21"/>
+        <location line="+12"/>
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>%n Kanal einfügen</numerusform>
+            <numerusform>%n Kanäle einfügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-11"/>
+        <location line="+12"/>
+        <source>Pasted %n channel(s) at %1</source>
+        <translation>
+            <numerusform>%n Kanal bei %1 eingefügt</numerusform>
+            <numerusform>%n Kanäle bei %1 eingefügt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../core/Language.cpp" line="+19"/>
+        <location filename="../core/Language.cpp" line="+30"/>
         <source>System</source>
         <translation>System</translation>
     </message>
@@ -2355,9 +2490,9 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
 <context>
     <name>Radio</name>
     <message>
-        <location filename="../radio/BandLimitEditing.cpp" line="+25"/>
+        <location filename="../radio/BandLimitEditing.cpp" line="+26"/>
         <location filename="../settings/DtmfCodeTable.cpp" line="-133"/>
-        <location filename="../settings/TwoToneContacts.cpp" line="+33"/>
+        <location filename="../settings/TwoToneContacts.cpp" line="+34"/>
         <source>No.</source>
         <translation>Nr.</translation>
     </message>
@@ -2367,7 +2502,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Rx unten</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Rx Upper</source>
         <translation>Rx oben</translation>
     </message>
@@ -2377,7 +2512,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Tx unten</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tx Upper</source>
         <translation>Tx oben</translation>
     </message>
@@ -2387,7 +2522,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Seriennummer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Model name</source>
         <translation>Modellname</translation>
     </message>
@@ -2407,66 +2542,66 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Letztes Programmierdatum</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelTable.cpp" line="-120"/>
+        <location filename="../channels/ChannelTable.cpp" line="-126"/>
         <source>CTCSS</source>
         <translation>CTCSS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>DCS Polarity</source>
         <translation>DCS-Polarität</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Power</source>
         <translation>Leistung</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../channels/RecordFields.cpp" line="+124"/>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Scan</source>
         <translation>Suchlauf</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+19"/>
-        <location filename="../channels/RecordFields.cpp" line="-39"/>
+        <location line="+1"/>
+        <location line="+21"/>
+        <location filename="../channels/RecordFields.cpp" line="-45"/>
         <source>Bandwidth</source>
         <translation>Bandbreite</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="+22"/>
-        <location filename="../channels/ChannelTable.cpp" line="-19"/>
+        <location filename="../core/OptionTables.cpp" line="+36"/>
+        <location filename="../channels/ChannelTable.cpp" line="-20"/>
         <source>Signaling</source>
         <translation>Signalisierung</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <location filename="../channels/ChannelTable.cpp" line="+0"/>
+        <location line="-6"/>
+        <location filename="../channels/ChannelTable.cpp" line="+1"/>
         <location filename="../channels/RecordFields.cpp" line="-10"/>
-        <location line="+49"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="+208"/>
+        <location line="+53"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="+212"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelTable.cpp" line="-2"/>
+        <location filename="../channels/ChannelTable.cpp" line="-10"/>
         <source>Rx Freq</source>
         <translation>Rx-Freq</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tx Freq</source>
         <translation>Tx-Freq</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Decode Type</source>
         <translation>Decodiertyp</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Channel number</source>
         <translation>Kanalnummer</translation>
     </message>
@@ -2492,7 +2627,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../channels/RecordFields.cpp" line="-47"/>
+        <location filename="../channels/RecordFields.cpp" line="-51"/>
         <source>DCS code</source>
         <translation>DCS-Code</translation>
     </message>
@@ -2531,12 +2666,12 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     </message>
     <message>
         <location line="-34"/>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Tx frequency(MHz)</source>
         <translation>Tx-Frequenz (MHz)</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-34"/>
         <source>CTCSS tone</source>
         <translation>CTCSS-Subton</translation>
     </message>
@@ -2562,52 +2697,52 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>Tx stop</source>
         <translation>Tx-Sperre</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-42"/>
         <source>Tx power</source>
         <translation>Sendeleistung</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Busy lock</source>
         <translation>Belegtsperre</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+36"/>
+        <location line="-23"/>
+        <location line="+42"/>
         <source>Display type</source>
         <translation>Anzeigetyp</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-41"/>
         <source>Frequency step</source>
         <translation>Schrittweite</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Offset direction</source>
         <translation>Ablagerichtung</translation>
     </message>
     <message>
-        <location line="-31"/>
-        <location line="+31"/>
+        <location line="-33"/>
+        <location line="+34"/>
         <source>Offset freq(MHz)</source>
         <translation>Ablage (MHz)</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+32"/>
+        <location line="-33"/>
+        <location line="+39"/>
         <source>Reverse backup</source>
         <translation>Umkehr-Sicherung</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-38"/>
         <source>Emphasis</source>
         <translation>Preemphasis</translation>
     </message>
@@ -2637,12 +2772,12 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Schwebungsverschiebung</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Rx frequency (MHz)</source>
         <translation>Rx-Frequenz (MHz)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx frequency (MHz)</source>
         <translation>Tx-Frequenz (MHz)</translation>
     </message>
@@ -2657,11 +2792,11 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Decodiertyp</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="+9"/>
-        <location filename="../settings/AlarmSettings.cpp" line="-16"/>
-        <location line="+39"/>
-        <location filename="../settings/DtmfCodeTable.cpp" line="+5"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="-183"/>
+        <location filename="../core/OptionTables.cpp" line="+17"/>
+        <location filename="../settings/AlarmSettings.cpp" line="-17"/>
+        <location line="+40"/>
+        <location filename="../settings/DtmfCodeTable.cpp" line="+6"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-187"/>
         <source>None</source>
         <translation>Keiner</translation>
     </message>
@@ -2694,8 +2829,8 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../settings/BasicSettings.cpp" line="+53"/>
-        <location filename="../settings/DtmfSettings.cpp" line="+79"/>
+        <location filename="../settings/BasicSettings.cpp" line="+55"/>
+        <location filename="../settings/DtmfSettings.cpp" line="+83"/>
         <source>Both</source>
         <translation>Beide</translation>
     </message>
@@ -2707,7 +2842,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     <message>
         <location line="+1"/>
         <location line="+1"/>
-        <location filename="../settings/DtmfSettings.cpp" line="-25"/>
+        <location filename="../settings/DtmfSettings.cpp" line="-29"/>
         <source>Continuous</source>
         <translation>Dauernd</translation>
     </message>
@@ -2737,47 +2872,48 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>EMI-Fernalarm</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="-14"/>
-        <location line="+6"/>
+        <location filename="../core/OptionTables.cpp" line="-32"/>
+        <location line="+17"/>
+        <location line="+7"/>
         <location line="+3"/>
-        <location line="+1"/>
-        <location line="+3"/>
+        <location line="+4"/>
         <location line="+2"/>
         <location filename="../settings/AlarmSettings.cpp" line="+1"/>
-        <location filename="../settings/BasicSettings.cpp" line="-31"/>
+        <location filename="../settings/BasicSettings.cpp" line="-33"/>
         <location line="+12"/>
-        <location line="+10"/>
+        <location line="+1"/>
+        <location line="+11"/>
         <location line="+2"/>
         <location line="+2"/>
         <location line="+5"/>
         <location line="+10"/>
         <location line="+8"/>
-        <location line="+32"/>
+        <location line="+33"/>
         <location line="+1"/>
         <location line="+13"/>
         <location filename="../settings/DtmfSettings.cpp" line="-4"/>
         <location line="+5"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="+143"/>
-        <location line="+23"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="+146"/>
+        <location line="+24"/>
         <location line="+1"/>
         <location line="+13"/>
         <location line="+13"/>
         <location filename="../settings/TwoToneSettings.cpp" line="+34"/>
-        <location line="+45"/>
+        <location line="+58"/>
         <location line="+2"/>
         <location line="+1"/>
-        <location line="+19"/>
-        <location line="+14"/>
+        <location line="+21"/>
+        <location line="+20"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-33"/>
         <source>Ctcss Encode</source>
         <translation>CTCSS Senden</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Ctcss Codec</source>
         <translation>CTCSS Senden+Empfangen</translation>
     </message>
@@ -2787,7 +2923,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>DCS Senden+Empfangen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Positive</source>
         <translation>Normal</translation>
     </message>
@@ -2797,7 +2933,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Empfang invertiert</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Encode Invert</source>
         <translation>Senden invertiert</translation>
     </message>
@@ -2807,7 +2943,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Invertiert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Low</source>
         <translation>Niedrig</translation>
     </message>
@@ -2817,7 +2953,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Mittel 2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Middle 1</source>
         <translation>Mittel 1</translation>
     </message>
@@ -2827,7 +2963,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Hoch</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Allow</source>
         <translation>Erlaubt</translation>
     </message>
@@ -2837,12 +2973,12 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Überspringen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Priority</source>
         <translation>Vorrang</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wide</source>
         <translation>Breit</translation>
     </message>
@@ -2852,57 +2988,57 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Mittel</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Narrow</source>
         <translation>Schmal</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+3"/>
         <source>Carrier</source>
         <translation>Träger</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>2 Tone</source>
         <translation>2-Ton</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-4"/>
         <source>Tone</source>
         <translation>Subton</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Signaling &amp; Tone</source>
         <translation>Signalisierung &amp; Subton</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Signalling | Tone</source>
         <translation>Signalisierung | Subton</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>5 Tone</source>
         <translation>5-Ton</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-3"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <location filename="../settings/AlarmSettings.cpp" line="+0"/>
-        <location filename="../settings/BasicSettings.cpp" line="-83"/>
+        <location filename="../settings/BasicSettings.cpp" line="-86"/>
         <source>On</source>
         <translation>Ein</translation>
     </message>
     <message>
-        <location filename="../settings/BasicSettings.cpp" line="+0"/>
+        <location filename="../settings/BasicSettings.cpp" line="+2"/>
         <source>Full</source>
         <translation>Voll</translation>
     </message>
@@ -2955,7 +3091,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <location line="+1"/>
         <location filename="../settings/DtmfSettings.cpp" line="-12"/>
         <location filename="../settings/FiveToneSettings.cpp" line="-38"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="-49"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="-57"/>
         <source>Beep</source>
         <translation>Signalton</translation>
     </message>
@@ -3028,7 +3164,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Stummbetrieb</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="-10"/>
+        <location filename="../core/OptionTables.cpp" line="-18"/>
         <location filename="../settings/BasicSettings.cpp" line="+3"/>
         <source>Frequency</source>
         <translation>Frequenz</translation>
@@ -3099,7 +3235,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>TOT (min)</source>
         <translation>Sendezeitbegrenzung (min)</translation>
     </message>
@@ -3119,41 +3255,41 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>TOT-Rücksetzen (s)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>SQL.OFF</source>
         <translation>Rauschsperre aus</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>TCALL</source>
         <translation>Tonruf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>MHz</source>
         <translation>MHz</translation>
     </message>
     <message>
-        <location filename="../settings/DtmfCodeTable.cpp" line="-16"/>
+        <location filename="../settings/DtmfCodeTable.cpp" line="-18"/>
         <source>DTMF%1</source>
         <translation>DTMF%1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <location filename="../settings/DtmfSettings.cpp" line="+21"/>
         <location filename="../settings/FiveToneSettings.cpp" line="+22"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Num</source>
         <translation>Nummer</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../settings/FiveToneSettings.cpp" line="+19"/>
-        <location filename="../settings/TwoToneContacts.cpp" line="+0"/>
+        <location filename="../settings/TwoToneContacts.cpp" line="+2"/>
         <location filename="../settings/TwoToneSettings.cpp" line="-13"/>
         <source>Alias</source>
         <translation>Alias</translation>
@@ -3185,14 +3321,14 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="-139"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-141"/>
         <location line="+17"/>
         <source>Delimiter</source>
         <translation>Trennzeichen</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="+80"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="+82"/>
         <location filename="../settings/TwoToneSettings.cpp" line="+11"/>
         <source>Side tone</source>
         <translation>Mithörton</translation>
@@ -3216,9 +3352,9 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="-20"/>
-        <location line="+37"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+37"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-21"/>
+        <location line="+38"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+39"/>
         <source>Remind</source>
         <translation>Hinweis</translation>
     </message>
@@ -3226,7 +3362,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <location line="+0"/>
         <location filename="../settings/FiveToneSettings.cpp" line="-37"/>
         <location line="+37"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+0"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+1"/>
         <source>Reply</source>
         <translation>Antwort</translation>
     </message>
@@ -3234,7 +3370,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <location line="+0"/>
         <location filename="../settings/FiveToneSettings.cpp" line="-37"/>
         <location line="+37"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+0"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+1"/>
         <source>Remind+Reply</source>
         <translation>Hinweis+Antwort</translation>
     </message>
@@ -3266,41 +3402,41 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Automatische Rücksetzzeit (s)</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+15"/>
+        <location line="+12"/>
+        <location line="+17"/>
         <source>Up</source>
         <translation>Oben</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+15"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Down</source>
         <translation>Unten</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>PTT ID %1</source>
         <translation>PTT-ID %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source> Type</source>
         <translation> Typ</translation>
     </message>
     <message>
-        <location filename="../settings/FiveToneSettings.cpp" line="-117"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-121"/>
         <source>Tone %1</source>
         <translation>Ton %1</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Group</source>
         <translation>Gruppe</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+15"/>
+        <location line="-14"/>
+        <location line="+16"/>
         <source>Repeat</source>
         <translation>Wiederholung</translation>
     </message>
@@ -3315,7 +3451,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Pre-carreier time(ms)</source>
         <translation>Vorträgerzeit (ms)</translation>
     </message>
@@ -3361,7 +3497,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+2"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+6"/>
         <source>Response</source>
         <translation>Antwort</translation>
     </message>
@@ -3382,23 +3518,23 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Code</translation>
     </message>
     <message>
-        <location filename="../settings/TwoToneContacts.cpp" line="+0"/>
+        <location filename="../settings/TwoToneContacts.cpp" line="-2"/>
         <source>First</source>
         <translation>Erster</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Second</source>
         <translation>Zweiter</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="-8"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="-15"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>System</source>
         <translation>System</translation>
     </message>
@@ -3408,22 +3544,22 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Zwei</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Single</source>
         <translation>Einzeln</translation>
     </message>
     <message>
-        <location filename="../settings/TwoToneSettings.cpp" line="-59"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="-62"/>
         <source>Long A</source>
         <translation>Lang A</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Long B</source>
         <translation>Lang B</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Long C</source>
         <translation>Lang C</translation>
     </message>
@@ -3718,7 +3854,7 @@ Exit-Codes: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Programmiersoftware für ein Zweiband-Funkgerät</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>A data file to open.</source>
         <translation>Eine zu öffnende Datendatei.</translation>
     </message>

@@ -4,22 +4,22 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../cli/main.cpp" line="+20"/>
+        <location filename="../cli/main.cpp" line="+19"/>
         <source>write the factory default data file</source>
         <translation>escribir el archivo de datos con los valores de fábrica</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>show the radio identity, band limits and channels of a data file</source>
         <translation>mostrar la identidad de la radio, los límites de banda y los canales de un archivo de datos</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>read the radio into a new data file (written only after a complete read)</source>
         <translation>leer la radio en un archivo de datos nuevo (escrito solo tras una lectura completa)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>write a data file into the radio (the file is not changed)</source>
         <translation>escribir un archivo de datos en la radio (el archivo no cambia)</translation>
     </message>
@@ -29,37 +29,37 @@
         <translation>escribir los canales en uso como CSV (por defecto en la salida estándar)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>apply the channels of a CSV file to a data file, saved as OUT.dat</source>
         <translation>aplicar los canales de un archivo CSV a un archivo de datos, guardado como OUT.dat</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>sort the channels by one or two columns (rx, tx, name, power, ...), printing what moved</source>
         <translation>ordenar los canales por una o dos columnas (rx, tx, name, power, ...), mostrando qué se movió</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>close the gaps between the channels in use, keeping their order, printing what moved</source>
         <translation>cerrar los huecos entre los canales en uso, conservando su orden, mostrando qué se movió</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>write a readable report of every setting (text to standard output by default)</source>
         <translation>escribir un informe legible de todos los ajustes (texto, por defecto en la salida estándar)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>list every setting and channel that differs between two data files, or between a data file and the radio, and the bytes no form shows (exit 0 equal, 1 different, 2 trouble)</source>
         <translation>listar cada ajuste y canal que difiere entre dos archivos de datos, o entre un archivo de datos y la radio, y los bytes que ningún formulario muestra (salida 0 iguales, 1 distintos, 2 problema)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>list the backups kept of every radio read, newest first, with their paths</source>
         <translation>listar las copias de seguridad de cada radio leída, la más reciente primero, con sus rutas</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>list the serial ports</source>
         <translation>listar los puertos serie</translation>
     </message>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <location filename="../core/DataFile.cpp" line="+19"/>
-        <location filename="../core/WholeFile.cpp" line="+34"/>
+        <location filename="../core/WholeFile.cpp" line="+35"/>
         <location filename="../channels/widgets/ChannelTableFiles.cpp" line="+34"/>
         <source>Cannot open &quot;%1&quot;: %2</source>
         <translation>No se puede abrir «%1»: %2</translation>
@@ -94,7 +94,7 @@
         <translation>más de %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&quot;%1&quot; is not a data file: it holds %2 bytes; a data file holds %3 bytes, a bare memory image %4.</source>
         <translation>«%1» no es un archivo de datos: contiene %2 bytes; un archivo de datos contiene %3 bytes, una imagen de memoria sola %4.</translation>
     </message>
@@ -106,18 +106,18 @@
     <message>
         <location filename="../core/WholeFile.cpp" line="+3"/>
         <location line="+10"/>
-        <location line="+3"/>
+        <location line="+4"/>
         <location line="+16"/>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>No se puede escribir «%1»: %2</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-23"/>
         <source>Cannot create &quot;%1&quot;: %2</source>
         <translation>No se puede crear «%1»: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
@@ -168,7 +168,7 @@
     <message>
         <location line="-24"/>
         <location line="+1"/>
-        <location filename="../report/ReportSections.cpp" line="+132"/>
+        <location filename="../report/ReportSections.cpp" line="+133"/>
         <source>Frequency range</source>
         <translation>Rango de frecuencias</translation>
     </message>
@@ -193,12 +193,12 @@
         <translation>Modelo</translation>
     </message>
     <message>
-        <location filename="../link/CloneEngine.cpp" line="+52"/>
+        <location filename="../link/CloneEngine.cpp" line="+50"/>
         <source>You have no access to this port. Either install the udev rules that come with Duoband (60-duoband-serial.rules in /usr/lib/udev/rules.d, part of its package) and plug the cable in again, or add your user to the group that owns the device (%1), for example with &quot;sudo usermod -aG %1 $USER&quot;, then log in again.</source>
         <translation>No tiene acceso a este puerto. Instale las reglas udev que acompañan a Duoband (60-duoband-serial.rules en /usr/lib/udev/rules.d, parte de su paquete) y vuelva a conectar el cable, o añada su usuario al grupo propietario del dispositivo (%1), por ejemplo con «sudo usermod -aG %1 $USER», y vuelva a iniciar sesión.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>Read %1 KiB from %2</source>
         <translation>Leídos %1 KiB de %2</translation>
     </message>
@@ -233,7 +233,12 @@
         <translation>Error de comunicación en %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+15"/>
+        <source>Communication error</source>
+        <translation>Error de comunicación</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Could not send to %1.</source>
         <translation>No se pudo enviar a %1.</translation>
     </message>
@@ -248,12 +253,12 @@
         <translation>La radio en %1 no confirmó su identificación.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Block %1 came back with %2 of 128 bytes.</source>
         <translation>El bloque %1 volvió con %2 de 128 bytes.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <location line="+25"/>
         <source>Block %1 was not acknowledged.</source>
         <translation>El bloque %1 no fue confirmado.</translation>
@@ -311,7 +316,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../app/ReportCommands.cpp" line="+228"/>
+        <location filename="../app/ReportCommands.cpp" line="+233"/>
         <location filename="../cli/CommandClone.cpp" line="+16"/>
         <source>Write</source>
         <translation>Escribir</translation>
@@ -329,7 +334,7 @@
     <message>
         <location filename="../link/widgets/PortDialog.cpp" line="+22"/>
         <location line="+1"/>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Port</source>
         <translation>Puerto</translation>
     </message>
@@ -365,7 +370,7 @@
         <translation>No se encontraron puertos serie.</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelBulkEdit.cpp" line="+45"/>
+        <location filename="../channels/ChannelBulkEdit.cpp" line="+44"/>
         <source>%1 would not stay with the rest of channel %2</source>
         <translation>%1 no encajaría con el resto del canal %2</translation>
     </message>
@@ -381,7 +386,7 @@
         <translation>El archivo no contiene una lista de canales.</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelListImport.cpp" line="+51"/>
+        <location filename="../channels/ChannelListImport.cpp" line="+50"/>
         <source>the list counts channels from 0: placed at 1-%1</source>
         <translation>la lista cuenta los canales desde 0: colocados en 1-%1</translation>
     </message>
@@ -390,10 +395,21 @@
         <source>channel %1 is given again on line %2</source>
         <translation>el canal %1 aparece de nuevo en la línea %2</translation>
     </message>
-    <message>
-        <location line="+13"/>
-        <source>, %1 skipped</source>
-        <translation>, %1 omitidas</translation>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n channel(s) imported</source>
+        <translation>
+            <numerusform>%n canal importado</numerusform>
+            <numerusform>%n canales importados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1, %n line(s) skipped</source>
+        <translation>
+            <numerusform>%1, %n línea omitida</numerusform>
+            <numerusform>%1, %n líneas omitidas</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+17"/>
@@ -401,7 +417,7 @@
         <translation>La línea 1 no es la cabecera de una lista de canales: necesita las columnas «CH» y «Rx Freq», o «Location» y «Frequency».</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The file holds no channel rows.</source>
         <translation>El archivo no contiene filas de canales.</translation>
     </message>
@@ -431,20 +447,29 @@
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 shortened to 6 characters</source>
-        <translation>%1 acortados a 6 caracteres</translation>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n name(s) shortened to 6 characters</source>
+        <translation>
+            <numerusform>%n nombre acortado a 6 caracteres</numerusform>
+            <numerusform>%n nombres acortados a 6 caracteres</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 raised to upper case</source>
-        <translation>%1 pasados a mayúsculas</translation>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n name(s) raised to upper case</source>
+        <translation>
+            <numerusform>%n nombre pasado a mayúsculas</numerusform>
+            <numerusform>%n nombres pasados a mayúsculas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
-        <source>%1 changed to the characters a name can hold</source>
-        <translation>%1 cambiados a los caracteres que admite un nombre</translation>
+        <source>%n name(s) changed to the characters a name can hold</source>
+        <translation>
+            <numerusform>%n nombre cambiado a los caracteres que admite un nombre</numerusform>
+            <numerusform>%n nombres cambiados a los caracteres que admite un nombre</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../channels/ChannelListRow.cpp" line="+56"/>
@@ -467,7 +492,7 @@
         <translation>CTCSS %1 está fuera de 60,0-260,0 Hz</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>DCS %1 is outside 000-777</source>
         <translation>DCS %1 está fuera de 000-777</translation>
     </message>
@@ -492,12 +517,12 @@
         <translation>No hay canal donde insertar.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Channel %1 is in use: inserting would push it past channel %2. Delete a row below first.</source>
         <translation>El canal %1 está en uso: insertar lo empujaría más allá del canal %2. Borre antes una fila de abajo.</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelTable.cpp" line="+149"/>
+        <location filename="../channels/ChannelTable.cpp" line="+158"/>
         <source>%1 MHz lies in no band of this radio: %2</source>
         <translation>%1 MHz no está en ninguna banda de esta radio: %2</translation>
     </message>
@@ -512,12 +537,12 @@
         <translation>El canal 1 nunca puede vaciarse</translation>
     </message>
     <message>
-        <location filename="../channels/CsvText.cpp" line="+112"/>
+        <location filename="../channels/CsvText.cpp" line="+113"/>
         <source>%1: line %2 is longer than %3 KiB; this is not a channel list.</source>
         <translation>%1: la línea %2 supera %3 KiB; esto no es una lista de canales.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 is larger than %2 MiB; this is not a channel list.</source>
         <translation>%1 supera %2 MiB; esto no es una lista de canales.</translation>
     </message>
@@ -552,7 +577,7 @@
         <translation>desplazamiento de %1 MHz es más de lo que admite una frecuencia</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>split Tx %1 MHz is not a frequency</source>
         <translation>Tx separada de %1 MHz no es una frecuencia</translation>
     </message>
@@ -572,12 +597,12 @@
         <translation>Tx %1 MHz queda fuera de lo que admite una frecuencia</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>negative offset: Tx %1 MHz</source>
         <translation>desplazamiento negativo: Tx %1 MHz</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>mode %1 is not supported</source>
         <translation>el modo %1 no es compatible</translation>
     </message>
@@ -612,7 +637,12 @@
         <translation>recibe abierto</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>Cross %1</source>
+        <translation>Cruzado %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>DTCS %1/%2</source>
         <translation>DTCS %1/%2</translation>
     </message>
@@ -622,7 +652,7 @@
         <translation>%1 pasó a ser «%2»%3</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>power %1 is no level of this radio; power kept</source>
         <translation>la potencia %1 no es un nivel de esta radio; se conserva la potencia</translation>
     </message>
@@ -671,7 +701,7 @@
     <message>
         <location line="+25"/>
         <location filename="../channels/widgets/ChannelTableView.cpp" line="+1"/>
-        <location filename="../report/ReportSections.cpp" line="+44"/>
+        <location filename="../report/ReportSections.cpp" line="+43"/>
         <source>Channel setting</source>
         <translation>Ajuste de canales</translation>
     </message>
@@ -706,7 +736,7 @@
         <translation>Buscar anterior (Mayús+F3)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <location filename="../widgets/CloseButton.cpp" line="+8"/>
         <location filename="../app/BackupsDialog.cpp" line="+81"/>
         <location filename="../app/FormFrame.cpp" line="+15"/>
@@ -754,7 +784,7 @@
         <translation>Línea</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>What happens</source>
         <translation>Qué ocurre</translation>
     </message>
@@ -787,13 +817,13 @@
     </message>
     <message>
         <location filename="../channels/widgets/ChannelSortDialog.cpp" line="-45"/>
-        <location filename="../report/Report.cpp" line="+49"/>
+        <location filename="../report/Report.cpp" line="+48"/>
         <location filename="../report/ReportDiff.cpp" line="+248"/>
         <location filename="../cli/CommandInfo.cpp" line="+16"/>
         <location line="+12"/>
-        <location line="+22"/>
-        <location line="+1"/>
+        <location line="+23"/>
         <location line="+2"/>
+        <location line="+3"/>
         <source>(none)</source>
         <translation>(ninguna)</translation>
     </message>
@@ -819,7 +849,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="+44"/>
+        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="+45"/>
         <source>Sort channels</source>
         <translation>Ordenar canales</translation>
     </message>
@@ -860,26 +890,17 @@
         <translation>Ordenar</translation>
     </message>
     <message>
-        <location filename="../channels/widgets/ChannelTableClipboard.cpp" line="-12"/>
-        <source>Copied %1</source>
-        <translation>Copiado %1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
         <location filename="../channels/widgets/ChannelTableRowCommands.cpp" line="+17"/>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
-    <message>
-        <location line="+18"/>
-        <location line="+13"/>
-        <source>Pasted %1 at %2</source>
-        <translation>Pegado %1 en %2</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <location filename="../channels/widgets/ChannelTableFiles.cpp" line="-10"/>
-        <source>Exported %1 channel(s) to %2</source>
-        <translation>Exportados %1 canal(es) a %2</translation>
+        <source>Exported %n channel(s) to %1</source>
+        <translation>
+            <numerusform>Exportado %n canal a %1</numerusform>
+            <numerusform>Exportados %n canales a %1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+23"/>
@@ -914,27 +935,32 @@
         <translation>Importación cancelada; no cambió nada</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
+        <source>Channel table (*.csv)</source>
+        <translation>Tabla de canales (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Channel list for other programmers (*.csv)</source>
+        <translation>Lista de canales para otros programas (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Export channels</source>
         <translation>Exportar canales</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="-9"/>
+        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="-10"/>
         <source>The channels are in that order already</source>
         <translation>Los canales ya están en ese orden</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source> (descending)</source>
-        <translation> (descendente)</translation>
-    </message>
-    <message>
-        <location line="+17"/>
+        <location line="+23"/>
         <source>There are no gaps to close</source>
         <translation>No hay huecos que cerrar</translation>
     </message>
@@ -944,18 +970,45 @@
         <source>Close gaps</source>
         <translation>Cerrar huecos</translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>Closed gaps: %1 moved up</source>
-        <translation>Huecos cerrados: %1 subidos</translation>
+    <message numerus="yes">
+        <location line="-22"/>
+        <source>Sorted by %1, descending: %n channel(s) moved</source>
+        <translation>
+            <numerusform>Ordenado por %1, descendente: %n canal movido</numerusform>
+            <numerusform>Ordenado por %1, descendente: %n canales movidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Sorted by %1: %n channel(s) moved</source>
+        <translation>
+            <numerusform>Ordenado por %1: %n canal movido</numerusform>
+            <numerusform>Ordenado por %1: %n canales movidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+21"/>
+        <source>Closed gaps: %n channel(s) moved up</source>
+        <translation>
+            <numerusform>Huecos cerrados: %n canal subido</numerusform>
+            <numerusform>Huecos cerrados: %n canales subidos</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Delete empties channels; an empty Rx Freq is not set for chosen rows</source>
         <translation>Borrar vacía canales; una Rx Freq vacía no se aplica a las filas elegidas</translation>
     </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Set %1 for %n channel(s)</source>
+        <translation>
+            <numerusform>%1 aplicado a %n canal</numerusform>
+            <numerusform>%1 aplicado a %n canales</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+15"/>
+        <location line="+6"/>
         <source>; channel %1 kept its %2 (%3)</source>
         <translation>; el canal %1 conservó su %2 (%3)</translation>
     </message>
@@ -986,7 +1039,7 @@
     </message>
     <message>
         <location filename="../channels/widgets/ChannelTableRowCommands.cpp" line="-22"/>
-        <location filename="../report/widgets/DifferencesDialog.cpp" line="+76"/>
+        <location filename="../report/widgets/DifferencesDialog.cpp" line="+77"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -997,12 +1050,11 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+49"/>
         <source>Delete</source>
         <translation>Borrar</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+3"/>
         <source>Insert row</source>
         <translation>Insertar fila</translation>
     </message>
@@ -1041,13 +1093,45 @@
         <source>Find previous</source>
         <translation>Buscar anterior</translation>
     </message>
+    <message numerus="yes">
+        <location line="+31"/>
+        <source>Cut %n channel(s)</source>
+        <translation>
+            <numerusform>Cortar %n canal</numerusform>
+            <numerusform>Cortar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Delete %n channel(s)</source>
+        <translation>
+            <numerusform>Borrar %n canal</numerusform>
+            <numerusform>Borrar %n canales</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+32"/>
+        <location line="+2"/>
         <source>; channel 1 can never be emptied</source>
         <translation>; el canal 1 nunca puede vaciarse</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Insert %n row(s) at %1</source>
+        <translation>
+            <numerusform>Insertar %n fila en %1</numerusform>
+            <numerusform>Insertar %n filas en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>Delete %n row(s) at %1</source>
+        <translation>
+            <numerusform>Borrar %n fila en %1</numerusform>
+            <numerusform>Borrar %n filas en %1</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+45"/>
+        <location line="+20"/>
         <source>Choose adjacent rows to move them.</source>
         <translation>Elija filas contiguas para moverlas.</translation>
     </message>
@@ -1063,8 +1147,23 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Move %1 %2 %3</source>
-        <translation>Mover %1 %2 %3</translation>
+        <source>Move channel %1 up</source>
+        <translation>Subir el canal %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move channel %1 down</source>
+        <translation>Bajar el canal %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move channels %1 up</source>
+        <translation>Subir los canales %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move channels %1 down</source>
+        <translation>Bajar los canales %1</translation>
     </message>
     <message>
         <location filename="../channels/widgets/ChannelTableView.cpp" line="+1"/>
@@ -1072,42 +1171,42 @@
         <translation>Canales</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Frequency editor</source>
         <translation>Editor de frecuencia</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Name editor</source>
         <translation>Editor de nombre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>List editor</source>
         <translation>Editor de lista</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CTCSS editor</source>
         <translation>Editor de CTCSS</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>DCS editor</source>
         <translation>Editor de DCS</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+93"/>
         <source>Import channels...</source>
         <translation>Importar canales...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Export channels...</source>
         <translation>Exportar canales...</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+69"/>
         <location line="+24"/>
         <source>Edit channel %1</source>
         <translation>Editar canal %1</translation>
@@ -1129,7 +1228,7 @@
         <translation>Registros VFO</translation>
     </message>
     <message>
-        <location filename="../settings/AlarmSettings.cpp" line="+37"/>
+        <location filename="../settings/AlarmSettings.cpp" line="+38"/>
         <source>DTMF entry %1 is not offered: its Num is empty or begins with 0</source>
         <translation>La entrada DTMF %1 no se ofrece: su número está vacío o empieza por 0</translation>
     </message>
@@ -1139,12 +1238,12 @@
         <translation>Las entradas DTMF %1 no se ofrecen: su número está vacío o empieza por 0</translation>
     </message>
     <message>
-        <location filename="../settings/DtmfCodeTable.cpp" line="+168"/>
+        <location filename="../settings/DtmfCodeTable.cpp" line="+170"/>
         <source>Entry %1 has no Num: it is not offered as the Alarm&apos;s EMI code</source>
         <translation>La entrada %1 no tiene número: no se ofrece como código EMI de la alarma</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Entry %1 is not offered as the Alarm&apos;s EMI code: its Num %2 begins with 0</source>
         <translation>La entrada %1 no se ofrece como código EMI de la alarma: su número %2 empieza por 0</translation>
     </message>
@@ -1182,7 +1281,7 @@
     </message>
     <message>
         <location line="+11"/>
-        <location filename="../settings/widgets/TwoToneView.cpp" line="+101"/>
+        <location filename="../settings/widgets/TwoToneView.cpp" line="+100"/>
         <source>Alias editor</source>
         <translation>Editor de alias</translation>
     </message>
@@ -1197,10 +1296,13 @@
         <source>Clear entry</source>
         <translation>Vaciar entrada</translation>
     </message>
-    <message>
-        <location line="+38"/>
-        <source>Cleared %1 entries</source>
-        <translation>%1 entradas vaciadas</translation>
+    <message numerus="yes">
+        <location line="+37"/>
+        <source>Cleared %n entry(s)</source>
+        <translation>
+            <numerusform>%n entrada vaciada</numerusform>
+            <numerusform>%n entradas vaciadas</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1218,13 +1320,13 @@
         <translation>PTTID</translation>
     </message>
     <message>
-        <location filename="../settings/widgets/FiveToneView.cpp" line="+23"/>
-        <location line="+14"/>
+        <location filename="../settings/widgets/FiveToneView.cpp" line="+22"/>
+        <location line="+15"/>
         <source>Standard</source>
         <translation>Estándar</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>Infomation Group</source>
         <translation>Grupo de información</translation>
     </message>
@@ -1240,7 +1342,7 @@
         <translation>5 tonos</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <location filename="../report/ReportSections.cpp" line="+2"/>
         <source>Infomation</source>
         <translation>Información</translation>
@@ -1300,12 +1402,12 @@
         <translation>-- Página %1 de %2 --</translation>
     </message>
     <message>
-        <location filename="../report/Report.cpp" line="-39"/>
+        <location filename="../report/Report.cpp" line="-38"/>
         <source>(not in use)</source>
         <translation>(sin usar)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+39"/>
         <source>File</source>
         <translation>Archivo</translation>
     </message>
@@ -1349,15 +1451,13 @@
         <source>PC block 0x</source>
         <translation>Bloque de PC 0x</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+5"/>
-        <source>1 byte differs</source>
-        <translation>1 byte difiere</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 bytes differ</source>
-        <translation>%1 bytes difieren</translation>
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>%n byte difiere</numerusform>
+            <numerusform>%n bytes difieren</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1376,8 +1476,8 @@
         <translation>Radio</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+3"/>
+        <location line="+22"/>
+        <location line="+2"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
@@ -1392,7 +1492,7 @@
         <translation>Sistema %1</translation>
     </message>
     <message>
-        <location filename="../settings/widgets/FiveToneView.cpp" line="-7"/>
+        <location filename="../settings/widgets/FiveToneView.cpp" line="-8"/>
         <location filename="../report/ReportSections.cpp" line="+12"/>
         <location line="+2"/>
         <source>Group</source>
@@ -1414,7 +1514,7 @@
         <translation>No se puede crear el informe de %1</translation>
     </message>
     <message>
-        <location filename="../report/widgets/DifferencesDialog.cpp" line="-56"/>
+        <location filename="../report/widgets/DifferencesDialog.cpp" line="-57"/>
         <source>Section</source>
         <translation>Sección</translation>
     </message>
@@ -1429,7 +1529,7 @@
         <translation>Campo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Before</source>
         <translation>Antes</translation>
     </message>
@@ -1459,7 +1559,7 @@
         <translation>Bytes que ningún formulario muestra</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Save as...</source>
         <translation>Guardar como...</translation>
     </message>
@@ -1501,12 +1601,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Index</source>
         <translation>Índice</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-9"/>
         <source>Search words</source>
         <translation>Palabras de búsqueda</translation>
     </message>
@@ -1527,7 +1627,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
@@ -1537,7 +1637,7 @@
         <translation>Ningún tema contiene estas palabras.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Duoband Help - %1</source>
         <translation>Ayuda de Duoband - %1</translation>
     </message>
@@ -1568,7 +1668,7 @@
         <translation>no se puede leer</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>No radio has been read yet. Every read is kept in %1.</source>
         <translation>Aún no se ha leído ninguna radio. Cada lectura se guarda en %1.</translation>
     </message>
@@ -1578,7 +1678,7 @@
         <translation>Las copias son archivos de datos normales en %1; al quitar uno de allí desaparece de esta lista.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <location line="+1"/>
         <location filename="../app/FileCommands.cpp" line="+96"/>
         <source>Open</source>
@@ -1586,7 +1686,7 @@
     </message>
     <message>
         <location filename="../app/FileCommands.cpp" line="-73"/>
-        <location filename="../app/ReportCommands.cpp" line="-67"/>
+        <location filename="../app/ReportCommands.cpp" line="-72"/>
         <source>Param Files (*.dat)</source>
         <translation>Archivos de parámetros (*.dat)</translation>
     </message>
@@ -1644,7 +1744,7 @@ continue?</source>
         <translation>copia de %1, %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Opened the backup %1; Save As keeps it in a file of its own</source>
         <translation>Abierta la copia %1; Guardar como la conserva en un archivo propio</translation>
     </message>
@@ -1674,7 +1774,7 @@ continue?</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Undo %1</source>
         <translation>Deshacer %1</translation>
     </message>
@@ -1684,7 +1784,7 @@ continue?</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Redo %1</source>
         <translation>Rehacer %1</translation>
     </message>
@@ -1715,7 +1815,7 @@ continue?</source>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Tree Bar</source>
         <translation>Barra de árbol</translation>
     </message>
@@ -1725,12 +1825,12 @@ continue?</source>
         <translation>Guardar todo</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+92"/>
         <source>This file does not look like data for this radio (%1). %2</source>
         <translation>Este archivo no parece contener datos para esta radio (%1). %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>The language could not be kept in %1.</source>
         <translation>No se pudo guardar el idioma en %1.</translation>
     </message>
@@ -1812,23 +1912,29 @@ Versión %1</translation>
         <source>The open data and %1 do not differ.</source>
         <translation>Los datos abiertos y %1 no difieren.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
-        <source>%1 difference(s): what %2 holds -&gt; what the open data holds.</source>
-        <translation>%1 diferencia(s): lo que contiene %2 -&gt; lo que contienen los datos abiertos.</translation>
+        <source>%n difference(s): what %1 holds -&gt; what the open data holds.</source>
+        <translation>
+            <numerusform>%n diferencia: lo que contiene %1 -&gt; lo que contienen los datos abiertos.</numerusform>
+            <numerusform>%n diferencias: lo que contiene %1 -&gt; lo que contienen los datos abiertos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n difference(s) from %1</source>
+        <translation>
+            <numerusform>%n diferencia con %1</numerusform>
+            <numerusform>%n diferencias con %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-1"/>
         <source>No differences from %1</source>
         <translation>No hay diferencias con %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 difference(s) from %2</source>
-        <translation>%1 diferencia(s) con %2</translation>
-    </message>
-    <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>the radio</source>
         <translation>la radio</translation>
     </message>
@@ -1838,17 +1944,17 @@ Versión %1</translation>
         <translation>No se ha leído nada de la radio desde que se inició el programa, así que no se sabe qué contiene ahora. La escritura envía todos los ajustes y canales de los datos abiertos.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>The radio holds this data already, as last read from it. The Write sends it again with today&apos;s date.</source>
         <translation>La radio ya contiene estos datos, tal como se leyeron por última vez. La escritura los envía de nuevo con la fecha de hoy.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The Write changes these in the radio: what it holds -&gt; what it will hold.</source>
         <translation>La escritura cambia esto en la radio: lo que contiene -&gt; lo que contendrá.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Read a backup first</source>
         <translation>Leer antes una copia</translation>
     </message>
@@ -1869,10 +1975,13 @@ Versión %1</translation>
         <source>; the newest backup holds the same</source>
         <translation>; la copia más reciente contiene lo mismo</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+4"/>
-        <source>There are %1 backups of this radio, taking %2 MB.</source>
-        <translation>Hay %1 copias de esta radio, que ocupan %2 MB.</translation>
+        <source>There are %n backup(s) of this radio, taking %1 MB.</source>
+        <translation>
+            <numerusform>Hay %n copia de esta radio, que ocupa %1 MB.</numerusform>
+            <numerusform>Hay %n copias de esta radio, que ocupan %1 MB.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1895,17 +2004,17 @@ Versión %1</translation>
         <translation>¿Escribir de todos modos?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Backup of this radio: %1</source>
         <translation>Copia de esta radio: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>There is no backup of this radio: what it holds now is lost unless it is read first.</source>
         <translation>No hay copia de esta radio: lo que contiene ahora se perderá si no se lee primero.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Programming date</source>
         <translation>Fecha de programación</translation>
     </message>
@@ -1915,7 +2024,7 @@ Versión %1</translation>
         <translation>duoband-cli: no se puede escribir en la salida estándar: </translation>
     </message>
     <message>
-        <location filename="../cli/CommandBackups.cpp" line="+28"/>
+        <location filename="../cli/CommandBackups.cpp" line="+27"/>
         <source>duoband-cli: warning: no backup kept: </source>
         <translation>duoband-cli: aviso: no se guardó copia: </translation>
     </message>
@@ -1934,10 +2043,13 @@ Versión %1</translation>
         <source>no files are given</source>
         <translation>no se indicaron archivos</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source> in </source>
-        <translation> en </translation>
+        <source>%n backup(s) in %1</source>
+        <translation>
+            <numerusform>%n copia en %1</numerusform>
+            <numerusform>%n copias en %1</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../cli/CommandClone.cpp" line="+0"/>
@@ -1945,17 +2057,17 @@ Versión %1</translation>
         <translation>Leer     </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>The radio is read protected. Access code: </source>
         <translation>La radio está protegida contra lectura. Código de acceso: </translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the radio is read protected: give its access code with --code</source>
         <translation>la radio está protegida contra lectura: indique su código de acceso con --code</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>wrong access code: the radio is read protected</source>
         <translation>código de acceso incorrecto: la radio está protegida contra lectura</translation>
     </message>
@@ -1971,16 +2083,16 @@ Versión %1</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location filename="../cli/CommandCsv.cpp" line="+39"/>
+        <location filename="../cli/CommandCsv.cpp" line="+40"/>
         <location filename="../cli/CommandNew.cpp" line="+10"/>
-        <location filename="../cli/CommandOrder.cpp" line="+40"/>
-        <location line="+48"/>
+        <location filename="../cli/CommandOrder.cpp" line="+39"/>
+        <location line="+49"/>
         <source>The data file to write.</source>
         <translation>El archivo de datos a escribir.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../cli/CommandCsv.cpp" line="+11"/>
+        <location filename="../cli/CommandCsv.cpp" line="+12"/>
         <location filename="../cli/CommandNew.cpp" line="+5"/>
         <location filename="../cli/CommandOrder.cpp" line="-27"/>
         <location line="+36"/>
@@ -2003,19 +2115,19 @@ Versión %1</translation>
         <translation>indique --port y un archivo de datos</translation>
     </message>
     <message>
-        <location filename="../cli/CommandCsv.cpp" line="-38"/>
+        <location filename="../cli/CommandCsv.cpp" line="-40"/>
         <source>The CSV file to write (standard output by default).</source>
         <translation>El archivo CSV a escribir (por defecto la salida estándar).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>native (the channel table&apos;s columns, the default) or interchange.</source>
         <translation>native (las columnas de la tabla de canales, por defecto) o interchange.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+28"/>
-        <location filename="../cli/CommandInfo.cpp" line="+8"/>
+        <location line="+29"/>
+        <location filename="../cli/CommandInfo.cpp" line="+7"/>
         <location filename="../cli/CommandOrder.cpp" line="-43"/>
         <location line="+36"/>
         <location filename="../cli/CommandReport.cpp" line="+22"/>
@@ -2023,7 +2135,7 @@ Versión %1</translation>
         <translation>El archivo de datos.</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-24"/>
         <source>--format is native or interchange</source>
         <translation>--format es native o interchange</translation>
     </message>
@@ -2041,7 +2153,7 @@ Versión %1</translation>
         <translation>Colocar las líneas en el orden del archivo desde el canal N, sin huecos (por defecto cada línea va al canal que indica).</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The channel list.</source>
         <translation>La lista de canales.</translation>
     </message>
@@ -2061,7 +2173,7 @@ Versión %1</translation>
         <translation>duoband-cli: no se puede abrir: &quot;</translation>
     </message>
     <message>
-        <location filename="../cli/CommandInfo.cpp" line="-26"/>
+        <location filename="../cli/CommandInfo.cpp" line="-28"/>
         <source>Band limits (MHz):
 </source>
         <translation>Límites de banda (MHz):
@@ -2103,12 +2215,12 @@ Versión %1</translation>
         <translation>Bandas principales:  </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source> and </source>
         <translation> y </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Default band:      </source>
         <translation>Banda por defecto:   </translation>
     </message>
@@ -2148,7 +2260,7 @@ Versión %1</translation>
         <translation>Última programación: </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>(never)</source>
         <translation>(nunca)</translation>
     </message>
@@ -2171,16 +2283,17 @@ Versión %1</translation>
     </message>
     <message>
         <location filename="../cli/CommandNew.cpp" line="+3"/>
-        <location filename="../cli/CommandSim.cpp" line="+27"/>
+        <location filename="../cli/CommandSim.cpp" line="+28"/>
         <source>unexpected &quot;%1&quot;</source>
         <translation>inesperado «%1»</translation>
     </message>
-    <message>
-        <location filename="../cli/CommandOrder.cpp" line="-63"/>
-        <source> moved
-</source>
-        <translation> movidos
-</translation>
+    <message numerus="yes">
+        <location filename="../cli/CommandOrder.cpp" line="-64"/>
+        <source>%n channel(s) moved</source>
+        <translation>
+            <numerusform>%n canal movido</numerusform>
+            <numerusform>%n canales movidos</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2188,17 +2301,17 @@ Versión %1</translation>
         <translation>Una o dos claves, la segunda para primeras claves iguales: %1.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Highest first.</source>
         <translation>Primero el mayor.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Sort the channels A to B among themselves (empty ones stay); all channels in use by default, empty ones to the end.</source>
         <translation>Ordenar los canales A a B entre sí (los vacíos se quedan); por defecto todos los canales en uso, los vacíos al final.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>no sort key &quot;%1&quot;</source>
         <translation>no existe la clave de orden «%1»</translation>
     </message>
@@ -2291,25 +2404,21 @@ Versión %1</translation>
         <source>Virtual radio on </source>
         <translation>Radio virtual en </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+6"/>
-        <source>Virtual radio stopped after </source>
-        <translation>Radio virtual detenida tras </translation>
+        <source>Virtual radio stopped after %n session(s).</source>
+        <translation>
+            <numerusform>Radio virtual detenida tras %n sesión.</numerusform>
+            <numerusform>Radio virtual detenida tras %n sesiones.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source> session(s).
-</source>
-        <translation> sesión(es).
-</translation>
-    </message>
-    <message>
-        <location filename="../cli/main.cpp" line="+5"/>
+        <location filename="../cli/main.cpp" line="+8"/>
         <source>Usage: duoband-cli COMMAND [ARGS]</source>
         <translation>Uso: duoband-cli ORDEN [ARGUMENTOS]</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Commands:</source>
         <translation>Órdenes:</translation>
     </message>
@@ -2334,7 +2443,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Uso: duoband-cli %1 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+15"/>
         <source>Show this help.</source>
         <translation>Mostrar esta ayuda.</translation>
     </message>
@@ -2343,11 +2452,37 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <source>duoband-cli: unknown command &quot;%1&quot; (see duoband-cli --help)</source>
         <translation>duoband-cli: orden desconocida «%1» (vea duoband-cli --help)</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../channels/widgets/ChannelTableClipboard.cpp" line="-12"/>
+        <source>Copied %n channel(s)</source>
+        <translation>
+            <numerusform>Copiado %n canal</numerusform>
+            <numerusform>Copiados %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+21"/>
+        <location line="+12"/>
+        <source>Paste %n channel(s)</source>
+        <translation>
+            <numerusform>Pegar %n canal</numerusform>
+            <numerusform>Pegar %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-11"/>
+        <location line="+12"/>
+        <source>Pasted %n channel(s) at %1</source>
+        <translation>
+            <numerusform>Pegado %n canal en %1</numerusform>
+            <numerusform>Pegados %n canales en %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../core/Language.cpp" line="+19"/>
+        <location filename="../core/Language.cpp" line="+30"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
@@ -2355,9 +2490,9 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
 <context>
     <name>Radio</name>
     <message>
-        <location filename="../radio/BandLimitEditing.cpp" line="+25"/>
+        <location filename="../radio/BandLimitEditing.cpp" line="+26"/>
         <location filename="../settings/DtmfCodeTable.cpp" line="-133"/>
-        <location filename="../settings/TwoToneContacts.cpp" line="+33"/>
+        <location filename="../settings/TwoToneContacts.cpp" line="+34"/>
         <source>No.</source>
         <translation>N.º</translation>
     </message>
@@ -2367,7 +2502,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Rx inferior</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Rx Upper</source>
         <translation>Rx superior</translation>
     </message>
@@ -2377,7 +2512,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Tx inferior</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tx Upper</source>
         <translation>Tx superior</translation>
     </message>
@@ -2387,7 +2522,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Número de serie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Model name</source>
         <translation>Nombre de modelo</translation>
     </message>
@@ -2407,66 +2542,66 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Última fecha de programación</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelTable.cpp" line="-120"/>
+        <location filename="../channels/ChannelTable.cpp" line="-126"/>
         <source>CTCSS</source>
         <translation>CTCSS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>DCS Polarity</source>
         <translation>Polaridad DCS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Power</source>
         <translation>Potencia</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../channels/RecordFields.cpp" line="+124"/>
-        <location line="+38"/>
+        <location line="+44"/>
         <source>Scan</source>
         <translation>Exploración</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+19"/>
-        <location filename="../channels/RecordFields.cpp" line="-39"/>
+        <location line="+1"/>
+        <location line="+21"/>
+        <location filename="../channels/RecordFields.cpp" line="-45"/>
         <source>Bandwidth</source>
         <translation>Ancho de banda</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="+22"/>
-        <location filename="../channels/ChannelTable.cpp" line="-19"/>
+        <location filename="../core/OptionTables.cpp" line="+36"/>
+        <location filename="../channels/ChannelTable.cpp" line="-20"/>
         <source>Signaling</source>
         <translation>Señalización</translation>
     </message>
     <message>
-        <location line="-3"/>
-        <location filename="../channels/ChannelTable.cpp" line="+0"/>
+        <location line="-6"/>
+        <location filename="../channels/ChannelTable.cpp" line="+1"/>
         <location filename="../channels/RecordFields.cpp" line="-10"/>
-        <location line="+49"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="+208"/>
+        <location line="+53"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="+212"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../channels/ChannelTable.cpp" line="-2"/>
+        <location filename="../channels/ChannelTable.cpp" line="-10"/>
         <source>Rx Freq</source>
         <translation>Frec. Rx</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tx Freq</source>
         <translation>Frec. Tx</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Decode Type</source>
         <translation>Tipo de decodificación</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Channel number</source>
         <translation>Número de canal</translation>
     </message>
@@ -2492,7 +2627,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../channels/RecordFields.cpp" line="-47"/>
+        <location filename="../channels/RecordFields.cpp" line="-51"/>
         <source>DCS code</source>
         <translation>Código DCS</translation>
     </message>
@@ -2531,12 +2666,12 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     </message>
     <message>
         <location line="-34"/>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Tx frequency(MHz)</source>
         <translation>Frecuencia Tx (MHz)</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-34"/>
         <source>CTCSS tone</source>
         <translation>Subtono CTCSS</translation>
     </message>
@@ -2562,52 +2697,52 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>Tx stop</source>
         <translation>Bloqueo de Tx</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-42"/>
         <source>Tx power</source>
         <translation>Potencia de Tx</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Busy lock</source>
         <translation>Bloqueo por ocupado</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+36"/>
+        <location line="-23"/>
+        <location line="+42"/>
         <source>Display type</source>
         <translation>Tipo de pantalla</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-41"/>
         <source>Frequency step</source>
         <translation>Paso de frecuencia</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Offset direction</source>
         <translation>Sentido del desplazamiento</translation>
     </message>
     <message>
-        <location line="-31"/>
-        <location line="+31"/>
+        <location line="-33"/>
+        <location line="+34"/>
         <source>Offset freq(MHz)</source>
         <translation>Desplazamiento (MHz)</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+32"/>
+        <location line="-33"/>
+        <location line="+39"/>
         <source>Reverse backup</source>
         <translation>Copia de inversión</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-38"/>
         <source>Emphasis</source>
         <translation>Énfasis</translation>
     </message>
@@ -2637,12 +2772,12 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Desplazamiento de batido</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Rx frequency (MHz)</source>
         <translation>Frecuencia Rx (MHz)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx frequency (MHz)</source>
         <translation>Frecuencia Tx (MHz)</translation>
     </message>
@@ -2657,11 +2792,11 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Tipo de decodificación</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="+9"/>
-        <location filename="../settings/AlarmSettings.cpp" line="-16"/>
-        <location line="+39"/>
-        <location filename="../settings/DtmfCodeTable.cpp" line="+5"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="-183"/>
+        <location filename="../core/OptionTables.cpp" line="+17"/>
+        <location filename="../settings/AlarmSettings.cpp" line="-17"/>
+        <location line="+40"/>
+        <location filename="../settings/DtmfCodeTable.cpp" line="+6"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-187"/>
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
@@ -2694,8 +2829,8 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../settings/BasicSettings.cpp" line="+53"/>
-        <location filename="../settings/DtmfSettings.cpp" line="+79"/>
+        <location filename="../settings/BasicSettings.cpp" line="+55"/>
+        <location filename="../settings/DtmfSettings.cpp" line="+83"/>
         <source>Both</source>
         <translation>Ambas</translation>
     </message>
@@ -2707,7 +2842,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     <message>
         <location line="+1"/>
         <location line="+1"/>
-        <location filename="../settings/DtmfSettings.cpp" line="-25"/>
+        <location filename="../settings/DtmfSettings.cpp" line="-29"/>
         <source>Continuous</source>
         <translation>Continua</translation>
     </message>
@@ -2737,47 +2872,48 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Alarma EMI remota</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="-14"/>
-        <location line="+6"/>
+        <location filename="../core/OptionTables.cpp" line="-32"/>
+        <location line="+17"/>
+        <location line="+7"/>
         <location line="+3"/>
-        <location line="+1"/>
-        <location line="+3"/>
+        <location line="+4"/>
         <location line="+2"/>
         <location filename="../settings/AlarmSettings.cpp" line="+1"/>
-        <location filename="../settings/BasicSettings.cpp" line="-31"/>
+        <location filename="../settings/BasicSettings.cpp" line="-33"/>
         <location line="+12"/>
-        <location line="+10"/>
+        <location line="+1"/>
+        <location line="+11"/>
         <location line="+2"/>
         <location line="+2"/>
         <location line="+5"/>
         <location line="+10"/>
         <location line="+8"/>
-        <location line="+32"/>
+        <location line="+33"/>
         <location line="+1"/>
         <location line="+13"/>
         <location filename="../settings/DtmfSettings.cpp" line="-4"/>
         <location line="+5"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="+143"/>
-        <location line="+23"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="+146"/>
+        <location line="+24"/>
         <location line="+1"/>
         <location line="+13"/>
         <location line="+13"/>
         <location filename="../settings/TwoToneSettings.cpp" line="+34"/>
-        <location line="+45"/>
+        <location line="+58"/>
         <location line="+2"/>
         <location line="+1"/>
-        <location line="+19"/>
-        <location line="+14"/>
+        <location line="+21"/>
+        <location line="+20"/>
         <source>Off</source>
         <translation>Apagado</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-33"/>
         <source>Ctcss Encode</source>
         <translation>CTCSS solo Tx</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Ctcss Codec</source>
         <translation>CTCSS Tx+Rx</translation>
     </message>
@@ -2787,7 +2923,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>DCS Tx+Rx</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Positive</source>
         <translation>Normal</translation>
     </message>
@@ -2797,7 +2933,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Rx invertida</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Encode Invert</source>
         <translation>Tx invertida</translation>
     </message>
@@ -2807,7 +2943,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Invertida</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Low</source>
         <translation>Baja</translation>
     </message>
@@ -2817,7 +2953,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Media 2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Middle 1</source>
         <translation>Media 1</translation>
     </message>
@@ -2827,7 +2963,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Alta</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Allow</source>
         <translation>Permitir</translation>
     </message>
@@ -2837,12 +2973,12 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Omitir</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Priority</source>
         <translation>Prioridad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wide</source>
         <translation>Ancha</translation>
     </message>
@@ -2852,57 +2988,57 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Media</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Narrow</source>
         <translation>Estrecha</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="+4"/>
+        <location line="+3"/>
         <source>Carrier</source>
         <translation>Portadora</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>2 Tone</source>
         <translation>2 tonos</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-4"/>
         <source>Tone</source>
         <translation>Subtono</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Signaling &amp; Tone</source>
         <translation>Señalización &amp; Subtono</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Signalling | Tone</source>
         <translation>Señalización | Subtono</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>5 Tone</source>
         <translation>5 tonos</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-3"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <location filename="../settings/AlarmSettings.cpp" line="+0"/>
-        <location filename="../settings/BasicSettings.cpp" line="-83"/>
+        <location filename="../settings/BasicSettings.cpp" line="-86"/>
         <source>On</source>
         <translation>Encendido</translation>
     </message>
     <message>
-        <location filename="../settings/BasicSettings.cpp" line="+0"/>
+        <location filename="../settings/BasicSettings.cpp" line="+2"/>
         <source>Full</source>
         <translation>Completo</translation>
     </message>
@@ -2955,7 +3091,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <location line="+1"/>
         <location filename="../settings/DtmfSettings.cpp" line="-12"/>
         <location filename="../settings/FiveToneSettings.cpp" line="-38"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="-49"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="-57"/>
         <source>Beep</source>
         <translation>Pitido</translation>
     </message>
@@ -3028,7 +3164,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Modo silencioso</translation>
     </message>
     <message>
-        <location filename="../core/OptionTables.cpp" line="-10"/>
+        <location filename="../core/OptionTables.cpp" line="-18"/>
         <location filename="../settings/BasicSettings.cpp" line="+3"/>
         <source>Frequency</source>
         <translation>Frecuencia</translation>
@@ -3099,7 +3235,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Volumen</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>TOT (min)</source>
         <translation>Límite de transmisión (min)</translation>
     </message>
@@ -3119,41 +3255,41 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Reinicio de TOT (s)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>SQL.OFF</source>
         <translation>Silenciador apagado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>TCALL</source>
         <translation>Llamada por tono</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>MHz</source>
         <translation>MHz</translation>
     </message>
     <message>
-        <location filename="../settings/DtmfCodeTable.cpp" line="-16"/>
+        <location filename="../settings/DtmfCodeTable.cpp" line="-18"/>
         <source>DTMF%1</source>
         <translation>DTMF%1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <location filename="../settings/DtmfSettings.cpp" line="+21"/>
         <location filename="../settings/FiveToneSettings.cpp" line="+22"/>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Num</source>
         <translation>Número</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../settings/FiveToneSettings.cpp" line="+19"/>
-        <location filename="../settings/TwoToneContacts.cpp" line="+0"/>
+        <location filename="../settings/TwoToneContacts.cpp" line="+2"/>
         <location filename="../settings/TwoToneSettings.cpp" line="-13"/>
         <source>Alias</source>
         <translation>Alias</translation>
@@ -3185,14 +3321,14 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="-139"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-141"/>
         <location line="+17"/>
         <source>Delimiter</source>
         <translation>Separador</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="+80"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="+82"/>
         <location filename="../settings/TwoToneSettings.cpp" line="+11"/>
         <source>Side tone</source>
         <translation>Tono lateral</translation>
@@ -3216,9 +3352,9 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../settings/FiveToneSettings.cpp" line="-20"/>
-        <location line="+37"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+37"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-21"/>
+        <location line="+38"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+39"/>
         <source>Remind</source>
         <translation>Aviso</translation>
     </message>
@@ -3226,7 +3362,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <location line="+0"/>
         <location filename="../settings/FiveToneSettings.cpp" line="-37"/>
         <location line="+37"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+0"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+1"/>
         <source>Reply</source>
         <translation>Respuesta</translation>
     </message>
@@ -3234,7 +3370,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <location line="+0"/>
         <location filename="../settings/FiveToneSettings.cpp" line="-37"/>
         <location line="+37"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+0"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+1"/>
         <source>Remind+Reply</source>
         <translation>Aviso+Respuesta</translation>
     </message>
@@ -3266,41 +3402,41 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Tiempo de reinicio automático (s)</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+15"/>
+        <location line="+12"/>
+        <location line="+17"/>
         <source>Up</source>
         <translation>Arriba</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+15"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Down</source>
         <translation>Abajo</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>PTT ID %1</source>
         <translation>PTT ID %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source> Type</source>
         <translation> Tipo</translation>
     </message>
     <message>
-        <location filename="../settings/FiveToneSettings.cpp" line="-117"/>
+        <location filename="../settings/FiveToneSettings.cpp" line="-121"/>
         <source>Tone %1</source>
         <translation>Tono %1</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Group</source>
         <translation>Grupo</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+15"/>
+        <location line="-14"/>
+        <location line="+16"/>
         <source>Repeat</source>
         <translation>Repetición</translation>
     </message>
@@ -3315,7 +3451,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Estándar</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Pre-carreier time(ms)</source>
         <translation>Tiempo de preportadora (ms)</translation>
     </message>
@@ -3361,7 +3497,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="+2"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="+6"/>
         <source>Response</source>
         <translation>Respuesta</translation>
     </message>
@@ -3382,23 +3518,23 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Código</translation>
     </message>
     <message>
-        <location filename="../settings/TwoToneContacts.cpp" line="+0"/>
+        <location filename="../settings/TwoToneContacts.cpp" line="-2"/>
         <source>First</source>
         <translation>Primero</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Second</source>
         <translation>Segundo</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../settings/TwoToneSettings.cpp" line="-8"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="-15"/>
         <source>Format</source>
         <translation>Formato</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
@@ -3408,22 +3544,22 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Dos</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Single</source>
         <translation>Uno</translation>
     </message>
     <message>
-        <location filename="../settings/TwoToneSettings.cpp" line="-59"/>
+        <location filename="../settings/TwoToneSettings.cpp" line="-62"/>
         <source>Long A</source>
         <translation>Largo A</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Long B</source>
         <translation>Largo B</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Long C</source>
         <translation>Largo C</translation>
     </message>
@@ -3718,7 +3854,7 @@ Códigos de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Software de programación para una radio de doble banda</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>A data file to open.</source>
         <translation>Un archivo de datos para abrir.</translation>
     </message>

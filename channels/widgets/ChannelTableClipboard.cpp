@@ -23,12 +23,12 @@ void ChannelTableView::copyRows() {
     data->setData(ChannelClipboard::kCsvFormat, copied.csv);
     data->setData(ChannelClipboard::kRecordsFormat, copied.records);
     QGuiApplication::clipboard()->setMimeData(data);
-    Q_EMIT statusMessage(Texts::tr("Copied %1").arg(channelCount(int(rows.size()))));
+    Q_EMIT statusMessage(Texts::tr("Copied %n channel(s)", nullptr, int(rows.size())));
 }
 
 void ChannelTableView::cutRows() {
     copyRows();
-    emptyRows(Texts::tr("Cut"));
+    emptyRows(Emptying::Cut);
 }
 
 void ChannelTableView::pasteRows() {
@@ -44,9 +44,8 @@ void ChannelTableView::pasteAt(int first, const QMimeData& data) {
     if (data.hasFormat(ChannelClipboard::kRecordsFormat))
         if (const std::optional<int> placed = ChannelClipboard::pasteRecords(
                 image(), bands_, data.data(ChannelClipboard::kRecordsFormat), first)) {
-            const QString step = QStringLiteral("Paste %1").arg(channelCount(*placed));
-            recordsChanged(step,
-                           Texts::tr("Pasted %1 at %2").arg(channelCount(*placed)).arg(first));
+            recordsChanged(Texts::tr("Paste %n channel(s)", nullptr, *placed),
+                           Texts::tr("Pasted %n channel(s) at %1", nullptr, *placed).arg(first));
             grid_->selectGridRows(first, first + *placed - 1);
             return;
         }
@@ -57,8 +56,8 @@ void ChannelTableView::pasteAt(int first, const QMimeData& data) {
         Q_EMIT statusMessage(result.message);
         return;
     }
-    const QString step = QStringLiteral("Paste %1").arg(channelCount(result.imported));
-    QString status = Texts::tr("Pasted %1 at %2").arg(channelCount(result.imported)).arg(first);
+    const QString step = Texts::tr("Paste %n channel(s)", nullptr, result.imported);
+    QString status = Texts::tr("Pasted %n channel(s) at %1", nullptr, result.imported).arg(first);
     if (!result.warnings.isEmpty())
         status += QStringLiteral("; %1").arg(result.warnings.join(QStringLiteral("; ")));
     if (!result.notes.isEmpty())

@@ -21,8 +21,8 @@ QString ChannelTableView::exportChannelsTo(const QString& path, bool interchange
         exportChannels(image(), bands_, interchange ? CsvDialect::Interchange : CsvDialect::Native);
     if (const Result written = writeWholeFile(path, csv); !written.ok)
         return written.message;
-    Q_EMIT statusMessage(Texts::tr("Exported %1 channel(s) to %2")
-                             .arg(std::max<qsizetype>(0, csv.count('\n') - 1))
+    Q_EMIT statusMessage(Texts::tr("Exported %n channel(s) to %1", nullptr,
+                                   int(std::max<qsizetype>(0, csv.count('\n') - 1)))
                              .arg(shownPath(path)));
     return {};
 }
@@ -82,8 +82,8 @@ void ChannelTableView::previewImport(const QString& path) {
 }
 
 void ChannelTableView::exportChannelsCommand() {
-    const QString native = QStringLiteral("Channel table (*.csv)");
-    const QString interchange = QStringLiteral("Channel list for other programmers (*.csv)");
+    const QString native = Texts::tr("Channel table (*.csv)");
+    const QString interchange = Texts::tr("Channel list for other programmers (*.csv)");
     QString filter;
     QString path =
         QFileDialog::getSaveFileName(this, Texts::tr("Export channels"), {},

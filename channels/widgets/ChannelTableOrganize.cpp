@@ -35,10 +35,11 @@ void ChannelTableView::sortChannels(const std::vector<ChannelOrder::SortKey>& ke
         Q_EMIT statusMessage(Texts::tr("The channels are in that order already"));
         return;
     }
-    QString status = QStringLiteral("Sorted by %1%2: %3 moved")
-                         .arg(by.join(QStringLiteral(", ")),
-                              keys.front().descending ? Texts::tr(" (descending)") : QString(),
-                              channelCount(moved.moved));
+    QString status =
+        (keys.front().descending
+             ? Texts::tr("Sorted by %1, descending: %n channel(s) moved", nullptr, moved.moved)
+             : Texts::tr("Sorted by %1: %n channel(s) moved", nullptr, moved.moved))
+            .arg(by.join(QStringLiteral(", ")));
     if (!moved.note.isEmpty())
         status += QStringLiteral("; ") + moved.note;
     recordsChanged(Texts::tr("Sort channels"), status);
@@ -58,7 +59,7 @@ void ChannelTableView::closeGaps() {
         return;
     }
     recordsChanged(Texts::tr("Close gaps"),
-                   Texts::tr("Closed gaps: %1 moved up").arg(channelCount(moved.moved)));
+                   Texts::tr("Closed gaps: %n channel(s) moved up", nullptr, moved.moved));
 }
 
 void ChannelTableView::setForChosenRows(int row, int column, const QString& text) {
@@ -79,7 +80,7 @@ void ChannelTableView::setForChosenRows(int row, int column, const QString& text
     for (int r : outcome.changed)
         showRow(r);
     grid_->setDrawingSuspended(false);
-    const QString step = QStringLiteral("Set %1 for %2").arg(header, channelCount(outcome.set));
+    const QString step = Texts::tr("Set %1 for %n channel(s)", nullptr, outcome.set).arg(header);
     QString status = step;
     if (!outcome.refused.empty()) {
         QStringList refused;

@@ -69,13 +69,14 @@ void ChannelTableView::recordsChanged(const QString& step, const QString& status
 
 void ChannelTableView::clearRows() {
     finishEdits();
-    emptyRows(Texts::tr("Delete"));
+    emptyRows(Emptying::Delete);
 }
 
-void ChannelTableView::emptyRows(const QString& command) {
+void ChannelTableView::emptyRows(Emptying how) {
     const std::vector<int> rows = selectedRows();
     const int emptied = ChannelRows::clear(image(), rows);
-    const QString step = QStringLiteral("%1 %2").arg(command, channelCount(emptied));
+    const QString step = how == Emptying::Cut ? Texts::tr("Cut %n channel(s)", nullptr, emptied)
+                                              : Texts::tr("Delete %n channel(s)", nullptr, emptied);
     recordsChanged(step,
                    rows.front() == 1 ? step + Texts::tr("; channel 1 can never be emptied") : step);
 }
@@ -90,7 +91,7 @@ void ChannelTableView::insertRows() {
         showProblem(this, inserted.message);
         return;
     }
-    const QString step = QStringLiteral("Insert %1 at %2").arg(rowCount(count)).arg(at);
+    const QString step = Texts::tr("Insert %n row(s) at %1", nullptr, count).arg(at);
     recordsChanged(step, step);
     grid_->selectGridRows(at, at + count - 1);
 }
@@ -101,8 +102,7 @@ void ChannelTableView::deleteRows() {
     // From the last up, so that each row is still where it was chosen.
     for (auto r = rows.rbegin(); r != rows.rend(); ++r)
         ChannelRows::remove(image(), *r, 1);
-    const QString step = QStringLiteral("Delete %1 at %2")
-                             .arg(rowCount(int(rows.size())))
+    const QString step = Texts::tr("Delete %n row(s) at %1", nullptr, int(rows.size()))
                              .arg(rangeText(rows.front(), rows.back()));
     recordsChanged(step, step);
     grid_->selectGridRows(rows.front(), rows.front());
@@ -130,10 +130,13 @@ void ChannelTableView::moveRows(int by) {
                                     : Texts::tr("Channel 800 is the last channel."));
         return;
     }
+    const QString range = rangeText(first, last);
     const QString step =
-        Texts::tr("Move %1 %2 %3")
-            .arg(first == last ? QStringLiteral("channel") : QStringLiteral("channels"),
-                 rangeText(first, last), by < 0 ? QStringLiteral("up") : QStringLiteral("down"));
+        first == last
+            ? (by < 0 ? Texts::tr("Move channel %1 up") : Texts::tr("Move channel %1 down"))
+                  .arg(range)
+            : (by < 0 ? Texts::tr("Move channels %1 up") : Texts::tr("Move channels %1 down"))
+                  .arg(range);
     recordsChanged(step, step);
     grid_->selectGridRows(first + by, last + by);
 }

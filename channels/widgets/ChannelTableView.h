@@ -109,7 +109,8 @@ private:
     void recordsChanged(const QString& step, const QString& status);
     void moveRows(int by);
     // The chosen rows emptied as one step named after `command`.
-    void emptyRows(const QString& command);
+    enum class Emptying { Cut, Delete };
+    void emptyRows(Emptying how);
 
     BandState& bands_;
     std::unique_ptr<ChannelTable> table_;

@@ -133,8 +133,7 @@ void DtmfCodePage::clearChosenEntries() {
         grid_.showAll();
         Q_EMIT edited();
     }
-    QString message = cleared == 1 ? QStringLiteral("Cleared 1 entry")
-                                   : Texts::tr("Cleared %1 entries").arg(cleared);
+    QString message = Texts::tr("Cleared %n entry(s)", nullptr, cleared);
     if (first)
         message += Texts::tr("; entry 1 can never be emptied");
     Q_EMIT statusMessage(message);
