@@ -109,19 +109,22 @@ void TranslationTests::translationsAreCompleteAndCurrent() {
     for (const char* f : {"core", "radio", "link", "channels", "settings", "report", "widgets",
                           "help", "app", "cli"})
         folders << kSources + "/" + f;
-    for (const char* language : {"de", "es"}) {
+    // English holds only the plural forms of the texts with %n.
+    for (const char* language : {"de", "es", "en"}) {
+        const bool pluralsOnly = qstrcmp(language, "en") == 0;
         const QString copy = dir.filePath(QStringLiteral("duoband_%1.ts").arg(language));
         QVERIFY(QFile::copy(kSources + "/translations/duoband_" + language + ".ts", copy));
         QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QProcess lupdate;
-        lupdate.start(lupdatePath(), folders + QStringList{"-locations", "none", "-ts", copy});
+        lupdate.start(lupdatePath(), folders + QStringList{"-locations", "none", "-ts", copy} +
+                                         (pluralsOnly ? QStringList{"-pluralonly"} : QStringList{}));
         QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
         QCOMPARE(lupdate.exitCode(), 0);
         const std::vector<TsEntry> entries = readTs(copy);
-        QVERIFY(entries.size() > 600);
+        QVERIFY(entries.size() > (pluralsOnly ? 20u : 600u));
         QStringList open;
         for (const TsEntry& e : entries)
-            if (!e.type.isEmpty() || e.translation.isEmpty())
+            if (!e.type.isEmpty() || e.translation.trimmed().isEmpty())
                 open << e.type + ": " + e.source;
         QVERIFY2(open.isEmpty(), qPrintable(QString(language) + ":\n" + open.join(u'\n')));
     }
