@@ -324,7 +324,7 @@ void MainWindow::about() {
 // The program's own help window, opened at the topic of the help context (the contents for 0).
 void MainWindow::help(int context) {
     if (!helpWindow_)
-        helpWindow_ = new HelpWindow(HelpCatalog::builtIn(), this);
+        helpWindow_ = new HelpWindow(HelpCatalog::builtIn(Language::current()), this);
     helpWindow_->showTopic(context);
     helpWindow_->show();
     helpWindow_->raise();

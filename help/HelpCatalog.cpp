@@ -1,9 +1,11 @@
 #include "HelpCatalog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -21,20 +23,21 @@ QString withLinks(const QString& text) {
 
 } // namespace
 
-const HelpCatalog& HelpCatalog::builtIn() {
-    static const HelpCatalog catalog = [] {
-        Q_INIT_RESOURCE(help);
-        QStringList files;
-        const QDir dir(QStringLiteral(":/help/topics"));
-        for (const QString& name :
-             dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-            QFile file(dir.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                files << QString::fromUtf8(file.readAll());
-        }
-        return fromText(files);
-    }();
-    return catalog;
+const HelpCatalog& HelpCatalog::builtIn(const QString& language) {
+    static std::map<QString, HelpCatalog> catalogs;
+    if (const auto known = catalogs.find(language); known != catalogs.end())
+        return known->second;
+    Q_INIT_RESOURCE(help);
+    QStringList files;
+    const QDir english(QStringLiteral(":/help/topics"));
+    const QDir translated(english.filePath(language));
+    for (const QString& name :
+         english.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        QFile file(translated.exists(name) ? translated.filePath(name) : english.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files << QString::fromUtf8(file.readAll());
+    }
+    return catalogs.emplace(language, fromText(files)).first->second;
 }
 
 HelpCatalog HelpCatalog::fromText(const QStringList& files) {
@@ -107,7 +110,8 @@ QString HelpCatalog::html(const Topic& topic) const {
         page += QStringLiteral("<table border=\"0\" cellspacing=\"2\" cellpadding=\"4\">");
         for (const Field& f : topic.fields)
             page += QStringLiteral("<tr><td valign=\"top\"><b>%1</b></td><td>%2</td></tr>")
-                        .arg(escaped(f.label), withLinks(f.summary));
+                        .arg(escaped(QCoreApplication::translate("Radio", f.label.toUtf8())),
+                             withLinks(f.summary));
         page += QStringLiteral("</table>");
     }
     return page;

@@ -26,8 +26,9 @@ public:
         std::vector<Field> fields;
     };
 
-    // The catalog built into the program.
-    static const HelpCatalog& builtIn();
+    // The catalog built into the program, in `language` ("de": the German topics, each topic
+    // without a German file in English). Field and form names stay the program's English ones.
+    static const HelpCatalog& builtIn(const QString& language = QStringLiteral("en"));
     // A catalog from topic files' text, for tests.
     static HelpCatalog fromText(const QStringList& files);
 

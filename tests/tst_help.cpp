@@ -50,6 +50,7 @@ private Q_SLOTS:
     void cleanup();
     void topicFilesReadAsWritten();
     void everyLinkLeadsToATopic();
+    void germanHelpCoversEveryTopicAndField();
     void everyFormAndTabHasATopic();
     void everyShownFieldHasASummary();
     void f1OnTheTotTabOpensItsTopic();
@@ -110,6 +111,37 @@ void HelpTests::everyLinkLeadsToATopic() {
         }
     }
     QVERIFY(links > 20);
+}
+
+// The German topics stand for the English ones: the same contexts, forms and field names (the
+// program looks fields up by their English label), every link leading to a topic.
+void HelpTests::germanHelpCoversEveryTopicAndField() {
+    const HelpCatalog& english = HelpCatalog::builtIn();
+    const HelpCatalog& german = HelpCatalog::builtIn(QStringLiteral("de"));
+    QCOMPARE(german.topics().size(), english.topics().size());
+    static const QRegularExpression link(QStringLiteral("href=\"topic:(\\d+)\""));
+    for (std::size_t i = 0; i < english.topics().size(); ++i) {
+        const HelpCatalog::Topic& e = english.topics()[i];
+        const HelpCatalog::Topic& d = german.topics()[i];
+        QCOMPARE(d.context, e.context);
+        QCOMPARE(d.alsoContexts, e.alsoContexts);
+        QCOMPARE(d.form, e.form);
+        QCOMPARE(d.paragraphs.size(), e.paragraphs.size());
+        QVERIFY2(d.title != e.title || d.title == QLatin1String("VFO") ||
+                     d.title == QLatin1String("DTMF") || d.title == QLatin1String("Alarm"),
+                 qPrintable(e.title)); // translated, unless the word is the same
+        QStringList englishFields, germanFields;
+        for (const HelpCatalog::Field& f : e.fields)
+            englishFields << f.label;
+        for (const HelpCatalog::Field& f : d.fields) {
+            germanFields << f.label;
+            QVERIFY2(f.summary != english.summary(f.label, e.form), qPrintable(f.label));
+        }
+        QCOMPARE(germanFields, englishFields);
+        for (const auto& match : link.globalMatch(german.html(d)))
+            QVERIFY2(german.topic(match.captured(1).toInt()),
+                     qPrintable(d.title + ": " + match.captured(0)));
+    }
 }
 
 // The help contexts the forms, their tabs and the other commands ask for.

@@ -1,7 +1,9 @@
 #include "CliRunner.h"
 #include "CommandRegistry.h"
+#include "HelpCatalog.h"
 #include "Language.h"
 #include "MainWindowFixture.h"
+#include "WidgetLookup.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -116,8 +118,9 @@ void TranslationTests::translationsAreCompleteAndCurrent() {
         QVERIFY(QFile::copy(kSources + "/translations/duoband_" + language + ".ts", copy));
         QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QProcess lupdate;
-        lupdate.start(lupdatePath(), folders + QStringList{"-locations", "none", "-ts", copy} +
-                                         (pluralsOnly ? QStringList{"-pluralonly"} : QStringList{}));
+        lupdate.start(lupdatePath(),
+                      folders + QStringList{"-locations", "none", "-ts", copy} +
+                          (pluralsOnly ? QStringList{"-pluralonly"} : QStringList{}));
         QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
         QCOMPARE(lupdate.exitCode(), 0);
         const std::vector<TsEntry> entries = readTs(copy);
@@ -258,6 +261,15 @@ QStringList walkForms(const QString& language) {
             if (english.contains(QString(t).remove(u'&')))
                 problems << QStringLiteral("menu %1: %2").arg(menu->text(), t);
     }
+    // A field's tip is its help summary in the language of the help (German has its own).
+    auto checkTip = [&](const QString& form, const QString& label) {
+        const QString tip = HelpCatalog::builtIn(language).summary(label, form);
+        QWidget* field = byName<QWidget>(*frame, label);
+        if (!field || tip.isEmpty() || field->toolTip() != tip ||
+            (language == QLatin1String("de") && tip == HelpCatalog::builtIn().summary(label, form)))
+            problems << form + ": the tip of " + label + " is \"" +
+                            (field ? field->toolTip() : QStringLiteral("no field")) + "\"";
+    };
     auto check = [&](const QString& where, QWidget* root) {
         for (const QString& t : visibleTexts(root))
             if (english.contains(QString(t).remove(u'&')))
@@ -281,6 +293,8 @@ QStringList walkForms(const QString& language) {
             frame->runCommand(entry);
             QApplication::processEvents();
             check(entry.text, frame);
+            if (entry.text == QLatin1String("Basic setting"))
+                checkTip(entry.text, QStringLiteral("SQL(Left)"));
             frame->mdiArea()->closeAllSubWindows();
         } else {
             checkDialog(entry.text, [&] { frame->runCommand(entry); });
