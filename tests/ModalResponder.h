@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,28 +9,45 @@
 #include <functional>
 
 // Answers a modal window that the code under test opens with exec() (a message box, a
-// prompt): the test cannot act while that nested loop runs, so a timer looks for the window
-// and hands it to `answer`, once.
+// prompt): the test cannot act while that nested loop runs, so the window is handed to
+// `answer` once that loop runs, noticed when it is shown (a window that closes by itself, as a
+// fast transfer's progress does, is noticed all the same) or by a timer's look.
 class ModalResponder : public QObject {
 public:
     template <typename Window>
     static ModalResponder* answer(std::function<void(Window*)> answer, QObject* parent) {
         auto* r = new ModalResponder(parent);
-        connect(&r->timer_, &QTimer::timeout, r, [r, answer] {
-            if (auto* w = qobject_cast<Window*>(QApplication::activeModalWidget())) {
-                r->timer_.stop();
-                r->answered = true;
-                answer(w);
-            }
-        });
+        r->take_ = [r, answer](QWidget* widget) {
+            auto* w = qobject_cast<Window*>(widget);
+            if (!w || r->answered)
+                return;
+            r->timer_.stop();
+            r->answered = true;
+            QTimer::singleShot(0, w, [w, answer] {
+                if (w->isVisible()) // not closed by itself meanwhile
+                    answer(w);
+            });
+        };
+        connect(&r->timer_, &QTimer::timeout, r,
+                [r] { r->take_(QApplication::activeModalWidget()); });
+        qApp->installEventFilter(r);
         r->timer_.start(20);
         return r;
     }
     bool answered = false;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            if (auto* w = static_cast<QWidget*>(watched); w->isWindow() && w->isModal())
+                take_(w);
+        return false;
+    }
+
 private:
     explicit ModalResponder(QObject* parent) : QObject(parent) {}
     QTimer timer_;
+    std::function<void(QWidget*)> take_;
 };
 
 // What a message box said.

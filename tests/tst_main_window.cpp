@@ -803,14 +803,16 @@ namespace {
 
 // Every window a command waits on while it runs: each modal window seen, once, by class; the
 // Write list is answered with `button` ("Write" or "Cancel"), its heading kept in `heading`.
+// Every modal window is logged when it is shown: a transfer's progress window may come and go
+// between two looks of the timer, which only answers the questions.
 struct ModalLog : QObject {
     ModalLog(const QString& button, QObject* parent) : QObject(parent), button_(button) {
+        qApp->installEventFilter(this);
         connect(&timer_, &QTimer::timeout, this, [this] {
             QWidget* w = QApplication::activeModalWidget();
             if (!w || seen_.contains(w))
                 return;
             seen_ << w;
-            classes << QString::fromLatin1(w->metaObject()->className());
             if (auto* list = qobject_cast<DifferencesDialog*>(w)) {
                 if (QLabel* label = list->findChildren<QLabel*>().value(0))
                     heading = label->text();
@@ -827,9 +829,19 @@ struct ModalLog : QObject {
     QStringList classes;
     QString heading, listed;
 
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && w && w->isWindow() && w->isModal() &&
+            !shown_.contains(w)) {
+            shown_ << w;
+            classes << QString::fromLatin1(w->metaObject()->className());
+        }
+        return false;
+    }
+
 private:
     QString button_;
-    QList<QPointer<QWidget>> seen_;
+    QList<QPointer<QWidget>> seen_, shown_;
     QTimer timer_;
 };
 
