@@ -3,7 +3,8 @@
 # whole processes from exec to the first painted window, in interleaved rounds on an X server
 # (Xvfb), once with the desktop's icon themes as they are and once with a stale hicolor cache
 # (as installing packages that add icons without updating the cache leaves it). Prints the
-# median of each and the ratio program / bare window.
+# median of each and the ratio program / bare window; then the program in German (its own and
+# Qt's translations loaded) against the program in English (LANG=C).
 #
 #   tools/startup-bench.sh [BUILD_DIR] [ROUNDS]     (defaults: build, 20)
 set -eu
@@ -38,9 +39,9 @@ touch "$WORK/stale/icons/hicolor/48x48/apps"
 STALE="$WORK/stale:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
 
 # Milliseconds one run takes, from exec to exit.
-run_ms() { # run_ms DATA_DIRS PROGRAM
+run_ms() { # run_ms DATA_DIRS PROGRAM [LANG]
     start=$(date +%s%N)
-    XDG_DATA_DIRS=$1 "$2" >/dev/null 2>&1
+    LANG=${3:-C} LC_ALL=${3:-C} XDG_DATA_DIRS=$1 "$2" >/dev/null 2>&1
     end=$(date +%s%N)
     echo $(((end - start) / 1000000))
 }
@@ -65,3 +66,16 @@ for case in valid stale; do
     program=$(median <"$WORK/$case-program")
     echo "$case icon cache: bare window ${bare} ms, duoband ${program} ms, ratio $(echo "scale=2; $program / $bare" | bc)"
 done
+
+: >"$WORK/english"
+: >"$WORK/german"
+run_ms "$VALID" "$PROGRAM" de_DE.UTF-8 >/dev/null
+i=0
+while [ $i -lt "$ROUNDS" ]; do
+    run_ms "$VALID" "$PROGRAM" C >>"$WORK/english"
+    run_ms "$VALID" "$PROGRAM" de_DE.UTF-8 >>"$WORK/german"
+    i=$((i + 1))
+done
+english=$(median <"$WORK/english")
+german=$(median <"$WORK/german")
+echo "translation: duoband in English ${english} ms, in German ${german} ms, ratio $(echo "scale=3; $german / $english" | bc)"
