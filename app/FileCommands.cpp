@@ -20,7 +20,9 @@
 #include <QSettings>
 
 namespace {
-const QString kFileFilter = Texts::tr("Param Files (*.dat)");
+QString fileFilter() { // asked for when used: the language is loaded after start-up
+    return Texts::tr("Param Files (*.dat)");
+}
 } // namespace
 
 FileCommands::FileCommands(Workspace& workspace, AppConfig& config, QObject* parent)
@@ -94,7 +96,7 @@ void FileCommands::openData() {
     if (!maybeSave())
         return;
     QFileDialog dialog(workspace_.dialogParent(), Texts::tr("Open"), config_.paths.dataFolder,
-                       kFileFilter);
+                       fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
@@ -129,7 +131,7 @@ bool FileCommands::save() {
 bool FileCommands::saveAs() {
     workspace_.storeAllForms();
     QFileDialog dialog(workspace_.dialogParent(), Texts::tr("Save As"), config_.paths.dataFolder,
-                       kFileFilter);
+                       fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     dialog.selectFile(workspace_.document().suggestedName());

@@ -21,6 +21,13 @@ QString withLinks(const QString& text) {
     return html;
 }
 
+// A field's label as its form shows it: a label of the radio's tables, else a program text.
+QString shownLabel(const QString& label) {
+    const QByteArray english = label.toUtf8();
+    const QString radio = QCoreApplication::translate("Radio", english.constData());
+    return radio != label ? radio : QCoreApplication::translate("Duoband", english.constData());
+}
+
 } // namespace
 
 const HelpCatalog& HelpCatalog::builtIn(const QString& language) {
@@ -110,8 +117,7 @@ QString HelpCatalog::html(const Topic& topic) const {
         page += QStringLiteral("<table border=\"0\" cellspacing=\"2\" cellpadding=\"4\">");
         for (const Field& f : topic.fields)
             page += QStringLiteral("<tr><td valign=\"top\"><b>%1</b></td><td>%2</td></tr>")
-                        .arg(escaped(QCoreApplication::translate("Radio", f.label.toUtf8())),
-                             withLinks(f.summary));
+                        .arg(escaped(shownLabel(f.label)), withLinks(f.summary));
         page += QStringLiteral("</table>");
     }
     return page;

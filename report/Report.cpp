@@ -7,7 +7,9 @@
 
 #include <algorithm>
 
-const QString kRecordNotInUse = Texts::tr("(not in use)");
+QString recordNotInUse() {
+    return Texts::tr("(not in use)");
+}
 
 namespace {
 
@@ -77,7 +79,7 @@ QString reportText(const Report& report) {
         addFieldText(text, s.fields, {});
         for (const ReportGroup& g : s.groups) {
             text +=
-                u'\n' + g.title + (g.fields.empty() ? u' ' + kRecordNotInUse : QString()) + u'\n';
+                u'\n' + g.title + (g.fields.empty() ? u' ' + recordNotInUse() : QString()) + u'\n';
             addFieldText(text, g.fields, QStringLiteral("  "));
         }
         for (const ReportTable& t : s.tables) {

@@ -52,7 +52,7 @@ std::vector<ReportField> reportHeader(const MemoryImage& image, const QString& f
 Report buildChannelReport(const MemoryImage& image, const BandState& bands);
 
 // What a group of a record not in use shows.
-extern const QString kRecordNotInUse;
+QString recordNotInUse(); // in the language loaded
 
 // The report as plain text: one field a line, tables in aligned columns.
 QString reportText(const Report& report);

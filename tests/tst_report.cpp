@@ -134,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(scan->groups.size(), std::size_t(10));
         QCOMPARE(scan->groups[1].title, QStringLiteral("U1"));
         QVERIFY(scan->groups[1].fields.empty());
-        QVERIFY(reportText(report).contains("U1 " + kRecordNotInUse + "\n"));
+        QVERIFY(reportText(report).contains("U1 " + recordNotInUse() + "\n"));
 
         BandState fullBands;
         const MemoryImage full = fullChannelImage(fullBands);

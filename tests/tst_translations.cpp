@@ -9,6 +9,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -26,6 +27,7 @@ class TranslationTests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void translationsAreCompleteAndCurrent();
+    void noTextIsTranslatedBeforeTheLanguageLoads();
     void filesAreTheSameInEveryLanguage();
     void commandLineSpeaksTheLanguageButKeepsItsExitCodes();
     void formsShowNoEnglishText_data();
@@ -131,6 +133,28 @@ void TranslationTests::translationsAreCompleteAndCurrent() {
                 open << e.type + ": " + e.source;
         QVERIFY2(open.isEmpty(), qPrintable(QString(language) + ":\n" + open.join(u'\n')));
     }
+}
+
+// A file's constant is made before the program loads its language, and would stay English: such
+// texts are asked for when used (a function's static is made at its first use, which is later).
+void TranslationTests::noTextIsTranslatedBeforeTheLanguageLoads() {
+    static const QRegularExpression early(
+        QStringLiteral("^(static )?const [\\w:<>]+ \\w+ =[^;]*\\btr\\("),
+        QRegularExpression::MultilineOption);
+    QStringList found;
+    for (const char* folder : {"core", "radio", "link", "channels", "settings", "report", "widgets",
+                               "help", "app", "cli"}) {
+        QDirIterator files(kSources + "/" + folder, {"*.cpp", "*.h"}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            for (const auto& match : early.globalMatch(text))
+                found << file.fileName() + ": " + match.captured(0);
+        }
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 
 // A channel list exported under German, Spanish and C is the same file, and imports into the

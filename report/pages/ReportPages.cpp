@@ -15,7 +15,10 @@ namespace {
 
 const QString kMeasureText =
     QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ");
-const QString kContinued = Texts::tr(" (continued)");
+// Asked for when used: the language is loaded after start-up.
+QString continued() {
+    return Texts::tr(" (continued)");
+}
 
 enum Font { Body, Bold };
 constexpr int kPairsPerRow = 2;
@@ -49,9 +52,9 @@ ReportPages::ReportPages(QPagedPaintDevice& device, QString documentName, const 
             addGap(lineHeight_ / 4);
             addTitle(g.title, Bold);
             contexts_[std::size_t(context)].continuedTitle = blocks_.back();
-            contexts_[std::size_t(context)].continuedTitle.cells[0].text += kContinued;
+            contexts_[std::size_t(context)].continuedTitle.cells[0].text += continued();
             if (g.fields.empty())
-                addFields({{QString(), kRecordNotInUse}}, context);
+                addFields({{QString(), recordNotInUse()}}, context);
             else
                 addFields(g.fields, context);
         }
@@ -189,7 +192,7 @@ void ReportPages::addTable(const ReportTable& table) {
     addTitle(table.title, Bold);
     Context& own = contexts_.back();
     own.continuedTitle = blocks_.back();
-    own.continuedTitle.cells[0].text += kContinued;
+    own.continuedTitle.cells[0].text += continued();
     own.headings = rowBlock(table.headers, bold, context);
     own.headings->keepWithNext = true;
     blocks_.push_back(*own.headings);
@@ -285,7 +288,7 @@ QPageLayout defaultReportPageLayout() {
 }
 
 namespace {
-const QString kPageSizeKey = Texts::tr("Print/Page size");
+const QString kPageSizeKey = QStringLiteral("Print/Page size"); // a settings key, never shown
 const QString kOrientationKey = QStringLiteral("Print/Orientation");
 } // namespace
 

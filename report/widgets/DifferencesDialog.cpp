@@ -17,8 +17,11 @@
 
 namespace {
 
-const QStringList kHeaders = {Texts::tr("Section"), Texts::tr("Item"), Texts::tr("Field"),
-                              Texts::tr("Before"), Texts::tr("After")};
+// Column titles in the language loaded (so asked for when used, not at start-up).
+QStringList headers() {
+    return {Texts::tr("Section"), Texts::tr("Item"), Texts::tr("Field"), Texts::tr("Before"),
+            Texts::tr("After")};
+}
 
 QStringList cellsOf(const Difference& d) {
     return {d.section, d.item, d.moved ? Texts::tr("moved to") : d.field, d.before, d.after};
@@ -42,8 +45,8 @@ DifferencesDialog::DifferencesDialog(const QString& caption, const QString& head
     label->setWordWrap(true);
     const auto& differences = comparison_.differences;
     table_->setAccessibleName(Texts::tr("Differences"));
-    table_->setColumnCount(int(kHeaders.size()));
-    table_->setHorizontalHeaderLabels(kHeaders);
+    table_->setColumnCount(int(headers().size()));
+    table_->setHorizontalHeaderLabels(headers());
     table_->setRowCount(int(differences.size()));
     for (int r = 0; r < int(differences.size()); ++r) {
         const QStringList cells = cellsOf(differences[std::size_t(r)]);
@@ -125,14 +128,14 @@ QString DifferencesDialog::asCsv() const {
             quoted << csvCell(cell);
         return quoted.join(u',');
     };
-    QStringList lines = {line(kHeaders)};
+    QStringList lines = {line(headers())};
     for (const Difference& d : comparison_.differences)
         lines << line(cellsOf(d));
     return lines.join(u'\n') + u'\n';
 }
 
 void DifferencesDialog::copy() const {
-    QStringList lines = {kHeaders.join(u'\t')};
+    QStringList lines = {headers().join(u'\t')};
     for (const Difference& d : comparison_.differences)
         lines << cellsOf(d).join(u'\t');
     QGuiApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
