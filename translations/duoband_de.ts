@@ -448,7 +448,7 @@
         <translation>Zeile %1: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+6"/>
         <source>%n name(s) shortened to 6 characters</source>
         <translation>
             <numerusform>%n Name auf 6 Zeichen gekürzt</numerusform>
@@ -456,7 +456,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+2"/>
         <source>%n name(s) raised to upper case</source>
         <translation>
             <numerusform>%n Name in Großbuchstaben gesetzt</numerusform>
@@ -817,7 +817,7 @@
     </message>
     <message>
         <location filename="../channels/widgets/ChannelSortDialog.cpp" line="-45"/>
-        <location filename="../report/Report.cpp" line="+48"/>
+        <location filename="../report/Report.cpp" line="+50"/>
         <location filename="../report/ReportDiff.cpp" line="+248"/>
         <location filename="../cli/CommandInfo.cpp" line="+16"/>
         <location line="+12"/>
@@ -971,7 +971,7 @@
         <translation>Lücken schließen</translation>
     </message>
     <message numerus="yes">
-        <location line="-22"/>
+        <location line="-21"/>
         <source>Sorted by %1, descending: %n channel(s) moved</source>
         <translation>
             <numerusform>Absteigend sortiert nach %1: %n Kanal verschoben</numerusform>
@@ -979,7 +979,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Sorted by %1: %n channel(s) moved</source>
         <translation>
             <numerusform>Sortiert nach %1: %n Kanal verschoben</numerusform>
@@ -1039,7 +1039,7 @@
     </message>
     <message>
         <location filename="../channels/widgets/ChannelTableRowCommands.cpp" line="-22"/>
-        <location filename="../report/widgets/DifferencesDialog.cpp" line="+77"/>
+        <location filename="../report/widgets/DifferencesDialog.cpp" line="+80"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1094,7 +1094,7 @@
         <translation>Rückwärts suchen</translation>
     </message>
     <message numerus="yes">
-        <location line="+31"/>
+        <location line="+30"/>
         <source>Cut %n channel(s)</source>
         <translation>
             <numerusform>%n Kanal ausschneiden</numerusform>
@@ -1146,12 +1146,12 @@
         <translation>Kanal 800 ist der letzte Kanal.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Move channel %1 up</source>
         <translation>Kanal %1 nach oben verschieben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Move channel %1 down</source>
         <translation>Kanal %1 nach unten verschieben</translation>
     </message>
@@ -1161,7 +1161,7 @@
         <translation>Kanäle %1 nach oben verschieben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Move channels %1 down</source>
         <translation>Kanäle %1 nach unten verschieben</translation>
     </message>
@@ -1402,12 +1402,12 @@
         <translation>-- Seite %1 von %2 --</translation>
     </message>
     <message>
-        <location filename="../report/Report.cpp" line="-38"/>
+        <location filename="../report/Report.cpp" line="-39"/>
         <source>(not in use)</source>
         <translation>(nicht belegt)</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
@@ -1452,7 +1452,7 @@
         <translation>PC-Block 0x</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%n byte(s) differ(s)</source>
         <translation>
             <numerusform>%n Byte unterscheidet sich</numerusform>
@@ -1460,7 +1460,7 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>%1 outside the forms (first at %2)</source>
         <translation>%1 außerhalb der Formulare (erstes bei %2)</translation>
     </message>
@@ -1499,22 +1499,17 @@
         <translation>Gruppe</translation>
     </message>
     <message>
-        <location filename="../report/pages/ReportPages.cpp" line="+18"/>
+        <location filename="../report/pages/ReportPages.cpp" line="+20"/>
         <source> (continued)</source>
         <translation> (Fortsetzung)</translation>
     </message>
     <message>
-        <location line="+270"/>
-        <source>Print/Page size</source>
-        <translation>Druck/Seitengröße</translation>
-    </message>
-    <message>
-        <location line="+47"/>
+        <location line="+318"/>
         <source>Cannot make the report of %1</source>
         <translation>Der Bericht von %1 kann nicht erstellt werden</translation>
     </message>
     <message>
-        <location filename="../report/widgets/DifferencesDialog.cpp" line="-57"/>
+        <location filename="../report/widgets/DifferencesDialog.cpp" line="-58"/>
         <source>Section</source>
         <translation>Abschnitt</translation>
     </message>
@@ -1529,17 +1524,17 @@
         <translation>Feld</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Before</source>
         <translation>Vorher</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>After</source>
         <translation>Nachher</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>moved to</source>
         <translation>verschoben nach</translation>
     </message>
@@ -1680,18 +1675,18 @@
     <message>
         <location line="+7"/>
         <location line="+1"/>
-        <location filename="../app/FileCommands.cpp" line="+96"/>
+        <location filename="../app/FileCommands.cpp" line="+98"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/FileCommands.cpp" line="-73"/>
+        <location filename="../app/FileCommands.cpp" line="-74"/>
         <location filename="../app/ReportCommands.cpp" line="-72"/>
         <source>Param Files (*.dat)</source>
         <translation>Parameterdateien (*.dat)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Sorry, error not find.</source>
         <translation>Entschuldigung, Fehler nicht gefunden.</translation>
     </message>

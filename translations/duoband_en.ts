@@ -20,7 +20,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+111"/>
+        <location line="+110"/>
         <source>%n name(s) shortened to 6 characters</source>
         <translation>
             <numerusform>%n name shortened to 6 characters</numerusform>
@@ -28,7 +28,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+2"/>
         <source>%n name(s) raised to upper case</source>
         <translation>
             <numerusform>%n name raised to upper case</numerusform>
@@ -78,7 +78,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="+39"/>
+        <location filename="../channels/widgets/ChannelTableOrganize.cpp" line="+40"/>
         <source>Sorted by %1, descending: %n channel(s) moved</source>
         <translation>
             <numerusform>Sorted by %1 (descending): %n channel moved</numerusform>
@@ -86,7 +86,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Sorted by %1: %n channel(s) moved</source>
         <translation>
             <numerusform>Sorted by %1: %n channel moved</numerusform>
@@ -110,7 +110,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../channels/widgets/ChannelTableRowCommands.cpp" line="+79"/>
+        <location filename="../channels/widgets/ChannelTableRowCommands.cpp" line="+78"/>
         <source>Cut %n channel(s)</source>
         <translation>
             <numerusform>Cut %n channel</numerusform>
@@ -150,7 +150,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../report/ReportDiff.cpp" line="+262"/>
+        <location filename="../report/ReportDiff.cpp" line="+261"/>
         <source>%n byte(s) differ(s)</source>
         <translation>
             <numerusform>%n byte differs</numerusform>
