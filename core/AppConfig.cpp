@@ -13,6 +13,7 @@
 namespace {
 
 const QString kSetup = QStringLiteral("Setup");
+const QString kSystemLanguage = QStringLiteral("system");
 
 bool isWritableDir(const QString& dir) {
     const QFileInfo info(dir);
@@ -89,6 +90,8 @@ AppConfig AppConfig::startUp(const AppPaths& paths) {
     c.modelName = ini.get(kSetup, QStringLiteral("Model"));
     c.companyText = ini.get(kSetup, QStringLiteral("Company"));
     c.language = ini.get(kSetup, QStringLiteral("Language"));
+    if (c.language == kSystemLanguage)
+        c.language.clear();
     if (!QFileInfo::exists(paths.dataFolder))
         QDir().mkpath(paths.dataFolder);
     return c;
@@ -110,7 +113,9 @@ bool putSetup(const QString& configFile, const QString& key, const QString& valu
 } // namespace
 
 bool AppConfig::saveLanguage(const QString& code) const {
-    return putSetup(paths.configFile, QStringLiteral("Language"), code);
+    // An ini value is never empty: the system's language is kept by name.
+    return putSetup(paths.configFile, QStringLiteral("Language"),
+                    code.isEmpty() ? kSystemLanguage : code);
 }
 
 bool AppConfig::saveAtExit() const {

@@ -38,7 +38,7 @@ struct AppConfig {
     QString portName;    // Setup/COM
     QString modelName;   // Setup/Model: application name, window title, file name stem
     QString companyText; // Setup/Company
-    QString language;    // Setup/Language: "" follows the system, else "en", "de", "es"
+    QString language;    // Setup/Language: "" (kept as "system") follows the system, else a code
 
     QString suggestedFileName() const { return modelName + QStringLiteral(".dat"); }
 

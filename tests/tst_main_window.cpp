@@ -14,6 +14,7 @@
 #include "FrequencyRangeDialog.h"
 #include "GridControl.h"
 #include "ImageMap.h"
+#include "IniFile.h"
 #include "MainWindow.h"
 #include "MainWindowFixture.h"
 #include "ModalResponder.h"
@@ -37,6 +38,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -72,6 +74,7 @@ private Q_SLOTS:
     void newAsksFirst();
     void newGivesWhatStartUpGives();
     void messagesCarryTheModelName();
+    void languageIsKeptForTheNextStart();
     void toolbarIconsAreTheProgramsOwn();
     void unsavedChangesAreNeverLostSilently();
     void treeDispatch();
@@ -203,6 +206,44 @@ void MainWindowTests::openReloadsAndRemembers() {
 
 // The band defaults of New come from the built-in band table, as at start-up, not from the
 // limits of the data loaded since (the 850 MHz band record's offset at 0xDB52 among them).
+// Setting > Language keeps the choice in Program.ini and says it applies at the next start;
+// the entry of the choice in use is checked, and choosing it again asks nothing.
+void MainWindowTests::languageIsKeptForTheNextStart() {
+    auto entry = [this](const QString& name) -> QAction* {
+        for (QAction* menu : frame->menuBar()->actions())
+            if (menu->text() == QLatin1String("&Setting"))
+                for (QAction* a : menu->menu()->actions())
+                    if (a->menu() && a->text() == QLatin1String("Language"))
+                        for (QAction* choice : a->menu()->actions())
+                            if (choice->text() == name)
+                                return choice;
+        return nullptr;
+    };
+    auto iniLanguage = [this] {
+        return IniFile(dir.filePath("Program.ini")).get("Setup", "Language", "(none)");
+    };
+    QVERIFY(entry("System") && entry("System")->isChecked());
+    BoxAnswer seen;
+    auto* told = answerBox(QMessageBox::Ok, &seen, this);
+    entry(QString::fromUtf8("Deutsch"))->trigger();
+    QVERIFY(told->answered);
+    QVERIFY2(seen.text.contains("next start"), qPrintable(seen.text));
+    QCOMPARE(iniLanguage(), QStringLiteral("de"));
+    QCOMPARE(IniFile(dir.filePath("Program.ini")).get("Setup", "Model"), QStringLiteral("M1"));
+    QCOMPARE(config.language, QStringLiteral("de"));
+    // The window keeps speaking the language it started in.
+    QCOMPARE(frame->menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    auto* again = answerBox(QMessageBox::Ok, nullptr, this);
+    entry(QString::fromUtf8("Deutsch"))->trigger();
+    QTest::qWait(60);
+    QVERIFY(!again->answered);
+    answerBox(QMessageBox::Ok, nullptr, this);
+    entry("System")->trigger();
+    QCOMPARE(iniLanguage(), QStringLiteral("system"));
+    QCOMPARE(config.language, QString());
+    QCOMPARE(AppConfig::startUp(config.paths).language, QString()); // read back as the system's
+}
+
 // A file that cannot be opened is reported in a box captioned with the model name; the
 // recent-file list stays where the program's own name keeps it.
 void MainWindowTests::messagesCarryTheModelName() {

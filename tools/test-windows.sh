@@ -115,6 +115,15 @@ same_output "diff of equal files" diff l-big.dat w-big.dat
 same_output "diff of different files" diff l-big.dat l-big2.dat
 same_output "diff of the factory default and 800 channels" diff factory.dat l-big.dat
 
+# The same program in German and Spanish: its texts follow the language, its files do not.
+check "the command line speaks German (LANG=de_DE.UTF-8)" \
+    sh -c "LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 wine '$WIN/duoband-cli.exe' --help 2>/dev/null | grep -q 'Befehle:'"
+check "a channel list exported in Spanish is the one exported here in English" sh -c \
+    "LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine '$WIN/duoband-cli.exe' export l-big.dat >'$WORK/es.csv' 2>/dev/null &&
+     LANG=C '$LIN' export l-big.dat >'$WORK/c.csv' && cmp -s '$WORK/es.csv' '$WORK/c.csv'"
+check "Qt's own German texts ship beside the program" \
+    test -f "$WIN/translations/qtbase_de.qm" -a -f "$WIN/translations/qtbase_es.qm"
+
 # --- 2. Read and write through a COM port ------------------------------------------------
 start_sim() { # start_sim IMAGE: PTY becomes the device path of a virtual radio holding IMAGE
     "$LIN" sim --image "$1" >"$WORK/sim.out" 2>/dev/null </dev/null &
