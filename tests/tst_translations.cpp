@@ -1,5 +1,7 @@
+#include "ChannelTable.h"
 #include "CliRunner.h"
 #include "CommandRegistry.h"
+#include "GridControl.h"
 #include "HelpCatalog.h"
 #include "Language.h"
 #include "MainWindowFixture.h"
@@ -254,6 +256,39 @@ QStringList visibleTexts(QWidget* root) {
     return texts;
 }
 
+// A list entry chosen by its translated text, with the keyboard, is stored as the English entry
+// the data and the CSV keep ("Dcs Codec"); the cell shows it translated. Returns the problems.
+QStringList chooseInTheList(MainWindow& frame, ChannelTableView& table) {
+    frame.activateWindow();
+    if (!QTest::qWaitForWindowActive(&frame))
+        return {QStringLiteral("the main window did not become active")};
+    GridControl* grid = table.grid();
+    const int column = ChannelTable::DecodeType;
+    QTest::mouseClick(grid->cellArea(), Qt::LeftButton, {}, grid->cellRect(1, column).center());
+    QComboBox* list = nullptr;
+    for (int i = 0; i < 100 && !list; ++i, QTest::qWait(20))
+        list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    if (!list)
+        return {QStringLiteral("no list opened in the Decode Type cell")};
+    const int wanted = list->findText(Language::shown(QStringLiteral("Dcs Codec")));
+    if (wanted < 0 || list->itemText(wanted) == QLatin1String("Dcs Codec"))
+        return {QStringLiteral("the list does not offer Dcs Codec translated")};
+    for (int i = 0; i < 10 && list->currentIndex() != wanted; ++i)
+        QTest::keyClick(list, list->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    table.SaveToImage();
+    MemoryImage image = frame.document().image();
+    BandState bands = frame.document().bands();
+    ChannelTable stored(image, bands);
+    stored.fill();
+    QStringList problems;
+    if (stored.text(1, column) != QLatin1String("Dcs Codec"))
+        problems << QStringLiteral("Decode Type stored as \"%1\"").arg(stored.text(1, column));
+    if (grid->text(1, column) != list->itemText(wanted))
+        problems << QStringLiteral("Decode Type shown as \"%1\"").arg(grid->text(1, column));
+    return problems;
+}
+
 // Run in the child process: returns the problems found.
 QStringList walkForms(const QString& language) {
     QStringList problems;
@@ -325,10 +360,12 @@ QStringList walkForms(const QString& language) {
         }
     }
     frame->runCommand(*findCommand(QStringLiteral("Channel setting")));
-    if (ChannelTableView* table = channelView(*frame))
+    if (ChannelTableView* table = channelView(*frame)) {
         checkDialog(QStringLiteral("Channel edit"), [table] { table->openChannelEdit(1); });
-    else
+        problems << chooseInTheList(*frame, *table);
+    } else {
         problems << QStringLiteral("no channel table");
+    }
     frame->mdiArea()->closeAllSubWindows();
     closeWithoutSaving(frame, nullptr);
     problems.removeDuplicates();
