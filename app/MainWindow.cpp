@@ -23,6 +23,8 @@
 #include "ShownPath.h"
 #include "TransferCommands.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,6 +34,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -141,7 +144,14 @@ void MainWindow::buildTreeBar() {
     treeBar_->setWidget(tree_);
     treeBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::LeftDockWidgetArea, treeBar_);
-    resizeDocks({treeBar_}, {170}, Qt::Horizontal);
+    // Wide enough for the longest name in this language (German and Spanish
+    // names run longer than English), never narrower than it always was.
+    int widest = 0;
+    for (int i = 0; i < root->childCount(); ++i)
+        widest = std::max(widest, tree_->fontMetrics().horizontalAdvance(root->child(i)->text(0)));
+    const int fitting = widest + 2 * tree_->indentation() + 2 * tree_->frameWidth() +
+                        tree_->verticalScrollBar()->sizeHint().width();
+    resizeDocks({treeBar_}, {std::clamp(fitting, 170, 320)}, Qt::Horizontal);
 }
 
 QAction* MainWindow::action(const QString& text) const {

@@ -8,13 +8,17 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 // Every form window on a small screen: it opens wholly inside the workspace, each control is
 // at least as large as its whole text needs, and a form larger than its window scrolls.
@@ -27,6 +31,7 @@ private Q_SLOTS:
     void cleanup() { frame->mdiArea()->closeAllSubWindows(); }
     void everyFormShowsItsWholeText_data();
     void everyFormShowsItsWholeText();
+    void treeBarShowsEveryWholeName();
 
 private:
     QTemporaryDir dir;
@@ -151,6 +156,25 @@ void SmallScreenTests::everyFormShowsItsWholeText() {
         QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
         QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
     }
+}
+
+// The tree bar opens wide enough for the longest form name of the language, never elided.
+void SmallScreenTests::treeBarShowsEveryWholeName() {
+    auto* tree = qobject_cast<QTreeWidget*>(frame->treeBar()->widget());
+    QVERIFY(tree);
+    const int margin = 2 * tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree);
+    QStringList cut;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        const QString name = (*it)->text(0);
+        const int need =
+            tree->visualItemRect(*it).left() + tree->fontMetrics().horizontalAdvance(name) + margin;
+        if (need > tree->viewport()->width())
+            cut << QStringLiteral("\"%1\" needs %2, has %3")
+                       .arg(name)
+                       .arg(need)
+                       .arg(tree->viewport()->width());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(SmallScreenTests)
