@@ -6,6 +6,8 @@
 #include "QuitWhenShown.h"
 #include "StartUp.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -25,7 +27,16 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.duoband.Duoband"));
 
     startUpProgram(QCoreApplication::applicationDirPath());
-    Language::install(theConfig().language);
+    // --help and --version answer on the terminal, in the terminal's language as the command
+    // line tool does (and as the man pages are made, under LANG=C); the window speaks the
+    // language chosen under Setting > Language.
+    static const QStringList terminalOptions = {"-h",         "-?", "--help",
+                                                "--help-all", "-v", "--version"};
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool forTerminal =
+        std::any_of(arguments.cbegin(), arguments.cend(),
+                    [](const QString& argument) { return terminalOptions.contains(argument); });
+    Language::install(forTerminal ? QString() : theConfig().language);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void installedProgramKeepsItsFilesPerUser();
     void desktopEntryAndMetainfoValidate();
     void manPagesCarryTheHelpText();
+    void helpSpeaksTheTerminalsLanguage();
     void packageCarriesWhatTheProgramNeeds();
 
 private:
@@ -168,6 +169,34 @@ void InstallTests::manPagesCarryTheHelpText() {
         QVERIFY2(page.out.contains(line), qPrintable(line));
     const Run gui = run("gzip", {"-dc", path("share/man/man1/duoband.1.gz")});
     QVERIFY(gui.out.contains("Usage: duoband [options] file"));
+}
+
+// --help answers in the terminal's language, not in the one the user chose for the window.
+void InstallTests::helpSpeaksTheTerminalsLanguage() {
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath("Belmora/Duoband"));
+    QFile ini(config.filePath("Belmora/Duoband/Program.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Setup]\nModel=Duoband\nLanguage=es\n");
+    ini.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("XDG_DATA_HOME", work.filePath("data"));
+    const auto helpIn = [&](const QString& lang) {
+        env.insert("LC_ALL", lang);
+        env.insert("LANGUAGE", lang == "C" ? "" : lang.left(2));
+        return run(path("bin/duoband"), {"--help"}, env);
+    };
+    const Run english = helpIn("C");
+    QCOMPARE(english.exitCode, 0);
+    QVERIFY2(english.out.contains("Programming software for a dual-band radio"),
+             qPrintable(english.out));
+    const Run german = helpIn("de_DE.UTF-8");
+    QCOMPARE(german.exitCode, 0);
+    QVERIFY2(
+        german.out.contains(QString::fromUtf8("Programmiersoftware für ein Zweiband-Funkgerät")),
+        qPrintable(german.out));
 }
 
 // The Debian package names what the programs load at run time besides what they link, and

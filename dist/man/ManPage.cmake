@@ -1,6 +1,10 @@
 # Writes a man page from a program's --help text, so that the two never disagree.
 # cmake -DPROGRAM=... -DNAME=... -DSUMMARY=... -DVERSION=... -DEXTRA=file -DOUTPUT=... -P ManPage.cmake
 set(ENV{QT_QPA_PLATFORM} offscreen)
+# In English, whatever the language of the machine that builds.
+set(ENV{LC_ALL} C)
+set(ENV{LANG} C)
+set(ENV{LANGUAGE} "")
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc
     ERROR_QUIET)
 if(NOT rc EQUAL 0)
