@@ -32,10 +32,10 @@ int main(int argc, char* argv[]) {
     // language chosen under Setting > Language.
     static const QStringList terminalOptions = {"-h",         "-?", "--help",
                                                 "--help-all", "-v", "--version"};
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
     const bool forTerminal =
-        std::any_of(arguments.cbegin(), arguments.cend(),
-                    [](const QString& argument) { return terminalOptions.contains(argument); });
+        std::ranges::any_of(QCoreApplication::arguments().mid(1), [](const QString& argument) {
+            return terminalOptions.contains(argument);
+        });
     Language::install(forTerminal ? QString() : theConfig().language);
 
     QCommandLineParser parser;

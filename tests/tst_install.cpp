@@ -1,3 +1,5 @@
+#include "CliRunner.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -184,8 +186,7 @@ void InstallTests::helpSpeaksTheTerminalsLanguage() {
     env.insert("XDG_CONFIG_HOME", config.path());
     env.insert("XDG_DATA_HOME", work.filePath("data"));
     const auto helpIn = [&](const QString& lang) {
-        env.insert("LC_ALL", lang);
-        env.insert("LANGUAGE", lang == "C" ? "" : lang.left(2));
+        setLanguage(env, lang);
         return run(path("bin/duoband"), {"--help"}, env);
     };
     const Run english = helpIn("C");

@@ -85,9 +85,7 @@ QSet<QString> untranslatedTexts(const QString& language) {
 CliRun runCliIn(const QString& lang, const QStringList& args) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LANG", lang);
-    env.insert("LC_ALL", lang);
-    env.insert("LANGUAGE", lang == "C" ? "" : lang.left(2));
+    setLanguage(env, lang);
     p.setProcessEnvironment(env);
     p.start(cliPath(), args);
     CliRun run;
