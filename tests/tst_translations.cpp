@@ -1,6 +1,7 @@
 #include "ChannelTable.h"
 #include "CliRunner.h"
 #include "CommandRegistry.h"
+#include "FileCommands.h"
 #include "GridControl.h"
 #include "HelpCatalog.h"
 #include "Language.h"
@@ -73,14 +74,38 @@ QString lupdatePath() {
     return QFileInfo::exists(beside) ? beside : QStringLiteral("/usr/lib/qt6/bin/lupdate");
 }
 
-// English texts a German or Spanish user must never meet: sources whose translation differs.
-QSet<QString> untranslatedTexts(const QString& language) {
-    QSet<QString> texts;
-    for (const TsEntry& e : readTs(kSources + "/translations/duoband_" + language + ".ts"))
-        if (e.translation != e.source && e.source.size() > 1)
-            texts.insert(QString(e.source).remove(u'&'));
-    return texts;
-}
+// English texts a German or Spanish user must never meet: sources whose translation differs,
+// and messages made from them ("Save changes to %1?" with its file named).
+class EnglishTexts {
+public:
+    explicit EnglishTexts(const QString& language) {
+        static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+        for (const TsEntry& e : readTs(kSources + "/translations/duoband_" + language + ".ts")) {
+            if (e.translation == e.source || e.source.size() <= 1)
+                continue;
+            const QString source = QString(e.source).remove(u'&');
+            texts_.insert(source);
+            // A message with too few words of its own would match any text.
+            if (!source.contains(placeholder) || QString(source).remove(placeholder).size() <= 4)
+                continue;
+            QStringList pieces = source.split(placeholder);
+            for (QString& piece : pieces)
+                piece = QRegularExpression::escape(piece);
+            messages_.emplace_back(QRegularExpression::anchoredPattern(pieces.join(".+")),
+                                   QRegularExpression::DotMatchesEverythingOption);
+        }
+    }
+    bool contains(const QString& shown) const {
+        const QString text = QString(shown).remove(u'&');
+        return texts_.contains(text) ||
+               std::any_of(messages_.cbegin(), messages_.cend(),
+                           [&](const QRegularExpression& m) { return m.match(text).hasMatch(); });
+    }
+
+private:
+    QSet<QString> texts_;
+    std::vector<QRegularExpression> messages_;
+};
 
 CliRun runCliIn(const QString& lang, const QStringList& args) {
     QProcess p;
@@ -292,7 +317,7 @@ QStringList walkForms(const QString& language) {
     QStringList problems;
     if (Language::install(language) != language)
         return {QStringLiteral("the %1 translation did not load").arg(language)};
-    const QSet<QString> english = untranslatedTexts(language);
+    const EnglishTexts english(language);
     QTemporaryDir dir;
     Document document;
     AppConfig config;
@@ -315,7 +340,7 @@ QStringList walkForms(const QString& language) {
             }
         }
         for (const QString& t : texts)
-            if (english.contains(QString(t).remove(u'&')))
+            if (english.contains(t))
                 problems << QStringLiteral("menu %1: %2").arg(menu->text(), t);
     }
     // A field's tip is its help summary in the language of the help (German has its own).
@@ -329,7 +354,7 @@ QStringList walkForms(const QString& language) {
     };
     auto check = [&](const QString& where, QWidget* root) {
         for (const QString& t : visibleTexts(root))
-            if (english.contains(QString(t).remove(u'&')))
+            if (english.contains(t))
                 problems << where + ": " + t;
     };
     // A dialog the command opens is looked at and closed unchanged.
@@ -361,6 +386,11 @@ QStringList walkForms(const QString& language) {
     if (ChannelTableView* table = channelView(*frame)) {
         checkDialog(QStringLiteral("Channel edit"), [table] { table->openChannelEdit(1); });
         problems << chooseInTheList(*frame, *table);
+        // Message boxes: the question before the change just made is dropped, and a file that
+        // cannot be opened.
+        checkDialog(QStringLiteral("Save question"), [frame] { frame->files()->maybeSave(); });
+        checkDialog(QStringLiteral("Open error"),
+                    [&] { frame->files()->openPath(dir.filePath("missing.dat")); });
     } else {
         problems << QStringLiteral("no channel table");
     }
